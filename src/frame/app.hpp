@@ -1,0 +1,80 @@
+#pragma once
+// The application frame as every stage sees it: the platform, the shared
+// module, the shared main-window variables, the windows and the frame's own
+// procedures (start-up, restart, exit, print).
+
+#include <functional>
+#include <optional>
+#include <span>
+#include <vector>
+#include <string>
+#include <string_view>
+
+#include "frame/main_vars.hpp"
+#include "frame/module1.hpp"
+#include "platform/platform.hpp"
+
+namespace frame {
+
+constexpr int kValueStoreSize = 352;
+
+class App {
+ public:
+  explicit App(platform::Platform& platform);
+
+  platform::Platform& platform;
+  Module1 g;
+  MainVars m;
+
+  // Set by the program before Main runs: creates the stages' controls on the
+  // main window and binds the routed event procedures.
+  std::function<void(platform::Window&)> buildStages;
+  std::function<void(platform::Window&)> bindRouting;
+  // The value-store rows that the stages own; every index without one gets
+  // the frame's generic design row.
+  std::vector<std::span<const platform::ControlDesign>> stageValueStoreRows;
+
+  // The main window frmVarno as it is loaded now (a restart replaces it).
+  platform::Window& main() const;
+  platform::Control& control(std::string_view name, int index = platform::kNoIndex) const;
+  platform::Control& text1(int index) const;
+
+  // Messages of the conventions: a single box's check, an OK handler of a group.
+  void InvalidValueBox();    // "Enter a valid value", title padded to 34
+  void InvalidValueGroup();  // "Enter a valid value...", title padded to 33
+
+  // Reads a box as the value-store conventions say: numeric test, dots to
+  // commas (rewriting the box), conversion. nullopt when the text is no usable number.
+  std::optional<double> ReadNumber(platform::Control& box);
+  // Writes a computed number into a box (default text, cut by MaxLength).
+  // Returns false and writes nothing when the value cannot be shown.
+  bool WriteNumber(platform::Control& box, double value);
+
+  // Start-up and the ways out.
+  void Main();
+  void Command1_Click();  // "START" of the start window
+  void Form_Load(platform::Window& w);
+  void RestartProgram();
+  void ExitProgram();
+  void PrintScreen();
+
+  // Um entry.
+  void txtUm_Change();
+  void txtUm_KeyPress(int& keyAscii);
+  void cmdOKUm_Click();
+
+  double Um() const;  // the accepted Um from the hidden txtUm
+  bool IsRange1() const;
+
+  const platform::WindowDefinition& startWindowDefinition() const { return start_; }
+  const platform::WindowDefinition& mainWindowDefinition() const { return main_; }
+  const platform::WindowDefinition& tableWindowDefinition() const { return table_; }
+
+ private:
+  platform::WindowDefinition start_, main_, table_;
+};
+
+// A title padded with blanks to a fixed length, as the message boxes show it.
+std::string PaddedTitle(std::string_view title, std::size_t length);
+
+}  // namespace frame

@@ -1,0 +1,7 @@
+#include "frame/routing/routing.hpp"
+
+namespace program {
+
+void BindRouting(platform::Window&, frame::App&, const frame::Procedures&) {}
+
+}  // namespace program

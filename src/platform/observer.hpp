@@ -1,0 +1,25 @@
+#pragma once
+
+#include "platform/control.hpp"
+#include "platform/services.hpp"
+
+namespace platform {
+
+class Window;
+
+// Told of every change of the model, after it happened. The model never waits on it.
+class Observer {
+ public:
+  virtual ~Observer() = default;
+  virtual void windowLoaded(Window&) {}
+  virtual void windowShown(Window&) {}
+  virtual void windowHidden(Window&) {}
+  virtual void windowUnloaded(Window&) {}  // the window and its controls stay valid until the outermost event returns
+  virtual void windowCaptionChanged(Window&) {}
+  virtual void controlCreated(Control&) {}
+  virtual void controlChanged(Control&, Property) {}
+  virtual void focusChanged(Control*) {}
+  virtual void mousePointerChanged(MousePointer) {}
+};
+
+}  // namespace platform

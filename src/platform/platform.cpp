@@ -1,0 +1,190 @@
+#include "platform/platform.hpp"
+
+#include <algorithm>
+
+namespace platform {
+
+Platform::Platform(Services services) : services_(services) {}
+
+Platform::~Platform() = default;
+
+Platform::DispatchScope::~DispatchScope() {
+  if (--p_.depth_ == 0) p_.unloaded_.clear();
+}
+
+Window& Platform::load(const WindowDefinition& definition) {
+  if (Window* existing = window(definition.name)) return *existing;
+  DispatchScope scope(*this);
+  windows_.push_back(std::make_unique<Window>(*this, definition));
+  Window& w = *windows_.back();
+  if (definition.build) definition.build(w);
+  if (observer_) observer_->windowLoaded(w);
+  if (definition.onLoad) definition.onLoad(w);
+  return w;
+}
+
+void Platform::show(Window& w) {
+  if (!w.loaded() || w.state_ == WindowState::Shown) return;
+  w.state_ = WindowState::Shown;
+  if (observer_) observer_->windowShown(w);
+}
+
+void Platform::hide(Window& w) {
+  if (w.state_ != WindowState::Shown) return;
+  w.state_ = WindowState::Hidden;
+  if (observer_) observer_->windowHidden(w);
+}
+
+void Platform::unload(Window& w) {
+  auto it = std::find_if(windows_.begin(), windows_.end(), [&](const auto& p) { return p.get() == &w; });
+  if (it == windows_.end()) return;
+  DispatchScope scope(*this);
+  w.state_ = WindowState::Unloaded;
+  if (focused_ != nullptr && &focused_->window() == &w) focused_ = nullptr;
+  unloaded_.push_back(std::move(*it));
+  windows_.erase(it);
+  if (observer_) observer_->windowUnloaded(w);
+}
+
+Window* Platform::window(std::string_view name) const {
+  for (const auto& w : windows_)
+    if (w->name() == name) return w.get();
+  return nullptr;
+}
+
+std::vector<Window*> Platform::windows() const {
+  std::vector<Window*> out;
+  for (const auto& w : windows_) out.push_back(w.get());
+  return out;
+}
+
+void Platform::messageBox(const std::string& prompt, const std::string& title) {
+  if (!exited_) services_.dialogs->messageBox(prompt, title);
+}
+
+std::string Platform::inputBox(const std::string& prompt, const std::string& title,
+                               const std::string& defaultText) {
+  if (exited_) return "";
+  return services_.dialogs->inputBox(prompt, title, defaultText);
+}
+
+void Platform::setMousePointer(MousePointer p) {
+  pointer_ = p;
+  if (services_.screen) services_.screen->setMousePointer(p);
+  if (observer_) observer_->mousePointerChanged(p);
+}
+
+void Platform::exitProcess() {
+  exited_ = true;
+  if (services_.process) services_.process->exit();
+}
+
+bool Platform::alive(const Control& c) const { return !exited_ && c.window().loaded(); }
+
+void Platform::raise(Control& c, EventType type, int keyAscii) {
+  if (!alive(c)) return;
+  const Handler* h = c.window().handler(c.name(), type);
+  if (h == nullptr) return;
+  DispatchScope scope(*this);
+  Handler handler = *h;  // the procedure may rebind or unload its own window
+  Event e{type, c, c.index(), keyAscii};
+  handler(e);
+}
+
+int Platform::raiseKeyPress(Control& c, int keyAscii) {
+  if (!alive(c)) return 0;
+  const Handler* h = c.window().handler(c.name(), EventType::KeyPress);
+  if (h == nullptr) return keyAscii;
+  DispatchScope scope(*this);
+  Handler handler = *h;
+  Event e{EventType::KeyPress, c, c.index(), keyAscii};
+  handler(e);
+  return e.keyAscii;
+}
+
+void Platform::click(Control& c) {
+  if (!alive(c)) return;
+  DispatchScope scope(*this);
+  if (c.kind() == Kind::OptionButton) {
+    c.setValue(true);
+  } else if (c.kind() == Kind::CommandButton) {
+    focus(c);
+    if (alive(c)) raise(c, EventType::Click);
+  } else {
+    raise(c, EventType::Click);
+  }
+}
+
+void Platform::typeText(Control& box, std::string_view text) {
+  DispatchScope scope(*this);
+  for (char ch : text) {
+    if (!alive(box)) return;
+    typeChar(box, ch);
+  }
+}
+
+void Platform::typeChar(Control& box, char ch) {
+  if (!alive(box)) return;
+  DispatchScope scope(*this);
+  focus(box);
+  int key = raiseKeyPress(box, static_cast<unsigned char>(ch));
+  if (!alive(box) || key == 0 || box.locked()) return;
+  if (box.maxLength() > 0 && box.text().size() >= static_cast<std::size_t>(box.maxLength())) return;
+  box.insertTypedText(std::string(1, static_cast<char>(key)));
+}
+
+void Platform::setTextByUser(Control& box, const std::string& text) {
+  if (!alive(box)) return;
+  DispatchScope scope(*this);
+  focus(box);
+  if (!alive(box) || box.locked()) return;
+  box.setText(text);
+}
+
+void Platform::keyPress(Control& box, int keyAscii) {
+  if (!alive(box)) return;
+  DispatchScope scope(*this);
+  focus(box);
+  if (alive(box)) raiseKeyPress(box, keyAscii);
+}
+
+void Platform::focus(Control& c) {
+  if (!alive(c) || focused_ == &c) return;
+  DispatchScope scope(*this);
+  Control* old = focused_;
+  focused_ = &c;
+  if (observer_) observer_->focusChanged(&c);
+  if (old != nullptr) raise(*old, EventType::LostFocus);
+}
+
+void Platform::mouseMove(Control& c) { raise(c, EventType::MouseMove); }
+
+bool Platform::clickTab(Control& strip, int page) {
+  if (!alive(strip) || strip.kind() != Kind::TabStrip || !strip.enabled()) return false;
+  if (page < 0 || page >= strip.tabCount() || !strip.tabEnabled(page)) return false;
+  DispatchScope scope(*this);
+  strip.setTab(page);
+  raise(strip, EventType::Click);
+  return true;
+}
+
+void Platform::close(Window& w) {
+  if (!w.loaded()) return;
+  DispatchScope scope(*this);
+  unload(w);
+  if (windows_.empty()) exitProcess();
+}
+
+void Platform::notify(Control& c, Property p) {
+  if (observer_ && c.window().loaded()) observer_->controlChanged(c, p);
+}
+
+void Platform::notifyCreated(Control& c) {
+  if (observer_) observer_->controlCreated(c);
+}
+
+void Platform::notifyCaption(Window& w) {
+  if (observer_) observer_->windowCaptionChanged(w);
+}
+
+}  // namespace platform

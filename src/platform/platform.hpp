@@ -1,0 +1,107 @@
+#pragma once
+// The stand-in for the desktop's user-interface services: the loaded windows,
+// the focus, the dispatch of events to the bound procedures, and the user's
+// actions as the front end or a test performs them.
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/control.hpp"
+#include "platform/events.hpp"
+#include "platform/observer.hpp"
+#include "platform/services.hpp"
+#include "platform/window.hpp"
+
+namespace platform {
+
+struct Services {
+  Dialogs* dialogs = nullptr;
+  Printer* printer = nullptr;
+  Clock* clock = nullptr;
+  Screen* screen = nullptr;
+  Process* process = nullptr;
+};
+
+class Platform {
+ public:
+  explicit Platform(Services services);
+  ~Platform();
+  Platform(const Platform&) = delete;
+  Platform& operator=(const Platform&) = delete;
+
+  const Services& services() const { return services_; }
+  Dialogs& dialogs() const { return *services_.dialogs; }
+  Printer& printer() const { return *services_.printer; }
+  Clock& clock() const { return *services_.clock; }
+  void setObserver(Observer* observer) { observer_ = observer; }
+  Observer* observer() const { return observer_; }
+
+  // Windows. load() creates the controls in their design state and runs the
+  // window's load procedure; a window already loaded is returned as it is.
+  Window& load(const WindowDefinition& definition);
+  void show(Window& window);
+  void hide(Window& window);
+  // Destruction waits until the outermost event dispatch has returned, so a
+  // procedure may unload its own window.
+  void unload(Window& window);
+  Window* window(std::string_view name) const;
+  std::vector<Window*> windows() const;
+
+  // Services the procedures call.
+  void messageBox(const std::string& prompt, const std::string& title);
+  std::string inputBox(const std::string& prompt, const std::string& title,
+                       const std::string& defaultText = "");
+  void setMousePointer(MousePointer p);
+  MousePointer mousePointer() const { return pointer_; }
+  void exitProcess();
+  bool exited() const { return exited_; }
+
+  Control* focused() const { return focused_; }
+
+  // What a person does. Each call is one event dispatch from the outside.
+  void click(Control& control);
+  void typeText(Control& box, std::string_view text);   // one character at a time
+  void typeChar(Control& box, char c);
+  void setTextByUser(Control& box, const std::string& text);  // pasting: one Change
+  void keyPress(Control& box, int keyAscii);
+  void focus(Control& control);
+  void mouseMove(Control& control);
+  bool clickTab(Control& strip, int page);
+  void close(Window& window);
+
+  // Raises an event of a control to its bound procedure (used by the controls themselves).
+  void raise(Control& control, EventType type, int keyAscii = 0);
+  int raiseKeyPress(Control& control, int keyAscii);
+
+  // Keeps unloaded windows alive until the outermost scope closes.
+  class DispatchScope {
+   public:
+    explicit DispatchScope(Platform& p) : p_(p) { ++p_.depth_; }
+    ~DispatchScope();
+    DispatchScope(const DispatchScope&) = delete;
+    DispatchScope& operator=(const DispatchScope&) = delete;
+   private:
+    Platform& p_;
+  };
+
+  // Called by controls and windows when they change.
+  void notify(Control& control, Property property);
+  void notifyCreated(Control& control);
+  void notifyCaption(Window& window);
+
+ private:
+  bool alive(const Control& control) const;
+
+  Services services_;
+  Observer* observer_ = nullptr;
+  std::vector<std::unique_ptr<Window>> windows_;
+  std::vector<std::unique_ptr<Window>> unloaded_;
+  Control* focused_ = nullptr;
+  MousePointer pointer_ = MousePointer::Default;
+  int depth_ = 0;
+  bool exited_ = false;
+};
+
+}  // namespace platform

@@ -1,0 +1,44 @@
+#include "platform/scripted_services.hpp"
+
+namespace platform {
+
+void ScriptedDialogs::messageBox(const std::string& prompt, const std::string& title) {
+  messages.push_back({prompt, title});
+}
+
+std::string ScriptedDialogs::inputBox(const std::string& prompt, const std::string& title,
+                                      const std::string&) {
+  inputs.push_back({prompt, title});
+  if (answers_.empty()) {
+    ++unansweredInputs;
+    return "";
+  }
+  std::string answer = answers_.front();
+  answers_.pop_front();
+  return answer;
+}
+
+bool ScriptedPrinter::setOrientation(Orientation o) {
+  if (failNext) return false;
+  orientation = o;
+  return true;
+}
+
+bool ScriptedPrinter::printWindow(const Window& window) {
+  if (failNext) return false;
+  printedWindows.push_back(window.name());
+  ++pagesInJob;
+  return true;
+}
+
+bool ScriptedPrinter::endDoc() {
+  if (failNext) {
+    failNext = false;
+    return false;
+  }
+  for (int i = 0; i < pagesInJob; ++i) printedPages.push_back(orientation);
+  pagesInJob = 0;
+  return true;
+}
+
+}  // namespace platform
