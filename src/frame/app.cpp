@@ -2,6 +2,9 @@
 
 #include <stdexcept>
 
+#include "frame/number_text.hpp"
+#include "platform/numbers.hpp"
+
 namespace frame {
 
 std::string PaddedTitle(std::string_view title, std::size_t length) {
@@ -10,7 +13,7 @@ std::string PaddedTitle(std::string_view title, std::size_t length) {
   return t;
 }
 
-App::App(platform::Platform& p) : platform(p) {}
+App::App(platform::Platform& p) : platform(p) { DefineWindows(); }
 
 platform::Window& App::main() const {
   platform::Window* w = platform.window("frmVarno");
@@ -21,20 +24,25 @@ platform::Window& App::main() const {
 platform::Control& App::control(std::string_view name, int index) const { return main().get(name, index); }
 platform::Control& App::text1(int index) const { return main().get("Text1", index); }
 
-void App::InvalidValueBox() {}
-void App::InvalidValueGroup() {}
-std::optional<double> App::ReadNumber(platform::Control&) { return std::nullopt; }
-bool App::WriteNumber(platform::Control&, double) { return false; }
-void App::Main() {}
-void App::Command1_Click() {}
-void App::Form_Load(platform::Window&) {}
-void App::RestartProgram() {}
-void App::ExitProgram() {}
-void App::PrintScreen() {}
-void App::txtUm_Change() {}
-void App::txtUm_KeyPress(int&) {}
-void App::cmdOKUm_Click() {}
-double App::Um() const { return 0; }
-bool App::IsRange1() const { return false; }
+void App::InvalidValueBox() { platform.messageBox("Enter a valid value", PaddedTitle("Invalid value", 34)); }
+
+void App::InvalidValueGroup() { platform.messageBox("Enter a valid value...", PaddedTitle("Invalid value", 33)); }
+
+std::optional<double> App::ReadNumber(platform::Control& box) {
+  if (!platform::IsNumeric(box.text())) return std::nullopt;
+  ReplaceDotWithComma(g, box);
+  return platform::TextToNumber(box.text());
+}
+
+bool App::WriteNumber(platform::Control& box, double value) {
+  const std::optional<std::string> text = platform::NumberTextForBox(value, box.maxLength());
+  if (!text) return false;
+  box.setText(*text);
+  return true;
+}
+
+double App::Um() const { return platform::TextToNumber(control("txtUm").text()).value_or(0.0); }
+
+bool App::IsRange1() const { return control("lblRange").caption() == "Range I"; }
 
 }  // namespace frame

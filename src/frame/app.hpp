@@ -21,6 +21,8 @@ constexpr int kValueStoreSize = 352;
 class App {
  public:
   explicit App(platform::Platform& platform);
+  App(const App&) = delete;  // the window definitions refer to this App
+  App& operator=(const App&) = delete;
 
   platform::Platform& platform;
   Module1 g;
@@ -56,7 +58,7 @@ class App {
   void Form_Load(platform::Window& w);
   void RestartProgram();
   void ExitProgram();
-  void PrintScreen();
+  void PrintScreen();  // defined in print.cpp, beside the print job
 
   // Um entry.
   void txtUm_Change();
@@ -71,6 +73,15 @@ class App {
   const platform::WindowDefinition& tableWindowDefinition() const { return table_; }
 
  private:
+  // The three window definitions; the main window's build runs the frame's
+  // and the stages' parts in a fixed order.
+  void DefineWindows();
+  void BuildMainWindow(platform::Window& w);
+  void BindFrameHandlers(platform::Window& w);
+  // The Um entry's way back after a refused value.
+  void RefuseUm(const char* prompt);
+  void ResetUmEntry();
+
   platform::WindowDefinition start_, main_, table_;
 };
 

@@ -18,24 +18,30 @@ std::string ScriptedDialogs::inputBox(const std::string& prompt, const std::stri
   return answer;
 }
 
+// A failing job fails at its first step; the caller abandons it there, so the
+// next job starts on a working printer.
+bool ScriptedPrinter::failOnce() {
+  if (!failNext) return false;
+  failNext = false;
+  pagesInJob = 0;
+  return true;
+}
+
 bool ScriptedPrinter::setOrientation(Orientation o) {
-  if (failNext) return false;
+  if (failOnce()) return false;
   orientation = o;
   return true;
 }
 
 bool ScriptedPrinter::printWindow(const Window& window) {
-  if (failNext) return false;
+  if (failOnce()) return false;
   printedWindows.push_back(window.name());
   ++pagesInJob;
   return true;
 }
 
 bool ScriptedPrinter::endDoc() {
-  if (failNext) {
-    failNext = false;
-    return false;
-  }
+  if (failOnce()) return false;
   for (int i = 0; i < pagesInJob; ++i) printedPages.push_back(orientation);
   pagesInJob = 0;
   return true;

@@ -47,6 +47,9 @@ class ScriptedPrinter : public Printer {
   std::vector<Orientation> printedPages;  // orientation of each page that went out
   std::vector<std::string> printedWindows;
   int pagesInJob = 0;
+
+ private:
+  bool failOnce();
 };
 
 class FixedClock : public Clock {

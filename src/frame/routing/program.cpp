@@ -11,7 +11,7 @@ Program::Program(platform::Platform& platform) : app(platform), tov(app) {
   tov.Register(procedures);
   app.stageValueStoreRows.push_back(tov.ValueStoreRows());
   app.buildStages = [this](platform::Window& w) { tov.Build(w); };
-  app.bindRouting = [this](platform::Window& w) { BindRouting(w, app, procedures); };
+  app.bindRouting = [this](platform::Window& w) { routing.Bind(w); };
 }
 
 }  // namespace program

@@ -4,6 +4,7 @@
 
 #include "frame/app.hpp"
 #include "frame/procedures.hpp"
+#include "frame/routing/routing.hpp"
 #include "platform/platform.hpp"
 #include "tov/stage.hpp"
 
@@ -18,6 +19,9 @@ class Program {
   frame::App app;
   frame::Procedures procedures;
   tov::Stage tov;
+  // The event procedures of the control arrays, also for calls from code
+  // such as Option1_Click with an explicit index.
+  Routing routing{app, procedures};
 
   void Main() { app.Main(); }
 };

@@ -1,0 +1,191 @@
+// The generic design rows of the value store. The rules are data (which
+// boxes are flags, copies or results cells, which MaxLength each has, which
+// take typed input, where each stage's boxes lie); one generator turns them
+// into rows.
+
+#include <algorithm>
+#include <array>
+#include <iterator>
+#include <string_view>
+
+#include "frame/app.hpp"
+#include "frame/value_store.hpp"
+
+namespace frame {
+
+namespace {
+
+using platform::ControlDesign;
+using platform::Kind;
+
+struct Range {
+  int first, last;
+};
+
+template <std::size_t N>
+constexpr bool InRanges(const Range (&ranges)[N], int i) {
+  return std::any_of(std::begin(ranges), std::end(ranges), [i](Range r) { return i >= r.first && i <= r.last; });
+}
+
+// Hidden "0"/"1" flags that tell whether a page has been calculated.
+constexpr Range kFlags[] = {{0, 0}, {59, 59}, {79, 79}, {99, 99}, {106, 106},
+                            {140, 140}, {167, 167}, {168, 168}, {180, 180}};
+
+// Hidden copies of the arrester's switching impulse protective level.
+struct CopyText {
+  int index;
+  const char* text;
+};
+constexpr CopyText kArresterCopies[] = {{54, "Text5"}, {66, "Text5"}, {58, "Text12"}, {76, "Text12"}};
+
+constexpr Range kResultsRange2{258, 307};
+constexpr Range kResultsRange1{308, 351};
+
+// Boxes that take any length of text besides the flags and the copies.
+constexpr Range kUnlimited[] = {{51, 51}, {64, 64}};
+// Fast-front boxes that may hold the word "Ignored".
+constexpr Range kMaxLength7[] = {{77, 78}, {80, 80}, {87, 87}, {93, 98}, {130, 130},
+                                 {136, 137}, {169, 170}, {179, 179}};
+constexpr Range kMaxLength5[] = {{149, 149}, {155, 155}, {159, 160}, {177, 177}};
+constexpr Range kMaxLength4[] = {{1, 1}, {18, 18}, {23, 23}, {31, 31}, {38, 38}};
+constexpr Range kMaxLength2[] = {{88, 88}, {125, 125}, {134, 134}};
+// Urp, Ucw, Urw and withstand voltages in kV, and the arrester's voltages.
+constexpr Range kMaxLength6[] = {
+    {2, 3},     {14, 17},   {19, 19},   {22, 22},   {24, 25},   {32, 33},   {36, 37},   {39, 40},
+    {41, 48},   {52, 53},   {55, 57},   {60, 63},   {65, 65},   {67, 67},   {69, 71},   {74, 75},
+    {81, 82},   {90, 90},   {209, 210}, {100, 105}, {109, 109}, {112, 113}, {116, 116}, {121, 121},
+    {129, 129}, {138, 139}, {141, 146}, {150, 154}, {161, 166}, {171, 173}, {175, 176}, {178, 178},
+    {181, 188}, {190, 193}, {195, 196}, {198, 199}, {202, 203}, {205, 206}};
+
+// Boxes the user types into; with the flags and the copies they are the
+// boxes that are not locked.
+constexpr Range kInputs[] = {
+    {1, 7},     {9, 13},    {18, 21},   {23, 28},   {31, 31},   {34, 38},   {44, 51},   {68, 68},
+    {72, 73},   {81, 86},   {88, 92},   {209, 211}, {110, 110}, {118, 120}, {124, 128}, {131, 135},
+    {212, 214}, {217, 218}, {147, 149}, {155, 158}, {174, 174}, {177, 177}, {189, 189}, {194, 194},
+    {197, 197}, {200, 201}, {204, 204}, {207, 208}, {247, 248}};
+
+// Locked boxes that keep the window's own back colour.
+constexpr Range kLockedDefaultColour[] = {{121, 123}, {159, 160}};
+
+// Where each stage's boxes lie; the first matching entry wins.
+struct Placement {
+  Range range;
+  const char* container;
+  int containerIndex;
+  int page;
+};
+constexpr Placement kPlacements[] = {
+    {{0, 40}, "tabSubGeneral1", platform::kNoIndex, 0},
+    {{41, 50}, "tabSubGeneral1", platform::kNoIndex, 1},
+    {{51, 76}, "tabSubGeneral1", platform::kNoIndex, 2},
+    {{77, 98}, "tabSubGeneral1", platform::kNoIndex, 3},
+    {{209, 211}, "tabSubGeneral1", platform::kNoIndex, 3},
+    {{99, 101}, "SSTab1", 3, 0},
+    {{102, 119}, "SSTab1", 3, 1},
+    {{212, 221}, "SSTab1", 3, 1},
+    {{120, 139}, "SSTab1", 3, 2},
+    {{140, 151}, "SSTab1", 6, 0},
+    {{152, 152}, "SSTab1", 6, 3},
+    {{153, 168}, "SSTab1", 6, 1},
+    {{175, 176}, "SSTab1", 6, 3},
+    {{178, 178}, "SSTab1", 6, 3},
+    {{169, 180}, "SSTab1", 6, 2},
+    {{181, 208}, "SSTab1", 6, 3},
+    {{222, 257}, "tabGeneral", platform::kNoIndex, 3},
+    {{258, 307}, "SSTab1", 13, 0},
+    {{308, 351}, "SSTab1", 14, 0},
+};
+
+// Grids: working boxes in rows of twelve, results cells in columns.
+constexpr int kBoxWidth = 900, kBoxHeight = 285;
+constexpr int kGridLeft = 240, kGridTop = 600, kGridColumnStep = 1140, kGridRowStep = 405, kGridColumns = 12;
+constexpr int kCellLeft = 1500, kCellTop = 480, kCellColumnStep = 2400, kCellRowStep = 480, kCellWidth = 1095;
+
+bool In(Range r, int i) { return i >= r.first && i <= r.last; }
+
+const Placement& PlacementOf(int i) {
+  for (const Placement& p : kPlacements)
+    if (In(p.range, i)) return p;
+  return kPlacements[0];  // every index is placed; kept for safety
+}
+
+const char* DesignText(int i) {
+  if (In(kResultsRange1, i) || In(kResultsRange2, i)) return kResultsCellText;
+  if (InRanges(kFlags, i)) return kFlagDesignText;
+  for (const CopyText& c : kArresterCopies)
+    if (c.index == i) return c.text;
+  return "";
+}
+
+bool IsCopy(int i) {
+  return std::any_of(std::begin(kArresterCopies), std::end(kArresterCopies), [i](const CopyText& c) { return c.index == i; });
+}
+
+int MaxLength(int i) {
+  if (InRanges(kFlags, i) || IsCopy(i) || InRanges(kUnlimited, i)) return 0;
+  if (InRanges(kMaxLength7, i)) return 7;
+  if (InRanges(kMaxLength6, i)) return 6;
+  if (InRanges(kMaxLength5, i)) return 5;
+  if (InRanges(kMaxLength4, i)) return 4;
+  if (InRanges(kMaxLength2, i)) return 2;
+  return 8;
+}
+
+std::array<ControlDesign, kValueStoreSize> MakeGenericRows() {
+  std::array<ControlDesign, kValueStoreSize> rows{};
+  // Boxes are laid out in index order on each page: count them per page.
+  std::array<int, std::size(kPlacements)> placed{};
+  for (int i = 0; i < kValueStoreSize; ++i) {
+    const Placement& p = PlacementOf(i);
+    const bool resultsCell = In(kResultsRange1, i) || In(kResultsRange2, i);
+    const bool unlocked = InRanges(kInputs, i) || InRanges(kFlags, i) || IsCopy(i);
+
+    // Entries that share a page share one count.
+    std::size_t group = static_cast<std::size_t>(&p - kPlacements);
+    for (std::size_t k = 0; k < group; ++k) {
+      const Placement& q = kPlacements[k];
+      if (q.container != nullptr && std::string_view(q.container) == p.container &&
+          q.containerIndex == p.containerIndex && q.page == p.page) {
+        group = k;
+        break;
+      }
+    }
+    const int n = placed[group]++;
+
+    ControlDesign& d = rows[static_cast<std::size_t>(i)];
+    d.kind = Kind::TextBox;
+    d.name = "Text1";
+    d.index = i;
+    d.container = p.container;
+    d.containerIndex = p.containerIndex;
+    d.page = p.page;
+    d.caption = DesignText(i);
+    d.maxLength = MaxLength(i);
+    d.height = kBoxHeight;
+    if (resultsCell) {
+      const int rowsPerColumn = In(kResultsRange2, i) ? 10 : 11;
+      d.left = kCellLeft + (n / rowsPerColumn) * kCellColumnStep;
+      d.top = kCellTop + (n % rowsPerColumn) * kCellRowStep;
+      d.width = kCellWidth;
+      d.flags = platform::Locked;
+      d.backColor = platform::kWhite;
+    } else {
+      d.left = kGridLeft + (n % kGridColumns) * kGridColumnStep;
+      d.top = kGridTop + (n / kGridColumns) * kGridRowStep;
+      d.width = kBoxWidth;
+      d.flags = platform::Hidden | (unlocked ? 0u : platform::Locked);
+      d.backColor = unlocked || InRanges(kLockedDefaultColour, i) ? platform::kSystemColor : platform::kLightYellow;
+    }
+  }
+  return rows;
+}
+
+}  // namespace
+
+std::span<const ControlDesign> GenericValueStoreRows() {
+  static const std::array<ControlDesign, kValueStoreSize> rows = MakeGenericRows();
+  return rows;
+}
+
+}  // namespace frame

@@ -1,0 +1,166 @@
+// Start-up, the design state after "START", restart and exit.
+
+#include <string>
+#include <vector>
+
+#include "frame_fixture.hpp"
+#include "platform/events.hpp"
+
+namespace {
+
+using platform::EventType;
+
+TEST_F(FrameTest, FirstStartShowsOnlyTheStartWindow) {
+  prog.Main();
+  platform::Window* start = p.window("Form1");
+  ASSERT_NE(start, nullptr);
+  EXPECT_TRUE(start->shown());
+  EXPECT_EQ(start->caption(), "Insulation Co-ordination");
+  EXPECT_EQ(start->get("Label2").caption(), "INSULATION COORDINATION");
+  EXPECT_TRUE(start->get("Label2").bold());
+  EXPECT_EQ(start->get("Command1").caption(), "START");
+  EXPECT_EQ(start->get("Image1").picture(), "substation");
+  for (int i = 0; i < 3; ++i) EXPECT_NE(start->find("Line1", i), nullptr);
+  EXPECT_FALSE(start->get("Label3").caption().empty());
+  EXPECT_FALSE(start->get("Label1", 0).caption().empty());
+  EXPECT_FALSE(start->get("Label1", 1).caption().empty());
+  EXPECT_EQ(p.window("frmVarno"), nullptr);
+}
+
+TEST_F(FrameTest, StartOpensTheMainWindowWithOnlyTheUmEntryUsable) {
+  Start();
+  EXPECT_EQ(p.window("Form1"), nullptr);
+  EXPECT_TRUE(main().shown());
+  EXPECT_EQ(main().caption(), "Insulation Co-ordination");
+  EXPECT_EQ(app.g.gRestartFlag, 0);
+
+  EXPECT_EQ(c("Label2").caption(), "Enter U    value (kV)");
+  EXPECT_TRUE(c("txtUm").isShown());
+  EXPECT_EQ(c("txtUm").text(), "");
+  EXPECT_EQ(c("txtUm").maxLength(), 6);
+  EXPECT_TRUE(c("cmdOKUm").enabled());  // although the box is empty
+  EXPECT_FALSE(c("lblRange").visible());
+  EXPECT_FALSE(c("Text8").visible());
+  EXPECT_EQ(c("Text8").text(), "Text8");
+
+  platform::Control& tabGeneral = c("tabGeneral");
+  EXPECT_FALSE(tabGeneral.enabled());
+  EXPECT_EQ(tabGeneral.tab(), 0);
+  for (int i = 0; i < tabGeneral.tabCount(); ++i) EXPECT_EQ(tabGeneral.tabEnabled(i), i == 0) << i;
+  EXPECT_FALSE(c("tabSubGeneral1").visible());
+  EXPECT_FALSE(p.clickTab(tabGeneral, 1));
+}
+
+struct StripDesign {
+  const char* name;
+  int index;
+  int pages;
+  int tab;
+  bool visible;
+  const char* firstCaption;
+};
+
+TEST_F(FrameTest, EveryTabStripStartsInItsDesignState) {
+  Start();
+  const std::vector<StripDesign> strips = {
+      {"tabGeneral", platform::kNoIndex, 5, 0, true, "Representative overvoltages"},
+      {"tabSubGeneral1", platform::kNoIndex, 4, 3, false, "Temporary overvoltages"},
+      {"tabCalculation1", platform::kNoIndex, 5, 0, false, "Load rejection K1"},
+      {"SSTab1", 0, 2, 0, false, "Phase to earth"},         {"SSTab1", 1, 2, 0, false, "Phase to earth"},
+      {"SSTab1", 2, 4, 1, false, "Formula I"},              {"SSTab1", 3, 3, 2, true, "Temporary overvoltages"},
+      {"SSTab1", 4, 2, 0, false, "Phase to earth"},         {"SSTab1", 5, 2, 0, false, "Internal insulation"},
+      {"SSTab1", 6, 4, 3, true, "Temporary overvoltages"},  {"SSTab1", 7, 2, 0, false, "Internal insulation"},
+      {"SSTab1", 8, 2, 0, false, "Internal insulation"},    {"SSTab1", 9, 2, 0, false, "Internal insulation"},
+      {"SSTab1", 10, 2, 0, false, "Internal insulation"},   {"SSTab1", 11, 2, 0, false, "Internal insulation"},
+      {"SSTab1", 12, 2, 0, false, "Internal insulation"},   {"SSTab1", 13, 1, 0, true, "Tab 0"},
+      {"SSTab1", 14, 1, 0, false, "Tab 0"},
+  };
+  for (const StripDesign& s : strips) {
+    platform::Control& strip = c(s.name, s.index);
+    SCOPED_TRACE(strip.displayName());
+    EXPECT_EQ(strip.kind(), platform::Kind::TabStrip);
+    EXPECT_EQ(strip.tabCount(), s.pages);
+    EXPECT_EQ(strip.tab(), s.tab);
+    EXPECT_EQ(strip.visible(), s.visible);
+    EXPECT_EQ(strip.tabCaption(0), s.firstCaption);
+    if (&strip != &c("tabGeneral")) {
+      for (int i = 0; i < strip.tabCount(); ++i) EXPECT_TRUE(strip.tabEnabled(i));
+    }
+  }
+  EXPECT_EQ(c("tabGeneral").tabCaption(4), "Results");
+  EXPECT_EQ(c("SSTab1", 6).tabCaption(3), "Conversion");
+  EXPECT_EQ(c("SSTab1", 2).tabCaption(3), "Choose Urp value");
+  EXPECT_EQ(c("SSTab1", 5).container(), &c("SSTab1", 3));
+  EXPECT_EQ(c("SSTab1", 5).containerPage(), 2);
+
+  EXPECT_FALSE(c("Frame37", 6).visible());
+  EXPECT_EQ(c("Command21", 33).caption(), "Next >>");
+  EXPECT_EQ(c("Command21", 34).caption(), "<< Back");
+  EXPECT_EQ(c("Command25", 19).caption(), "Restart Program");
+  EXPECT_EQ(c("Command25", 20).caption(), "Exit Program");
+  EXPECT_EQ(c("Command25", 21).caption(), "Print Screen");
+  EXPECT_EQ(c("Label23", 8).container(), &c("Frame38"));
+}
+
+TEST_F(FrameTest, RestartBringsBackTheDesignStateAndKeepsTheProcessData) {
+  Start();
+  EnterUm("420");
+  ASSERT_TRUE(c("lblRange").visible());
+  c("Text1", 0).setText("1");
+  c("Text1", 300).setText("851 kV");
+  c("SSTab1", 13).setVisible(false);
+  app.m.mPuPerKv = 342.9;
+  app.g.gUps = 810;
+  const platform::Window* before = &main();
+
+  // As "Restart Program" does it: from inside a click of the main window.
+  main().on("Command25", EventType::Click, [this](platform::Event&) { app.RestartProgram(); });
+  p.click(c("Command25", 19));
+
+  ASSERT_NE(p.window("frmVarno"), nullptr);
+  EXPECT_NE(&main(), before);
+  EXPECT_TRUE(main().shown());
+  EXPECT_EQ(p.window("Form1"), nullptr);
+  EXPECT_EQ(app.g.gRestartFlag, 0);
+  EXPECT_EQ(c("txtUm").text(), "");
+  EXPECT_FALSE(c("txtUm").locked());
+  EXPECT_TRUE(c("txtUm").visible());
+  EXPECT_FALSE(c("lblRange").visible());
+  EXPECT_FALSE(c("tabGeneral").enabled());
+  EXPECT_FALSE(c("tabSubGeneral1").visible());
+  EXPECT_EQ(c("Label23", 8).caption(), "Date");
+  EXPECT_EQ(c("Text1", 0).text(), "0");
+  EXPECT_EQ(c("Text1", 300).text(), "2222222");
+  EXPECT_TRUE(c("SSTab1", 13).visible());
+  EXPECT_EQ(app.m.mPuPerKv, 342.9);
+  EXPECT_EQ(app.g.gUps, 810);
+
+  // A second run takes another Um as the first run would.
+  EnterUm("110");
+  EXPECT_EQ(c("lblRange").caption(), "Range I");
+}
+
+TEST_F(FrameTest, RestartCalledOutsideAnyEventAlsoRebuildsTheWindow) {
+  Start();
+  EnterUm("110");
+  app.RestartProgram();
+  EXPECT_EQ(c("txtUm").text(), "");
+  EXPECT_TRUE(main().shown());
+  EXPECT_EQ(p.window("Form1"), nullptr);
+}
+
+TEST_F(FrameTest, ExitEndsTheProcessAlsoWithTheTableWindowOpen) {
+  Start();
+  platform::Window& table = p.load(app.tableWindowDefinition());
+  p.show(table);
+  EXPECT_EQ(table.caption(), "Table");
+  EXPECT_EQ(table.controls().size(), 1u);
+  EXPECT_EQ(table.get("Image1").kind(), platform::Kind::Image);
+
+  app.ExitProgram();
+  EXPECT_TRUE(p.exited());
+  EXPECT_TRUE(h.process.exited);
+  EXPECT_TRUE(h.dialogs.messages.empty());  // no question asked
+}
+
+}  // namespace
