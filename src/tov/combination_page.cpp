@@ -1,8 +1,236 @@
 #include "tov/combination_page.hpp"
 
+#include <cmath>
+
+#include "tov/combination_formulas.hpp"
+#include "tov/factor_page_checks.hpp"
+#include "tov/slots.hpp"
+
 namespace tov {
 
-void CombinationPage::Build(platform::Window&) {}
-void CombinationPage::Register(frame::Procedures&) {}
+void CombinationPage::Build(platform::Window& w) {
+  w.createAll(Design());
+  w.on("Command17", platform::EventType::Click, [this](platform::Event&) { Command17_Click(); });
+  w.on("Command20", platform::EventType::Click, [this](platform::Event&) { Command20_Click(); });
+}
+
+void CombinationPage::Register(frame::Procedures& procedures) {
+  procedures.add("SelectCombinationEnterMode", [this] { SelectCombinationEnterMode(); });
+  procedures.add("SelectCombinationCalculateMode", [this] { SelectCombinationCalculateMode(); });
+  procedures.add("SelectCombinationIgnore", [this] { SelectCombinationIgnore(); });
+  procedures.add("SelectCombinationEnterFactor", [this] { SelectCombinationEnterFactor(); });
+  procedures.add("SelectCombinationEnterUrp", [this] { SelectCombinationEnterUrp(); });
+  procedures.add("ValidateCombinationX0", [this] { ValidateCombinationX0(); });
+  procedures.add("ValidateCombinationX1", [this] { ValidateCombinationX1(); });
+  procedures.add("ValidateCombinationUrpPe", [this] { ValidateCombinationUrpPe(); });
+  procedures.add("ValidateCombinationUrpPp", [this] { ValidateCombinationUrpPp(); });
+  procedures.add("ValidateK13Factor", [this] { ValidateK13Factor(); });
+  procedures.add("EnableCombinationNextOnUrpPe", [this] { EnableCombinationNextOnUrpPe(); });
+  procedures.add("EnableCombinationNextOnUrpPp", [this] { EnableCombinationNextOnUrpPp(); });
+  procedures.add("Command17_Click", [this] { Command17_Click(); });
+  procedures.add("Command20_Click", [this] { Command20_Click(); });
+}
+
+void CombinationPage::ShowResultRows(bool shown) {
+  SetVisible(app_, {{"Label1", 8}, "Label39", {"Label13", 9}, {"Text1", UrpCombPe}, {"Label1", 9}, "Label40",
+                    {"Label13", 10}, {"Text1", UrpCombPp}},
+             shown);
+}
+
+void CombinationPage::ResetResults() {
+  SetVisible(app_, {{"Label1", 8}, "Label39", {"Label13", 9}, {"Label1", 9}, "Label40", {"Label13", 10}}, false);
+  platform::Control& pe = app_.text1(UrpCombPe);
+  pe.setText("");
+  pe.setVisible(false);
+  platform::Control& pp = app_.text1(UrpCombPp);
+  pp.setText("");
+  pp.setVisible(false);
+}
+
+bool CombinationPage::WriteResults(double pe, double pp) {
+  platform::Control& peBox = app_.text1(UrpCombPe);
+  platform::Control& ppBox = app_.text1(UrpCombPp);
+  if (!AllShowable({{&peBox, pe}, {&ppBox, pp}})) return false;
+  app_.WriteNumber(peBox, pe);
+  app_.WriteNumber(ppBox, pp);
+  return true;
+}
+
+// ---- Modes -----------------------------------------------------------------
+
+void CombinationPage::SelectCombinationEnterMode() {
+  SetVisible(app_, {"Frame19"}, true);
+  SetVisible(app_, {"Frame17", "Frame20"}, false);
+  ResetResults();
+  app_.control("Option1", 26).setValue(false);
+  app_.control("Option1", 27).setValue(false);
+  app_.control("Command18").setEnabled(false);
+}
+
+void CombinationPage::SelectCombinationCalculateMode() {
+  SetVisible(app_, {"Frame19"}, false);
+  SetVisible(app_, {"Frame17"}, true);
+  SetVisible(app_, {"Frame20"}, false);
+  ResetResults();
+  app_.control("Option1", 26).setValue(false);
+  app_.control("Option1", 27).setValue(false);
+  app_.control("Command18").setEnabled(false);
+  app_.text1(CombX0).setText("");
+  app_.text1(CombX1).setText("");
+}
+
+void CombinationPage::SelectCombinationIgnore() {
+  SetVisible(app_, {"Frame17", "Frame19", "Frame20"}, false);
+  SetVisible(app_, {{"Label1", 8}, "Label39", {"Label13", 9}, {"Label1", 9}, "Label40", {"Label13", 10}}, true);
+  const double um = app_.Um();
+  app_.text1(UrpCombPe).setText("");
+  app_.text1(UrpCombPp).setText("");
+  const bool written = WriteResults(um / std::sqrt(3.0), um);
+  app_.control("Option1", 26).setValue(false);
+  app_.control("Option1", 27).setValue(false);
+  if (written) {
+    SetVisible(app_, {{"Text1", UrpCombPe}, {"Text1", UrpCombPp}}, true);
+    app_.control("Command18").setEnabled(true);
+  } else {
+    app_.InvalidValueGroup();
+    ResetResults();
+  }
+  app_.text1(CombX0).setText("");
+  app_.text1(CombX1).setText("");
+}
+
+void CombinationPage::SelectCombinationEnterFactor() {
+  SetVisible(app_, {"Frame20"}, true);
+  SetVisible(app_, {"Label37", "Label34", {"lblKV", 8}, "Label35", "Label32", {"lblKV", 7},
+                    {"Text1", UrpCombPeEntered}, {"Text1", UrpCombPpEntered}},
+             false);
+  SetVisible(app_, {"Label38", "Label36"}, true);
+  for (int slot : {UrpCombPeEntered, UrpCombPpEntered, K13Entered}) app_.text1(slot).setText("");
+  platform::Control& factor = app_.text1(K13Entered);
+  factor.setVisible(true);
+  platform::Control& ok = app_.control("Command20");
+  ok.setGeometry(factor.left() + factor.width() + 60, factor.top(), ok.width(), ok.height());
+  ok.setVisible(false);
+  SetVisible(app_, {"Frame17"}, false);
+  ResetResults();
+  app_.control("Command18").setEnabled(false);
+}
+
+void CombinationPage::SelectCombinationEnterUrp() {
+  SetVisible(app_, {"Frame20"}, true);
+  SetVisible(app_, {"Label38", "Label36", {"Text1", K13Entered}}, false);
+  SetVisible(app_, {"Label37", "Label34", {"lblKV", 8}, "Label35", "Label32", {"lblKV", 7}}, true);
+  for (int slot : {UrpCombPeEntered, UrpCombPpEntered, K13Entered}) app_.text1(slot).setText("");
+  SetVisible(app_, {{"Text1", UrpCombPpEntered}, {"Text1", UrpCombPeEntered}}, true);
+  platform::Control& pp = app_.text1(UrpCombPpEntered);
+  platform::Control& ok = app_.control("Command20");
+  ok.setGeometry(pp.left(), pp.top() + pp.height() + 150, ok.width(), ok.height());
+  ok.setVisible(false);
+  SetVisible(app_, {"Frame17"}, false);
+  ResetResults();
+  app_.control("Command18").setEnabled(false);
+}
+
+// ---- Calculation of K13 ----------------------------------------------------
+
+void CombinationPage::Command17_Click() {
+  platform::Control& x0Box = app_.text1(CombX0);
+  platform::Control& x1Box = app_.text1(CombX1);
+  if (!IsUsableNumber(x1Box) || !IsUsableNumber(x0Box)) {
+    app_.InvalidValueGroup();
+    x0Box.setText("");
+    x1Box.setText("");
+    ShowResultRows(false);
+    return;
+  }
+  const auto x0 = app_.ReadNumber(x0Box);
+  const auto x1 = app_.ReadNumber(x1Box);
+  // X1 = 0 gives no ratio to fit K13 on.
+  const auto k13 = x0 && x1 ? CombinationFactor(*x0, *x1) : std::nullopt;
+  const double um = app_.Um();
+  if (!k13 || !WriteResults(um * *k13 / std::sqrt(3.0), um * *k13)) {
+    app_.InvalidValueGroup();
+    x0Box.setText("");
+    x1Box.setText("");
+    ResetResults();
+    return;
+  }
+  ShowResultRows(true);
+}
+
+// ---- Entered factor or Urp -------------------------------------------------
+
+void CombinationPage::Command20_Click() {
+  platform::Control& factorBox = app_.text1(K13Entered);
+  const double um = app_.Um();
+  if (IsFilled(factorBox)) {
+    const auto k13 = app_.ReadNumber(factorBox);
+    if (!k13) {
+      app_.InvalidValueGroup();
+      factorBox.setText("");
+      ShowResultRows(false);
+      return;
+    }
+    if (!WriteResults(*k13 * um / std::sqrt(3.0), *k13 * um)) {
+      app_.InvalidValueGroup();
+      factorBox.setText("");
+      ResetResults();
+      return;
+    }
+    ShowResultRows(true);  // the factor row stays for another factor
+    return;
+  }
+  platform::Control& peBox = app_.text1(UrpCombPeEntered);
+  platform::Control& ppBox = app_.text1(UrpCombPpEntered);
+  const bool numbers = IsUsableNumber(ppBox) && IsUsableNumber(peBox);
+  const auto pe = numbers ? app_.ReadNumber(peBox) : std::nullopt;
+  const auto pp = numbers ? app_.ReadNumber(ppBox) : std::nullopt;
+  if (!pe || !pp) {
+    app_.InvalidValueGroup();
+    peBox.setText("");
+    ppBox.setText("");
+    ShowResultRows(false);
+    return;
+  }
+  if (!WriteResults(*pe, *pp)) {
+    app_.InvalidValueGroup();
+    peBox.setText("");
+    ppBox.setText("");
+    ResetResults();
+    return;
+  }
+  SetVisible(app_, {"Frame20"}, false);
+  ShowResultRows(true);
+}
+
+// ---- Checks and "Next >>" enabling -----------------------------------------
+
+void CombinationPage::ValidateReactance(int slot) {
+  RefuseUnlessNumber(app_, app_.text1(slot));
+  app_.control("Command17").setVisible(IsFilled(app_.text1(CombX0)) && IsFilled(app_.text1(CombX1)));
+}
+
+void CombinationPage::ValidateUrpEntry(int slot) {
+  RefuseUnlessNumber(app_, app_.text1(slot));
+  app_.control("Command20").setVisible(IsFilled(app_.text1(UrpCombPeEntered)) &&
+                                       IsFilled(app_.text1(UrpCombPpEntered)));
+}
+
+void CombinationPage::ValidateCombinationX0() { ValidateReactance(CombX0); }
+void CombinationPage::ValidateCombinationX1() { ValidateReactance(CombX1); }
+void CombinationPage::ValidateCombinationUrpPe() { ValidateUrpEntry(UrpCombPeEntered); }
+void CombinationPage::ValidateCombinationUrpPp() { ValidateUrpEntry(UrpCombPpEntered); }
+
+void CombinationPage::ValidateK13Factor() {
+  platform::Control& box = app_.text1(K13Entered);
+  RefuseUnlessNumber(app_, box);
+  app_.control("Command20").setVisible(IsFilled(box));
+}
+
+void CombinationPage::EnableCombinationNextOnUrpPe() {
+  app_.control("Command18").setEnabled(IsFilled(app_.text1(UrpCombPp)) && IsFilled(app_.text1(UrpCombPe)));
+}
+
+void CombinationPage::EnableCombinationNextOnUrpPp() { EnableCombinationNextOnUrpPe(); }
 
 }  // namespace tov

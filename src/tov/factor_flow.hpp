@@ -1,7 +1,15 @@
 #pragma once
+// The walk through the five factor pages of tabCalculation1 with their
+// "<<Back" and "Next >>" buttons, the check of each page's phase-to-phase
+// result against Um, and the close that takes the highest results of all
+// pages into the temporary-overvoltage page.
+
+#include <span>
+#include <string>
 
 #include "frame/app.hpp"
 #include "frame/procedures.hpp"
+#include "platform/design.hpp"
 #include "platform/window.hpp"
 
 namespace tov {
@@ -14,9 +22,34 @@ class FactorFlow {
   void Build(platform::Window& w);
   void Register(frame::Procedures& procedures);
 
+  static std::span<const platform::ControlDesign> Design();
+
+  void Command4_Click();   // "<<Back" of K1: leave the strip
+  void Command3_Click();   // "Next >>" of K1
+  void Command5_Click();   // "<<Back" of K2
+  void Command2_Click();   // "Next >>" of K2
+  void Command9_Click();   // "<<Back" of K3
+  void Command10_Click();  // "Next >>" of K3
+  void Command13_Click();  // "<<Back" of K4
+  void Command14_Click();  // "Next >>" of K4
+  void Command19_Click();  // "<<Back" of the combination
+  void Command18_Click();  // "Next >>" of the combination: the close
+
  private:
+  void GoToPage(int n);
+  // False after the phase-to-phase result was refused (below Um) and the
+  // page's two result boxes were cleared in the given order.
+  bool PassesUmCheck(platform::Control& pp, platform::Control& first, platform::Control& second);
+  void TakeMaxima();
+
   frame::App& app_;
   Stage& stage_;
+
+  // The close's own values; like every variable of the main window they
+  // outlive a restart, and only the close reads them.
+  std::string mTovMaxPe;
+  double mTovMaxPp = 0;
+  std::string mTovCalculated = "0";
 };
 
 }  // namespace tov

@@ -1,7 +1,14 @@
 #pragma once
+// Load rejection factor K1: page 0 of the factor strip. The user enters K1 or
+// the two Urp values, calculates K1 for a system or a generator-transformer
+// unit, or ignores it (K1 = 1); the page shows Urp phase to earth and phase to
+// phase in txtUrppe1 and txtUrppp1, which the factor flow reads.
+
+#include <span>
 
 #include "frame/app.hpp"
 #include "frame/procedures.hpp"
+#include "platform/design.hpp"
 #include "platform/window.hpp"
 
 namespace tov {
@@ -14,7 +21,47 @@ class K1Page {
   void Build(platform::Window& w);
   void Register(frame::Procedures& procedures);
 
+  // The page's controls in their design state.
+  static std::span<const platform::ControlDesign> Design();
+
+  // Modes and sub-modes.
+  void optEnterK1_Click();
+  void optCalculateK1_Click();
+  void optIgnoreK1_Click();
+  void optFactorK1_Click();
+  void optUrpK1_Click();
+  void optK11_Click();
+  void optK12_Click();
+
+  // The two OK buttons.
+  void cmdEnterOK1_Click();
+  void cmdCalculateOK1_Click();
+
+  // Box checks.
+  void txtK1_Change();
+  void txtEnterpe1_Change();
+  void txtEnterpp1_Change();
+  void txtQL1_Change();
+  void txtPL1_Change();
+  void txtSSC1_Change();
+  void txtXd1_Change();
+  void txtUk1_Change();
+  void txtSG1_Change();
+  void txtSTr1_Change();
+  void txtCos1_Change();
+  void txtUrppe1_Change();
+  void txtUrppp1_Change();
+
  private:
+  platform::Control& c(const char* name, int index = platform::kNoIndex) const;
+  // Writes Urp phase to earth, then phase to phase; false, writing nothing,
+  // when either value cannot be shown in its box.
+  bool WriteUrp(double pe, double pp);
+  bool WriteUrpFromK1(double k1);
+  // A result that cannot be shown: the OK handler's message, the results emptied.
+  void RefuseResult();
+  void CheckBox(platform::Control& box);
+
   frame::App& app_;
   Stage& stage_;
 };

@@ -1,8 +1,199 @@
 #include "tov/k3_page.hpp"
 
+#include <cmath>
+
+#include "tov/factor_page_checks.hpp"
+#include "tov/slots.hpp"
+
 namespace tov {
 
-void K3Page::Build(platform::Window&) {}
-void K3Page::Register(frame::Procedures&) {}
+void K3Page::Build(platform::Window& w) {
+  w.createAll(Design());
+  mK3FaultType = 0;
+  w.on("Command11", platform::EventType::Click, [this](platform::Event&) { Command11_Click(); });
+  w.on("Command12", platform::EventType::Click, [this](platform::Event&) { Command12_Click(); });
+}
+
+void K3Page::Register(frame::Procedures& procedures) {
+  procedures.add("SelectK3EnterMode", [this] { SelectK3EnterMode(); });
+  procedures.add("SelectK3CalculateMode", [this] { SelectK3CalculateMode(); });
+  procedures.add("SelectK3Ignore", [this] { SelectK3Ignore(); });
+  procedures.add("SelectK3EnterFactor", [this] { SelectK3EnterFactor(); });
+  procedures.add("SelectK3EnterUrp", [this] { SelectK3EnterUrp(); });
+  procedures.add("SelectK3SinglePhaseFault", [this] { SelectK3SinglePhaseFault(); });
+  procedures.add("SelectK3TwoPhaseFault", [this] { SelectK3TwoPhaseFault(); });
+  procedures.add("ValidateK3Factor", [this] { ValidateK3Factor(); });
+  procedures.add("ValidateK3UrpPe", [this] { ValidateK3UrpPe(); });
+  procedures.add("ValidateK3X0", [this] { ValidateK3X0(); });
+  procedures.add("ValidateK3X1", [this] { ValidateK3X1(); });
+  procedures.add("EnableK3NextOnUrpPe", [this] { EnableK3NextOnUrpPe(); });
+  procedures.add("Command11_Click", [this] { Command11_Click(); });
+  procedures.add("Command12_Click", [this] { Command12_Click(); });
+}
+
+void K3Page::ShowResultRow(bool shown) {
+  SetVisible(app_, {"Label52", {"Label1", 6}, {"Text1", UrpK3Pe}, {"Label13", 7}}, shown);
+}
+
+void K3Page::RefuseResult(std::initializer_list<int> clearedSlots) {
+  app_.InvalidValueGroup();
+  for (int slot : clearedSlots) app_.text1(slot).setText("");
+  ShowResultRow(false);
+  // A result that cannot be shown leaves none behind to move on with.
+  app_.text1(UrpK3Pe).setText("");
+}
+
+void K3Page::SelectK3EnterMode() {
+  SetVisible(app_, {"Frame7"}, true);
+  SetVisible(app_, {"Frame9", "Frame6", "Frame10"}, false);
+  ShowResultRow(false);
+  app_.text1(UrpK3Pe).setText("");
+  for (int i = 10; i <= 13; ++i) app_.control("Option1", i).setValue(false);
+  app_.control("Command10").setEnabled(false);
+}
+
+void K3Page::SelectK3CalculateMode() {
+  SetVisible(app_, {"Frame7"}, false);
+  SetVisible(app_, {"Frame9"}, true);
+  SetVisible(app_, {"Frame6", "Frame10"}, false);
+  ShowResultRow(false);
+  app_.text1(UrpK3Pe).setText("");
+  for (int i = 10; i <= 13; ++i) app_.control("Option1", i).setValue(false);
+  app_.control("Command10").setEnabled(false);
+}
+
+void K3Page::SelectK3Ignore() {
+  SetVisible(app_, {"Frame7", "Frame9", "Frame6", "Frame10"}, false);
+  ShowResultRow(true);
+  platform::Control& result = app_.text1(UrpK3Pe);
+  result.setText("");
+  const bool written = app_.WriteNumber(result, app_.Um() / std::sqrt(3.0));
+  for (int i = 10; i <= 13; ++i) app_.control("Option1", i).setValue(false);
+  if (!written) {
+    RefuseResult({});
+    return;
+  }
+  app_.control("Command10").setEnabled(true);
+}
+
+void K3Page::SelectK3EnterFactor() {
+  SetVisible(app_, {"Frame6"}, true);
+  SetVisible(app_, {"Label49", "Label46", {"lblKV", 4}, {"Text1", UrpK3PeEntered}}, false);
+  SetVisible(app_, {"Label50", "Label51"}, true);
+  platform::Control& factor = app_.text1(K3Entered);
+  factor.setText("");
+  app_.text1(UrpK3PeEntered).setText("");
+  factor.setVisible(true);
+  platform::Control& ok = app_.control("Command11");
+  ok.setGeometry(factor.left() + factor.width() + 60, factor.top(), ok.width(), ok.height());
+  ok.setVisible(false);
+  SetVisible(app_, {"Frame10"}, false);
+  ShowResultRow(false);
+  app_.text1(UrpK3Pe).setText("");
+  app_.control("Command10").setEnabled(false);
+}
+
+void K3Page::SelectK3EnterUrp() {
+  SetVisible(app_, {"Frame6"}, true);
+  SetVisible(app_, {"Label50", "Label51", {"Text1", K3Entered}}, false);
+  SetVisible(app_, {"Label49", "Label46", {"lblKV", 4}}, true);
+  platform::Control& urp = app_.text1(UrpK3PeEntered);
+  app_.text1(K3Entered).setText("");
+  urp.setText("");
+  urp.setVisible(true);
+  platform::Control& ok = app_.control("Command11");
+  ok.setGeometry(urp.left(), urp.top() + urp.height() + 150, ok.width(), ok.height());
+  ok.setVisible(false);
+  SetVisible(app_, {"Frame10"}, false);
+  ShowResultRow(false);
+  app_.text1(UrpK3Pe).setText("");
+  app_.control("Command10").setEnabled(false);
+}
+
+void K3Page::SelectFaultType(EarthFault fault) {
+  SetVisible(app_, {"Frame10", {"Label33", 18}, {"Label33", 20}, {"Label33", 19}, {"Label33", 21},
+                    {"Text1", K3X0}, {"Text1", K3X1}},
+             true);
+  app_.text1(K3X0).setText("");
+  platform::Control& x1 = app_.text1(K3X1);
+  x1.setText("");
+  platform::Control& ok = app_.control("Command12");
+  ok.setGeometry(x1.left(), x1.top() + x1.height() + 150, ok.width(), ok.height());
+  ok.setVisible(false);
+  SetVisible(app_, {"Frame6"}, false);
+  ShowResultRow(false);
+  app_.text1(UrpK3Pe).setText("");
+  app_.control("Command10").setEnabled(false);
+  mK3FaultType = static_cast<short>(fault);
+}
+
+void K3Page::SelectK3SinglePhaseFault() { SelectFaultType(EarthFault::SinglePhase); }
+void K3Page::SelectK3TwoPhaseFault() { SelectFaultType(EarthFault::TwoPhase); }
+
+void K3Page::Command11_Click() {
+  platform::Control& factorBox = app_.text1(K3Entered);
+  const bool factorEntry = IsFilled(factorBox);
+  platform::Control& box = factorEntry ? factorBox : app_.text1(UrpK3PeEntered);
+  const auto value = app_.ReadNumber(box);
+  if (!value) {
+    app_.InvalidValueGroup();
+    box.setText("");
+    ShowResultRow(false);
+    return;
+  }
+  platform::Control& result = app_.text1(UrpK3Pe);
+  const double urp = factorEntry ? UrpPhaseToEarth(*value, app_.Um()) : *value;
+  if (!AllShowable({{&result, urp}})) {
+    RefuseResult({factorEntry ? K3Entered : UrpK3PeEntered});
+    return;
+  }
+  app_.WriteNumber(result, urp);
+  // After a factor the entry frame stays for another one; an entered Urp closes it.
+  if (!factorEntry) SetVisible(app_, {"Frame6"}, false);
+  ShowResultRow(true);
+}
+
+void K3Page::Command12_Click() {
+  platform::Control& x0Box = app_.text1(K3X0);
+  platform::Control& x1Box = app_.text1(K3X1);
+  if (!IsUsableNumber(x0Box) || !IsUsableNumber(x1Box)) {
+    app_.InvalidValueGroup();
+    x0Box.setText("");
+    x1Box.setText("");
+    ShowResultRow(false);
+    return;
+  }
+  const auto x0 = app_.ReadNumber(x0Box);
+  const auto x1 = app_.ReadNumber(x1Box);
+  // X1 = 0 and the ratios at which the factor's denominator vanishes have no
+  // earth fault factor.
+  const auto k3 = x0 && x1 ? EarthFaultFactor(static_cast<EarthFault>(mK3FaultType), *x0, *x1) : std::nullopt;
+  platform::Control& result = app_.text1(UrpK3Pe);
+  const double urp = k3 ? UrpPhaseToEarth(*k3, app_.Um()) : 0.0;
+  if (!k3 || !AllShowable({{&result, urp}})) {
+    RefuseResult({K3X0, K3X1});
+    return;
+  }
+  app_.WriteNumber(result, urp);
+  ShowResultRow(true);
+}
+
+void K3Page::ValidateEntryBox(int slot) {
+  platform::Control& box = app_.text1(slot);
+  RefuseUnlessNumber(app_, box);
+  app_.control("Command11").setVisible(IsFilled(box));
+}
+
+void K3Page::ValidateReactance(int slot) {
+  RefuseUnlessNumber(app_, app_.text1(slot));
+  app_.control("Command12").setVisible(IsFilled(app_.text1(K3X0)) && IsFilled(app_.text1(K3X1)));
+}
+
+void K3Page::ValidateK3Factor() { ValidateEntryBox(K3Entered); }
+void K3Page::ValidateK3UrpPe() { ValidateEntryBox(UrpK3PeEntered); }
+void K3Page::ValidateK3X0() { ValidateReactance(K3X0); }
+void K3Page::ValidateK3X1() { ValidateReactance(K3X1); }
+
+void K3Page::EnableK3NextOnUrpPe() { app_.control("Command10").setEnabled(IsFilled(app_.text1(UrpK3Pe))); }
 
 }  // namespace tov

@@ -1,8 +1,15 @@
 #pragma once
+// The page "Earth fault K3" (page 2 of tabCalculation1): Urp phase to earth
+// from an entered factor or Urp, from the reactances X0 and X1 for a single-
+// or two-phase earth fault, or Um / sqrt(3) when earth faults are ignored.
+
+#include <span>
 
 #include "frame/app.hpp"
 #include "frame/procedures.hpp"
+#include "platform/design.hpp"
 #include "platform/window.hpp"
+#include "tov/k3_formulas.hpp"
 
 namespace tov {
 
@@ -13,8 +20,37 @@ class K3Page {
   K3Page(frame::App& app, Stage& stage) : app_(app), stage_(stage) {}
   void Build(platform::Window& w);
   void Register(frame::Procedures& procedures);
+  static std::span<const platform::ControlDesign> Design();
+
+  // Option procedures.
+  void SelectK3EnterMode();
+  void SelectK3CalculateMode();
+  void SelectK3Ignore();
+  void SelectK3EnterFactor();
+  void SelectK3EnterUrp();
+  void SelectK3SinglePhaseFault();
+  void SelectK3TwoPhaseFault();
+  // The two "OK" buttons.
+  void Command11_Click();
+  void Command12_Click();
+  // Checks of the value boxes.
+  void ValidateK3Factor();
+  void ValidateK3UrpPe();
+  void ValidateK3X0();
+  void ValidateK3X1();
+  void EnableK3NextOnUrpPe();
+
+  // The fault type chosen last: 1 single phase, 2 two phase, 0 none yet.
+  short mK3FaultType = 0;
 
  private:
+  void ShowResultRow(bool shown);
+  void SelectFaultType(EarthFault fault);
+  void ValidateEntryBox(int slot);
+  void ValidateReactance(int slot);
+  // The step is refused: message, the given boxes emptied, no result shown.
+  void RefuseResult(std::initializer_list<int> clearedSlots);
+
   frame::App& app_;
   Stage& stage_;
 };

@@ -1,8 +1,373 @@
 #include "tov/k4_page.hpp"
 
+#include <cmath>
+
+#include "frame/number_text.hpp"
+#include "platform/numbers.hpp"
+#include "tov/factor_page_checks.hpp"
+#include "tov/k3_formulas.hpp"
+#include "tov/k4_formulas.hpp"
+#include "tov/slots.hpp"
+
 namespace tov {
 
-void K4Page::Build(platform::Window&) {}
-void K4Page::Register(frame::Procedures&) {}
+namespace {
+
+constexpr const char* kFactorRequired = "Enter factor 2<K4<3";
+constexpr const char* kFactorIgnored = "Factor ignored";
+
+}  // namespace
+
+void K4Page::Build(platform::Window& w) {
+  w.createAll(Design());
+  ResetFlags();
+  w.on("Command15", platform::EventType::Click, [this](platform::Event&) { Command15_Click(); });
+  w.on("Command16", platform::EventType::Click, [this](platform::Event&) { Command16_Click(); });
+}
+
+void K4Page::Register(frame::Procedures& procedures) {
+  procedures.add("SelectK4EnterMode", [this] { SelectK4EnterMode(); });
+  procedures.add("SelectK4CalculateMode", [this] { SelectK4CalculateMode(); });
+  procedures.add("SelectK4Ignore", [this] { SelectK4Ignore(); });
+  procedures.add("SelectK4EnterFactor", [this] { SelectK4EnterFactor(); });
+  procedures.add("SelectK4EnterUrp", [this] { SelectK4EnterUrp(); });
+  procedures.add("SelectK4StepDownTransformers", [this] { SelectK4StepDownTransformers(); });
+  procedures.add("SelectK4StepUpTransformers", [this] { SelectK4StepUpTransformers(); });
+  procedures.add("SelectK4At12Pu", [this] { SelectK4At12Pu(); });
+  procedures.add("SelectK4At15Pu", [this] { SelectK4At15Pu(); });
+  procedures.add("ValidateK4Factor", [this] { ValidateK4Factor(); });
+  procedures.add("ValidateK4UrpPe", [this] { ValidateK4UrpPe(); });
+  procedures.add("ValidateK4UrpPp", [this] { ValidateK4UrpPp(); });
+  procedures.add("UpdateK4RatiosOnStrChange", [this] { UpdateK4RatiosOnStrChange(); });
+  procedures.add("UpdateK4RatiosOnSscChange", [this] { UpdateK4RatiosOnSscChange(); });
+  procedures.add("UpdateK4RatiosOnQlChange", [this] { UpdateK4RatiosOnQlChange(); });
+  procedures.add("DecideK4FactorOnStrRatioChange", [this] { DecideK4FactorOnStrRatioChange(); });
+  procedures.add("DecideK4FactorOnQlRatioChange", [this] { DecideK4FactorOnQlRatioChange(); });
+  procedures.add("ValidateK4ResonanceFactor", [this] { ValidateK4ResonanceFactor(); });
+  procedures.add("EnableK4NextOnUrpPe", [this] { EnableK4NextOnUrpPe(); });
+  procedures.add("Text12_Change", [this] { Text12_Change(); });
+  procedures.add("Command15_Click", [this] { Command15_Click(); });
+  procedures.add("Command16_Click", [this] { Command16_Click(); });
+}
+
+void K4Page::ResetFlags() {
+  mK4RatiosReady = false;
+  mK4RatiosDone = false;
+}
+
+void K4Page::ShowResults(bool shown) {
+  SetVisible(app_, {"Label90", {"Label1", 7}, {"Label13", 8}, "Label91", {"Label1", 5}, {"Label13", 6},
+                    {"Text1", UrpK4Pe}, {"Text1", UrpK4Pp}},
+             shown);
+}
+
+void K4Page::ResultsOff() {
+  SetVisible(app_, {"Label90", {"Label1", 7}, {"Label13", 8}, "Label91", {"Label1", 5}, {"Label13", 6}}, false);
+  app_.text1(UrpK4Pe).setText("");
+  app_.text1(UrpK4Pp).setText("");
+  SetVisible(app_, {{"Text1", UrpK4Pe}, {"Text1", UrpK4Pp}}, false);
+}
+
+bool K4Page::WriteResults(double pe, double pp) {
+  platform::Control& peBox = app_.text1(UrpK4Pe);
+  platform::Control& ppBox = app_.text1(UrpK4Pp);
+  if (!AllShowable({{&peBox, pe}, {&ppBox, pp}})) {
+    app_.InvalidValueGroup();
+    ResultsOff();
+    return false;
+  }
+  app_.WriteNumber(peBox, pe);
+  app_.WriteNumber(ppBox, pp);
+  return true;
+}
+
+// ---- Option procedures -----------------------------------------------------
+
+void K4Page::SelectK4EnterMode() {
+  ResetFlags();
+  SetVisible(app_, {"Frame14"}, true);
+  SetVisible(app_, {"Frame13", "Frame11", "Frame16", "Frame12"}, false);
+  ResultsOff();
+  for (int i = 17; i <= 22; ++i) app_.control("Option1", i).setValue(false);
+  app_.control("Command14").setEnabled(false);
+}
+
+void K4Page::SelectK4CalculateMode() {
+  ResetFlags();
+  SetVisible(app_, {"Frame14"}, false);
+  SetVisible(app_, {"Frame13"}, true);
+  SetVisible(app_, {"Frame11", "Frame16", "Frame12"}, false);
+  ResultsOff();
+  for (int i = 17; i <= 22; ++i) app_.control("Option1", i).setValue(false);
+  app_.control("Command14").setEnabled(false);
+}
+
+void K4Page::SelectK4Ignore() {
+  ResetFlags();
+  SetVisible(app_, {"Frame14", "Frame13", "Frame11", "Frame16", "Frame12"}, false);
+  SetVisible(app_, {"Label90", {"Label1", 7}, {"Label13", 8}, "Label91", {"Label1", 5}, {"Label13", 6}}, true);
+  app_.text1(UrpK4Pe).setText("");
+  app_.text1(UrpK4Pp).setText("");
+  const double um = app_.Um();
+  const bool written = WriteResults(um / std::sqrt(3.0), um);
+  for (int i = 17; i <= 22; ++i) app_.control("Option1", i).setValue(false);
+  if (!written) return;
+  SetVisible(app_, {{"Text1", UrpK4Pe}, {"Text1", UrpK4Pp}}, true);
+  app_.control("Command14").setEnabled(true);
+}
+
+void K4Page::SelectK4EnterFactor() {
+  ResetFlags();
+  SetVisible(app_, {"Frame11"}, true);
+  SetVisible(app_, {"Label58", "Label47", "Label53", "Label48", {"lblKV", 5}, {"lblKV", 6},
+                    {"Text1", UrpK4PeEntered}, {"Text1", UrpK4PpEntered}},
+             false);
+  SetVisible(app_, {"Label59", "Label61"}, true);
+  for (int slot : {K4Entered, UrpK4PeEntered, UrpK4PpEntered}) app_.text1(slot).setText("");
+  platform::Control& factor = app_.text1(K4Entered);
+  factor.setVisible(true);
+  platform::Control& ok = app_.control("Command15");
+  ok.setGeometry(factor.left() + factor.width() + 60, factor.top(), ok.width(), ok.height());
+  ok.setVisible(false);
+  SetVisible(app_, {"Frame16", "Frame12"}, false);
+  ResultsOff();
+  app_.control("Command14").setEnabled(false);
+}
+
+void K4Page::SelectK4EnterUrp() {
+  ResetFlags();
+  SetVisible(app_, {"Frame11"}, true);
+  SetVisible(app_, {"Label58", "Label47", "Label53", "Label48", {"lblKV", 5}, {"lblKV", 6},
+                    {"Text1", UrpK4PeEntered}, {"Text1", UrpK4PpEntered}},
+             true);
+  SetVisible(app_, {"Label59", "Label61"}, false);
+  for (int slot : {K4Entered, UrpK4PeEntered, UrpK4PpEntered}) app_.text1(slot).setText("");
+  app_.text1(K4Entered).setVisible(false);
+  platform::Control& pp = app_.text1(UrpK4PpEntered);
+  platform::Control& ok = app_.control("Command15");
+  ok.setGeometry(pp.left(), pp.top() + pp.height() + 150, ok.width(), ok.height());
+  ok.setVisible(false);
+  SetVisible(app_, {"Frame16", "Frame12"}, false);
+  ResultsOff();
+  app_.control("Command14").setEnabled(false);
+}
+
+void K4Page::SelectTransformers() {
+  ResetFlags();
+  SetVisible(app_, {"Frame14", "Frame11"}, false);
+  SetVisible(app_, {"Frame16"}, true);
+  SetVisible(app_, {"Frame12"}, false);
+  ResultsOff();
+  for (int i : {17, 18, 21, 22}) app_.control("Option1", i).setValue(false);
+  app_.control("Command14").setEnabled(false);
+}
+
+void K4Page::SelectK4StepDownTransformers() { SelectTransformers(); }
+void K4Page::SelectK4StepUpTransformers() { SelectTransformers(); }
+
+void K4Page::SelectLevel() {
+  ResetFlags();
+  SetVisible(app_, {"Frame12"}, true);
+  SetVisible(app_, {"Label81", {"Text1", K4Factor}}, false);
+  for (int slot : {K4TransformerPower, K4ShortCircuitPower, K4CapacitiveLoad, K4PowerRatio, K4LoadRatio, K4Factor})
+    app_.text1(slot).setText("");
+  app_.control("Command16").setVisible(false);
+  ResultsOff();
+  app_.control("Command14").setEnabled(false);
+}
+
+void K4Page::SelectK4At12Pu() { SelectLevel(); }
+void K4Page::SelectK4At15Pu() { SelectLevel(); }
+
+// ---- Entry "OK" ------------------------------------------------------------
+
+void K4Page::Command15_Click() {
+  bool success = true;
+  platform::Control& factorBox = app_.text1(K4Entered);
+  if (IsFilled(factorBox)) {
+    const auto k4 = app_.ReadNumber(factorBox);
+    if (!k4) {
+      app_.InvalidValueGroup();
+      factorBox.setText("");
+      success = false;
+    } else {
+      const double um = app_.Um();
+      if (!WriteResults(um * *k4 / std::sqrt(3.0), um * *k4)) {
+        factorBox.setText("");
+        return;
+      }
+      // The entry frame stays, so another factor can be typed.
+    }
+  } else {
+    platform::Control& peBox = app_.text1(UrpK4PeEntered);
+    platform::Control& ppBox = app_.text1(UrpK4PpEntered);
+    const bool numbers = IsUsableNumber(peBox) && IsUsableNumber(ppBox);
+    const auto pe = numbers ? app_.ReadNumber(peBox) : std::nullopt;
+    const auto pp = numbers ? app_.ReadNumber(ppBox) : std::nullopt;
+    if (!pe || !pp) {
+      app_.InvalidValueGroup();
+      peBox.setText("");
+      ppBox.setText("");
+      success = false;
+    } else if (!WriteResults(*pe, *pp)) {
+      peBox.setText("");
+      ppBox.setText("");
+      return;
+    } else {
+      SetVisible(app_, {"Frame11"}, false);
+    }
+  }
+  ShowResults(success);
+}
+
+// ---- Ratio update ----------------------------------------------------------
+
+void K4Page::ClearRatios() {
+  mK4RatiosReady = false;
+  app_.text1(K4PowerRatio).setText("");
+  mK4RatiosDone = false;
+  app_.text1(K4LoadRatio).setText("");
+}
+
+bool K4Page::WriteRatio(int slot, double quotient) {
+  platform::Control& box = app_.text1(slot);
+  platform::Control& scratch = app_.control("Text8");
+  // The box keeps the first characters of the fixed-point text: a ratio whose
+  // fixed-point form does not fit them would read as another number.
+  if (!platform::FixedPointText(quotient, box.maxLength())) return false;
+  if (!frame::FormatFixedPoint(app_.g, platform::PlainNumberText(quotient), scratch)) return false;
+  box.setText(scratch.text());
+  return true;
+}
+
+void K4Page::UpdateRatios(int slot) {
+  platform::Control& own = app_.text1(slot);
+  RefuseUnlessNumber(app_, own);
+  // The data are read as typed, their dots counting as commas; a text that is
+  // no number counts as missing.
+  const auto transformer = NumberAsTyped(app_.text1(K4TransformerPower));
+  const auto shortCircuit = NumberAsTyped(app_.text1(K4ShortCircuitPower));
+  const auto load = NumberAsTyped(app_.text1(K4CapacitiveLoad));
+  if (!transformer || !shortCircuit || !load || *shortCircuit == 0.0) {
+    ClearRatios();
+    return;
+  }
+  mK4RatiosReady = true;
+  const bool written = WriteRatio(K4PowerRatio, *transformer / *shortCircuit) &&
+                       (mK4RatiosDone = true, WriteRatio(K4LoadRatio, *load / *shortCircuit));
+  if (!written) {
+    // A ratio that eight characters cannot hold decides nothing: the box
+    // just typed is refused like a text that is no number.
+    app_.InvalidValueBox();
+    ClearRatios();
+    own.setText("");
+  }
+}
+
+void K4Page::UpdateK4RatiosOnStrChange() { UpdateRatios(K4TransformerPower); }
+void K4Page::UpdateK4RatiosOnSscChange() { UpdateRatios(K4ShortCircuitPower); }
+void K4Page::UpdateK4RatiosOnQlChange() { UpdateRatios(K4CapacitiveLoad); }
+
+// ---- Factor decision -------------------------------------------------------
+
+void K4Page::DecideFactor(int slot) {
+  platform::Control& label = app_.control("Label81");
+  platform::Control& factor = app_.text1(K4Factor);
+  platform::Control& ok = app_.control("Command16");
+  if (!IsFilled(app_.text1(slot))) {
+    label.setCaption(kFactorIgnored);
+    label.setVisible(false);
+    factor.setVisible(false);
+    factor.setText("");
+    ok.setVisible(false);
+    const platform::Control& loadRatio = app_.text1(K4LoadRatio);
+    ok.setTop(loadRatio.top() + loadRatio.height() + 150);
+    return;
+  }
+  if (!(mK4RatiosReady && mK4RatiosDone)) return;
+
+  const auto powerRatio = app_.ReadNumber(app_.text1(K4PowerRatio));
+  const auto loadRatio = app_.ReadNumber(app_.text1(K4LoadRatio));
+  if (!powerRatio || !loadRatio) return;
+
+  TransformerKind transformers = TransformerKind::None;
+  if (app_.control("Option1", 19).value()) transformers = TransformerKind::StepDown;
+  if (app_.control("Option1", 20).value()) transformers = TransformerKind::StepUp;
+  OvervoltageLevel level = OvervoltageLevel::None;
+  if (app_.control("Option1", 21).value()) level = OvervoltageLevel::At12Pu;
+  if (app_.control("Option1", 22).value()) level = OvervoltageLevel::At15Pu;
+
+  if (ResonanceFactorRequired(transformers, level, *powerRatio, *loadRatio)) {
+    label.setCaption(kFactorRequired);
+    label.setVisible(true);
+    factor.setVisible(true);
+    factor.setText("");
+    ok.setTop(factor.top() + factor.height() + 150);
+    ok.setVisible(false);  // the factor's check shows it once a factor is typed
+  } else {
+    label.setCaption(kFactorIgnored);
+    label.setVisible(true);
+    factor.setVisible(false);
+    factor.setText("");
+    ok.setTop(factor.top());
+    ok.setVisible(true);
+  }
+}
+
+void K4Page::DecideK4FactorOnStrRatioChange() { DecideFactor(K4PowerRatio); }
+void K4Page::DecideK4FactorOnQlRatioChange() { DecideFactor(K4LoadRatio); }
+
+// ---- Calculation "OK" ------------------------------------------------------
+
+void K4Page::Command16_Click() {
+  platform::Control& factorBox = app_.text1(K4Factor);
+  double k4 = 1.0;
+  if (factorBox.visible()) {
+    // Read as typed: "2.5" is 2,5.
+    const auto typed = NumberAsTyped(factorBox);
+    if (!typed) {
+      app_.InvalidValueGroup();
+      factorBox.setText("");
+      ShowResults(false);
+      return;
+    }
+    k4 = *typed;
+  }
+  const double um = app_.Um();
+  if (!WriteResults(um * k4 / std::sqrt(3.0), um * k4)) {
+    factorBox.setText("");
+    return;
+  }
+  ShowResults(true);
+}
+
+// ---- Box checks and "Next >>" enabling -------------------------------------
+
+void K4Page::ValidateK4Factor() {
+  platform::Control& box = app_.text1(K4Entered);
+  RefuseUnlessNumber(app_, box);
+  app_.control("Command15").setVisible(IsFilled(box));
+}
+
+void K4Page::ValidateUrpEntry(int slot) {
+  RefuseUnlessNumber(app_, app_.text1(slot));
+  app_.control("Command15").setVisible(IsFilled(app_.text1(UrpK4PeEntered)) &&
+                                       IsFilled(app_.text1(UrpK4PpEntered)));
+}
+
+void K4Page::ValidateK4UrpPe() { ValidateUrpEntry(UrpK4PeEntered); }
+void K4Page::ValidateK4UrpPp() { ValidateUrpEntry(UrpK4PpEntered); }
+
+void K4Page::ValidateK4ResonanceFactor() {
+  platform::Control& box = app_.text1(K4Factor);
+  RefuseUnlessNumber(app_, box);
+  app_.control("Command16").setVisible(IsFilled(box));
+}
+
+void K4Page::EnableK4NextOnUrpPe() {
+  app_.control("Command14").setEnabled(IsFilled(app_.text1(UrpK4Pe)) && IsFilled(app_.text1(UrpK4Pp)));
+}
+
+void K4Page::Text12_Change() { EnableK4NextOnUrpPe(); }
 
 }  // namespace tov

@@ -1,7 +1,14 @@
 #pragma once
+// The page "Resonance effects K4" (page 3 of tabCalculation1): Urp phase to
+// earth and phase to phase from an entered factor or Urp, from a factor that
+// the transformer and load ratios call for, or Um / sqrt(3) and Um when
+// resonance is ignored.
+
+#include <span>
 
 #include "frame/app.hpp"
 #include "frame/procedures.hpp"
+#include "platform/design.hpp"
 #include "platform/window.hpp"
 
 namespace tov {
@@ -13,8 +20,56 @@ class K4Page {
   K4Page(frame::App& app, Stage& stage) : app_(app), stage_(stage) {}
   void Build(platform::Window& w);
   void Register(frame::Procedures& procedures);
+  static std::span<const platform::ControlDesign> Design();
+
+  // Option procedures.
+  void SelectK4EnterMode();
+  void SelectK4CalculateMode();
+  void SelectK4Ignore();
+  void SelectK4EnterFactor();
+  void SelectK4EnterUrp();
+  void SelectK4StepDownTransformers();
+  void SelectK4StepUpTransformers();
+  void SelectK4At12Pu();
+  void SelectK4At15Pu();
+  // Checks of the typed boxes.
+  void ValidateK4Factor();
+  void ValidateK4UrpPe();
+  void ValidateK4UrpPp();
+  void ValidateK4ResonanceFactor();
+  // The ratio update, one per data box.
+  void UpdateK4RatiosOnStrChange();
+  void UpdateK4RatiosOnSscChange();
+  void UpdateK4RatiosOnQlChange();
+  // The factor decision, one per ratio box.
+  void DecideK4FactorOnStrRatioChange();
+  void DecideK4FactorOnQlRatioChange();
+  // "Next >>" enabling.
+  void EnableK4NextOnUrpPe();
+  void Text12_Change();
+  // The two "OK" buttons.
+  void Command15_Click();
+  void Command16_Click();
+
+  // Both ratios of the current data are being written (see the ratio update).
+  bool mK4RatiosReady = false;
+  bool mK4RatiosDone = false;
 
  private:
+  void ResetFlags();
+  void ResultsOff();
+  void ShowResults(bool shown);
+  void SelectTransformers();
+  void SelectLevel();
+  void ValidateUrpEntry(int slot);
+  void UpdateRatios(int slot);
+  void ClearRatios();
+  bool WriteRatio(int slot, double quotient);
+  void DecideFactor(int slot);
+  // Writes both results, or refuses the step with the group message when
+  // either cannot be shown.
+  bool WriteResults(double pe, double pp);
+
   frame::App& app_;
   Stage& stage_;
 };

@@ -1,0 +1,233 @@
+// The K2 calculation: the charging power of the line, the line-data "OK"
+// (analytical or simplified formula), the choice of the line end, and the
+// entry "OK" for a typed K2 or typed Urp values.
+
+#include <cmath>
+#include <optional>
+
+#include "frame/number_text.hpp"
+#include "platform/numbers.hpp"
+#include "tov/k2_formulas.hpp"
+#include "tov/k2_page.hpp"
+#include "tov/slots.hpp"
+
+namespace tov {
+
+using platform::Control;
+using platform::kNoIndex;
+
+namespace {
+
+std::optional<double> Number(const Control& box) { return platform::TextToNumber(box.text()); }
+
+}  // namespace
+
+// Writes every result or none: a value that is not finite or does not fit its
+// box leaves all the boxes as they are.
+bool K2Page::WriteResults(std::initializer_list<std::pair<int, double>> results) {
+  for (const auto& [slot, value] : results)
+    if (!platform::NumberTextForBox(value, Slot(slot).maxLength())) return false;
+  for (const auto& [slot, value] : results)
+    if (!app_.WriteNumber(Slot(slot), value)) return false;
+  return true;
+}
+
+// Q_OL from f, l, C1 and U2 into its box. The four texts are read with their
+// dots as commas, so "0.00001" is never read as 1. A value that cannot be
+// shown empties the box (after the message when asked for).
+bool K2Page::WriteChargingPower(bool reportRefusal) {
+  const auto f = Number(Slot(K2Frequency));
+  const auto l = Number(Slot(K2LineLength));
+  const auto c1 = Number(Slot(K2Capacitance));
+  const auto u2 = Number(Slot(K2ReceivingVoltage));
+  std::optional<double> q;
+  if (f && l && c1 && u2) q = ChargingPowerOfLine(*f, *l, *c1, *u2);
+  Control& box = Slot(K2ChargingPower);
+  if (q && platform::NumberTextForBox(*q, box.maxLength()) && app_.WriteNumber(box, *q)) return true;
+  if (reportRefusal) app_.InvalidValueGroup();
+  box.setText("");
+  return false;
+}
+
+void K2Page::CalculateK2ChargingPower() {
+  if (!AllFilled(K2Frequency, K2ReceivingVoltage)) return;
+  WriteChargingPower(true);
+}
+
+void K2Page::ShowResultRows(bool shown) {
+  ShowControl("Label1", 3, shown);
+  ShowControl("Label1", 4, shown);
+  ShowControl("Label20", kNoIndex, shown);
+  ShowControl("Label13", 2, shown);
+  ShowControl("Label13", 3, shown);
+  ShowControl("Label22", kNoIndex, shown);
+  Slot(UrpK2Pp).setVisible(shown);
+  Slot(UrpK2Pe).setVisible(shown);
+}
+
+void K2Page::ShowSendingEnd(bool shown) {
+  Slot(UrpK2PpSending).setVisible(shown);
+  Slot(UrpK2PeSending).setVisible(shown);
+  for (const char* name : {"Command7", "Command6", "Label45", "Label26", "Label24", "Label25"})
+    ShowControl(name, kNoIndex, shown);
+  ShowControl("Label13", 4, shown);
+  ShowControl("Label13", 5, shown);
+}
+
+void K2Page::ShowOutcome(Outcome outcome) {
+  if (outcome == Outcome::Failed) {
+    ShowResultRows(false);
+    ShowSendingEnd(false);
+    return;
+  }
+  ShowResultRows(true);
+  ShowSendingEnd(outcome == Outcome::TwoEnded);
+}
+
+// A result the formulas cannot give (a division by zero, a root of a negative
+// number, a value beyond a double) or that does not fit its box is not shown:
+// the earlier results are cleared, which also disables "Next >>".
+K2Page::Outcome K2Page::RefuseResult() {
+  app_.InvalidValueGroup();
+  Slot(UrpK2Pp).setText("");
+  Slot(UrpK2Pe).setText("");
+  Slot(UrpK2PpSending).setText("");
+  Slot(UrpK2PeSending).setText("");
+  return Outcome::Failed;
+}
+
+K2Page::Outcome K2Page::RunAnalytical() {
+  K2LineData d;
+  double* fields[] = {&d.f, &d.l, &d.c1, nullptr, &d.qOL, &d.sSC, &d.qSE, &d.qRE, &d.sOL, &d.l1};
+  for (int slot = K2Frequency; slot <= K2Inductance; ++slot) {
+    double* field = fields[slot - K2Frequency];
+    if (field == nullptr) continue;  // U2 only enters the charging power
+    const auto v = Number(Slot(slot));
+    if (!v) return RefuseResult();
+    *field = *v;
+  }
+  const auto k2 = K2Analytical(d);
+  if (!k2) return RefuseResult();
+  const double um = app_.Um();
+  const double root3 = std::sqrt(3.0);
+  if (!WriteResults({{UrpK2Pe, k2->receiving * um / root3},
+                     {UrpK2Pp, k2->receiving * um},
+                     {UrpK2PeSending, k2->sending * um / root3},
+                     {UrpK2PpSending, k2->sending * um}}))
+    return RefuseResult();
+  // The end is still to be chosen.
+  Ctl("Command2").setEnabled(false);
+  return Outcome::TwoEnded;
+}
+
+K2Page::Outcome K2Page::RunSimplified() {
+  const auto qOL = Number(Slot(K2ChargingPower));
+  const auto sSC = Number(Slot(K2ShortCircuitPower));
+  if (!qOL || !sSC) return RefuseResult();
+  const auto k2 = K2Simplified(*qOL, *sSC);
+  if (!k2) return RefuseResult();
+  const double um = app_.Um();
+  if (!WriteResults({{UrpK2Pe, *k2 * um / std::sqrt(3.0)}, {UrpK2Pp, *k2 * um}})) return RefuseResult();
+  Ctl("Command2").setEnabled(true);
+  return Outcome::Single;
+}
+
+void K2Page::Command8_Click() {
+  // The filled boxes, not the formula option, decide the formula.
+  int last;
+  if (AllFilled(K2Frequency, K2Inductance)) {
+    last = K2Inductance;
+  } else if (AllFilled(K2Frequency, K2ShortCircuitPower)) {
+    last = K2ShortCircuitPower;
+  } else {
+    return;  // "OK" is not offered while neither set is complete
+  }
+
+  Outcome outcome;
+  bool numbers = true;
+  for (int slot = K2Frequency; slot <= last; ++slot)
+    if (!Number(Slot(slot))) numbers = false;
+  if (!numbers) {
+    app_.InvalidValueGroup();
+    for (int slot = K2Frequency; slot <= last; ++slot) Slot(slot).setText("");
+    outcome = Outcome::Failed;
+  } else {
+    for (int slot = K2Frequency; slot <= last; ++slot) frame::ReplaceDotWithComma(app_.g, Slot(slot));
+    // The charging power again, from the rewritten texts, so that K2 never
+    // rests on a value left from data typed since the box was last left.
+    if (!WriteChargingPower(false)) {
+      outcome = RefuseResult();
+    } else {
+      outcome = last == K2Inductance ? RunAnalytical() : RunSimplified();
+    }
+  }
+  ShowOutcome(outcome);
+}
+
+// Closes the choice of the line end: the sending-end column and the buttons go.
+void K2Page::CloseChoice() {
+  ShowControl("Label13", 4, false);
+  ShowControl("Label13", 5, false);
+  ShowControl("Command6", kNoIndex, false);
+  ShowControl("Command7", kNoIndex, false);
+  Ctl("Command2").setEnabled(true);
+  for (const char* name : {"Label24", "Label25", "Label45", "Label26"}) ShowControl(name, kNoIndex, false);
+}
+
+void K2Page::Command6_Click() {
+  Slot(UrpK2PpSending).setVisible(false);
+  Slot(UrpK2PeSending).setVisible(false);
+  CloseChoice();
+}
+
+void K2Page::Command7_Click() {
+  Slot(UrpK2PpSending).setVisible(false);
+  Slot(UrpK2PeSending).setVisible(false);
+  // The texts as they stand: what the user saw is what the page keeps.
+  Slot(UrpK2Pp).setText(Slot(UrpK2PpSending).text());
+  Slot(UrpK2Pe).setText(Slot(UrpK2PeSending).text());
+  CloseChoice();
+}
+
+void K2Page::Command1_Click() {
+  bool success = false;
+  if (Filled(K2Entered)) {
+    Control& factor = Slot(K2Entered);
+    if (!Number(factor)) {
+      app_.InvalidValueGroup();
+      factor.setText("");
+    } else {
+      frame::ReplaceDotWithComma(app_.g, factor);
+      const auto k2 = Number(factor);
+      const double um = app_.Um();
+      if (k2 && WriteResults({{UrpK2Pe, *k2 * um / std::sqrt(3.0)}, {UrpK2Pp, *k2 * um}})) {
+        success = true;
+      } else {
+        RefuseResult();
+      }
+    }
+  } else {
+    Control& pe = Slot(UrpK2PeEntered);
+    Control& pp = Slot(UrpK2PpEntered);
+    if (!Number(pp) || !Number(pe)) {
+      app_.InvalidValueGroup();
+      pe.setText("");
+      pp.setText("");
+    } else {
+      frame::ReplaceDotWithComma(app_.g, pe);
+      frame::ReplaceDotWithComma(app_.g, pp);
+      const auto urpPe = Number(pe);
+      const auto urpPp = Number(pp);
+      if (urpPe && urpPp && WriteResults({{UrpK2Pe, *urpPe}, {UrpK2Pp, *urpPp}})) {
+        ShowControl("Frame5", kNoIndex, false);
+        success = true;
+      } else {
+        RefuseResult();
+      }
+    }
+  }
+  ShowResultRows(success);
+  ShowSendingEnd(false);
+}
+
+}  // namespace tov
