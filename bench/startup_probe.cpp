@@ -1,0 +1,123 @@
+// The program as src/main.cpp wires it, with a stopwatch: prints the wall
+// clock (CLOCK_REALTIME, ns) on entering main and at the first painted frame
+// of the start window, so that a launcher can measure the time from process
+// start (the time before main is the loading of the shared libraries).
+//
+//   startup-probe                 exit after the first frame
+//   startup-probe --start [--um 420] [--click NAME[:INDEX]]... [--stay SECONDS]
+//       click "START" (enter Um, click buttons or options of the main window)
+//       and stay with the main window shown, for memory figures and screenshots
+
+#include <QApplication>
+#include <QTimer>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include "frame/routing/program.hpp"
+#include "platform/platform.hpp"
+#include "qt/program_font.hpp"
+#include "qt/qt_clock.hpp"
+#include "qt/qt_dialogs.hpp"
+#include "qt/qt_printer.hpp"
+#include "qt/qt_process.hpp"
+#include "qt/qt_screen.hpp"
+#include "qt/window_renderer.hpp"
+
+namespace {
+
+long long Now() {
+  timespec t{};
+  clock_gettime(CLOCK_REALTIME, &t);
+  return static_cast<long long>(t.tv_sec) * 1000000000LL + t.tv_nsec;
+}
+
+// Calls back once, after the widget's first paint has been handled.
+class FirstPaint : public QObject {
+ public:
+  FirstPaint(QWidget* widget, std::function<void()> then) : then_(std::move(then)) {
+    widget->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint && then_) {
+      auto then = std::move(then_);
+      then_ = nullptr;
+      QTimer::singleShot(0, then);
+    }
+    return false;
+  }
+
+ private:
+  std::function<void()> then_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const long long entered = Now();
+  bool start = false;
+  std::string um;
+  std::vector<std::string> clicks;
+  int stay = 1;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--start") == 0) start = true;
+    if (std::strcmp(argv[i], "--um") == 0 && i + 1 < argc) um = argv[++i];
+    if (std::strcmp(argv[i], "--click") == 0 && i + 1 < argc) clicks.emplace_back(argv[++i]);
+    if (std::strcmp(argv[i], "--stay") == 0 && i + 1 < argc) stay = std::atoi(argv[++i]);
+  }
+
+  QApplication application(argc, argv);
+  QApplication::setFont(qt::ProgramFont());
+  QApplication::setQuitOnLastWindowClosed(false);
+
+  qt::WindowRenderer renderer;
+  qt::QtDialogs dialogs;
+  qt::QtPrinter printer(renderer);
+  qt::QtClock clock;
+  qt::QtScreen screen;
+  qt::QtProcess process;
+  platform::Platform platform(platform::Services{&dialogs, &printer, &clock, &screen, &process});
+  renderer.attach(platform);
+  program::Program program(platform);
+  program.Main();
+
+  platform::Window* startWindow = platform.window("Form1");
+  if (startWindow == nullptr) {
+    std::fprintf(stderr, "no start window\n");
+    return 1;
+  }
+  std::unique_ptr<FirstPaint> mainPainted;
+  FirstPaint startPainted(renderer.windowWidget(*startWindow), [&] {
+    std::printf("%lld %lld\n", entered, Now());
+    std::fflush(stdout);
+    if (!start) {
+      QApplication::quit();
+      return;
+    }
+    platform.click(startWindow->get("Command1"));
+    platform::Window* main = platform.window("frmVarno");
+    if (main == nullptr) {
+      QApplication::quit();
+      return;
+    }
+    if (!um.empty()) {
+      platform.typeText(main->get("txtUm"), um);
+      platform.click(main->get("cmdOKUm"));
+    }
+    for (const std::string& click : clicks) {
+      const auto colon = click.find(':');
+      const std::string name = click.substr(0, colon);
+      const int index = colon == std::string::npos ? platform::kNoIndex : std::atoi(click.c_str() + colon + 1);
+      if (platform::Control* c = main->find(name, index)) platform.click(*c);
+    }
+    mainPainted = std::make_unique<FirstPaint>(renderer.windowWidget(*main), [stay] {
+      QTimer::singleShot(stay * 1000, [] { QApplication::quit(); });
+    });
+  });
+  return QApplication::exec();
+}

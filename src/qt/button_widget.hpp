@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QPushButton>
+
+#include "qt/user_actions.hpp"
+
+namespace qt {
+
+class ButtonWidget : public QPushButton {
+ public:
+  ButtonWidget(UserActions& actions, QWidget* parent);
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override;
+
+ private:
+  UserActions& actions_;
+};
+
+}  // namespace qt

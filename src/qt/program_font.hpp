@@ -1,0 +1,17 @@
+#pragma once
+// Every window uses one Arial-metric sans serif at 8 pt, so that captions with
+// blank runs and the small labels laid into them line up as designed.
+
+#include <QFont>
+
+namespace qt {
+
+inline QFont ProgramFont(int pointSize = 0, bool bold = false) {
+  QFont font(QStringLiteral("Liberation Sans"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPointSize(pointSize > 0 ? pointSize : 8);
+  font.setBold(bold);
+  return font;
+}
+
+}  // namespace qt

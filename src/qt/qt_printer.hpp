@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QPageLayout>
+#include <QString>
+#include <memory>
+#include <optional>
+
+#include "platform/services.hpp"
+
+class QPainter;
+class QPrinter;
+
+namespace qt {
+
+class WindowRenderer;
+
+// Prints a window's client area, as it is shown, scaled to fit the page of the
+// desktop's default printer (or of a PDF file). No default printer, or a page
+// that cannot be painted, is a printer failure for the caller to handle.
+class QtPrinter : public platform::Printer {
+ public:
+  explicit QtPrinter(const WindowRenderer& windows);
+  QtPrinter(const WindowRenderer& windows, const QString& pdfFile);
+  ~QtPrinter() override;
+
+  bool setOrientation(platform::Orientation orientation) override;
+  bool printWindow(const platform::Window& window) override;
+  bool endDoc() override;
+
+  // The page orientation of the last job that went out.
+  std::optional<QPageLayout::Orientation> lastJobOrientation() const { return lastJob_; }
+
+ private:
+  bool available() const;
+  bool startJob();
+  void abandonJob();
+
+  const WindowRenderer& windows_;
+  QString pdfFile_;
+  QPageLayout::Orientation orientation_ = QPageLayout::Portrait;
+  std::unique_ptr<QPrinter> printer_;
+  std::unique_ptr<QPainter> painter_;
+  bool pageUsed_ = false;
+  std::optional<QPageLayout::Orientation> lastJob_;
+};
+
+}  // namespace qt

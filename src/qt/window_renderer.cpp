@@ -1,0 +1,218 @@
+#include "qt/window_renderer.hpp"
+
+#include <QString>
+#include <algorithm>
+
+#include "qt/control_widgets.hpp"
+#include "qt/tab_strip_widget.hpp"
+#include "qt/text_box_widget.hpp"
+
+namespace qt {
+
+using platform::Control;
+using platform::Kind;
+using platform::Property;
+using platform::Window;
+
+// Marks the time the renderer writes to widgets: their signals are not a person's.
+class WindowRenderer::Applying {
+ public:
+  explicit Applying(WindowRenderer& r) : r_(r) { ++r_.applying_; }
+  ~Applying() { --r_.applying_; }
+  Applying(const Applying&) = delete;
+  Applying& operator=(const Applying&) = delete;
+
+ private:
+  WindowRenderer& r_;
+};
+
+WindowRenderer::~WindowRenderer() {
+  for (auto& [window, view] : views_) delete view.data();
+}
+
+void WindowRenderer::attach(platform::Platform& platform) {
+  platform_ = &platform;
+  platform.setObserver(this);
+}
+
+WindowView* WindowRenderer::windowWidget(const Window& window) const {
+  auto it = views_.find(&window);
+  return it == views_.end() ? nullptr : it->second.data();
+}
+
+QWidget* WindowRenderer::widget(const Control& control) const {
+  auto it = widgets_.find(&control);
+  return it == widgets_.end() ? nullptr : it->second;
+}
+
+// --- the model's changes -------------------------------------------------------
+
+void WindowRenderer::windowLoaded(Window& window) {
+  Applying applying(*this);
+  auto* view = new WindowView(*this, window.clientWidth(), window.clientHeight());
+  view->setWindowTitle(QString::fromStdString(window.caption()));
+  views_[&window] = view;
+  windows_[view] = &window;
+  for (const auto& control : window.controls()) createWidget(*control, *view);
+}
+
+void WindowRenderer::windowShown(Window& window) {
+  if (WindowView* view = windowWidget(window)) {
+    Applying applying(*this);
+    view->showWindow();
+  }
+}
+
+void WindowRenderer::windowHidden(Window& window) {
+  if (WindowView* view = windowWidget(window)) {
+    Applying applying(*this);
+    view->hide();
+  }
+}
+
+void WindowRenderer::windowUnloaded(Window& window) {
+  auto it = views_.find(&window);
+  if (it == views_.end()) return;
+  QPointer<WindowView> view = it->second;
+  views_.erase(it);
+  for (const auto& control : window.controls()) {
+    auto w = widgets_.find(control.get());
+    if (w == widgets_.end()) continue;
+    controls_.erase(w->second);
+    widgets_.erase(w);
+  }
+  if (view == nullptr) return;
+  windows_.erase(view.data());
+  Applying applying(*this);
+  view->hide();
+  // Qt may be inside a signal of one of these widgets (a click that restarts).
+  view->deleteLater();
+}
+
+void WindowRenderer::windowCaptionChanged(Window& window) {
+  if (WindowView* view = windowWidget(window)) view->setWindowTitle(QString::fromStdString(window.caption()));
+}
+
+void WindowRenderer::controlCreated(Control& control) {
+  // Controls created while a window is being built appear with the window.
+  if (WindowView* view = windowWidget(control.window())) {
+    Applying applying(*this);
+    createWidget(control, *view);
+  }
+}
+
+void WindowRenderer::controlChanged(Control& control, Property property) {
+  QWidget* w = widget(control);
+  if (w == nullptr) return;
+  Applying applying(*this);
+  WindowView* view = windowWidget(control.window());
+  ShowProperty(*w, control, property, view->twips());
+}
+
+void WindowRenderer::focusChanged(Control* control) {
+  if (control == nullptr) return;
+  QWidget* w = widget(*control);
+  if (w == nullptr || w->hasFocus() || !w->isVisible()) return;
+  Applying applying(*this);
+  w->setFocus(Qt::OtherFocusReason);
+}
+
+void WindowRenderer::createWidget(Control& control, WindowView& view) {
+  QWidget* w = CreateControlWidget(control, parentFor(control, view), *this, view.twips());
+  widgets_[&control] = w;
+  controls_[w] = &control;
+  ShowAllProperties(*w, control, view.twips());
+}
+
+QWidget* WindowRenderer::parentFor(const Control& control, WindowView& view) const {
+  const Control* container = control.container();
+  if (container == nullptr) return &view;
+  QWidget* parent = widget(*container);
+  if (parent == nullptr) return &view;
+  if (container->kind() == Kind::TabStrip) {
+    if (QWidget* page = static_cast<TabStripWidget*>(parent)->page(control.containerPage())) return page;
+  }
+  return parent;
+}
+
+// --- a person's actions ----------------------------------------------------------
+
+Control* WindowRenderer::actingControl(QWidget* widget) const {
+  if (applying_ > 0 || platform_ == nullptr) return nullptr;
+  auto it = controls_.find(widget);
+  return it == controls_.end() ? nullptr : it->second;
+}
+
+void WindowRenderer::showModelState(QWidget* widget, Control& control) {
+  // The handler may have unloaded the window: then the widget stands for nothing.
+  if (controls_.count(widget) == 0) return;
+  Applying applying(*this);
+  const Twips& twips = windowWidget(control.window())->twips();
+  if (control.kind() == Kind::OptionButton) ShowProperty(*widget, control, Property::Value, twips);
+  if (control.kind() == Kind::TabStrip) ShowProperty(*widget, control, Property::Tab, twips);
+}
+
+void WindowRenderer::clicked(QWidget* widget) {
+  Control* control = actingControl(widget);
+  if (control == nullptr) return;
+  platform_->click(*control);
+  // Qt toggles an option on its own; the model's selection is the one to show.
+  showModelState(widget, *control);
+}
+
+void WindowRenderer::mouseMoved(QWidget* widget) {
+  if (Control* control = actingControl(widget)) platform_->mouseMove(*control);
+}
+
+void WindowRenderer::focusEntered(QWidget* widget) {
+  if (Control* control = actingControl(widget)) platform_->focus(*control);
+}
+
+void WindowRenderer::textEdited(TextBoxWidget* box, const QString& typed) {
+  Control* control = actingControl(box);
+  if (control == nullptr) return;
+  const QString before = QString::fromStdString(control->text());
+  const int cursor = box->cursorPosition();
+  // One character typed at the end is typing: the key press, the insertion and
+  // Change happen as the model types. Anything else (a paste, a deletion, an
+  // insertion in the middle) hands the model the whole new text.
+  const bool typedAtEnd = typed.size() == before.size() + 1 && typed.startsWith(before) &&
+                          cursor == typed.size() && typed.back().unicode() < 128;
+  if (typedAtEnd) {
+    platform_->typeChar(*control, static_cast<char>(typed.back().unicode()));
+  } else {
+    platform_->setTextByUser(*control, typed.toStdString());
+  }
+  if (controls_.count(box) == 0) return;
+  // The model may have refused the key, cut the text or rewritten the box.
+  const int kept = static_cast<int>(QString::fromStdString(control->text()).size());
+  showModelText(*box, *control, cursor - (static_cast<int>(typed.size()) - kept));
+}
+
+void WindowRenderer::showModelText(TextBoxWidget& box, const Control& control, int cursor) {
+  const QString text = QString::fromStdString(control.text());
+  if (box.text() == text) return;
+  Applying applying(*this);
+  box.setText(text);
+  box.setCursorPosition(std::clamp(cursor, 0, static_cast<int>(text.size())));
+}
+
+void WindowRenderer::returnPressed(TextBoxWidget* box) {
+  if (Control* control = actingControl(box)) platform_->keyPress(*control, 13);
+}
+
+void WindowRenderer::tabClicked(QWidget* strip, int page) {
+  Control* control = actingControl(strip);
+  if (control == nullptr) return;
+  platform_->clickTab(*control, page);
+  // A refused page leaves the model's page selected.
+  showModelState(strip, *control);
+}
+
+void WindowRenderer::closeRequested(WindowView* view) {
+  if (applying_ > 0 || platform_ == nullptr) return;
+  auto it = windows_.find(view);
+  if (it != windows_.end()) platform_->close(*it->second);
+}
+
+}  // namespace qt
