@@ -63,7 +63,8 @@ void BM_BuildAndShow1500Controls(benchmark::State& state) {
   renderer.attach(h.platform);
   platform::WindowDefinition definition{.name = "frmLarge", .caption = "Large", .clientWidth = 14445,
                                         .clientHeight = 11010,
-                                        .build = [&](platform::Window& w) { w.createAll(large.rows); }};
+                                        .build = [&](platform::Window& w) { w.createAll(large.rows); },
+                                        .onLoad = {}};
   for (auto _ : state) {
     platform::Window& w = h.platform.load(definition);
     h.platform.show(w);

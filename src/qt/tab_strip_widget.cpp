@@ -37,6 +37,8 @@ class PageTabs : public QTabBar {
 
 TabStripWidget::TabStripWidget(UserActions& actions, const QStringList& captions, int tabHeight, QWidget* parent)
     : QWidget(parent), actions_(actions), tabHeight_(tabHeight) {
+  // A shown strip hides whatever lies beneath it on its container.
+  setAutoFillBackground(true);
   for (int i = 0; i < captions.size(); ++i) {
     auto* page = new QWidget(this);
     page->hide();

@@ -14,7 +14,8 @@ namespace qt {
 // page. Every page covers the whole strip, so the controls drawn on a page
 // keep the positions they were designed with, measured from the strip's
 // corner. Only the model's selected page is shown, whatever the tab bar
-// would choose on its own.
+// would choose on its own. The strip is opaque: shown, it covers what lies
+// beneath it.
 class TabStripWidget : public QWidget {
  public:
   TabStripWidget(UserActions& actions, const QStringList& captions, int tabHeight, QWidget* parent);

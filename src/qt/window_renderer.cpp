@@ -9,6 +9,19 @@
 
 namespace qt {
 
+namespace {
+
+// A tab strip lies above the other controls of its container, whatever their
+// order: a strip shown over a page covers the page's own controls.
+void RaiseTabStrips(QWidget* container) {
+  if (container == nullptr) return;
+  const QObjectList children = container->children();  // raise() reorders the list
+  for (QObject* child : children)
+    if (auto* strip = dynamic_cast<TabStripWidget*>(child)) strip->raise();
+}
+
+}  // namespace
+
 using platform::Control;
 using platform::Kind;
 using platform::Property;
@@ -54,6 +67,8 @@ void WindowRenderer::windowLoaded(Window& window) {
   views_[&window] = view;
   windows_[view] = &window;
   for (const auto& control : window.controls()) createWidget(*control, *view);
+  for (const auto& control : window.controls())
+    if (control->kind() == Kind::TabStrip) widget(*control)->raise();
 }
 
 void WindowRenderer::windowShown(Window& window) {
@@ -98,6 +113,7 @@ void WindowRenderer::controlCreated(Control& control) {
   if (WindowView* view = windowWidget(control.window())) {
     Applying applying(*this);
     createWidget(control, *view);
+    if (control.kind() != Kind::TabStrip) RaiseTabStrips(widget(control)->parentWidget());
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QScreen>
+#include <algorithm>
 
 #include "qt/program_font.hpp"
 
@@ -14,19 +15,21 @@ WindowView::WindowView(UserActions& actions, int clientWidth, int clientHeight)
 }
 
 void WindowView::showWindow() {
-  if (!placed_) {
-    placed_ = true;
-    if (QScreen* screen = this->screen()) {
-      QRect area = screen->availableGeometry();
-      QRect frame(QPoint(), size());
-      frame.moveCenter(area.center());
-      move(frame.topLeft().x() < area.left() ? area.left() : frame.left(),
-           frame.top() < area.top() ? area.top() : frame.top());
-    }
+  if (placed_) {
+    // A window shown again comes to the front; a new one does so by itself.
+    show();
+    raise();
+    activateWindow();
+    return;
+  }
+  placed_ = true;
+  if (QScreen* screen = this->screen()) {
+    const QRect area = screen->availableGeometry();
+    QRect frame(QPoint(), size());
+    frame.moveCenter(area.center());
+    move(std::max(frame.left(), area.left()), std::max(frame.top(), area.top()));
   }
   show();
-  raise();
-  activateWindow();
 }
 
 void WindowView::closeEvent(QCloseEvent* event) {

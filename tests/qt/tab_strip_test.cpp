@@ -82,4 +82,40 @@ TEST_F(TabStripTest, AHandlerRefusingThePageSendsTheStripBack) {
   ExpectShows(3);
 }
 
+TEST(TabStripCover, AShownStripCoversTheControlsOfItsContainer) {
+  // The strip is created first, as the page tree is, and the page's own button
+  // after it; shown, the strip still lies over the button.
+  platform::HeadlessPlatform h;
+  qt::WindowRenderer renderer;
+  renderer.attach(h.platform);
+  Window& w = h.platform.load(
+      {.name = "frmCover", .caption = "Cover", .clientWidth = 6000, .clientHeight = 4000,
+       .build = [](Window& w) {
+         w.createAll(std::vector<ControlDesign>{
+             {.kind = Kind::TabStrip, .name = "tabCalc", .left = 0, .top = 0, .width = 6000, .height = 4000,
+              .flags = Hidden, .tabs = "K1|K2"},
+             {.kind = Kind::CommandButton, .name = "cmdCalculate", .left = 1500, .top = 1500, .width = 1500,
+              .height = 450, .caption = "CALCULATE"}});
+       },
+       .onLoad = {}});
+  h.platform.show(w);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(renderer.windowWidget(w)));
+  QWidget* view = renderer.windowWidget(w);
+  const QPoint middle = renderer.widget(w("cmdCalculate"))->geometry().center();
+  EXPECT_EQ(view->childAt(middle), renderer.widget(w("cmdCalculate")));
+
+  w("tabCalc").setVisible(true);
+  QWidget* hit = view->childAt(middle);
+  ASSERT_NE(hit, nullptr);
+  EXPECT_TRUE(renderer.widget(w("tabCalc"))->isAncestorOf(hit) || hit == renderer.widget(w("tabCalc")));
+
+  // A control created later on the same container goes beneath the strip too.
+  w.create({.kind = Kind::CommandButton, .name = "cmdLate", .left = 300, .top = 3000, .width = 900,
+            .height = 300, .caption = "Late"});
+  hit = view->childAt(renderer.widget(w("cmdLate"))->geometry().center());
+  EXPECT_NE(hit, renderer.widget(w("cmdLate")));
+  h.platform.unload(w);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 }  // namespace
