@@ -99,6 +99,7 @@ int main(int argc, char** argv) {
       QApplication::quit();
       return;
     }
+    const long long clicked = Now();
     platform.click(startWindow->get("Command1"));
     platform::Window* main = platform.window("frmVarno");
     if (main == nullptr) {
@@ -115,7 +116,9 @@ int main(int argc, char** argv) {
       const int index = colon == std::string::npos ? platform::kNoIndex : std::atoi(click.c_str() + colon + 1);
       if (platform::Control* c = main->find(name, index)) platform.click(*c);
     }
-    mainPainted = std::make_unique<FirstPaint>(renderer.windowWidget(*main), [stay] {
+    mainPainted = std::make_unique<FirstPaint>(renderer.windowWidget(*main), [stay, clicked] {
+      std::printf("START to first painted main window: %.1f ms\n", (Now() - clicked) / 1e6);
+      std::fflush(stdout);
       QTimer::singleShot(stay * 1000, [] { QApplication::quit(); });
     });
   });
