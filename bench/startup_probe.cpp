@@ -7,13 +7,22 @@
 //   startup-probe --start [--um 420] [--click NAME[:INDEX]]... [--stay SECONDS]
 //       click "START" (enter Um, click buttons or options of the main window)
 //       and stay with the main window shown, for memory figures and screenshots
+//   startup-probe --stay SECONDS  stay with the start window shown
+//   startup-probe --start ... --step "VERB NAME[:INDEX] [TEXT]"...
+//       once the main window stands, one action a step, in order: click, hover (the mouse
+//       passing over), focus, type (TEXT typed into the box), answer (TEXT
+//       queued for the next input box; the probe then answers input boxes
+//       itself instead of showing them)
 
 #include <QApplication>
+#include <QCursor>
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <deque>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -56,6 +65,48 @@ class FirstPaint : public QObject {
   std::function<void()> then_;
 };
 
+// The real input boxes, or queued answers while the probe has some.
+class ProbeDialogs : public platform::Dialogs {
+ public:
+  void messageBox(const std::string& prompt, const std::string& title) override {
+    real.messageBox(prompt, title);
+  }
+  std::string inputBox(const std::string& prompt, const std::string& title, const std::string& defaultText) override {
+    if (answers.empty()) return real.inputBox(prompt, title, defaultText);
+    std::string answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+  std::deque<std::string> answers;
+  qt::QtDialogs real;
+};
+
+platform::Control* Named(platform::Window& window, const std::string& word) {
+  const auto colon = word.find(':');
+  const int index = colon == std::string::npos ? platform::kNoIndex : std::atoi(word.c_str() + colon + 1);
+  return window.find(word.substr(0, colon), index);
+}
+
+void RunStep(platform::Platform& platform, platform::Window& window, ProbeDialogs& dialogs, const std::string& step) {
+  std::istringstream in(step);
+  std::string verb, name, text;
+  in >> verb >> name;
+  std::getline(in >> std::ws, text);
+  if (verb == "answer") {
+    dialogs.answers.push_back(name + (text.empty() ? "" : " " + text));
+    return;
+  }
+  platform::Control* c = Named(window, name);
+  if (c == nullptr) {
+    std::fprintf(stderr, "no control %s\n", name.c_str());
+    return;
+  }
+  if (verb == "click") platform.click(*c);
+  if (verb == "hover") platform.mouseMove(*c);
+  if (verb == "focus") platform.focus(*c);
+  if (verb == "type") platform.typeText(*c, text);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -63,12 +114,18 @@ int main(int argc, char** argv) {
   bool start = false;
   std::string um;
   std::vector<std::string> clicks;
+  std::vector<std::string> steps;
   int stay = 1;
+  bool stayGiven = false;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--start") == 0) start = true;
     if (std::strcmp(argv[i], "--um") == 0 && i + 1 < argc) um = argv[++i];
     if (std::strcmp(argv[i], "--click") == 0 && i + 1 < argc) clicks.emplace_back(argv[++i]);
-    if (std::strcmp(argv[i], "--stay") == 0 && i + 1 < argc) stay = std::atoi(argv[++i]);
+    if (std::strcmp(argv[i], "--step") == 0 && i + 1 < argc) steps.emplace_back(argv[++i]);
+    if (std::strcmp(argv[i], "--stay") == 0 && i + 1 < argc) {
+      stay = std::atoi(argv[++i]);
+      stayGiven = true;
+    }
   }
 
   QApplication application(argc, argv);
@@ -76,7 +133,7 @@ int main(int argc, char** argv) {
   QApplication::setQuitOnLastWindowClosed(false);
 
   qt::WindowRenderer renderer;
-  qt::QtDialogs dialogs;
+  ProbeDialogs dialogs;
   qt::QtPrinter printer(renderer);
   qt::QtClock clock;
   qt::QtScreen screen;
@@ -96,7 +153,7 @@ int main(int argc, char** argv) {
     std::printf("%lld %lld\n", entered, Now());
     std::fflush(stdout);
     if (!start) {
-      QApplication::quit();
+      QTimer::singleShot(stayGiven ? stay * 1000 : 0, [] { QApplication::quit(); });
       return;
     }
     const long long clicked = Now();
@@ -111,14 +168,16 @@ int main(int argc, char** argv) {
       platform.click(main->get("cmdOKUm"));
     }
     for (const std::string& click : clicks) {
-      const auto colon = click.find(':');
-      const std::string name = click.substr(0, colon);
-      const int index = colon == std::string::npos ? platform::kNoIndex : std::atoi(click.c_str() + colon + 1);
-      if (platform::Control* c = main->find(name, index)) platform.click(*c);
+      if (platform::Control* c = Named(*main, click)) platform.click(*c);
     }
-    mainPainted = std::make_unique<FirstPaint>(renderer.windowWidget(*main), [stay, clicked] {
+    mainPainted = std::make_unique<FirstPaint>(renderer.windowWidget(*main), [&, main, clicked] {
       std::printf("START to first painted main window: %.1f ms\n", (Now() - clicked) / 1e6);
       std::fflush(stdout);
+      // The steps run once the window stands, with the pointer in the
+      // screen's corner, so that no pointer passing over the window undoes
+      // the help texts the steps hovered.
+      if (!steps.empty()) QCursor::setPos(0, 0);
+      for (const std::string& step : steps) RunStep(platform, *main, dialogs, step);
       QTimer::singleShot(stay * 1000, [] { QApplication::quit(); });
     });
   });
