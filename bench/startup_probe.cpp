@@ -28,6 +28,7 @@
 
 #include "frame/routing/program.hpp"
 #include "platform/platform.hpp"
+#include "qt/desktop.hpp"
 #include "qt/program_font.hpp"
 #include "qt/qt_clock.hpp"
 #include "qt/qt_dialogs.hpp"
@@ -132,14 +133,10 @@ int main(int argc, char** argv) {
   QApplication::setFont(qt::ProgramFont());
   QApplication::setQuitOnLastWindowClosed(false);
 
-  qt::WindowRenderer renderer;
   ProbeDialogs dialogs;
-  qt::QtPrinter printer(renderer);
-  qt::QtClock clock;
-  qt::QtScreen screen;
-  qt::QtProcess process;
-  platform::Platform platform(platform::Services{&dialogs, &printer, &clock, &screen, &process});
-  renderer.attach(platform);
+  qt::Desktop desktop(&dialogs);
+  platform::Platform& platform = desktop.platform;
+  qt::WindowRenderer& renderer = desktop.renderer;
   program::Program program(platform);
   program.Main();
 

@@ -5,14 +5,8 @@
 #include <QApplication>
 
 #include "frame/routing/program.hpp"
-#include "platform/platform.hpp"
+#include "qt/desktop.hpp"
 #include "qt/program_font.hpp"
-#include "qt/qt_clock.hpp"
-#include "qt/qt_dialogs.hpp"
-#include "qt/qt_printer.hpp"
-#include "qt/qt_process.hpp"
-#include "qt/qt_screen.hpp"
-#include "qt/window_renderer.hpp"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
@@ -21,17 +15,9 @@ int main(int argc, char** argv) {
   // a window that is only hidden (the start window after "START") ends nothing.
   QApplication::setQuitOnLastWindowClosed(false);
 
-  qt::WindowRenderer renderer;
-  qt::QtDialogs dialogs;
-  qt::QtPrinter printer(renderer);
-  qt::QtClock clock;
-  qt::QtScreen screen;
-  qt::QtProcess process;
-  platform::Platform platform(platform::Services{&dialogs, &printer, &clock, &screen, &process});
-  renderer.attach(platform);
-
-  program::Program program(platform);
+  qt::Desktop desktop;
+  program::Program program(desktop.platform);
   program.Main();
-  if (platform.exited()) return 0;
+  if (desktop.platform.exited()) return 0;
   return QApplication::exec();
 }
