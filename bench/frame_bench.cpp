@@ -3,7 +3,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "frame/routing/program.hpp"
+#include "program/program.hpp"
 #include "platform/events.hpp"
 #include "platform/scripted_services.hpp"
 

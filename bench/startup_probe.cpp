@@ -26,7 +26,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/routing/program.hpp"
+#include "program/program.hpp"
 #include "platform/platform.hpp"
 #include "qt/desktop.hpp"
 #include "qt/program_font.hpp"

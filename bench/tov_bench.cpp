@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "frame/routing/program.hpp"
+#include "program/program.hpp"
 #include "platform/scripted_services.hpp"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <QApplication>
 
-#include "frame/routing/program.hpp"
+#include "program/program.hpp"
 #include "qt/desktop.hpp"
 #include "qt/program_font.hpp"
 

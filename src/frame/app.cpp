@@ -24,6 +24,10 @@ platform::Window& App::main() const {
 platform::Control& App::control(std::string_view name, int index) const { return main().get(name, index); }
 platform::Control& App::text1(int index) const { return main().get("Text1", index); }
 
+void App::RaiseEvent(std::string_view name, int index, platform::EventType type) {
+  if (platform::Control* c = main().find(name, index)) platform.raise(*c, type);
+}
+
 void App::InvalidValueBox() { platform.messageBox("Enter a valid value", PaddedTitle("Invalid value", 34)); }
 
 void App::InvalidValueGroup() { platform.messageBox("Enter a valid value...", PaddedTitle("Invalid value", 33)); }

@@ -3,18 +3,19 @@
 // module, the shared main-window variables, the windows and the frame's own
 // procedures (start-up, restart, exit, print).
 
-#include <functional>
 #include <optional>
-#include <span>
-#include <vector>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "frame/main_vars.hpp"
 #include "frame/module1.hpp"
 #include "platform/platform.hpp"
 
 namespace frame {
+
+class Routes;
+class Stage;
 
 constexpr int kValueStoreSize = 352;
 
@@ -28,18 +29,23 @@ class App {
   Module1 g;
   MainVars m;
 
-  // Set by the program before Main runs: creates the stages' controls on the
-  // main window and binds the routed event procedures.
-  std::function<void(platform::Window&)> buildStages;
-  std::function<void(platform::Window&)> bindRouting;
-  // The value-store rows that the stages own; every index without one gets
-  // the frame's generic design row.
-  std::vector<std::span<const platform::ControlDesign>> stageValueStoreRows;
+  // Set by the program before Main runs: the stages in the order they build
+  // their controls, and the merged routing table bound on every new main window.
+  std::vector<Stage*> stages;
+  const Routes* routes = nullptr;
 
   // The main window frmVarno as it is loaded now (a restart replaces it).
   platform::Window& main() const;
   platform::Control& control(std::string_view name, int index = platform::kNoIndex) const;
   platform::Control& text1(int index) const;
+
+  // Runs the event procedure of another control as if the event had happened,
+  // for example the click of an option that another stage owns: the procedure
+  // bound to it runs (a routed array element's row included), whether or not
+  // the control is shown, enabled or selected. Nothing runs for a control that
+  // does not exist or has no procedure for the event.
+  void RaiseEvent(std::string_view name, int index, platform::EventType type);
+  void Option1_Click(int index) { RaiseEvent("Option1", index, platform::EventType::Click); }
 
   // Messages of the conventions: a single box's check, an OK handler of a group.
   void InvalidValueBox();    // "Enter a valid value", title padded to 34
@@ -51,6 +57,9 @@ class App {
   // Writes a computed number into a box (default text, cut by MaxLength).
   // Returns false and writes nothing when the value cannot be shown.
   bool WriteNumber(platform::Control& box, double value);
+
+  // The frame's own rows of the routing table.
+  void DeclareRoutes(Routes& routes);
 
   // Start-up and the ways out.
   void Main();

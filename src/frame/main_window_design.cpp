@@ -101,17 +101,6 @@ constexpr std::array kPageTree{
     ControlDesign{.kind = Kind::TabStrip, .name = "SSTab1", .index = 12, .container = "tabGeneral", .page = 3,
                   .left = 0, .top = 510, .width = 14475, .height = 9885, .flags = Hidden,
                   .tabs = kInternalExternal, .tab = 0},
-    ControlDesign{.kind = Kind::Frame, .name = "Frame37", .index = 6, .container = "tabGeneral", .page = 3,
-                  .left = 0, .top = 480, .width = 14445, .height = 9405, .flags = Hidden},
-    // The Range I layout's own way on and back: inside its frame, so the
-    // Range II layout never shows them. "Next >>" waits for a selected level.
-    ControlDesign{.kind = Kind::CommandButton, .name = "Command21", .index = 33, .container = "Frame37",
-                  .containerIndex = 6, .left = 12480, .top = 8760, .width = 1335, .height = 375,
-                  .caption = "Next >>", .flags = Disabled},
-    ControlDesign{.kind = Kind::CommandButton, .name = "Command21", .index = 34, .container = "Frame37",
-                  .containerIndex = 6, .left = 360, .top = 8760, .width = 1335, .height = 375,
-                  .caption = "<< Back"},
-
     // Page 4: results, Range II table shown, Range I table hidden.
     ControlDesign{.kind = Kind::TabStrip, .name = "SSTab1", .index = 13, .container = "tabGeneral", .page = 4,
                   .left = 0, .top = 510, .width = 14445, .height = 5475, .tabs = "Tab 0", .tab = 0},
@@ -130,18 +119,27 @@ constexpr std::array kPageTree{
                   .page = 4, .left = 11910, .top = 9240, .width = 1935, .height = 495, .caption = "Print Screen"},
 };
 
-constexpr ControlDesign kIgnoreInFrame{
-    .kind = Kind::OptionButton, .name = "Option1", .index = 46, .container = "Frame36", .containerIndex = 0,
-    .left = 240, .top = 360, .width = 2055, .height = 255, .caption = "Ignore"};
-constexpr ControlDesign kIgnoreOnPage{
-    .kind = Kind::OptionButton, .name = "Option1", .index = 46, .container = "SSTab1", .containerIndex = 5,
-    .page = 1, .left = 240, .top = 480, .width = 2055, .height = 255, .caption = "Ignore"};
+constexpr ControlDesign kStandIns[] = {
+    ControlDesign{.kind = Kind::OptionButton, .name = "Option1", .index = 46, .container = "SSTab1",
+                  .containerIndex = 5, .page = 1, .left = 240, .top = 480, .width = 2055, .height = 255,
+                  .caption = "Ignore"},
+    ControlDesign{.kind = Kind::Frame, .name = "Frame37", .index = 6, .container = "tabGeneral", .page = 3,
+                  .left = 0, .top = 480, .width = 14445, .height = 9405, .flags = Hidden},
+    // The Range I layout's own way on and back: inside its frame, so the
+    // Range II layout never shows them. "Next >>" waits for a selected level.
+    ControlDesign{.kind = Kind::CommandButton, .name = "Command21", .index = 33, .container = "Frame37",
+                  .containerIndex = 6, .left = 12480, .top = 8760, .width = 1335, .height = 375,
+                  .caption = "Next >>", .flags = Disabled},
+    ControlDesign{.kind = Kind::CommandButton, .name = "Command21", .index = 34, .container = "Frame37",
+                  .containerIndex = 6, .left = 360, .top = 8760, .width = 1335, .height = 375,
+                  .caption = "<< Back"},
+};
 
 }  // namespace
 
 std::span<const ControlDesign> MainWindowTopAreaDesign() { return kTopArea; }
 std::span<const ControlDesign> MainWindowPageTreeDesign() { return kPageTree; }
 
-ControlDesign FastFrontExtIgnoreOptionDesign(bool inFrame36) { return inFrame36 ? kIgnoreInFrame : kIgnoreOnPage; }
+std::span<const ControlDesign> MainWindowStandInDesign() { return kStandIns; }
 
 }  // namespace frame

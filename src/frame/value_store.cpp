@@ -1,20 +1,43 @@
 #include "frame/value_store.hpp"
 
-#include <array>
+#include <stdexcept>
 #include <string_view>
 
 #include "frame/app.hpp"
+#include "frame/stage.hpp"
 
 namespace frame {
 
-void BuildValueStore(platform::Window& w, const std::vector<std::span<const platform::ControlDesign>>& stageRows) {
-  std::array<const platform::ControlDesign*, kValueStoreSize> rows{};
-  const auto generic = GenericValueStoreRows();
-  for (int i = 0; i < kValueStoreSize; ++i) rows[static_cast<std::size_t>(i)] = &generic[static_cast<std::size_t>(i)];
-  for (const auto& span : stageRows)
-    for (const platform::ControlDesign& d : span)
-      if (std::string_view(d.name) == "Text1" && d.index >= 0 && d.index < kValueStoreSize)
-        rows[static_cast<std::size_t>(d.index)] = &d;
+namespace {
+
+void Add(std::vector<std::vector<const platform::ControlDesign*>>& rows, std::span<const platform::ControlDesign> span) {
+  for (const platform::ControlDesign& d : span)
+    if (std::string_view(d.name) == "Text1" && d.index >= 0 && d.index < kValueStoreSize)
+      rows[static_cast<std::size_t>(d.index)].push_back(&d);
+}
+
+}  // namespace
+
+std::vector<const platform::ControlDesign*> ValueStoreRows(const std::vector<Stage*>& stages,
+                                                           std::vector<std::string>* faults) {
+  std::vector<std::vector<const platform::ControlDesign*>> all(kValueStoreSize);
+  for (const Stage* stage : stages)
+    for (const auto& table : stage->ValueStoreRows()) Add(all, table);
+  Add(all, GenericValueStoreRows());
+  std::vector<const platform::ControlDesign*> rows(kValueStoreSize, nullptr);
+  for (int i = 0; i < kValueStoreSize; ++i) {
+    const auto& found = all[static_cast<std::size_t>(i)];
+    if (found.size() == 1) rows[static_cast<std::size_t>(i)] = found.front();
+    else if (faults != nullptr)
+      faults->push_back("Text1(" + std::to_string(i) + ") has " + std::to_string(found.size()) + " design rows");
+  }
+  return rows;
+}
+
+void BuildValueStore(platform::Window& w, const std::vector<Stage*>& stages) {
+  std::vector<std::string> faults;
+  const auto rows = ValueStoreRows(stages, &faults);
+  if (!faults.empty()) throw std::logic_error("the value store does not stand: " + faults.front());
   for (const platform::ControlDesign* d : rows) w.create(*d);
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 // The value store Text1(0..351): every stage keeps its inputs and results in
-// these boxes. The frame gives each box a generic design row built from the
-// store's rules; a stage that owns a box supplies its own row instead.
+// these boxes. A stage owns the boxes of its pages and gives their design
+// rows; the frame's generic rule describes only the boxes that no stage in
+// the program owns yet, so every box has exactly one row.
 
 #include <span>
+#include <string>
 #include <vector>
 
 #include "platform/design.hpp"
@@ -11,14 +13,21 @@
 
 namespace frame {
 
+class Stage;
+
 inline constexpr const char* kResultsCellText = "2222222";  // a results cell not yet filled
 inline constexpr const char* kFlagDesignText = "0";          // a page-calculated flag not yet set
 
-// The frame's design row of every box, index i at position i.
+// The frame's rows, in index order, for the boxes no stage owns.
 std::span<const platform::ControlDesign> GenericValueStoreRows();
 
-// Creates Text1(0..351) in index order: a stage's row where one is given,
-// the generic row otherwise. The containers must exist already.
-void BuildValueStore(platform::Window& w, const std::vector<std::span<const platform::ControlDesign>>& stageRows);
+// The row of every index, from the stages and the generic rule. Indices with
+// no row or with more than one are named in `faults`.
+std::vector<const platform::ControlDesign*> ValueStoreRows(const std::vector<Stage*>& stages,
+                                                           std::vector<std::string>* faults = nullptr);
+
+// Creates Text1(0..351) in index order. The containers must exist already;
+// throws std::logic_error when a box has no row or more than one.
+void BuildValueStore(platform::Window& w, const std::vector<Stage*>& stages);
 
 }  // namespace frame

@@ -1,12 +1,14 @@
-// The generic design rows of the value store. The rules are data (which
-// boxes are flags, copies or results cells, which MaxLength each has, which
-// take typed input, where each stage's boxes lie); one generator turns them
-// into rows.
+// The generic design rows of the value store, for the boxes of the stages
+// that are not in the program yet. The rules are data (which boxes are flags,
+// copies or results cells, which MaxLength each has, which take typed input,
+// where each stage's boxes lie); one generator turns them into rows. A stage
+// that takes its boxes over removes them from these rules.
 
 #include <algorithm>
 #include <array>
 #include <iterator>
 #include <string_view>
+#include <vector>
 
 #include "frame/app.hpp"
 #include "frame/value_store.hpp"
@@ -28,7 +30,7 @@ constexpr bool InRanges(const Range (&ranges)[N], int i) {
 }
 
 // Hidden "0"/"1" flags that tell whether a page has been calculated.
-constexpr Range kFlags[] = {{0, 0}, {59, 59}, {79, 79}, {99, 99}, {106, 106},
+constexpr Range kFlags[] = {{59, 59}, {79, 79}, {99, 99}, {106, 106},
                             {140, 140}, {167, 167}, {168, 168}, {180, 180}};
 
 // Hidden copies of the arrester's switching impulse protective level.
@@ -47,11 +49,9 @@ constexpr Range kUnlimited[] = {{51, 51}, {64, 64}};
 constexpr Range kMaxLength7[] = {{77, 78}, {80, 80}, {87, 87}, {93, 98}, {130, 130},
                                  {136, 137}, {169, 170}, {179, 179}};
 constexpr Range kMaxLength5[] = {{149, 149}, {155, 155}, {159, 160}, {177, 177}};
-constexpr Range kMaxLength4[] = {{1, 1}, {18, 18}, {23, 23}, {31, 31}, {38, 38}};
 constexpr Range kMaxLength2[] = {{88, 88}, {125, 125}, {134, 134}};
 // Urp, Ucw, Urw and withstand voltages in kV, and the arrester's voltages.
 constexpr Range kMaxLength6[] = {
-    {2, 3},     {14, 17},   {19, 19},   {22, 22},   {24, 25},   {32, 33},   {36, 37},   {39, 40},
     {41, 48},   {52, 53},   {55, 57},   {60, 63},   {65, 65},   {67, 67},   {69, 71},   {74, 75},
     {81, 82},   {90, 90},   {209, 210}, {100, 105}, {109, 109}, {112, 113}, {116, 116}, {121, 121},
     {129, 129}, {138, 139}, {141, 146}, {150, 154}, {161, 166}, {171, 173}, {175, 176}, {178, 178},
@@ -60,7 +60,7 @@ constexpr Range kMaxLength6[] = {
 // Boxes the user types into; with the flags and the copies they are the
 // boxes that are not locked.
 constexpr Range kInputs[] = {
-    {1, 7},     {9, 13},    {18, 21},   {23, 28},   {31, 31},   {34, 38},   {44, 51},   {68, 68},
+    {44, 51},   {68, 68},
     {72, 73},   {81, 86},   {88, 92},   {209, 211}, {110, 110}, {118, 120}, {124, 128}, {131, 135},
     {212, 214}, {217, 218}, {147, 149}, {155, 158}, {174, 174}, {177, 177}, {189, 189}, {194, 194},
     {197, 197}, {200, 201}, {204, 204}, {207, 208}, {247, 248}};
@@ -68,7 +68,8 @@ constexpr Range kInputs[] = {
 // Locked boxes that keep the window's own back colour.
 constexpr Range kLockedDefaultColour[] = {{121, 123}, {159, 160}};
 
-// Where each stage's boxes lie; the first matching entry wins.
+// Where each stage's boxes lie; the first matching entry wins. An index in
+// no entry is owned by a stage of the program.
 struct Placement {
   Range range;
   const char* container;
@@ -76,7 +77,6 @@ struct Placement {
   int page;
 };
 constexpr Placement kPlacements[] = {
-    {{0, 40}, "tabSubGeneral1", platform::kNoIndex, 0},
     {{41, 50}, "tabSubGeneral1", platform::kNoIndex, 1},
     {{51, 76}, "tabSubGeneral1", platform::kNoIndex, 2},
     {{77, 98}, "tabSubGeneral1", platform::kNoIndex, 3},
@@ -104,10 +104,10 @@ constexpr int kCellLeft = 1500, kCellTop = 480, kCellColumnStep = 2400, kCellRow
 
 bool In(Range r, int i) { return i >= r.first && i <= r.last; }
 
-const Placement& PlacementOf(int i) {
+const Placement* PlacementOf(int i) {
   for (const Placement& p : kPlacements)
-    if (In(p.range, i)) return p;
-  return kPlacements[0];  // every index is placed; kept for safety
+    if (In(p.range, i)) return &p;
+  return nullptr;
 }
 
 const char* DesignText(int i) {
@@ -127,17 +127,18 @@ int MaxLength(int i) {
   if (InRanges(kMaxLength7, i)) return 7;
   if (InRanges(kMaxLength6, i)) return 6;
   if (InRanges(kMaxLength5, i)) return 5;
-  if (InRanges(kMaxLength4, i)) return 4;
   if (InRanges(kMaxLength2, i)) return 2;
   return 8;
 }
 
-std::array<ControlDesign, kValueStoreSize> MakeGenericRows() {
-  std::array<ControlDesign, kValueStoreSize> rows{};
+std::vector<ControlDesign> MakeGenericRows() {
+  std::vector<ControlDesign> rows;
   // Boxes are laid out in index order on each page: count them per page.
   std::array<int, std::size(kPlacements)> placed{};
   for (int i = 0; i < kValueStoreSize; ++i) {
-    const Placement& p = PlacementOf(i);
+    const Placement* owner = PlacementOf(i);
+    if (owner == nullptr) continue;
+    const Placement& p = *owner;
     const bool resultsCell = In(kResultsRange1, i) || In(kResultsRange2, i);
     const bool unlocked = InRanges(kInputs, i) || InRanges(kFlags, i) || IsCopy(i);
 
@@ -153,7 +154,7 @@ std::array<ControlDesign, kValueStoreSize> MakeGenericRows() {
     }
     const int n = placed[group]++;
 
-    ControlDesign& d = rows[static_cast<std::size_t>(i)];
+    ControlDesign& d = rows.emplace_back();
     d.kind = Kind::TextBox;
     d.name = "Text1";
     d.index = i;
@@ -184,7 +185,7 @@ std::array<ControlDesign, kValueStoreSize> MakeGenericRows() {
 }  // namespace
 
 std::span<const ControlDesign> GenericValueStoreRows() {
-  static const std::array<ControlDesign, kValueStoreSize> rows = MakeGenericRows();
+  static const std::vector<ControlDesign> rows = MakeGenericRows();
   return rows;
 }
 

@@ -1,8 +1,11 @@
 // The three windows of the program and the order in which the main window's
 // controls are created: the frame's pages first, so that every stage finds
-// its containers, and the routing last, once every control exists.
+// its containers, then the stages, the value store and the stand-ins for
+// controls no stage has claimed, and the routing last, once every control exists.
 
 #include "frame/app.hpp"
+#include "frame/routes.hpp"
+#include "frame/stage.hpp"
 #include "frame/value_store.hpp"
 #include "frame/window_designs.hpp"
 
@@ -28,11 +31,14 @@ void App::DefineWindows() {
 void App::BuildMainWindow(Window& w) {
   w.createAll(MainWindowTopAreaDesign());
   w.createAll(MainWindowPageTreeDesign());
-  if (buildStages) buildStages(w);
-  BuildValueStore(w, stageValueStoreRows);
-  if (w.find("Option1", 46) == nullptr) w.create(FastFrontExtIgnoreOptionDesign(w.find("Frame36", 0) != nullptr));
+  for (Stage* stage : stages) stage->Build(w);
+  BuildValueStore(w, stages);
+  // Controls the frame itself refers to, or that hold a page's place, before
+  // the stage that owns them is built: a stage claims one by creating it.
+  for (const platform::ControlDesign& d : MainWindowStandInDesign())
+    if (w.find(d.name, d.index) == nullptr) w.create(d);
   BindFrameHandlers(w);
-  if (bindRouting) bindRouting(w);
+  if (routes != nullptr) routes->Bind(w);
 }
 
 void App::BindFrameHandlers(Window& w) {

@@ -26,9 +26,11 @@ std::span<const platform::ControlDesign> TableWindowDesign();
 std::span<const platform::ControlDesign> MainWindowTopAreaDesign();
 std::span<const platform::ControlDesign> MainWindowPageTreeDesign();
 
-// Option1(46), "Ignore" of the external insulation on the co-ordination
-// fast-front tab: it lies in Frame36(0) when the co-ordination stage has
-// built that frame, otherwise straight on its tab page.
-platform::ControlDesign FastFrontExtIgnoreOptionDesign(bool inFrame36);
+// Controls that stages own but the frame needs before those stages exist:
+// "Ignore" of the co-ordination fast-front external tab (Option1(46), which
+// the Um entry enables by range) and the Range I layout of the
+// standard-insulation-level page with its buttons. Each is created only
+// when no stage has created a control of its name and index.
+std::span<const platform::ControlDesign> MainWindowStandInDesign();
 
 }  // namespace frame

@@ -3,10 +3,15 @@
 #include <cmath>
 
 #include "tov/combination_formulas.hpp"
-#include "tov/factor_page_checks.hpp"
+#include "frame/page_kit.hpp"
 #include "tov/slots.hpp"
 
 namespace tov {
+
+using frame::IsFilled;
+using frame::IsUsableNumber;
+using frame::NumberAsTyped;
+using frame::RefuseUnlessNumber;
 
 void CombinationPage::Build(platform::Window& w) {
   w.createAll(Design());
@@ -14,22 +19,6 @@ void CombinationPage::Build(platform::Window& w) {
   w.on("Command20", platform::EventType::Click, [this](platform::Event&) { Command20_Click(); });
 }
 
-void CombinationPage::Register(frame::Procedures& procedures) {
-  procedures.add("SelectCombinationEnterMode", [this] { SelectCombinationEnterMode(); });
-  procedures.add("SelectCombinationCalculateMode", [this] { SelectCombinationCalculateMode(); });
-  procedures.add("SelectCombinationIgnore", [this] { SelectCombinationIgnore(); });
-  procedures.add("SelectCombinationEnterFactor", [this] { SelectCombinationEnterFactor(); });
-  procedures.add("SelectCombinationEnterUrp", [this] { SelectCombinationEnterUrp(); });
-  procedures.add("ValidateCombinationX0", [this] { ValidateCombinationX0(); });
-  procedures.add("ValidateCombinationX1", [this] { ValidateCombinationX1(); });
-  procedures.add("ValidateCombinationUrpPe", [this] { ValidateCombinationUrpPe(); });
-  procedures.add("ValidateCombinationUrpPp", [this] { ValidateCombinationUrpPp(); });
-  procedures.add("ValidateK13Factor", [this] { ValidateK13Factor(); });
-  procedures.add("EnableCombinationNextOnUrpPe", [this] { EnableCombinationNextOnUrpPe(); });
-  procedures.add("EnableCombinationNextOnUrpPp", [this] { EnableCombinationNextOnUrpPp(); });
-  procedures.add("Command17_Click", [this] { Command17_Click(); });
-  procedures.add("Command20_Click", [this] { Command20_Click(); });
-}
 
 void CombinationPage::ShowResultRows(bool shown) {
   SetVisible(app_, {{"Label1", 8}, "Label39", {"Label13", 9}, {"Text1", UrpCombPe}, {"Label1", 9}, "Label40",
@@ -50,10 +39,7 @@ void CombinationPage::ResetResults() {
 bool CombinationPage::WriteResults(double pe, double pp) {
   platform::Control& peBox = app_.text1(UrpCombPe);
   platform::Control& ppBox = app_.text1(UrpCombPp);
-  if (!AllShowable({{&peBox, pe}, {&ppBox, pp}})) return false;
-  app_.WriteNumber(peBox, pe);
-  app_.WriteNumber(ppBox, pp);
-  return true;
+  return frame::WriteAll(app_, {{&peBox, pe}, {&ppBox, pp}});
 }
 
 // ---- Modes -----------------------------------------------------------------
@@ -62,8 +48,7 @@ void CombinationPage::SelectCombinationEnterMode() {
   SetVisible(app_, {"Frame19"}, true);
   SetVisible(app_, {"Frame17", "Frame20"}, false);
   ResetResults();
-  app_.control("Option1", 26).setValue(false);
-  app_.control("Option1", 27).setValue(false);
+  frame::DeselectOptions(app_, 26, 27);
   app_.control("Command18").setEnabled(false);
 }
 
@@ -72,8 +57,7 @@ void CombinationPage::SelectCombinationCalculateMode() {
   SetVisible(app_, {"Frame17"}, true);
   SetVisible(app_, {"Frame20"}, false);
   ResetResults();
-  app_.control("Option1", 26).setValue(false);
-  app_.control("Option1", 27).setValue(false);
+  frame::DeselectOptions(app_, 26, 27);
   app_.control("Command18").setEnabled(false);
   app_.text1(CombX0).setText("");
   app_.text1(CombX1).setText("");
@@ -86,8 +70,7 @@ void CombinationPage::SelectCombinationIgnore() {
   app_.text1(UrpCombPe).setText("");
   app_.text1(UrpCombPp).setText("");
   const bool written = WriteResults(um / std::sqrt(3.0), um);
-  app_.control("Option1", 26).setValue(false);
-  app_.control("Option1", 27).setValue(false);
+  frame::DeselectOptions(app_, 26, 27);
   if (written) {
     SetVisible(app_, {{"Text1", UrpCombPe}, {"Text1", UrpCombPp}}, true);
     app_.control("Command18").setEnabled(true);
@@ -109,7 +92,7 @@ void CombinationPage::SelectCombinationEnterFactor() {
   platform::Control& factor = app_.text1(K13Entered);
   factor.setVisible(true);
   platform::Control& ok = app_.control("Command20");
-  ok.setGeometry(factor.left() + factor.width() + 60, factor.top(), ok.width(), ok.height());
+  frame::PlaceBeside(ok, factor);
   ok.setVisible(false);
   SetVisible(app_, {"Frame17"}, false);
   ResetResults();
@@ -124,7 +107,7 @@ void CombinationPage::SelectCombinationEnterUrp() {
   SetVisible(app_, {{"Text1", UrpCombPpEntered}, {"Text1", UrpCombPeEntered}}, true);
   platform::Control& pp = app_.text1(UrpCombPpEntered);
   platform::Control& ok = app_.control("Command20");
-  ok.setGeometry(pp.left(), pp.top() + pp.height() + 150, ok.width(), ok.height());
+  frame::PlaceBelow(ok, pp);
   ok.setVisible(false);
   SetVisible(app_, {"Frame17"}, false);
   ResetResults();

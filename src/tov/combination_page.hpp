@@ -6,19 +6,15 @@
 #include <span>
 
 #include "frame/app.hpp"
-#include "frame/procedures.hpp"
 #include "platform/design.hpp"
 #include "platform/window.hpp"
 
 namespace tov {
 
-class Stage;
-
 class CombinationPage {
  public:
-  CombinationPage(frame::App& app, Stage& stage) : app_(app), stage_(stage) {}
+  explicit CombinationPage(frame::App& app) : app_(app) {}
   void Build(platform::Window& w);
-  void Register(frame::Procedures& procedures);
   static std::span<const platform::ControlDesign> Design();
 
   // Option procedures.
@@ -48,7 +44,6 @@ class CombinationPage {
   bool WriteResults(double pe, double pp);
 
   frame::App& app_;
-  Stage& stage_;
 };
 
 }  // namespace tov

@@ -5,7 +5,7 @@
 #include "frame/page_rule.hpp"
 #include "platform/numbers.hpp"
 #include "tov/slots.hpp"
-#include "tov/stage.hpp"
+#include "tov/tov_page.hpp"
 
 namespace tov {
 
@@ -41,8 +41,6 @@ void FactorFlow::Build(platform::Window& w) {
   bind("Command18", &FactorFlow::Command18_Click);
 }
 
-// The flow buttons are named controls, bound by Build; nothing is routed here.
-void FactorFlow::Register(frame::Procedures&) {}
 
 void FactorFlow::GoToPage(int n) { frame::OpenPage(app_.control("tabCalculation1"), n); }
 
@@ -95,7 +93,7 @@ void FactorFlow::Command18_Click() {
     mTovCalculated = "0";
   }
   app_.text1(TovAcceptedFlag).setText(mTovCalculated);
-  if (mTovCalculated == "1") stage_.page.ShowResultDisplay(true);
+  if (mTovCalculated == "1") page_.ShowResultDisplay(true);
 }
 
 void FactorFlow::TakeMaxima() {

@@ -8,19 +8,17 @@
 #include <string>
 
 #include "frame/app.hpp"
-#include "frame/procedures.hpp"
 #include "platform/design.hpp"
 #include "platform/window.hpp"
 
 namespace tov {
 
-class Stage;
+class TovPage;
 
 class FactorFlow {
  public:
-  FactorFlow(frame::App& app, Stage& stage) : app_(app), stage_(stage) {}
+  FactorFlow(frame::App& app, TovPage& page) : app_(app), page_(page) {}
   void Build(platform::Window& w);
-  void Register(frame::Procedures& procedures);
 
   static std::span<const platform::ControlDesign> Design();
 
@@ -43,7 +41,7 @@ class FactorFlow {
   void TakeMaxima();
 
   frame::App& app_;
-  Stage& stage_;
+  TovPage& page_;
 
   // The close's own values; like every variable of the main window they
   // outlive a restart, and only the close reads them.

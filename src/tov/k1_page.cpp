@@ -5,6 +5,7 @@
 #include <string>
 
 #include "frame/number_text.hpp"
+#include "frame/page_kit.hpp"
 #include "platform/numbers.hpp"
 #include "tov/k1_formulas.hpp"
 
@@ -12,73 +13,60 @@ namespace tov {
 
 namespace {
 
+using frame::AllFilled;
+using frame::Clear;
+using frame::ControlRef;
+using frame::FilledRule;
+using frame::SetVisible;
 using platform::Control;
 using platform::EventType;
 using platform::kNoIndex;
 
-// A control of the page by name and, for the arrays, index.
-struct Ref {
-  Ref(const char* n, int i = kNoIndex) : name(n), index(i) {}
-  const char* name;
-  int index;
+constexpr ControlRef kFactorEntrySet[] = {"lblK1", "lblK1H", "txtK1"};
+constexpr ControlRef kUrpEntrySet[] = {"lblUrppea", "lblrppea", "txtEnterpe1", {"lblKV", 0},
+                                       "lblUrpppa", "lblrpppa", "txtEnterpp1", {"lblKV", 1}};
+constexpr ControlRef kSystemSet[] = {"lblQL1", {"lblLQ1", 2}, {"lblPL1", 2}, "lblLP1", "lblSSC1", "lblSC1",
+                                     "txtQL1", "txtPL1", "txtSSC1"};
+constexpr ControlRef kUnitSet[] = {"lblXd1", "lblUk1", "Label73", "lblSG1", "lblG1", "lblSTr1", "lblTr1", "lblCos1",
+                                   "txtXd1", "txtUk1", "txtSG1", "txtSTr1", "txtCos1"};
+constexpr ControlRef kDataBoxes[] = {"txtQL1", "txtPL1", "txtSSC1", "txtXd1", "txtUk1", "txtSG1", "txtSTr1", "txtCos1"};
+constexpr ControlRef kEntryBoxes[] = {"txtK1", "txtEnterpe1", "txtEnterpp1"};
+constexpr ControlRef kFactorBox[] = {"txtK1"};
+constexpr ControlRef kUrpBoxes[] = {"txtEnterpe1", "txtEnterpp1"};
+constexpr ControlRef kSystemBoxes[] = {"txtQL1", "txtPL1", "txtSSC1"};
+constexpr ControlRef kUnitBoxes[] = {"txtXd1", "txtUk1", "txtSG1", "txtSTr1", "txtCos1"};
+constexpr ControlRef kResults[] = {"txtUrppe1", "txtUrppp1"};
+constexpr ControlRef kResultDisplay[] = {"Label12", {"Label1", 2}, "txtUrppe1", {"Label13", 0},
+                                         "Label14", {"Label1", 1}, "txtUrppp1", {"Label13", 1}};
+constexpr ControlRef kSubOptions[] = {"optFactorK1", "optUrpK1", "optK11", "optK12"};
+
+// The box checks: each box's own number check, then its group's "OK" shown
+// exactly while every box of the group holds text (txtK1_Change to
+// txtSTr1_Change); the two results enable "Next >>" (txtUrppe1_Change,
+// txtUrppp1_Change). txtCos1_Change has a range check of its own.
+constexpr FilledRule kBoxRules[] = {
+    {"txtK1", kFactorBox, "cmdEnterOK1"},
+    {"txtEnterpe1", kUrpBoxes, "cmdEnterOK1"},
+    {"txtEnterpp1", kUrpBoxes, "cmdEnterOK1"},
+    {"txtQL1", kSystemBoxes, "cmdCalculateOK1"},
+    {"txtPL1", kSystemBoxes, "cmdCalculateOK1"},
+    {"txtSSC1", kSystemBoxes, "cmdCalculateOK1"},
+    {"txtXd1", kUnitBoxes, "cmdCalculateOK1"},
+    {"txtUk1", kUnitBoxes, "cmdCalculateOK1"},
+    {"txtSG1", kUnitBoxes, "cmdCalculateOK1"},
+    {"txtSTr1", kUnitBoxes, "cmdCalculateOK1"},
+    {"txtUrppe1", kResults, "Command3", FilledRule::Action::Enable, false},
+    {"txtUrppp1", kResults, "Command3", FilledRule::Action::Enable, false},
 };
+// cos phi checks its number and its range itself, then shows "OK" by the same rule.
+constexpr FilledRule kCosOk{"txtCos1", kUnitBoxes, "cmdCalculateOK1", FilledRule::Action::Show, false};
 
-using Refs = std::initializer_list<Ref>;
-
-const Refs kFactorEntrySet = {"lblK1", "lblK1H", "txtK1"};
-const Refs kUrpEntrySet = {"lblUrppea", "lblrppea", "txtEnterpe1", {"lblKV", 0},
-                           "lblUrpppa", "lblrpppa", "txtEnterpp1", {"lblKV", 1}};
-const Refs kSystemSet = {"lblQL1", {"lblLQ1", 2}, {"lblPL1", 2}, "lblLP1", "lblSSC1", "lblSC1",
-                         "txtQL1", "txtPL1", "txtSSC1"};
-const Refs kUnitSet = {"lblXd1", "lblUk1", "Label73", "lblSG1", "lblG1", "lblSTr1", "lblTr1", "lblCos1",
-                       "txtXd1", "txtUk1", "txtSG1", "txtSTr1", "txtCos1"};
-const Refs kDataBoxes = {"txtQL1", "txtPL1", "txtSSC1", "txtXd1", "txtUk1", "txtSG1", "txtSTr1", "txtCos1"};
-const Refs kEntryBoxes = {"txtK1", "txtEnterpe1", "txtEnterpp1"};
-const Refs kSystemBoxes = {"txtQL1", "txtPL1", "txtSSC1"};
-const Refs kUnitBoxes = {"txtXd1", "txtUk1", "txtSG1", "txtSTr1", "txtCos1"};
-const Refs kResultDisplay = {"Label12", {"Label1", 2}, "txtUrppe1", {"Label13", 0},
-                             "Label14", {"Label1", 1}, "txtUrppp1", {"Label13", 1}};
-const Refs kSubOptions = {"optFactorK1", "optUrpK1", "optK11", "optK12"};
-
-bool Filled(const Control& box) { return !box.text().empty(); }
+bool Filled(const Control& box) { return frame::IsFilled(box); }
+void ClearResults(frame::App& app) { Clear(app, kResults); }
 
 }  // namespace
 
 Control& K1Page::c(const char* name, int index) const { return app_.control(name, index); }
-
-// ---- helpers over groups of controls --------------------------------------
-
-namespace {
-
-void SetVisible(frame::App& app, Refs refs, bool visible) {
-  for (const Ref& r : refs) app.control(r.name, r.index).setVisible(visible);
-}
-
-void Clear(frame::App& app, Refs refs) {
-  for (const Ref& r : refs) app.control(r.name, r.index).setText("");
-}
-
-bool AllFilled(frame::App& app, Refs refs) {
-  for (const Ref& r : refs)
-    if (!Filled(app.control(r.name, r.index))) return false;
-  return true;
-}
-
-// The OK button of a group is there exactly while every box of the group holds text.
-void ShowOkWhenFilled(frame::App& app, Refs group, const char* ok) {
-  app.control(ok).setVisible(AllFilled(app, group));
-}
-
-void ClearResults(frame::App& app) { Clear(app, {"txtUrppe1", "txtUrppp1"}); }
-
-void Unselect(frame::App& app, Refs options) {
-  for (const Ref& r : options) app.control(r.name, r.index).setValue(false);
-}
-
-void MoveBeside(Control& ok, const Control& box) { ok.setGeometry(box.left() + box.width() + 60, box.top(), ok.width(), ok.height()); }
-void MoveBelow(Control& ok, const Control& box) { ok.setGeometry(box.left(), box.top() + box.height() + 150, ok.width(), ok.height()); }
-
-}  // namespace
 
 // ---- build ----------------------------------------------------------------
 
@@ -96,34 +84,16 @@ void K1Page::Build(platform::Window& w) {
   bind("optK12", EventType::Click, &K1Page::optK12_Click, this);
   bind("cmdEnterOK1", EventType::Click, &K1Page::cmdEnterOK1_Click, this);
   bind("cmdCalculateOK1", EventType::Click, &K1Page::cmdCalculateOK1_Click, this);
-  bind("txtK1", EventType::Change, &K1Page::txtK1_Change, this);
-  bind("txtEnterpe1", EventType::Change, &K1Page::txtEnterpe1_Change, this);
-  bind("txtEnterpp1", EventType::Change, &K1Page::txtEnterpp1_Change, this);
-  bind("txtQL1", EventType::Change, &K1Page::txtQL1_Change, this);
-  bind("txtPL1", EventType::Change, &K1Page::txtPL1_Change, this);
-  bind("txtSSC1", EventType::Change, &K1Page::txtSSC1_Change, this);
-  bind("txtXd1", EventType::Change, &K1Page::txtXd1_Change, this);
-  bind("txtUk1", EventType::Change, &K1Page::txtUk1_Change, this);
-  bind("txtSG1", EventType::Change, &K1Page::txtSG1_Change, this);
-  bind("txtSTr1", EventType::Change, &K1Page::txtSTr1_Change, this);
   bind("txtCos1", EventType::Change, &K1Page::txtCos1_Change, this);
-  bind("txtUrppe1", EventType::Change, &K1Page::txtUrppe1_Change, this);
-  bind("txtUrppp1", EventType::Change, &K1Page::txtUrppp1_Change, this);
+  for (const FilledRule& rule : kBoxRules)
+    w.on(rule.box.name, EventType::Change, [this, &rule](platform::Event&) { frame::RunFilledRule(app_, rule); });
 }
 
-// The page's controls are named, not elements of the routed arrays: Build binds them.
-void K1Page::Register(frame::Procedures&) {}
 
 // ---- results --------------------------------------------------------------
 
-bool K1Page::WriteUrp(double pe, double pp) {
-  Control& peBox = c("txtUrppe1");
-  Control& ppBox = c("txtUrppp1");
-  // Both or neither: a half-written pair would let "Next >>" through with a stale value.
-  if (!platform::NumberTextForBox(pe, peBox.maxLength()) || !platform::NumberTextForBox(pp, ppBox.maxLength()))
-    return false;
-  return app_.WriteNumber(peBox, pe) && app_.WriteNumber(ppBox, pp);
-}
+// Both or neither: a half-written pair would let "Next >>" through with a stale value.
+bool K1Page::WriteUrp(double pe, double pp) { return frame::WriteAll(app_, {{&c("txtUrppe1"), pe}, {&c("txtUrppp1"), pp}}); }
 
 bool K1Page::WriteUrpFromK1(double k1) {
   const UrpPair urp = UrpFromK1(app_.Um(), k1);
@@ -143,7 +113,7 @@ void K1Page::optEnterK1_Click() {
   c("Image1").setVisible(true);
   ClearResults(app_);
   SetVisible(app_, kResultDisplay, false);
-  Unselect(app_, kSubOptions);
+  frame::Deselect(app_, kSubOptions);
   c("Command3").setEnabled(false);
 }
 
@@ -153,7 +123,7 @@ void K1Page::optCalculateK1_Click() {
   c("Image1").setVisible(false);
   ClearResults(app_);
   SetVisible(app_, kResultDisplay, false);
-  Unselect(app_, kSubOptions);
+  frame::Deselect(app_, kSubOptions);
   c("Command3").setEnabled(false);
 }
 
@@ -169,7 +139,7 @@ void K1Page::optIgnoreK1_Click() {
   } else {
     SetVisible(app_, {"txtUrppe1", "txtUrppp1"}, true);
   }
-  Unselect(app_, kSubOptions);
+  frame::Deselect(app_, kSubOptions);
   c("Command3").setEnabled(written);
 }
 
@@ -182,7 +152,7 @@ void K1Page::optFactorK1_Click() {
   Clear(app_, kEntryBoxes);
   ClearResults(app_);
   Control& ok = c("cmdEnterOK1");
-  MoveBeside(ok, c("txtK1"));
+  frame::PlaceBeside(ok, c("txtK1"));
   ok.setVisible(false);
   SetVisible(app_, kResultDisplay, false);
   c("Command3").setEnabled(false);
@@ -197,7 +167,7 @@ void K1Page::optUrpK1_Click() {
   Clear(app_, kEntryBoxes);
   ClearResults(app_);
   Control& ok = c("cmdEnterOK1");
-  MoveBelow(ok, c("txtEnterpp1"));
+  frame::PlaceBelow(ok, c("txtEnterpp1"));
   ok.setVisible(false);
   SetVisible(app_, kResultDisplay, false);
   c("Command3").setEnabled(false);
@@ -212,7 +182,7 @@ void K1Page::optK11_Click() {
   Clear(app_, kDataBoxes);
   ClearResults(app_);
   Control& ok = c("cmdCalculateOK1");
-  MoveBelow(ok, c("txtSSC1"));
+  frame::PlaceBelow(ok, c("txtSSC1"));
   ok.setVisible(false);
   SetVisible(app_, kResultDisplay, false);
   c("Command3").setEnabled(false);
@@ -227,7 +197,7 @@ void K1Page::optK12_Click() {
   Clear(app_, kDataBoxes);
   ClearResults(app_);
   Control& ok = c("cmdCalculateOK1");
-  MoveBelow(ok, c("txtCos1"));
+  frame::PlaceBelow(ok, c("txtCos1"));
   ok.setVisible(false);
   SetVisible(app_, kResultDisplay, false);
   c("Command3").setEnabled(false);
@@ -278,10 +248,10 @@ void K1Page::cmdEnterOK1_Click() {
 void K1Page::cmdCalculateOK1_Click() {
   bool success = true;
   const bool inSystem = AllFilled(app_, kSystemBoxes);
-  const Refs set = inSystem ? kSystemBoxes : kUnitBoxes;
+  const frame::ControlRefs set = inSystem ? frame::ControlRefs(kSystemBoxes) : frame::ControlRefs(kUnitBoxes);
 
   bool allNumbers = true;
-  for (const Ref& r : set)
+  for (const ControlRef& r : set)
     if (!platform::TextToNumber(c(r.name, r.index).text())) allNumbers = false;
 
   if (!allNumbers) {
@@ -289,10 +259,10 @@ void K1Page::cmdCalculateOK1_Click() {
     Clear(app_, set);
     success = false;
   } else {
-    for (const Ref& r : set) frame::ReplaceDotWithComma(app_.g, c(r.name, r.index));
+    for (const ControlRef& r : set) frame::ReplaceDotWithComma(app_.g, c(r.name, r.index));
     double v[5] = {};
     int n = 0;
-    for (const Ref& r : set) {
+    for (const ControlRef& r : set) {
       const std::optional<double> x = platform::TextToNumber(c(r.name, r.index).text());
       if (!x) allNumbers = false;
       v[n++] = x.value_or(0);
@@ -311,66 +281,9 @@ void K1Page::cmdCalculateOK1_Click() {
 
 // ---- box checks -----------------------------------------------------------
 
-void K1Page::CheckBox(Control& box) {
-  if (Filled(box) && !platform::TextToNumber(box.text())) {
-    app_.InvalidValueBox();
-    box.setText("");
-  }
-}
-
-void K1Page::txtK1_Change() {
-  CheckBox(c("txtK1"));
-  ShowOkWhenFilled(app_, {"txtK1"}, "cmdEnterOK1");
-}
-
-void K1Page::txtEnterpe1_Change() {
-  CheckBox(c("txtEnterpe1"));
-  ShowOkWhenFilled(app_, {"txtEnterpe1", "txtEnterpp1"}, "cmdEnterOK1");
-}
-
-void K1Page::txtEnterpp1_Change() {
-  CheckBox(c("txtEnterpp1"));
-  ShowOkWhenFilled(app_, {"txtEnterpe1", "txtEnterpp1"}, "cmdEnterOK1");
-}
-
-void K1Page::txtQL1_Change() {
-  CheckBox(c("txtQL1"));
-  ShowOkWhenFilled(app_, kSystemBoxes, "cmdCalculateOK1");
-}
-
-void K1Page::txtPL1_Change() {
-  CheckBox(c("txtPL1"));
-  ShowOkWhenFilled(app_, kSystemBoxes, "cmdCalculateOK1");
-}
-
-void K1Page::txtSSC1_Change() {
-  CheckBox(c("txtSSC1"));
-  ShowOkWhenFilled(app_, kSystemBoxes, "cmdCalculateOK1");
-}
-
-void K1Page::txtXd1_Change() {
-  CheckBox(c("txtXd1"));
-  ShowOkWhenFilled(app_, kUnitBoxes, "cmdCalculateOK1");
-}
-
-void K1Page::txtUk1_Change() {
-  CheckBox(c("txtUk1"));
-  ShowOkWhenFilled(app_, kUnitBoxes, "cmdCalculateOK1");
-}
-
-void K1Page::txtSG1_Change() {
-  CheckBox(c("txtSG1"));
-  ShowOkWhenFilled(app_, kUnitBoxes, "cmdCalculateOK1");
-}
-
-void K1Page::txtSTr1_Change() {
-  CheckBox(c("txtSTr1"));
-  ShowOkWhenFilled(app_, kUnitBoxes, "cmdCalculateOK1");
-}
-
 void K1Page::txtCos1_Change() {
   Control& box = c("txtCos1");
-  CheckBox(box);
+  frame::RefuseUnlessNumber(app_, box);
   if (Filled(box)) {
     const std::optional<double> cosPhi = platform::TextToNumber(box.text());
     if (cosPhi && *cosPhi > 1) {
@@ -379,11 +292,7 @@ void K1Page::txtCos1_Change() {
       box.setText("");
     }
   }
-  ShowOkWhenFilled(app_, kUnitBoxes, "cmdCalculateOK1");
+  frame::RunFilledRule(app_, kCosOk);
 }
-
-// "Next >>" is there for the flow exactly while both results stand.
-void K1Page::txtUrppe1_Change() { c("Command3").setEnabled(AllFilled(app_, {"txtUrppe1", "txtUrppp1"})); }
-void K1Page::txtUrppp1_Change() { c("Command3").setEnabled(AllFilled(app_, {"txtUrppe1", "txtUrppp1"})); }
 
 }  // namespace tov

@@ -7,19 +7,15 @@
 #include <span>
 
 #include "frame/app.hpp"
-#include "frame/procedures.hpp"
 #include "platform/design.hpp"
 #include "platform/window.hpp"
 
 namespace tov {
 
-class Stage;
-
 class K1Page {
  public:
-  K1Page(frame::App& app, Stage& stage) : app_(app), stage_(stage) {}
+  explicit K1Page(frame::App& app) : app_(app) {}
   void Build(platform::Window& w);
-  void Register(frame::Procedures& procedures);
 
   // The page's controls in their design state.
   static std::span<const platform::ControlDesign> Design();
@@ -37,20 +33,8 @@ class K1Page {
   void cmdEnterOK1_Click();
   void cmdCalculateOK1_Click();
 
-  // Box checks.
-  void txtK1_Change();
-  void txtEnterpe1_Change();
-  void txtEnterpp1_Change();
-  void txtQL1_Change();
-  void txtPL1_Change();
-  void txtSSC1_Change();
-  void txtXd1_Change();
-  void txtUk1_Change();
-  void txtSG1_Change();
-  void txtSTr1_Change();
+  // The range check of cos phi; the other boxes run the page's box rules.
   void txtCos1_Change();
-  void txtUrppe1_Change();
-  void txtUrppp1_Change();
 
  private:
   platform::Control& c(const char* name, int index = platform::kNoIndex) const;
@@ -60,10 +44,8 @@ class K1Page {
   bool WriteUrpFromK1(double k1);
   // A result that cannot be shown: the OK handler's message, the results emptied.
   void RefuseResult();
-  void CheckBox(platform::Control& box);
 
   frame::App& app_;
-  Stage& stage_;
 };
 
 }  // namespace tov

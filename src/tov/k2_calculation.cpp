@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "frame/number_text.hpp"
+#include "frame/page_kit.hpp"
 #include "platform/numbers.hpp"
 #include "tov/k2_formulas.hpp"
 #include "tov/k2_page.hpp"
@@ -25,11 +26,15 @@ std::optional<double> Number(const Control& box) { return platform::TextToNumber
 // Writes every result or none: a value that is not finite or does not fit its
 // box leaves all the boxes as they are.
 bool K2Page::WriteResults(std::initializer_list<std::pair<int, double>> results) {
-  for (const auto& [slot, value] : results)
-    if (!platform::NumberTextForBox(value, Slot(slot).maxLength())) return false;
-  for (const auto& [slot, value] : results)
-    if (!app_.WriteNumber(Slot(slot), value)) return false;
-  return true;
+  // At most four results: the pairs of both line ends.
+  std::pair<Control*, double> boxes[4];
+  std::size_t n = 0;
+  for (const auto& [slot, value] : results) boxes[n++] = {&Slot(slot), value};
+  switch (n) {
+    case 2: return frame::WriteAll(app_, {boxes[0], boxes[1]});
+    case 4: return frame::WriteAll(app_, {boxes[0], boxes[1], boxes[2], boxes[3]});
+    default: return false;
+  }
 }
 
 // Q_OL from f, l, C1 and U2 into its box. The four texts are read with their
@@ -55,12 +60,8 @@ void K2Page::CalculateK2ChargingPower() {
 }
 
 void K2Page::ShowResultRows(bool shown) {
-  ShowControl("Label1", 3, shown);
-  ShowControl("Label1", 4, shown);
-  ShowControl("Label20", kNoIndex, shown);
-  ShowControl("Label13", 2, shown);
-  ShowControl("Label13", 3, shown);
-  ShowControl("Label22", kNoIndex, shown);
+  frame::SetVisible(app_, {{"Label1", 3}, {"Label1", 4}, "Label20", {"Label13", 2}, {"Label13", 3}, "Label22"},
+                    shown);
   Slot(UrpK2Pp).setVisible(shown);
   Slot(UrpK2Pe).setVisible(shown);
 }
@@ -68,10 +69,8 @@ void K2Page::ShowResultRows(bool shown) {
 void K2Page::ShowSendingEnd(bool shown) {
   Slot(UrpK2PpSending).setVisible(shown);
   Slot(UrpK2PeSending).setVisible(shown);
-  for (const char* name : {"Command7", "Command6", "Label45", "Label26", "Label24", "Label25"})
-    ShowControl(name, kNoIndex, shown);
-  ShowControl("Label13", 4, shown);
-  ShowControl("Label13", 5, shown);
+  frame::SetVisible(app_, {"Command7", "Command6", "Label45", "Label26", "Label24", "Label25"}, shown);
+  frame::SetVisible(app_, {{"Label13", 4}, {"Label13", 5}}, shown);
 }
 
 void K2Page::ShowOutcome(Outcome outcome) {
@@ -166,12 +165,9 @@ void K2Page::Command8_Click() {
 
 // Closes the choice of the line end: the sending-end column and the buttons go.
 void K2Page::CloseChoice() {
-  ShowControl("Label13", 4, false);
-  ShowControl("Label13", 5, false);
-  ShowControl("Command6", kNoIndex, false);
-  ShowControl("Command7", kNoIndex, false);
+  frame::SetVisible(app_, {{"Label13", 4}, {"Label13", 5}, "Command6", "Command7"}, false);
   Ctl("Command2").setEnabled(true);
-  for (const char* name : {"Label24", "Label25", "Label45", "Label26"}) ShowControl(name, kNoIndex, false);
+  frame::SetVisible(app_, {"Label24", "Label25", "Label45", "Label26"}, false);
 }
 
 void K2Page::Command6_Click() {
@@ -219,7 +215,7 @@ void K2Page::Command1_Click() {
       const auto urpPe = Number(pe);
       const auto urpPp = Number(pp);
       if (urpPe && urpPp && WriteResults({{UrpK2Pe, *urpPe}, {UrpK2Pp, *urpPp}})) {
-        ShowControl("Frame5", kNoIndex, false);
+        Ctl("Frame5").setVisible(false);
         success = true;
       } else {
         RefuseResult();

@@ -6,11 +6,26 @@
 #include <cmath>
 #include <string>
 
+#include "frame/page_kit.hpp"
 #include "platform/numbers.hpp"
 #include "tov/slots.hpp"
 
 namespace tov {
 
+namespace {
+
+using frame::ControlRef;
+using frame::FilledRule;
+
+constexpr ControlRef kFactorEntry[] = {{"Text1", K2Entered}};
+constexpr ControlRef kUrpEntries[] = {{"Text1", UrpK2PeEntered}, {"Text1", UrpK2PpEntered}};
+constexpr FilledRule kFactorEntryRule{kFactorEntry[0], kFactorEntry, "Command1"};
+constexpr FilledRule kUrpPeEntryRule{kUrpEntries[0], kUrpEntries, "Command1"};
+constexpr FilledRule kUrpPpEntryRule{kUrpEntries[1], kUrpEntries, "Command1"};
+
+}  // namespace
+
+using frame::SetVisible;
 using platform::Control;
 using platform::EventType;
 using platform::kNoIndex;
@@ -25,37 +40,6 @@ void K2Page::Build(platform::Window& w) {
   w.on("Command1", EventType::Click, [this](platform::Event&) { Command1_Click(); });
 }
 
-void K2Page::Register(frame::Procedures& procedures) {
-  procedures.add("Option2_Click", [this] { Option2_Click(); });
-  procedures.add("SelectK2Ignore", [this] { SelectK2Ignore(); });
-  procedures.add("SelectK2EnterFactor", [this] { SelectK2EnterFactor(); });
-  procedures.add("SelectK2EnterUrp", [this] { SelectK2EnterUrp(); });
-  procedures.add("SelectK2AnalyticalFormula", [this] { SelectK2AnalyticalFormula(); });
-  procedures.add("SelectK2SimplifiedFormula", [this] { SelectK2SimplifiedFormula(); });
-  procedures.add("Text4_Change", [this] { Text4_Change(); });
-  procedures.add("Text3_Change", [this] { Text3_Change(); });
-  procedures.add("Text2_Change", [this] { Text2_Change(); });
-  const std::pair<const char*, int> lineChecks[] = {
-      {"ValidateK2Frequency", K2Frequency},
-      {"ValidateK2LineLength", K2LineLength},
-      {"ValidateK2Capacitance", K2Capacitance},
-      {"ValidateK2Voltage", K2ReceivingVoltage},
-      {"ValidateK2ChargingPower", K2ChargingPower},
-      {"ValidateK2ShortCircuitPower", K2ShortCircuitPower},
-      {"ValidateK2CompensationSe", K2CompensationSending},
-      {"ValidateK2CompensationRe", K2CompensationReceiving},
-      {"ValidateK2LinePower", K2LinePower},
-      {"ValidateK2Inductance", K2Inductance},
-  };
-  for (const auto& [name, slot] : lineChecks)
-    procedures.add(name, [this, slot = slot] { ValidateLineDataSlot(slot); });
-  procedures.add("Text6_Change", [this] { Text6_Change(); });
-  procedures.add("Text5_Change", [this] { Text5_Change(); });
-  // The charging power does not depend on which of the four boxes was left.
-  for (const char* name : {"CalculateK2ChargingPowerF", "CalculateK2ChargingPowerL",
-                           "CalculateK2ChargingPowerC", "CalculateK2ChargingPowerU"})
-    procedures.add(name, [this] { CalculateK2ChargingPower(); });
-}
 
 Control& K2Page::Ctl(const char* name, int index) const { return app_.control(name, index); }
 Control& K2Page::Slot(int slot) const { return app_.text1(slot); }
@@ -67,49 +51,49 @@ bool K2Page::AllFilled(int first, int last) const {
   return true;
 }
 
-void K2Page::ShowControl(const char* name, int index, bool visible) const {
-  Ctl(name, index).setVisible(visible);
-}
 
 // The results area back to empty and hidden; clearing the result boxes runs
 // the "Next >>" rule, which disables "Next >>".
 void K2Page::ResetResults() {
-  for (int i : {3, 4}) ShowControl("Label1", i, false);
-  ShowControl("Label20", kNoIndex, false);
-  for (int i : {2, 3, 4, 5}) ShowControl("Label13", i, false);
-  ShowControl("Label22", kNoIndex, false);
+  SetVisible(app_, {{"Label1", 3}, {"Label1", 4}, "Label20", {"Label13", 2}, {"Label13", 3}, {"Label13", 4},
+                    {"Label13", 5}, "Label22"},
+             false);
   Slot(UrpK2Pp).setText("");
   Slot(UrpK2Pe).setText("");
   Slot(UrpK2Pp).setVisible(false);
   Slot(UrpK2Pe).setVisible(false);
-  for (const char* name : {"Command6", "Label24", "Label25"}) ShowControl(name, kNoIndex, false);
+  SetVisible(app_, {"Command6", "Label24", "Label25"}, false);
   Slot(UrpK2PpSending).setText("");
   Slot(UrpK2PeSending).setText("");
   Slot(UrpK2PpSending).setVisible(false);
   Slot(UrpK2PeSending).setVisible(false);
-  for (const char* name : {"Command7", "Label45", "Label26"}) ShowControl(name, kNoIndex, false);
+  SetVisible(app_, {"Command7", "Label45", "Label26"}, false);
+}
+
+// "Enter": the choice between factor and Urp comes up; the typed line data
+// and the formula mode stay as they are.
+void K2Page::SelectK2EnterMode() {
+  SetVisible(app_, {"Frame2"}, true);
+  SetVisible(app_, {"Frame4", "Frame5", "Frame3"}, false);
+  ResetResults();
+  frame::DeselectOptions(app_, 3, 6);
+  Ctl("Command2").setEnabled(false);
 }
 
 void K2Page::Option2_Click() {
-  ShowControl("Frame2", kNoIndex, false);
-  ShowControl("Frame4", kNoIndex, true);
-  ShowControl("Frame5", kNoIndex, false);
-  ShowControl("Frame3", kNoIndex, false);
+  SetVisible(app_, {"Frame2"}, false);
+  SetVisible(app_, {"Frame4"}, true);
+  SetVisible(app_, {"Frame5", "Frame3"}, false);
   ResetResults();
-  for (int i = 3; i <= 6; ++i) Ctl("Option1", i).setValue(false);
+  frame::DeselectOptions(app_, 3, 6);
   Ctl("Command2").setEnabled(false);
 }
 
 void K2Page::SelectK2Ignore() {
-  for (const char* frame : {"Frame2", "Frame4", "Frame5", "Frame3"}) ShowControl(frame, kNoIndex, false);
-  ShowControl("Label1", 3, true);
-  ShowControl("Label1", 4, true);
-  ShowControl("Label20", kNoIndex, true);
-  ShowControl("Label13", 2, true);
-  ShowControl("Label13", 3, true);
-  ShowControl("Label13", 4, false);
-  ShowControl("Label13", 5, false);
-  ShowControl("Label22", kNoIndex, true);
+  SetVisible(app_, {"Frame2", "Frame4", "Frame5", "Frame3"}, false);
+  SetVisible(app_, {{"Label1", 3}, {"Label1", 4}, "Label20", {"Label13", 2}, {"Label13", 3}}, true);
+  SetVisible(app_, {{"Label13", 4}, {"Label13", 5}}, false);
+  SetVisible(app_, {"Label22"}, true);
   Slot(UrpK2Pp).setText("");
   Slot(UrpK2Pe).setText("");
   const double um = app_.Um();
@@ -118,48 +102,42 @@ void K2Page::SelectK2Ignore() {
   const bool written = WriteResults({{UrpK2Pe, um / std::sqrt(3.0)}, {UrpK2Pp, um}});
   Slot(UrpK2Pp).setVisible(true);
   Slot(UrpK2Pe).setVisible(true);
-  for (const char* name : {"Command6", "Label24", "Label25"}) ShowControl(name, kNoIndex, false);
+  SetVisible(app_, {"Command6", "Label24", "Label25"}, false);
   Slot(UrpK2PpSending).setText("");
   Slot(UrpK2PeSending).setText("");
   Slot(UrpK2PpSending).setVisible(false);
   Slot(UrpK2PeSending).setVisible(false);
-  for (const char* name : {"Command7", "Label45", "Label26"}) ShowControl(name, kNoIndex, false);
-  for (int i = 3; i <= 6; ++i) Ctl("Option1", i).setValue(false);
+  SetVisible(app_, {"Command7", "Label45", "Label26"}, false);
+  frame::DeselectOptions(app_, 3, 6);
   // The writes ran the "Next >>" rule while "Choose K2RE" may still have been
   // visible from an earlier analytical result.
   Ctl("Command2").setEnabled(written);
 }
 
 void K2Page::SelectK2EnterFactor() {
-  ShowControl("Frame5", kNoIndex, true);
-  for (const char* name : {"Label16", "Label17", "Label11", "Label15"}) ShowControl(name, kNoIndex, false);
-  ShowControl("lblKV", 2, false);
-  ShowControl("lblKV", 3, false);
+  SetVisible(app_, {"Frame5"}, true);
+  SetVisible(app_, {"Label16", "Label17", "Label11", "Label15", {"lblKV", 2}, {"lblKV", 3}}, false);
   Slot(UrpK2PpEntered).setVisible(false);
   Slot(UrpK2PeEntered).setVisible(false);
-  ShowControl("Label19", kNoIndex, true);
-  ShowControl("Label18", kNoIndex, true);
+  SetVisible(app_, {"Label19", "Label18"}, true);
   Slot(K2Entered).setText("");
   Slot(UrpK2PpEntered).setText("");
   Slot(UrpK2PeEntered).setText("");
   Control& box = Slot(K2Entered);
   box.setVisible(true);
   Control& ok = Ctl("Command1");
-  ok.setGeometry(box.left() + box.width() + 60, box.top(), ok.width(), ok.height());
+  frame::PlaceBeside(ok, box);
   ok.setVisible(false);
-  ShowControl("Frame3", kNoIndex, false);
+  SetVisible(app_, {"Frame3"}, false);
   ResetResults();
   Ctl("Command2").setEnabled(false);
 }
 
 void K2Page::SelectK2EnterUrp() {
-  ShowControl("Frame5", kNoIndex, true);
-  ShowControl("Label18", kNoIndex, false);
-  ShowControl("Label19", kNoIndex, false);
+  SetVisible(app_, {"Frame5"}, true);
+  SetVisible(app_, {"Label18", "Label19"}, false);
   Slot(K2Entered).setVisible(false);
-  for (const char* name : {"Label11", "Label15", "Label16", "Label17"}) ShowControl(name, kNoIndex, true);
-  ShowControl("lblKV", 2, true);
-  ShowControl("lblKV", 3, true);
+  SetVisible(app_, {"Label11", "Label15", "Label16", "Label17", {"lblKV", 2}, {"lblKV", 3}}, true);
   Slot(K2Entered).setText("");
   Slot(UrpK2PpEntered).setText("");
   Slot(UrpK2PeEntered).setText("");
@@ -167,9 +145,9 @@ void K2Page::SelectK2EnterUrp() {
   Slot(UrpK2PeEntered).setVisible(true);
   const Control& below = Slot(UrpK2PpEntered);
   Control& ok = Ctl("Command1");
-  ok.setGeometry(below.left(), below.top() + below.height() + 150, ok.width(), ok.height());
+  frame::PlaceBelow(ok, below);
   ok.setVisible(false);
-  ShowControl("Frame3", kNoIndex, false);
+  SetVisible(app_, {"Frame3"}, false);
   ResetResults();
   Ctl("Command2").setEnabled(false);
 }
@@ -182,48 +160,29 @@ void K2Page::SelectK2SimplifiedFormula() { ShowFormulaRows(K2ShortCircuitPower, 
 // The line-data rows up to lastSlot shown, the others hidden, all ten boxes
 // cleared and "OK" placed under the last shown box.
 void K2Page::ShowFormulaRows(int lastSlot, int lastCaption, FormulaMode mode) {
-  ShowControl("Frame3", kNoIndex, true);
-  for (int i = 0; i <= 17; ++i) ShowControl("Label33", i, i <= lastCaption);
+  SetVisible(app_, {"Frame3"}, true);
+  for (int i = 0; i <= 17; ++i) Ctl("Label33", i).setVisible(i <= lastCaption);
   for (int slot = K2Frequency; slot <= K2Inductance; ++slot) Slot(slot).setVisible(slot <= lastSlot);
   // The checks these clears run still see the previous mode; "OK" is hidden below anyway.
   for (int slot = K2Frequency; slot <= K2Inductance; ++slot) Slot(slot).setText("");
   const Control& below = Slot(lastSlot);
   Control& ok = Ctl("Command8");
-  ok.setGeometry(below.left(), below.top() + below.height() + 150, ok.width(), ok.height());
+  frame::PlaceBelow(ok, below);
   ok.setVisible(false);
-  ShowControl("Frame5", kNoIndex, false);
+  SetVisible(app_, {"Frame5"}, false);
   ResetResults();
   Ctl("Command2").setEnabled(false);
   mK2FormulaMode = mode;
 }
 
-// The numeric test of a box's check: a text that is no usable number is
-// refused and the box emptied (which runs the check once more, silently).
-bool K2Page::CheckNumber(int slot) {
-  Control& box = Slot(slot);
-  if (box.text().empty() || platform::TextToNumber(box.text())) return true;
-  app_.InvalidValueBox();
-  box.setText("");
-  return false;
-}
 
-void K2Page::Text4_Change() {
-  CheckNumber(K2Entered);
-  ShowControl("Command1", kNoIndex, Filled(K2Entered));
-}
-
-void K2Page::Text3_Change() {
-  CheckNumber(UrpK2PeEntered);
-  ShowControl("Command1", kNoIndex, Filled(UrpK2PeEntered) && Filled(UrpK2PpEntered));
-}
-
-void K2Page::Text2_Change() {
-  CheckNumber(UrpK2PpEntered);
-  ShowControl("Command1", kNoIndex, Filled(UrpK2PeEntered) && Filled(UrpK2PpEntered));
-}
+// The entry boxes: each box's check, then "OK" shown once its group is filled.
+void K2Page::Text4_Change() { frame::RunFilledRule(app_, kFactorEntryRule); }
+void K2Page::Text3_Change() { frame::RunFilledRule(app_, kUrpPeEntryRule); }
+void K2Page::Text2_Change() { frame::RunFilledRule(app_, kUrpPpEntryRule); }
 
 void K2Page::ValidateLineDataSlot(int slot) {
-  CheckNumber(slot);
+  frame::RefuseUnlessNumber(app_, Slot(slot));
   Control& ok = Ctl("Command8");
   if (slot >= K2CompensationSending) {
     ok.setVisible(AllFilled(K2Frequency, K2Inductance));

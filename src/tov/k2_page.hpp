@@ -6,19 +6,15 @@
 #include <span>
 
 #include "frame/app.hpp"
-#include "frame/procedures.hpp"
 #include "platform/design.hpp"
 #include "platform/window.hpp"
 
 namespace tov {
 
-class Stage;
-
 class K2Page {
  public:
-  K2Page(frame::App& app, Stage& stage) : app_(app), stage_(stage) {}
+  explicit K2Page(frame::App& app) : app_(app) {}
   void Build(platform::Window& w);
-  void Register(frame::Procedures& procedures);
 
   // The page's own controls in their design state (the value-store boxes are not among them).
   static std::span<const platform::ControlDesign> Design();
@@ -27,7 +23,8 @@ class K2Page {
   enum class FormulaMode { None = 0, Analytical = 1, Simplified = 5 };
   FormulaMode mK2FormulaMode = FormulaMode::None;
 
-  // Modes of the option buttons ("Enter" itself is run by the routing).
+  // Modes of the option buttons.
+  void SelectK2EnterMode();
   void Option2_Click();
   void SelectK2Ignore();
   void SelectK2EnterFactor();
@@ -57,8 +54,6 @@ class K2Page {
   platform::Control& Slot(int slot) const;
   bool Filled(int slot) const;
   bool AllFilled(int first, int last) const;
-  void ShowControl(const char* name, int index, bool visible) const;
-  bool CheckNumber(int slot);
   void ResetResults();
   void ShowFormulaRows(int lastSlot, int lastCaption, FormulaMode mode);
   void ShowResultRows(bool shown);
@@ -72,7 +67,6 @@ class K2Page {
   bool WriteResults(std::initializer_list<std::pair<int, double>> results);
 
   frame::App& app_;
-  [[maybe_unused]] Stage& stage_;
 };
 
 }  // namespace tov

@@ -2,10 +2,15 @@
 
 #include <cmath>
 
-#include "tov/factor_page_checks.hpp"
+#include "frame/page_kit.hpp"
 #include "tov/slots.hpp"
 
 namespace tov {
+
+using frame::IsFilled;
+using frame::IsUsableNumber;
+using frame::NumberAsTyped;
+using frame::RefuseUnlessNumber;
 
 void K3Page::Build(platform::Window& w) {
   w.createAll(Design());
@@ -14,22 +19,6 @@ void K3Page::Build(platform::Window& w) {
   w.on("Command12", platform::EventType::Click, [this](platform::Event&) { Command12_Click(); });
 }
 
-void K3Page::Register(frame::Procedures& procedures) {
-  procedures.add("SelectK3EnterMode", [this] { SelectK3EnterMode(); });
-  procedures.add("SelectK3CalculateMode", [this] { SelectK3CalculateMode(); });
-  procedures.add("SelectK3Ignore", [this] { SelectK3Ignore(); });
-  procedures.add("SelectK3EnterFactor", [this] { SelectK3EnterFactor(); });
-  procedures.add("SelectK3EnterUrp", [this] { SelectK3EnterUrp(); });
-  procedures.add("SelectK3SinglePhaseFault", [this] { SelectK3SinglePhaseFault(); });
-  procedures.add("SelectK3TwoPhaseFault", [this] { SelectK3TwoPhaseFault(); });
-  procedures.add("ValidateK3Factor", [this] { ValidateK3Factor(); });
-  procedures.add("ValidateK3UrpPe", [this] { ValidateK3UrpPe(); });
-  procedures.add("ValidateK3X0", [this] { ValidateK3X0(); });
-  procedures.add("ValidateK3X1", [this] { ValidateK3X1(); });
-  procedures.add("EnableK3NextOnUrpPe", [this] { EnableK3NextOnUrpPe(); });
-  procedures.add("Command11_Click", [this] { Command11_Click(); });
-  procedures.add("Command12_Click", [this] { Command12_Click(); });
-}
 
 void K3Page::ShowResultRow(bool shown) {
   SetVisible(app_, {"Label52", {"Label1", 6}, {"Text1", UrpK3Pe}, {"Label13", 7}}, shown);
@@ -48,7 +37,7 @@ void K3Page::SelectK3EnterMode() {
   SetVisible(app_, {"Frame9", "Frame6", "Frame10"}, false);
   ShowResultRow(false);
   app_.text1(UrpK3Pe).setText("");
-  for (int i = 10; i <= 13; ++i) app_.control("Option1", i).setValue(false);
+  frame::DeselectOptions(app_, 10, 13);
   app_.control("Command10").setEnabled(false);
 }
 
@@ -58,7 +47,7 @@ void K3Page::SelectK3CalculateMode() {
   SetVisible(app_, {"Frame6", "Frame10"}, false);
   ShowResultRow(false);
   app_.text1(UrpK3Pe).setText("");
-  for (int i = 10; i <= 13; ++i) app_.control("Option1", i).setValue(false);
+  frame::DeselectOptions(app_, 10, 13);
   app_.control("Command10").setEnabled(false);
 }
 
@@ -68,7 +57,7 @@ void K3Page::SelectK3Ignore() {
   platform::Control& result = app_.text1(UrpK3Pe);
   result.setText("");
   const bool written = app_.WriteNumber(result, app_.Um() / std::sqrt(3.0));
-  for (int i = 10; i <= 13; ++i) app_.control("Option1", i).setValue(false);
+  frame::DeselectOptions(app_, 10, 13);
   if (!written) {
     RefuseResult({});
     return;
@@ -85,7 +74,7 @@ void K3Page::SelectK3EnterFactor() {
   app_.text1(UrpK3PeEntered).setText("");
   factor.setVisible(true);
   platform::Control& ok = app_.control("Command11");
-  ok.setGeometry(factor.left() + factor.width() + 60, factor.top(), ok.width(), ok.height());
+  frame::PlaceBeside(ok, factor);
   ok.setVisible(false);
   SetVisible(app_, {"Frame10"}, false);
   ShowResultRow(false);
@@ -102,7 +91,7 @@ void K3Page::SelectK3EnterUrp() {
   urp.setText("");
   urp.setVisible(true);
   platform::Control& ok = app_.control("Command11");
-  ok.setGeometry(urp.left(), urp.top() + urp.height() + 150, ok.width(), ok.height());
+  frame::PlaceBelow(ok, urp);
   ok.setVisible(false);
   SetVisible(app_, {"Frame10"}, false);
   ShowResultRow(false);
@@ -118,7 +107,7 @@ void K3Page::SelectFaultType(EarthFault fault) {
   platform::Control& x1 = app_.text1(K3X1);
   x1.setText("");
   platform::Control& ok = app_.control("Command12");
-  ok.setGeometry(x1.left(), x1.top() + x1.height() + 150, ok.width(), ok.height());
+  frame::PlaceBelow(ok, x1);
   ok.setVisible(false);
   SetVisible(app_, {"Frame6"}, false);
   ShowResultRow(false);
@@ -143,11 +132,10 @@ void K3Page::Command11_Click() {
   }
   platform::Control& result = app_.text1(UrpK3Pe);
   const double urp = factorEntry ? UrpPhaseToEarth(*value, app_.Um()) : *value;
-  if (!AllShowable({{&result, urp}})) {
+  if (!frame::WriteAll(app_, {{&result, urp}})) {
     RefuseResult({factorEntry ? K3Entered : UrpK3PeEntered});
     return;
   }
-  app_.WriteNumber(result, urp);
   // After a factor the entry frame stays for another one; an entered Urp closes it.
   if (!factorEntry) SetVisible(app_, {"Frame6"}, false);
   ShowResultRow(true);
@@ -170,11 +158,10 @@ void K3Page::Command12_Click() {
   const auto k3 = x0 && x1 ? EarthFaultFactor(static_cast<EarthFault>(mK3FaultType), *x0, *x1) : std::nullopt;
   platform::Control& result = app_.text1(UrpK3Pe);
   const double urp = k3 ? UrpPhaseToEarth(*k3, app_.Um()) : 0.0;
-  if (!k3 || !AllShowable({{&result, urp}})) {
+  if (!k3 || !frame::WriteAll(app_, {{&result, urp}})) {
     RefuseResult({K3X0, K3X1});
     return;
   }
-  app_.WriteNumber(result, urp);
   ShowResultRow(true);
 }
 

@@ -6,20 +6,16 @@
 #include <span>
 
 #include "frame/app.hpp"
-#include "frame/procedures.hpp"
 #include "platform/design.hpp"
 #include "platform/window.hpp"
 #include "tov/k3_formulas.hpp"
 
 namespace tov {
 
-class Stage;
-
 class K3Page {
  public:
-  K3Page(frame::App& app, Stage& stage) : app_(app), stage_(stage) {}
+  explicit K3Page(frame::App& app) : app_(app) {}
   void Build(platform::Window& w);
-  void Register(frame::Procedures& procedures);
   static std::span<const platform::ControlDesign> Design();
 
   // Option procedures.
@@ -52,7 +48,6 @@ class K3Page {
   void RefuseResult(std::initializer_list<int> clearedSlots);
 
   frame::App& app_;
-  Stage& stage_;
 };
 
 }  // namespace tov

@@ -4,12 +4,17 @@
 
 #include "frame/number_text.hpp"
 #include "platform/numbers.hpp"
-#include "tov/factor_page_checks.hpp"
+#include "frame/page_kit.hpp"
 #include "tov/k3_formulas.hpp"
 #include "tov/k4_formulas.hpp"
 #include "tov/slots.hpp"
 
 namespace tov {
+
+using frame::IsFilled;
+using frame::IsUsableNumber;
+using frame::NumberAsTyped;
+using frame::RefuseUnlessNumber;
 
 namespace {
 
@@ -25,30 +30,6 @@ void K4Page::Build(platform::Window& w) {
   w.on("Command16", platform::EventType::Click, [this](platform::Event&) { Command16_Click(); });
 }
 
-void K4Page::Register(frame::Procedures& procedures) {
-  procedures.add("SelectK4EnterMode", [this] { SelectK4EnterMode(); });
-  procedures.add("SelectK4CalculateMode", [this] { SelectK4CalculateMode(); });
-  procedures.add("SelectK4Ignore", [this] { SelectK4Ignore(); });
-  procedures.add("SelectK4EnterFactor", [this] { SelectK4EnterFactor(); });
-  procedures.add("SelectK4EnterUrp", [this] { SelectK4EnterUrp(); });
-  procedures.add("SelectK4StepDownTransformers", [this] { SelectK4StepDownTransformers(); });
-  procedures.add("SelectK4StepUpTransformers", [this] { SelectK4StepUpTransformers(); });
-  procedures.add("SelectK4At12Pu", [this] { SelectK4At12Pu(); });
-  procedures.add("SelectK4At15Pu", [this] { SelectK4At15Pu(); });
-  procedures.add("ValidateK4Factor", [this] { ValidateK4Factor(); });
-  procedures.add("ValidateK4UrpPe", [this] { ValidateK4UrpPe(); });
-  procedures.add("ValidateK4UrpPp", [this] { ValidateK4UrpPp(); });
-  procedures.add("UpdateK4RatiosOnStrChange", [this] { UpdateK4RatiosOnStrChange(); });
-  procedures.add("UpdateK4RatiosOnSscChange", [this] { UpdateK4RatiosOnSscChange(); });
-  procedures.add("UpdateK4RatiosOnQlChange", [this] { UpdateK4RatiosOnQlChange(); });
-  procedures.add("DecideK4FactorOnStrRatioChange", [this] { DecideK4FactorOnStrRatioChange(); });
-  procedures.add("DecideK4FactorOnQlRatioChange", [this] { DecideK4FactorOnQlRatioChange(); });
-  procedures.add("ValidateK4ResonanceFactor", [this] { ValidateK4ResonanceFactor(); });
-  procedures.add("EnableK4NextOnUrpPe", [this] { EnableK4NextOnUrpPe(); });
-  procedures.add("Text12_Change", [this] { Text12_Change(); });
-  procedures.add("Command15_Click", [this] { Command15_Click(); });
-  procedures.add("Command16_Click", [this] { Command16_Click(); });
-}
 
 void K4Page::ResetFlags() {
   mK4RatiosReady = false;
@@ -71,14 +52,10 @@ void K4Page::ResultsOff() {
 bool K4Page::WriteResults(double pe, double pp) {
   platform::Control& peBox = app_.text1(UrpK4Pe);
   platform::Control& ppBox = app_.text1(UrpK4Pp);
-  if (!AllShowable({{&peBox, pe}, {&ppBox, pp}})) {
-    app_.InvalidValueGroup();
-    ResultsOff();
-    return false;
-  }
-  app_.WriteNumber(peBox, pe);
-  app_.WriteNumber(ppBox, pp);
-  return true;
+  if (frame::WriteAll(app_, {{&peBox, pe}, {&ppBox, pp}})) return true;
+  app_.InvalidValueGroup();
+  ResultsOff();
+  return false;
 }
 
 // ---- Option procedures -----------------------------------------------------
@@ -88,7 +65,7 @@ void K4Page::SelectK4EnterMode() {
   SetVisible(app_, {"Frame14"}, true);
   SetVisible(app_, {"Frame13", "Frame11", "Frame16", "Frame12"}, false);
   ResultsOff();
-  for (int i = 17; i <= 22; ++i) app_.control("Option1", i).setValue(false);
+  frame::DeselectOptions(app_, 17, 22);
   app_.control("Command14").setEnabled(false);
 }
 
@@ -98,7 +75,7 @@ void K4Page::SelectK4CalculateMode() {
   SetVisible(app_, {"Frame13"}, true);
   SetVisible(app_, {"Frame11", "Frame16", "Frame12"}, false);
   ResultsOff();
-  for (int i = 17; i <= 22; ++i) app_.control("Option1", i).setValue(false);
+  frame::DeselectOptions(app_, 17, 22);
   app_.control("Command14").setEnabled(false);
 }
 
@@ -110,7 +87,7 @@ void K4Page::SelectK4Ignore() {
   app_.text1(UrpK4Pp).setText("");
   const double um = app_.Um();
   const bool written = WriteResults(um / std::sqrt(3.0), um);
-  for (int i = 17; i <= 22; ++i) app_.control("Option1", i).setValue(false);
+  frame::DeselectOptions(app_, 17, 22);
   if (!written) return;
   SetVisible(app_, {{"Text1", UrpK4Pe}, {"Text1", UrpK4Pp}}, true);
   app_.control("Command14").setEnabled(true);
@@ -127,7 +104,7 @@ void K4Page::SelectK4EnterFactor() {
   platform::Control& factor = app_.text1(K4Entered);
   factor.setVisible(true);
   platform::Control& ok = app_.control("Command15");
-  ok.setGeometry(factor.left() + factor.width() + 60, factor.top(), ok.width(), ok.height());
+  frame::PlaceBeside(ok, factor);
   ok.setVisible(false);
   SetVisible(app_, {"Frame16", "Frame12"}, false);
   ResultsOff();
@@ -145,7 +122,7 @@ void K4Page::SelectK4EnterUrp() {
   app_.text1(K4Entered).setVisible(false);
   platform::Control& pp = app_.text1(UrpK4PpEntered);
   platform::Control& ok = app_.control("Command15");
-  ok.setGeometry(pp.left(), pp.top() + pp.height() + 150, ok.width(), ok.height());
+  frame::PlaceBelow(ok, pp);
   ok.setVisible(false);
   SetVisible(app_, {"Frame16", "Frame12"}, false);
   ResultsOff();

@@ -7,19 +7,15 @@
 #include <span>
 
 #include "frame/app.hpp"
-#include "frame/procedures.hpp"
 #include "platform/design.hpp"
 #include "platform/window.hpp"
 
 namespace tov {
 
-class Stage;
-
 class K4Page {
  public:
-  K4Page(frame::App& app, Stage& stage) : app_(app), stage_(stage) {}
+  explicit K4Page(frame::App& app) : app_(app) {}
   void Build(platform::Window& w);
-  void Register(frame::Procedures& procedures);
   static std::span<const platform::ControlDesign> Design();
 
   // Option procedures.
@@ -71,7 +67,6 @@ class K4Page {
   bool WriteResults(double pe, double pp);
 
   frame::App& app_;
-  Stage& stage_;
 };
 
 }  // namespace tov

@@ -1,31 +1,37 @@
 #include "tov/stage.hpp"
 
+#include "tov/combination_page.hpp"
+#include "tov/factor_flow.hpp"
+#include "tov/factor_help.hpp"
+#include "tov/k1_page.hpp"
+#include "tov/k2_page.hpp"
+#include "tov/k3_page.hpp"
+#include "tov/k4_page.hpp"
+#include "tov/tov_page.hpp"
+
 namespace tov {
 
-Stage::Stage(frame::App& a)
-    : app(a), page(a, *this), flow(a, *this), k1(a, *this), k2(a, *this), k3(a, *this), k4(a, *this),
-      combination(a, *this), help(a, *this) {}
+Stage::Stage(frame::App& app)
+    : page_(std::make_unique<TovPage>(app)),
+      flow_(std::make_unique<FactorFlow>(app, *page_)),
+      k1_(std::make_unique<K1Page>(app)),
+      k2_(std::make_unique<K2Page>(app)),
+      k3_(std::make_unique<K3Page>(app)),
+      k4_(std::make_unique<K4Page>(app)),
+      combination_(std::make_unique<CombinationPage>(app)),
+      help_(std::make_unique<FactorHelp>(app)) {}
+
+Stage::~Stage() = default;
 
 void Stage::Build(platform::Window& w) {
-  page.Build(w);
-  flow.Build(w);
-  k1.Build(w);
-  k2.Build(w);
-  k3.Build(w);
-  k4.Build(w);
-  combination.Build(w);
-  help.Build(w);
-}
-
-void Stage::Register(frame::Procedures& procedures) {
-  page.Register(procedures);
-  flow.Register(procedures);
-  k1.Register(procedures);
-  k2.Register(procedures);
-  k3.Register(procedures);
-  k4.Register(procedures);
-  combination.Register(procedures);
-  help.Register(procedures);
+  page_->Build(w);
+  flow_->Build(w);
+  k1_->Build(w);
+  k2_->Build(w);
+  k3_->Build(w);
+  k4_->Build(w);
+  combination_->Build(w);
+  help_->Build(w);
 }
 
 }  // namespace tov

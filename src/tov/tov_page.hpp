@@ -7,19 +7,15 @@
 #include <string>
 
 #include "frame/app.hpp"
-#include "frame/procedures.hpp"
 #include "platform/design.hpp"
 #include "platform/window.hpp"
 
 namespace tov {
 
-class Stage;
-
 class TovPage {
  public:
-  TovPage(frame::App& app, Stage& stage) : app_(app), stage_(stage) {}
+  explicit TovPage(frame::App& app) : app_(app) {}
   void Build(platform::Window& w);
-  void Register(frame::Procedures& procedures);
 
   static std::span<const platform::ControlDesign> Design();
 
@@ -34,12 +30,7 @@ class TovPage {
  private:
   // mPuPerKv from the accepted Um: the first step of both buttons.
   void StorePuPerKv();
-  // One question of ENTER: asks, checks the answer and writes the box. The
-  // answer times `umFactor` must reach Um (sqrt(3) phase to earth, 1 phase to phase).
-  void EnterOne(const char* prompt, const char* boxName, double umFactor);
-
   frame::App& app_;
-  Stage& stage_;
 };
 
 }  // namespace tov

@@ -101,6 +101,6 @@ static_assert(RowsInIndexOrder(), "each row sits at its own index");
 
 }  // namespace
 
-std::span<const platform::ControlDesign> Stage::ValueStoreRows() { return kRows; }
+std::vector<std::span<const platform::ControlDesign>> Stage::ValueStoreRows() const { return {kRows}; }
 
 }  // namespace tov

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/routing/program.hpp"
+#include "program/program.hpp"
 #include "platform/scripted_services.hpp"
 
 using namespace platform;
@@ -78,7 +78,7 @@ class PrintTest : public ::testing::Test {
 const ShownBox kPrintError{"printer not ready or printer error.Check printer and try again.", "print error"};
 
 TEST_F(PrintTest, PrintsTheMainWindowInLandscapeWithoutTheResultsButtons) {
-  prog.routing.Command25_Click(21);
+  prog.app.RaiseEvent("Command25", 21, platform::EventType::Click);
   EXPECT_EQ(printer.steps, (std::vector<std::string>{"landscape", "print frmVarno", "end", "portrait"}));
   EXPECT_EQ(printer.buttonsSeen, (std::vector<bool>{false, false, false}));
   EXPECT_TRUE(printer.hourglassWhilePrinting);
@@ -94,7 +94,7 @@ TEST_F(PrintTest, AFailureAtAnyStepGivesTheMessageAndRestoresTheWindow) {
     printer.failAt = step;
     printer.steps.clear();
     dialogs.messages.clear();
-    prog.routing.Command25_Click(21);
+    prog.app.RaiseEvent("Command25", 21, platform::EventType::Click);
     ASSERT_EQ(dialogs.messages.size(), 1u) << "failing step " << step;
     EXPECT_EQ(dialogs.messages[0].prompt, kPrintError.prompt);
     EXPECT_EQ(dialogs.messages[0].title, kPrintError.title);
@@ -105,11 +105,11 @@ TEST_F(PrintTest, AFailureAtAnyStepGivesTheMessageAndRestoresTheWindow) {
 
 TEST_F(PrintTest, ASecondPrintAfterAFailureStartsAgainInLandscape) {
   printer.failAt = ProbePrinter::Print;
-  prog.routing.Command25_Click(21);
+  prog.app.RaiseEvent("Command25", 21, platform::EventType::Click);
   ASSERT_EQ(dialogs.messages.size(), 1u);
   printer.failAt = ProbePrinter::None;
   printer.steps.clear();
-  prog.routing.Command25_Click(21);
+  prog.app.RaiseEvent("Command25", 21, platform::EventType::Click);
   EXPECT_EQ(printer.steps, (std::vector<std::string>{"landscape", "print frmVarno", "end", "portrait"}));
   EXPECT_EQ(printer.orientationWhilePrinting, Orientation::Landscape);
   EXPECT_EQ(printer.buttonsSeen, (std::vector<bool>{false, false, false}));
@@ -125,7 +125,7 @@ TEST(PrintWithoutPrinter, IsAPrinterFailure) {
   prog.Main();
   ASSERT_NE(p.window("Form1"), nullptr);
   p.click(p.window("Form1")->get("Command1"));
-  prog.routing.Command25_Click(21);
+  prog.app.RaiseEvent("Command25", 21, platform::EventType::Click);
   ASSERT_EQ(h.dialogs.messages.size(), 1u);
   EXPECT_EQ(h.dialogs.messages[0].title, "print error");
   EXPECT_EQ(p.mousePointer(), MousePointer::Default);

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/routing/program.hpp"
+#include "program/program.hpp"
 #include "platform/scripted_services.hpp"
 
 using namespace platform;

@@ -22,7 +22,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/routing/program.hpp"
+#include "program/program.hpp"
 #include "platform/scripted_services.hpp"
 #include "qt/program_font.hpp"
 #include "qt/twips.hpp"

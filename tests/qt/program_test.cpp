@@ -13,7 +13,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "frame/routing/program.hpp"
+#include "program/program.hpp"
 #include "platform/scripted_services.hpp"
 #include "qt/qt_printer.hpp"
 #include "qt/tab_strip_widget.hpp"

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "frame/routing/program.hpp"
+#include "program/program.hpp"
 #include "platform/scripted_services.hpp"
 #include "scenario_words.hpp"
 

@@ -5,6 +5,7 @@
 #include "frame/page_rule.hpp"
 #include "tov/slots.hpp"
 #include "tov/stage.hpp"
+#include "tov/factor_flow.hpp"
 #include "tov_page_fixture.hpp"
 
 namespace {
@@ -15,7 +16,7 @@ const std::string kInvalidUrpValue = Padded("Invalid Urp value", 31);
 
 class FactorFlowTest : public TovStageTest {
  protected:
-  FactorFlow& flow() { return prog.tov.flow; }
+  FactorFlow& flow() { return prog.stage<tov::Stage>().flow(); }
 
   void OpenStripOnK1() {
     StartWithUm("420");

@@ -4,6 +4,8 @@
 #include "factor_pages_fixture.hpp"
 #include "tov/factor_help.hpp"
 
+#include <string>
+
 namespace {
 
 class FactorHelpTest : public FactorPagesTest {
@@ -11,19 +13,21 @@ class FactorHelpTest : public FactorPagesTest {
   void SetUp() override { OpenFactorPage(2); }
 };
 
-TEST_F(FactorHelpTest, EveryTextHasItsRoutineLabelAndAnchor) {
-  for (const tov::HelpText& help : tov::FactorHelp::Texts()) {
-    SCOPED_TRACE(help.routine);
-    EXPECT_TRUE(prog.procedures.has(help.routine));
-    platform::Window& w = prog.app.main();
-    ASSERT_NE(w.find(help.label, help.labelIndex), nullptr);
-    ASSERT_NE(w.find(help.anchor, help.anchorIndex), nullptr);
+TEST_F(FactorHelpTest, EveryTextShowsOnItsCaptionLevelWithItsAnchor) {
+  platform::Window& w = prog.app.main();
+  for (const frame::HelpText& help : tov::FactorHelp::Texts()) {
+    SCOPED_TRACE(std::string(help.hovered.name) + " " + std::to_string(help.hovered.index));
+    ASSERT_NE(w.find(help.label.name, help.label.index), nullptr);
+    ASSERT_NE(w.find(help.anchor.name, help.anchor.index), nullptr);
     // The help label lies in the frame that holds its caption.
-    EXPECT_EQ(w.get(help.label, help.labelIndex).container(), w.get(help.anchor, help.anchorIndex).container());
-    prog.procedures.run(help.routine);
-    const platform::Control& label = w.get(help.label, help.labelIndex);
+    const platform::Control& label = w.get(help.label.name, help.label.index);
+    EXPECT_EQ(label.container(), w.get(help.anchor.name, help.anchor.index).container());
+    platform::Control* hovered = w.find(help.hovered.name, help.hovered.index);
+    ASSERT_NE(hovered, nullptr);
+    p.mouseMove(*hovered);
     EXPECT_EQ(label.caption(), help.text);
-    EXPECT_EQ(label.top(), w.get(help.anchor, help.anchorIndex).top() - help.raise);
+    EXPECT_EQ(label.top(), w.get(help.anchor.name, help.anchor.index).top() - help.raise);
+    if (help.height != frame::kKeepHeight) EXPECT_EQ(label.height(), help.height);
     EXPECT_TRUE(label.visible());
   }
 }

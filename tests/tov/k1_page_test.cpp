@@ -2,6 +2,7 @@
 // their results.
 
 #include "tov/stage.hpp"
+#include "tov/k1_page.hpp"
 #include "tov_page_fixture.hpp"
 
 namespace {
@@ -80,7 +81,7 @@ TEST_F(K1PageTest, CalculationOkWithAnIncompleteSetRefusesAndEmptiesIt) {
   click("optCalculateK1");
   click("optK12");
   typeInto("txtXd1", "0,2");
-  prog.tov.k1.cmdCalculateOK1_Click();
+  prog.stage<tov::Stage>().k1().cmdCalculateOK1_Click();
   ASSERT_EQ(messageCount(), 1u);
   EXPECT_EQ(lastMessage().prompt, "Enter a valid value...");
   EXPECT_EQ(lastMessage().title, kGroupTitle);

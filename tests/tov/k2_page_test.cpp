@@ -6,23 +6,26 @@
 
 #include <string>
 
-#include "frame/program_fixture.hpp"
+#include "support/driver.hpp"
+#include "tov/k2_page.hpp"
 #include "tov/slots.hpp"
+#include "tov/stage.hpp"
 
 namespace {
 
 using namespace tov;
 
-class K2PageTest : public ProgramTest {
+class K2PageTest : public ::testing::Test, protected support::Driver {
  protected:
+  platform::HeadlessPlatform& h = headless;
+  platform::Platform& p = platform;
+  program::Program& prog = program();
+
   void SetUp() override {
-    StartMainWindow();
-    p.typeText(main()("txtUm"), "420");
-    p.click(main()("cmdOKUm"));
+    StartWithUm("420");
     ASSERT_EQ(main()("lblRange").caption(), "Range II");
   }
 
-  platform::Control& c(const char* name, int index = platform::kNoIndex) { return main()(name, index); }
   void select(int option) { p.click(c("Option1", option)); }
   std::string text(int slot) { return text1(slot).text(); }
   // A typed value: the box gets the focus, so leaving it later raises its lost focus.
@@ -75,7 +78,7 @@ TEST_F(K2PageTest, OkRecomputesTheChargingPowerFromTheRewrittenData) {
   // f changed by code after the charging power was computed; no box is left.
   text1(K2Frequency).setText("60.0");
   EXPECT_EQ(text(K2ChargingPower), "125,6");
-  prog.tov.k2.Command8_Click();
+  prog.stage<tov::Stage>().k2().Command8_Click();
   EXPECT_EQ(text(K2Frequency), "60,0");
   EXPECT_EQ(text(K2ChargingPower), "150,72");  // 60 * 6,28 * 100 * 0,00001 * 400
   // K2 = 1 / (1 - 150,72 / 1256) = 1 / 0,88

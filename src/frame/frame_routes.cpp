@@ -1,0 +1,16 @@
+// The page buttons that the frame itself answers: the restart of the
+// temporary-overvoltage page, and the three buttons of the results page.
+
+#include "frame/app.hpp"
+#include "frame/routes.hpp"
+
+namespace frame {
+
+void App::DeclareRoutes(Routes& routes) {
+  routes.on(Command21Click, 0, [this] { RestartProgram(); });  // "<< Back" of the temporary-overvoltage page
+  routes.on(Command25Click, 19, [this] { RestartProgram(); });
+  routes.on(Command25Click, 20, [this] { ExitProgram(); });
+  routes.on(Command25Click, 21, [this] { PrintScreen(); });
+}
+
+}  // namespace frame

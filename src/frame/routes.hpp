@@ -1,0 +1,99 @@
+#pragma once
+// The events of the main window's control arrays and the procedures they run.
+// Many controls share one name and are told apart by their index; the event of
+// any element runs the procedure declared for its index, or nothing when no
+// stage declared one. Each stage declares its own rows, one line per handler:
+//
+//   routes.on(Text1Change, 44, [this] { arrester.ValidateArresterUr(); });
+//
+// The rows keep where they were declared, so the merged table can be printed
+// and an index that two rows claim can be named at start-up.
+
+#include <functional>
+#include <iosfwd>
+#include <source_location>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "platform/events.hpp"
+
+namespace platform {
+class Window;
+}
+
+namespace frame {
+
+// One routed event of one control array.
+enum class ArrayEvent {
+  Command21Click,
+  Command25Click,
+  Command28Click,
+  Command29Click,
+  Option1Click,
+  Text1Change,
+  Text1LostFocus,
+  Label33MouseMove,
+  Option1MouseMove,
+  Label41MouseMove,
+  Label41Click,
+  Frame30MouseMove,
+};
+using enum ArrayEvent;
+
+struct ArrayEventInfo {
+  ArrayEvent event;
+  const char* array;         // the name the array's controls share
+  platform::EventType type;  // the platform event that is routed
+  const char* procedure;     // the array's event procedure, as the table prints it
+  int lastIndex;             // indices run from 0 to lastIndex
+};
+
+// The one list of routed arrays and events.
+std::span<const ArrayEventInfo> ArrayEvents();
+const ArrayEventInfo& Info(ArrayEvent event);
+
+class Routes {
+ public:
+  using Procedure = std::function<void()>;
+
+  struct Row {
+    ArrayEvent event;
+    int index;
+    Procedure procedure;
+    std::string owner;  // the stage that declared the row
+    std::source_location where;
+  };
+
+  // The stage whose rows follow; the program sets it before each stage declares.
+  void setOwner(std::string owner) { owner_ = std::move(owner); }
+
+  void on(ArrayEvent event, int index, Procedure procedure,
+          std::source_location where = std::source_location::current());
+  // One procedure for the indices first..last, given the element's index.
+  void onEach(ArrayEvent event, int first, int last, std::function<void(int)> procedure,
+              std::source_location where = std::source_location::current());
+
+  // Rows that cannot stand: an index outside its array or claimed twice. Empty when the table is sound.
+  std::vector<std::string> Faults() const;
+  // Throws std::logic_error naming every fault.
+  void Check() const;
+
+  // Runs the row of an index; an index without a row does nothing.
+  void Run(ArrayEvent event, int index) const;
+  bool Has(ArrayEvent event, int index) const { return Find(event, index) != nullptr; }
+  const Row* Find(ArrayEvent event, int index) const;
+  const std::vector<Row>& rows() const { return rows_; }
+
+  // Binds every array's event procedure on the main window.
+  void Bind(platform::Window& main) const;
+
+  // The merged table, one row a line, sorted by array and index.
+  void Print(std::ostream& out) const;
+
+ private:
+  std::vector<Row> rows_;
+  std::string owner_;
+};
+
+}  // namespace frame

@@ -1,0 +1,36 @@
+#include "program/program.hpp"
+
+#include <stdexcept>
+#include <string>
+
+#include "frame/stage.hpp"
+#include "frame/value_store.hpp"
+#include "coordination/stage.hpp"
+#include "surge/stage.hpp"
+#include "tov/stage.hpp"
+
+namespace program {
+
+Program::Program(platform::Platform& platform) : app(platform) {
+  // The stages in the order of the procedure; adding a stage is one line here.
+  stages_.push_back(std::make_unique<tov::Stage>(app));
+  stages_.push_back(std::make_unique<surge::Stage>(app));
+  stages_.push_back(std::make_unique<coordination::Stage>(app));
+
+  routes.setOwner("frame");
+  app.DeclareRoutes(routes);
+  for (const auto& stage : stages_) {
+    routes.setOwner(stage->Name());
+    stage->DeclareRoutes(routes);
+    app.stages.push_back(stage.get());
+  }
+  routes.Check();
+  app.routes = &routes;
+  std::vector<std::string> faults;
+  frame::ValueStoreRows(app.stages, &faults);
+  if (!faults.empty()) throw std::logic_error("the value store does not stand: " + faults.front());
+}
+
+Program::~Program() = default;
+
+}  // namespace program

@@ -1,0 +1,49 @@
+#pragma once
+// The whole program without a display: the frame, the list of stages, and
+// the merged routing table of the main window's control arrays.
+
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+#include "frame/app.hpp"
+#include "frame/routes.hpp"
+
+namespace frame {
+class Stage;
+}
+
+namespace platform {
+class Platform;
+}
+
+namespace program {
+
+class Program {
+ public:
+  // Builds every stage and merges their routes; throws std::logic_error when
+  // the routing table or the value store does not stand (an index claimed twice).
+  explicit Program(platform::Platform& platform);
+  ~Program();
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+
+  frame::App app;
+  frame::Routes routes;
+
+  void Main() { app.Main(); }
+
+  const std::vector<std::unique_ptr<frame::Stage>>& stages() const { return stages_; }
+  // The stage of a type, for tests that look inside one.
+  template <class S>
+  S& stage() const {
+    for (const auto& s : stages_)
+      if (auto* found = dynamic_cast<S*>(s.get())) return *found;
+    throw std::logic_error("no such stage");
+  }
+
+ private:
+  std::vector<std::unique_ptr<frame::Stage>> stages_;
+};
+
+}  // namespace program

@@ -1,0 +1,30 @@
+#pragma once
+// The switching and lightning overvoltage stage: the surge arrester page, the
+// slow-front page with its Range I and Range II tabs, and the fast-front page
+// with its formula tabs (pages 1 to 3 of tabSubGeneral1).
+
+#include "frame/stage.hpp"
+
+namespace frame {
+class App;
+}
+
+namespace surge {
+
+class Stage final : public frame::Stage {
+ public:
+  explicit Stage(frame::App& app);
+  ~Stage() override;
+  Stage(const Stage&) = delete;
+  Stage& operator=(const Stage&) = delete;
+
+  const char* Name() const override { return "switching and lightning overvoltages"; }
+  void Build(platform::Window& w) override;
+  void DeclareRoutes(frame::Routes& routes) override;
+  std::vector<std::span<const platform::ControlDesign>> ValueStoreRows() const override;
+
+ private:
+  frame::App& app_;
+};
+
+}  // namespace surge
