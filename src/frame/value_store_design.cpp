@@ -30,20 +30,13 @@ constexpr bool InRanges(const Range (&ranges)[N], int i) {
 }
 
 // Hidden "0"/"1" flags that tell whether a page has been calculated.
-constexpr Range kFlags[] = {{59, 59}, {79, 79}, {99, 99}, {106, 106},
+constexpr Range kFlags[] = {{79, 79}, {99, 99}, {106, 106},
                             {140, 140}, {167, 167}, {168, 168}, {180, 180}};
-
-// Hidden copies of the arrester's switching impulse protective level.
-struct CopyText {
-  int index;
-  const char* text;
-};
-constexpr CopyText kArresterCopies[] = {{54, "Text5"}, {66, "Text5"}, {58, "Text12"}, {76, "Text12"}};
 
 constexpr Range kResultsRange2{258, 307};
 constexpr Range kResultsRange1{308, 351};
 
-// Boxes that take any length of text besides the flags and the copies.
+// Boxes that take any length of text besides the flags.
 constexpr Range kUnlimited[] = {{51, 51}, {64, 64}};
 // Fast-front boxes that may hold the word "Ignored".
 constexpr Range kMaxLength7[] = {{77, 78}, {80, 80}, {87, 87}, {93, 98}, {130, 130},
@@ -52,15 +45,14 @@ constexpr Range kMaxLength5[] = {{149, 149}, {155, 155}, {159, 160}, {177, 177}}
 constexpr Range kMaxLength2[] = {{88, 88}, {125, 125}, {134, 134}};
 // Urp, Ucw, Urw and withstand voltages in kV, and the arrester's voltages.
 constexpr Range kMaxLength6[] = {
-    {41, 48},   {52, 53},   {55, 57},   {60, 63},   {65, 65},   {67, 67},   {69, 71},   {74, 75},
+    {52, 53},   {55, 57},   {65, 65},   {67, 67},   {69, 71},   {74, 75},
     {81, 82},   {90, 90},   {209, 210}, {100, 105}, {109, 109}, {112, 113}, {116, 116}, {121, 121},
     {129, 129}, {138, 139}, {141, 146}, {150, 154}, {161, 166}, {171, 173}, {175, 176}, {178, 178},
     {181, 188}, {190, 193}, {195, 196}, {198, 199}, {202, 203}, {205, 206}};
 
-// Boxes the user types into; with the flags and the copies they are the
-// boxes that are not locked.
+// Boxes the user types into; with the flags they are the boxes that are not locked.
 constexpr Range kInputs[] = {
-    {44, 51},   {68, 68},
+    {51, 51},   {68, 68},
     {72, 73},   {81, 86},   {88, 92},   {209, 211}, {110, 110}, {118, 120}, {124, 128}, {131, 135},
     {212, 214}, {217, 218}, {147, 149}, {155, 158}, {174, 174}, {177, 177}, {189, 189}, {194, 194},
     {197, 197}, {200, 201}, {204, 204}, {207, 208}, {247, 248}};
@@ -77,8 +69,10 @@ struct Placement {
   int page;
 };
 constexpr Placement kPlacements[] = {
-    {{41, 50}, "tabSubGeneral1", platform::kNoIndex, 1},
-    {{51, 76}, "tabSubGeneral1", platform::kNoIndex, 2},
+    {{51, 53}, "tabSubGeneral1", platform::kNoIndex, 2},
+    {{55, 57}, "tabSubGeneral1", platform::kNoIndex, 2},
+    {{64, 65}, "tabSubGeneral1", platform::kNoIndex, 2},
+    {{67, 75}, "tabSubGeneral1", platform::kNoIndex, 2},
     {{77, 98}, "tabSubGeneral1", platform::kNoIndex, 3},
     {{209, 211}, "tabSubGeneral1", platform::kNoIndex, 3},
     {{99, 101}, "SSTab1", 3, 0},
@@ -113,17 +107,11 @@ const Placement* PlacementOf(int i) {
 const char* DesignText(int i) {
   if (In(kResultsRange1, i) || In(kResultsRange2, i)) return kResultsCellText;
   if (InRanges(kFlags, i)) return kFlagDesignText;
-  for (const CopyText& c : kArresterCopies)
-    if (c.index == i) return c.text;
   return "";
 }
 
-bool IsCopy(int i) {
-  return std::any_of(std::begin(kArresterCopies), std::end(kArresterCopies), [i](const CopyText& c) { return c.index == i; });
-}
-
 int MaxLength(int i) {
-  if (InRanges(kFlags, i) || IsCopy(i) || InRanges(kUnlimited, i)) return 0;
+  if (InRanges(kFlags, i) || InRanges(kUnlimited, i)) return 0;
   if (InRanges(kMaxLength7, i)) return 7;
   if (InRanges(kMaxLength6, i)) return 6;
   if (InRanges(kMaxLength5, i)) return 5;
@@ -140,7 +128,7 @@ std::vector<ControlDesign> MakeGenericRows() {
     if (owner == nullptr) continue;
     const Placement& p = *owner;
     const bool resultsCell = In(kResultsRange1, i) || In(kResultsRange2, i);
-    const bool unlocked = InRanges(kInputs, i) || InRanges(kFlags, i) || IsCopy(i);
+    const bool unlocked = InRanges(kInputs, i) || InRanges(kFlags, i);
 
     // Entries that share a page share one count.
     std::size_t group = static_cast<std::size_t>(&p - kPlacements);

@@ -3,6 +3,8 @@
 // slow-front page with its Range I and Range II tabs, and the fast-front page
 // with its formula tabs (pages 1 to 3 of tabSubGeneral1).
 
+#include <memory>
+
 #include "frame/stage.hpp"
 
 namespace frame {
@@ -10,6 +12,9 @@ class App;
 }
 
 namespace surge {
+
+class ArresterPage;
+class SlowFrontPage;
 
 class Stage final : public frame::Stage {
  public:
@@ -25,6 +30,8 @@ class Stage final : public frame::Stage {
 
  private:
   frame::App& app_;
+  std::unique_ptr<SlowFrontPage> slowFront_;
+  std::unique_ptr<ArresterPage> arrester_;
 };
 
 }  // namespace surge

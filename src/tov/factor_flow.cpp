@@ -26,6 +26,9 @@ bool Beats(const std::optional<double>& candidate, const std::optional<double>& 
 
 void FactorFlow::Build(platform::Window& w) {
   w.createAll(Design());
+  mTovMaxPe.clear();
+  mTovMaxPp = 0;
+  mTovCalculated = "0";
   auto bind = [&w, this](const char* name, void (FactorFlow::*procedure)()) {
     w.on(name, EventType::Click, [this, procedure](platform::Event&) { (this->*procedure)(); });
   };

@@ -43,8 +43,7 @@ class FactorFlow {
   frame::App& app_;
   TovPage& page_;
 
-  // The close's own values; like every variable of the main window they
-  // outlive a restart, and only the close reads them.
+  // The close's own values; only the close reads them.
   std::string mTovMaxPe;
   double mTovMaxPp = 0;
   std::string mTovCalculated = "0";

@@ -102,7 +102,7 @@ TEST_F(FrameTest, EveryTabStripStartsInItsDesignState) {
   EXPECT_EQ(c("Label23", 8).container(), &c("Frame38"));
 }
 
-TEST_F(FrameTest, RestartBringsBackTheDesignStateAndKeepsTheProcessData) {
+TEST_F(FrameTest, RestartBringsBackTheDesignStateAndKeepsOnlyTheProcessData) {
   Start();
   EnterUm("420");
   ASSERT_TRUE(c("lblRange").visible());
@@ -110,6 +110,8 @@ TEST_F(FrameTest, RestartBringsBackTheDesignStateAndKeepsTheProcessData) {
   c("Text1", 300).setText("851 kV");
   c("SSTab1", 13).setVisible(false);
   app.m.mPuPerKv = 342.9;
+  app.m.mUrpTovPe = "300";
+  app.m.mUrpTovPp = "500";
   app.g.gUps = 810;
   const platform::Window* before = &main();
 
@@ -132,7 +134,10 @@ TEST_F(FrameTest, RestartBringsBackTheDesignStateAndKeepsTheProcessData) {
   EXPECT_EQ(c("Text1", 0).text(), "0");
   EXPECT_EQ(c("Text1", 300).text(), "2222222");
   EXPECT_TRUE(c("SSTab1", 13).visible());
-  EXPECT_EQ(app.m.mPuPerKv, 342.9);
+  // A new run computes its own main-window values; the shared module's stay.
+  EXPECT_EQ(app.m.mPuPerKv, 0);
+  EXPECT_EQ(app.m.mUrpTovPe, "");
+  EXPECT_EQ(app.m.mUrpTovPp, "");
   EXPECT_EQ(app.g.gUps, 810);
 
   // A second run takes another Um as the first run would.

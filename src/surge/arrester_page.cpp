@@ -1,0 +1,123 @@
+#include "surge/arrester_page.hpp"
+
+#include <cmath>
+#include <optional>
+
+#include "frame/app.hpp"
+#include "frame/number_text.hpp"
+#include "frame/page_kit.hpp"
+#include "frame/page_rule.hpp"
+#include "frame/routes.hpp"
+#include "surge/arrester_slots.hpp"
+#include "surge/slow_front_page.hpp"
+#include "surge/slow_front_slots.hpp"
+
+namespace surge {
+
+namespace {
+
+constexpr int kArresterPage = 1, kTovPage = 0, kSlowFrontPage = 2;
+
+// "Next >>" waits for these; the discharge class and the energy are optional.
+constexpr frame::ControlRef kRequired[] = {
+    {"Text1", ArresterUr}, {"Text1", ArresterUc}, {"Text1", ArresterSteepResidual},
+    {"Text1", ArresterUpl}, {"Text1", ArresterUps},
+};
+
+// The range tabs' copies of Ups, in the order an acceptance writes them.
+constexpr frame::ControlRef kUpsCopies[] = {
+    {"Text1", UpsCopySfPeRange1}, {"Text1", UpsCopySfPeRange2},
+    {"Text1", UpsCopySfPpRange1}, {"Text1", UpsCopySfPpRange2},
+};
+
+}  // namespace
+
+void ArresterPage::Build(platform::Window& w) {
+  w.createAll(Design());
+  mAcceptedUrMin.clear();
+}
+
+void ArresterPage::DeclareRoutes(frame::Routes& routes) {
+  using enum frame::ArrayEvent;
+  routes.on(Command21Click, 1, [this] { OpenSurgeArresterPage(); });
+  routes.on(Command21Click, 2, [this] { cmdBackSurge(); });
+  routes.on(Command21Click, 3, [this] { cmdNextSurge(); });
+  routes.onEach(Text1Change, ArresterUr, ArresterUps, [this](int slot) { ValidateArresterRequired(slot); });
+  routes.onEach(Text1Change, ArresterDischargeClass, ArresterEnergy,
+                [this](int slot) { ValidateArresterOptional(slot); });
+}
+
+void ArresterPage::OpenSurgeArresterPage() {
+  frame::OpenPage(app_.control("tabSubGeneral1"), kArresterPage);
+  platform::Control& um = app_.text1(ArresterUm);
+  um.setText(app_.control("txtUm").text());
+  // The minimum Uc from Um as the box shows it: Um * 105 / 100 / sqrt(3),
+  // cut (not rounded) by the box.
+  if (const std::optional<double> v = frame::NumberAsTyped(um))
+    app_.WriteNumber(app_.text1(ArresterUcMin), *v * 105 / 100 / std::sqrt(3.0));
+  const std::string& tovPe = app_.control("txtTOVpe").text();
+  app_.text1(ArresterUrMin).setText(tovPe);
+  app_.platform.focus(app_.text1(ArresterUc));
+  app_.m.mUrpTovPe = tovPe;
+  app_.m.mUrpTovPp = app_.control("txtTOVpp").text();
+
+  // An arrester accepted against another minimum Ur no longer stands.
+  if (!mAcceptedUrMin.empty() && mAcceptedUrMin != tovPe) WithdrawAcceptance();
+}
+
+void ArresterPage::ValidateArresterRequired(int slot) {
+  frame::RunFilledRule(app_, {.box = {"Text1", slot},
+                              .group = kRequired,
+                              .button = {"Command21", 3},
+                              .action = frame::FilledRule::Action::Enable});
+}
+
+void ArresterPage::ValidateArresterOptional(int slot) { frame::RefuseUnlessNumber(app_, app_.text1(slot)); }
+
+void ArresterPage::cmdBackSurge() { frame::OpenPage(app_.control("tabSubGeneral1"), kTovPage); }
+
+void ArresterPage::NormalizeArresterDecimals() {
+  for (int slot = ArresterUm; slot <= ArresterEnergy; ++slot) {
+    platform::Control& box = app_.text1(slot);
+    if (frame::IsFilled(box)) frame::ReplaceDotWithComma(app_.g, box);
+  }
+}
+
+void ArresterPage::cmdNextSurge() {
+  NormalizeArresterDecimals();
+  // The minimums as the boxes show them, cut to six characters.
+  const std::optional<double> ucMin = frame::NumberAsTyped(app_.text1(ArresterUcMin));
+  const std::optional<double> urMin = frame::NumberAsTyped(app_.text1(ArresterUrMin));
+  const std::optional<double> ur = frame::NumberAsTyped(app_.text1(ArresterUr));
+  const std::optional<double> uc = frame::NumberAsTyped(app_.text1(ArresterUc));
+  const std::optional<double> ups = frame::NumberAsTyped(app_.text1(ArresterUps));
+  // A box the normalisation emptied (its text held both "." and ","): its
+  // check has refused it and disabled "Next >>"; nothing is accepted.
+  if (!ucMin || !urMin || !ur || !uc || !ups) return;
+
+  if (*ur < *urMin) {
+    app_.platform.messageBox("Enter a valid value...", frame::PaddedTitle("Invalid Ur", 32));
+    app_.text1(ArresterUr).setText("");
+    return;
+  }
+  if (*uc < *ucMin) {
+    app_.platform.messageBox("Enter a valid value...", frame::PaddedTitle("Invalid Uc", 32));
+    app_.text1(ArresterUc).setText("");
+    return;
+  }
+
+  // Slow-front results calculated with another Ups no longer hold.
+  if (*ups != app_.g.gUps) slowFront_.WithdrawCalculatedUrp();
+  app_.g.gUps = *ups;
+  for (const frame::ControlRef& copy : kUpsCopies) app_.WriteNumber(app_.text1(copy.index), app_.g.gUps);
+  mAcceptedUrMin = app_.text1(ArresterUrMin).text();
+  frame::OpenPage(app_.control("tabSubGeneral1"), kSlowFrontPage);
+}
+
+void ArresterPage::WithdrawAcceptance() {
+  mAcceptedUrMin.clear();
+  frame::Clear(app_, kUpsCopies);
+  slowFront_.WithdrawCalculatedUrp();
+}
+
+}  // namespace surge

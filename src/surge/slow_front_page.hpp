@@ -1,0 +1,51 @@
+#pragma once
+// The slow-front page (page 2 of tabSubGeneral1): the four representative
+// slow-front overvoltages, internal and external insulation, phase to earth
+// and phase to phase, entered by ENTER or calculated on the tab strip of the
+// range (SSTab1(0) for Range I, SSTab1(1) for Range II) that CALCULATE opens.
+
+#include <span>
+
+#include "platform/design.hpp"
+
+namespace frame {
+class App;
+class Routes;
+}  // namespace frame
+
+namespace platform {
+class Window;
+}
+
+namespace surge {
+
+class SlowFrontPage {
+ public:
+  explicit SlowFrontPage(frame::App& app) : app_(app) {}
+  void Build(platform::Window& w);
+  void DeclareRoutes(frame::Routes& routes);
+
+  static std::span<const platform::ControlDesign> Design();
+  // The page's boxes Text1(59) to (63) and the range tabs' copies of Ups.
+  static std::span<const platform::ControlDesign> ValueStoreRows();
+
+  void EnterSlowFrontUrp();
+  void OpenSlowFrontCalculation();
+  void BackToSurgeArresterPage();
+  void OpenFastFrontPage();
+  // EnableSlowFrontNextUrpPeInt, ...PpInt, ...PeExt and ...PpExt (Text1(60)
+  // to (63)): "Next >>" is enabled while all four boxes hold text.
+  void EnableSlowFrontNext(int slot);
+
+  // Results that the range tabs calculated from an arrester that no longer
+  // stands are cleared, with the page back to its state before the
+  // calculation; values only entered stay.
+  void WithdrawCalculatedUrp();
+
+ private:
+  void ShowResultArea(bool shown);
+
+  frame::App& app_;
+};
+
+}  // namespace surge
