@@ -143,6 +143,23 @@ type Text1(35) 10
 click Command17
 click Command18
 check TOV results
+click Command21(1)
+check arrester
+type Text1(45) 300
+type Text1(44) 999
+type Text1(46) 950
+type Text1(47) 906
+type Text1(48) 740
+click Command21(3)
+check slow front
+answer 300
+answer 500
+answer 310
+answer 600
+click Command25(0)
+check slow front summary
+click Command25(1)
+check slow front strip
 )";
 
 // Pixels of the renderer at 96 dpi, in the container's coordinates.

@@ -27,7 +27,9 @@ TEST_F(FactorHelpTest, EveryTextShowsOnItsCaptionLevelWithItsAnchor) {
     p.mouseMove(*hovered);
     EXPECT_EQ(label.caption(), help.text);
     EXPECT_EQ(label.top(), w.get(help.anchor.name, help.anchor.index).top() - help.raise);
-    if (help.height != frame::kKeepHeight) EXPECT_EQ(label.height(), help.height);
+    if (help.height != frame::kKeepHeight) {
+      EXPECT_EQ(label.height(), help.height);
+    }
     EXPECT_TRUE(label.visible());
   }
 }
