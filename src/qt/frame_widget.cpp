@@ -17,12 +17,17 @@ void FrameWidget::paintEvent(QPaintEvent* event) {
 
 void FrameWidget::mouseMoveEvent(QMouseEvent* event) {
   QGroupBox::mouseMoveEvent(event);
+  // The move is this control's alone: passed on, it would reach the frame
+  // around it, whose own move hides the help this one shows.
+  event->accept();
   actions_.mouseMoved(this);
 }
 
 void FrameWidget::enterEvent(QEnterEvent* event) {
   QGroupBox::enterEvent(event);
-  actions_.mouseMoved(this);
+  // Entering a control inside the frame enters the frame too, but the pointer
+  // is over that control, not over the frame's own surface.
+  if (childAt(event->position().toPoint()) == nullptr) actions_.mouseMoved(this);
 }
 
 }  // namespace qt

@@ -22,6 +22,9 @@ void LabelWidget::mousePressEvent(QMouseEvent* event) {
 
 void LabelWidget::mouseMoveEvent(QMouseEvent* event) {
   QLabel::mouseMoveEvent(event);
+  // The move is this control's alone: passed on, it would reach the frame
+  // around it, whose own move hides the help this one shows.
+  event->accept();
   actions_.mouseMoved(this);
 }
 
