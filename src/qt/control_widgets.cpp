@@ -1,6 +1,7 @@
 #include "qt/control_widgets.hpp"
 
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QStringList>
 
 #include "qt/button_widget.hpp"
@@ -10,7 +11,6 @@
 #include "qt/label_widget.hpp"
 #include "qt/option_widget.hpp"
 #include "qt/picture_widget.hpp"
-#include "qt/program_font.hpp"
 #include "qt/tab_strip_widget.hpp"
 #include "qt/text_box_widget.hpp"
 
@@ -46,7 +46,15 @@ void ShowGeometry(QWidget& widget, const Control& c, const Twips& twips) {
                                                     twips.pixels(c.top() + c.height())));
     return;
   }
-  widget.setGeometry(twips.rect(c.left(), c.top(), c.width(), c.height()));
+  QRect box = twips.rect(c.left(), c.top(), c.width(), c.height());
+  if (c.kind() == Kind::OptionButton) {
+    // An option drawn smaller than designed could cut its round indicator: it
+    // grows about its middle instead, so its caption stays where it was.
+    const int missing = widget.style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight, nullptr, &widget) -
+                        box.height();
+    if (missing > 0) box.adjust(0, -missing / 2, 0, missing - missing / 2);
+  }
+  widget.setGeometry(box);
 }
 
 void ShowCaption(QWidget& widget, const Control& c) {
@@ -126,7 +134,7 @@ void ShowProperty(QWidget& widget, const Control& c, Property p, const Twips& tw
       if (c.kind() == Kind::TextBox) ShowTextBox(static_cast<QLineEdit&>(widget), c);
       break;
     case Property::Bold:
-    case Property::FontSize: widget.setFont(ProgramFont(c.fontSize(), c.bold())); break;
+    case Property::FontSize: widget.setFont(twips.font(c.fontSize(), c.bold())); break;
     case Property::ForeColor: ShowForeColor(widget, c); break;
     case Property::BackColor: ShowBackColor(widget, c); break;
     case Property::MaxLength:

@@ -6,10 +6,13 @@
 
 namespace qt {
 
-inline QFont ProgramFont(int pointSize = 0, bool bold = false) {
+constexpr int kProgramPointSize = 8;
+
+// `scale` shrinks the font with a window drawn smaller than designed.
+inline QFont ProgramFont(int pointSize = 0, bool bold = false, double scale = 1.0) {
   QFont font(QStringLiteral("Liberation Sans"));
   font.setStyleHint(QFont::SansSerif);
-  font.setPointSize(pointSize > 0 ? pointSize : 8);
+  font.setPointSizeF((pointSize > 0 ? pointSize : kProgramPointSize) * scale);
   font.setBold(bold);
   return font;
 }
