@@ -125,7 +125,11 @@ void ShowProperty(QWidget& widget, const Control& c, Property p, const Twips& tw
     case Property::Visible: widget.setVisible(c.visible()); break;
     case Property::Enabled: widget.setEnabled(c.enabled()); break;
     case Property::Locked:
-      if (c.kind() == Kind::TextBox) static_cast<QLineEdit&>(widget).setReadOnly(c.locked());
+      if (c.kind() == Kind::TextBox) {
+        static_cast<QLineEdit&>(widget).setReadOnly(c.locked());
+        // A locked box shows a value: a click may select it, the Tab key passes it by.
+        widget.setFocusPolicy(c.locked() ? Qt::ClickFocus : Qt::StrongFocus);
+      }
       break;
     case Property::Geometry: ShowGeometry(widget, c, twips); break;
     case Property::Caption:

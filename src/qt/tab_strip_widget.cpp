@@ -66,6 +66,8 @@ void TabStripWidget::showState(int selected, const std::vector<bool>& enabled) {
     // A selected page that is itself disabled stays selected, as in the model.
     if (bar_->currentIndex() != selected) bar_->setCurrentIndex(selected);
   }
+  // A row of tabs with one page open offers nothing to the keyboard.
+  bar_->setFocusPolicy(std::count(enabled.begin(), enabled.end(), true) > 1 ? Qt::TabFocus : Qt::NoFocus);
   if (selected == shown_) return;
   if (QWidget* old = page(shown_)) old->hide();
   shown_ = selected;

@@ -131,6 +131,14 @@ void WindowRenderer::controlChanged(Control& control, Property property) {
   Applying applying(*this);
   WindowView* view = windowWidget(control.window());
   ShowProperty(*w, control, property, view->twips());
+  switch (property) {
+    case Property::Visible:
+    case Property::Enabled:
+    case Property::Locked:
+    case Property::Tab:
+    case Property::TabEnabled: view->checkFocusLater(); break;
+    default: break;
+  }
 }
 
 void WindowRenderer::focusChanged(Control* control) {

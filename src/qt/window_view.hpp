@@ -24,15 +24,26 @@ class WindowView : public QWidget {
   // Shows the window, centred on the screen the first time.
   void showWindow();
 
+  // After the model has hidden, disabled or covered the control with the
+  // focus, the focus goes to the first control of the nearest container still
+  // shown: the page now shown, never the row of tabs above it. The check runs
+  // once the event that changed the window is over, when the page is complete.
+  void checkFocusLater();
+
  protected:
   // The close box asks the model; the model unloads the window, which hides it.
   void closeEvent(QCloseEvent* event) override;
+  // Tab and Shift+Tab follow the reading order of the page.
+  bool focusNextPrevChild(bool next) override;
 
  private:
+  void checkFocus();
+
   UserActions& actions_;
   QMargins frame_;
   Twips twips_;
   bool placed_ = false;
+  bool focusCheckPending_ = false;
 };
 
 }  // namespace qt
