@@ -60,7 +60,7 @@ void ShowGeometry(QWidget& widget, const Control& c, const Twips& twips) {
 void ShowCaption(QWidget& widget, const Control& c) {
   const QString caption = Text(c.caption());
   switch (c.kind()) {
-    case Kind::Label: static_cast<QLabel&>(widget).setText(caption); break;
+    case Kind::Label: static_cast<LabelWidget&>(widget).setCaption(caption); break;
     case Kind::CommandButton:
     case Kind::OptionButton: static_cast<QAbstractButton&>(widget).setText(caption); break;
     case Kind::Frame: static_cast<QGroupBox&>(widget).setTitle(caption); break;
@@ -108,7 +108,7 @@ QWidget* CreateControlWidget(const Control& c, QWidget* parent, UserActions& act
     case Kind::TextBox: widget = new TextBoxWidget(actions, parent); break;
     case Kind::CommandButton: widget = new ButtonWidget(actions, parent); break;
     case Kind::OptionButton: widget = new OptionWidget(actions, parent); break;
-    case Kind::Frame: widget = new FrameWidget(actions, c.designFlags(), parent); break;
+    case Kind::Frame: widget = new FrameWidget(actions, parent); break;
     case Kind::Image: widget = new PictureWidget(parent); break;
     case Kind::Line: widget = new LineWidget(parent); break;
     case Kind::Shape: widget = new ShapeWidget(parent); break;

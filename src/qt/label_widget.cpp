@@ -1,5 +1,6 @@
 #include "qt/label_widget.hpp"
 
+#include <QFontMetrics>
 #include <QMouseEvent>
 
 #include "platform/design.hpp"
@@ -13,6 +14,28 @@ LabelWidget::LabelWidget(UserActions& actions, unsigned flags, QWidget* parent)
   setAlignment(((flags & platform::Centered) != 0 ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
   if ((flags & platform::Bordered) != 0) setFrameStyle(QFrame::Panel | QFrame::Sunken);
   setMouseTracking(true);
+}
+
+void LabelWidget::setCaption(const QString& caption) {
+  setText(caption);
+  placeText();
+}
+
+void LabelWidget::placeText() {
+  const QFontMetrics fm(font());
+  const int wrap = wordWrap() ? Qt::TextWordWrap : 0;
+  const bool oneLine = fm.boundingRect(contentsRect(), wrap, text()).height() < 2 * fm.lineSpacing();
+  setAlignment((alignment() & Qt::AlignHorizontal_Mask) | (oneLine ? Qt::AlignVCenter : Qt::AlignTop));
+}
+
+void LabelWidget::resizeEvent(QResizeEvent* event) {
+  QLabel::resizeEvent(event);
+  placeText();
+}
+
+void LabelWidget::changeEvent(QEvent* event) {
+  QLabel::changeEvent(event);
+  if (event->type() == QEvent::FontChange) placeText();
 }
 
 void LabelWidget::mousePressEvent(QMouseEvent* event) {

@@ -8,11 +8,10 @@ namespace qt {
 
 constexpr int kProgramPointSize = 8;
 
-// `scale` shrinks the font with a window drawn smaller than designed.
-inline QFont ProgramFont(int pointSize = 0, bool bold = false, double scale = 1.0) {
+inline QFont ProgramFont(int pointSize = 0, bool bold = false) {
   QFont font(QStringLiteral("Liberation Sans"));
   font.setStyleHint(QFont::SansSerif);
-  font.setPointSizeF((pointSize > 0 ? pointSize : kProgramPointSize) * scale);
+  font.setPointSize(pointSize > 0 ? pointSize : kProgramPointSize);
   font.setBold(bold);
   return font;
 }

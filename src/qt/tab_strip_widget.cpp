@@ -6,6 +6,8 @@
 #include <QTabBar>
 #include <algorithm>
 
+#include "qt/colors.hpp"
+
 namespace qt {
 
 namespace {
@@ -45,6 +47,14 @@ TabStripWidget::TabStripWidget(UserActions& actions, const QStringList& captions
     pages_.push_back(page);
   }
   bar_ = new PageTabs(tabHeight, this);
+  // The captions of disabled pages, greyed out, stay readable on the tabs,
+  // which the style draws a little darker than the window.
+  QPalette palette = bar_->palette();
+  const QColor tab = palette.color(QPalette::Disabled, QPalette::Window).darker(110);
+  for (auto role : {QPalette::WindowText, QPalette::ButtonText})
+    palette.setColor(QPalette::Disabled, role,
+                     Readable(palette.color(QPalette::Disabled, role), palette.color(QPalette::Active, role), tab, 3.5));
+  bar_->setPalette(palette);
   for (const QString& caption : captions) bar_->addTab(caption);
   bar_->raise();
   connect(bar_, &QTabBar::currentChanged, this, [this](int index) {

@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QRect>
+#include <algorithm>
 #include <cmath>
 
 #include "qt/program_font.hpp"
@@ -15,7 +16,7 @@ class Twips {
  public:
   // `scale` is 1 at the design size and below 1 for a window shrunk to fit.
   explicit Twips(double logicalDpi = 96.0, double scale = 1.0)
-      : perTwip_(logicalDpi / 96.0 / 15.0 * scale), scale_(scale) {}
+      : dpi_(logicalDpi), perTwip_(logicalDpi / 96.0 / 15.0 * scale), scale_(scale) {}
 
   int pixels(int twips) const { return static_cast<int>(std::lround(twips * perTwip_)); }
 
@@ -25,12 +26,22 @@ class Twips {
     return QRect(x, y, pixels(left + width) - x, pixels(top + height) - y);
   }
 
-  // The program's font at this scale (pointSize 0: the window's 8 pt).
-  QFont font(int pointSize = 0, bool bold = false) const { return ProgramFont(pointSize, bold, scale_); }
+  // The program's font at this scale (pointSize 0: the window's 8 pt). Shrunk,
+  // a font takes the whole pixel size at or below its share of the size it has
+  // at the design scale, so that no text outgrows the place the design gave it.
+  QFont font(int pointSize = 0, bool bold = false) const {
+    QFont font = ProgramFont(pointSize, bold);
+    if (scale_ < 1.0) {
+      const double designPixels = std::round(font.pointSizeF() * dpi_ / 72.0);
+      font.setPixelSize(std::max(1, static_cast<int>(std::floor(designPixels * scale_ + 1e-9))));
+    }
+    return font;
+  }
 
   double scale() const { return scale_; }
 
  private:
+  double dpi_;
   double perTwip_;
   double scale_;
 };
