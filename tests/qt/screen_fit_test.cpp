@@ -28,8 +28,6 @@ const FitCase kFitCases[] = {
      10.0 / 11},
     {"the same at 120 dpi: 707 of 918 rows, 10 of 13 font pixels", {1204, 918}, {1, 20, 1, 1}, {1366, 728}, 120,
      10.0 / 13},
-    {"a narrow screen: 796 of 963 columns, 9 of 11", {963, 734}, {2, 20, 2, 2}, {800, 1200}, 96, 9.0 / 11},
-    {"exactly the room needed", {963, 734}, {0, 0, 0, 0}, {963, 734}, 96, 1.0},
     {"too small to read: the font stops at 7 pixels", {963, 734}, {1, 20, 1, 1}, {320, 240}, 96, 7.0 / 11},
 };
 
