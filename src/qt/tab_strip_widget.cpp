@@ -51,9 +51,10 @@ TabStripWidget::TabStripWidget(UserActions& actions, const QStringList& captions
   // which the style draws a little darker than the window.
   QPalette palette = bar_->palette();
   const QColor tab = palette.color(QPalette::Disabled, QPalette::Window).darker(110);
-  for (auto role : {QPalette::WindowText, QPalette::ButtonText})
-    palette.setColor(QPalette::Disabled, role,
-                     Readable(palette.color(QPalette::Disabled, role), palette.color(QPalette::Active, role), tab, 3.5));
+  for (auto role : {QPalette::WindowText, QPalette::ButtonText}) {
+    const QColor greyed = palette.color(QPalette::Disabled, role), text = palette.color(QPalette::Active, role);
+    palette.setColor(QPalette::Disabled, role, Readable(greyed, text, tab, 3.5));
+  }
   bar_->setPalette(palette);
   for (const QString& caption : captions) bar_->addTab(caption);
   bar_->raise();

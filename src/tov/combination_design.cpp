@@ -12,6 +12,8 @@ using platform::ControlDesign;
 using platform::Kind;
 using enum platform::DesignFlag;
 
+constexpr int kSubscript = platform::kSubscriptFontSize;
+
 constexpr const char* kStrip = "tabCalculation1";
 constexpr int kPage = 4;
 
@@ -35,7 +37,7 @@ constexpr ControlDesign kDesign[] = {
      .foreColor = platform::kBlue},
     {.kind = Kind::Label, .name = "Label31", .container = "Frame18",
      .left = 7860, .top = 330, .width = 120, .height = 195, .caption = "0", .flags = Hidden | NoWrap,
-     .foreColor = platform::kBlue, .fontSize = platform::kSubscriptFontSize},
+     .foreColor = platform::kBlue, .fontSize = kSubscript},
     {.kind = Kind::Label, .name = "Label29", .container = "Frame18",
      .left = 7980, .top = 240, .width = 540, .height = 255, .caption = " = 0", .flags = Hidden | NoWrap,
      .foreColor = platform::kBlue},
@@ -54,11 +56,11 @@ constexpr ControlDesign kDesign[] = {
     {.kind = Kind::Label, .name = "Label33", .index = 36, .container = "Frame17",
      .left = 270, .top = 300, .width = 1995, .height = 225, .caption = "Enter X     value (Ω)"},
     {.kind = Kind::Label, .name = "Label33", .index = 34, .container = "Frame17",
-     .left = 900, .top = 420, .width = 135, .height = 195, .caption = "0", .fontSize = platform::kSubscriptFontSize},
+     .left = 900, .top = 420, .width = 135, .height = 195, .caption = "0", .fontSize = kSubscript},
     {.kind = Kind::Label, .name = "Label33", .index = 37, .container = "Frame17",
      .left = 270, .top = 750, .width = 1725, .height = 225, .caption = "Enter X     value (Ω)"},
     {.kind = Kind::Label, .name = "Label33", .index = 35, .container = "Frame17",
-     .left = 900, .top = 840, .width = 135, .height = 195, .caption = "1", .fontSize = platform::kSubscriptFontSize},
+     .left = 900, .top = 840, .width = 135, .height = 195, .caption = "1", .fontSize = kSubscript},
     {.kind = Kind::CommandButton, .name = "Command17", .container = "Frame17",
      .left = 2430, .top = 1170, .width = 900, .height = 285, .caption = "OK", .flags = Hidden},
     {.kind = Kind::Label, .name = "Label27", .container = "Frame17",
@@ -76,13 +78,13 @@ constexpr ControlDesign kDesign[] = {
     {.kind = Kind::Label, .name = "Label37", .container = "Frame20",
      .left = 90, .top = 330, .width = 1845, .height = 285, .caption = "Enter U    (p-e) value", .flags = Hidden},
     {.kind = Kind::Label, .name = "Label34", .container = "Frame20",
-     .left = 675, .top = 390, .width = 195, .height = 225, .caption = "rp", .flags = Hidden, .fontSize = platform::kSubscriptFontSize},
+     .left = 675, .top = 390, .width = 195, .height = 225, .caption = "rp", .flags = Hidden, .fontSize = kSubscript},
     {.kind = Kind::Label, .name = "lblKV", .index = 8, .container = "Frame20",
      .left = 3090, .top = 330, .width = 285, .height = 285, .caption = "kV", .flags = Hidden},
     {.kind = Kind::Label, .name = "Label35", .container = "Frame20",
      .left = 90, .top = 750, .width = 1845, .height = 285, .caption = "Enter U    (p-p) value", .flags = Hidden},
     {.kind = Kind::Label, .name = "Label32", .container = "Frame20",
-     .left = 675, .top = 840, .width = 195, .height = 225, .caption = "rp", .flags = Hidden, .fontSize = platform::kSubscriptFontSize},
+     .left = 675, .top = 840, .width = 195, .height = 225, .caption = "rp", .flags = Hidden, .fontSize = kSubscript},
     {.kind = Kind::Label, .name = "lblKV", .index = 7, .container = "Frame20",
      .left = 3090, .top = 765, .width = 285, .height = 285, .caption = "kV", .flags = Hidden},
     {.kind = Kind::CommandButton, .name = "Command20", .container = "Frame20",
@@ -93,14 +95,14 @@ constexpr ControlDesign kDesign[] = {
      .left = 4980, .top = 8070, .width = 2025, .height = 255, .caption = "U     (phase to earth) :",
      .flags = Hidden},
     {.kind = Kind::Label, .name = "Label1", .index = 8, .container = kStrip, .page = kPage,
-     .left = 5160, .top = 8130, .width = 165, .height = 225, .caption = "rp", .flags = Hidden, .fontSize = platform::kSubscriptFontSize},
+     .left = 5160, .top = 8130, .width = 165, .height = 225, .caption = "rp", .flags = Hidden, .fontSize = kSubscript},
     {.kind = Kind::Label, .name = "Label13", .index = 9, .container = kStrip, .page = kPage,
      .left = 7995, .top = 8070, .width = 255, .height = 255, .caption = "kV", .flags = Hidden},
     {.kind = Kind::Label, .name = "Label40", .container = kStrip, .page = kPage,
      .left = 4980, .top = 8550, .width = 2025, .height = 255, .caption = "U     (phase to phase) :",
      .flags = Hidden},
     {.kind = Kind::Label, .name = "Label1", .index = 9, .container = kStrip, .page = kPage,
-     .left = 5160, .top = 8610, .width = 165, .height = 225, .caption = "rp", .flags = Hidden, .fontSize = platform::kSubscriptFontSize},
+     .left = 5160, .top = 8610, .width = 165, .height = 225, .caption = "rp", .flags = Hidden, .fontSize = kSubscript},
     {.kind = Kind::Label, .name = "Label13", .index = 10, .container = kStrip, .page = kPage,
      .left = 7995, .top = 8550, .width = 255, .height = 255, .caption = "kV", .flags = Hidden},
 };

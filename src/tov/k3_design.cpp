@@ -12,6 +12,8 @@ using platform::ControlDesign;
 using platform::Kind;
 using enum platform::DesignFlag;
 
+constexpr int kSubscript = platform::kSubscriptFontSize;
+
 constexpr const char* kStrip = "tabCalculation1";
 constexpr int kPage = 2;
 
@@ -30,13 +32,13 @@ constexpr ControlDesign kDesign[] = {
      .foreColor = platform::kBlue},
     {.kind = Kind::Label, .name = "Label54", .container = "Frame8",
      .left = 7830, .top = 330, .width = 150, .height = 195, .caption = "0", .flags = Hidden | NoWrap,
-     .foreColor = platform::kBlue, .fontSize = platform::kSubscriptFontSize},
+     .foreColor = platform::kBlue, .fontSize = kSubscript},
     {.kind = Kind::Label, .name = "Label56", .container = "Frame8",
      .left = 7980, .top = 240, .width = 1035, .height = 255, .caption = "=  R    = 0", .flags = Hidden | NoWrap,
      .foreColor = platform::kBlue},
     {.kind = Kind::Label, .name = "Label57", .container = "Frame8",
      .left = 8345, .top = 330, .width = 150, .height = 195, .caption = "1", .flags = Hidden | NoWrap,
-     .foreColor = platform::kBlue, .fontSize = platform::kSubscriptFontSize},
+     .foreColor = platform::kBlue, .fontSize = kSubscript},
 
     // Enter Factor / Enter Urp.
     {.kind = Kind::Frame, .name = "Frame7", .container = kStrip, .page = kPage,
@@ -62,7 +64,7 @@ constexpr ControlDesign kDesign[] = {
     {.kind = Kind::Label, .name = "Label49", .container = "Frame6",
      .left = 90, .top = 330, .width = 1845, .height = 285, .caption = "Enter U    (p-e) value", .flags = Hidden},
     {.kind = Kind::Label, .name = "Label46", .container = "Frame6",
-     .left = 675, .top = 390, .width = 195, .height = 225, .caption = "rp", .flags = Hidden, .fontSize = platform::kSubscriptFontSize},
+     .left = 675, .top = 390, .width = 195, .height = 225, .caption = "rp", .flags = Hidden, .fontSize = kSubscript},
     {.kind = Kind::Label, .name = "lblKV", .index = 4, .container = "Frame6",
      .left = 3090, .top = 330, .width = 285, .height = 285, .caption = "kV", .flags = Hidden},
     {.kind = Kind::CommandButton, .name = "Command11", .container = "Frame6",
@@ -77,11 +79,11 @@ constexpr ControlDesign kDesign[] = {
     {.kind = Kind::Label, .name = "Label33", .index = 18, .container = "Frame10",
      .left = 270, .top = 300, .width = 1995, .height = 225, .caption = "Enter X     value (Ω)"},
     {.kind = Kind::Label, .name = "Label33", .index = 19, .container = "Frame10",
-     .left = 900, .top = 420, .width = 135, .height = 195, .caption = "0", .fontSize = platform::kSubscriptFontSize},
+     .left = 900, .top = 420, .width = 135, .height = 195, .caption = "0", .fontSize = kSubscript},
     {.kind = Kind::Label, .name = "Label33", .index = 20, .container = "Frame10",
      .left = 270, .top = 750, .width = 1725, .height = 225, .caption = "Enter X     value (Ω)"},
     {.kind = Kind::Label, .name = "Label33", .index = 21, .container = "Frame10",
-     .left = 900, .top = 840, .width = 135, .height = 195, .caption = "1", .fontSize = platform::kSubscriptFontSize},
+     .left = 900, .top = 840, .width = 135, .height = 195, .caption = "1", .fontSize = kSubscript},
     {.kind = Kind::CommandButton, .name = "Command12", .container = "Frame10",
      .left = 2430, .top = 1170, .width = 900, .height = 285, .caption = "OK", .flags = Hidden},
     {.kind = Kind::Label, .name = "Label10", .container = "Frame10",
@@ -99,7 +101,7 @@ constexpr ControlDesign kDesign[] = {
      .left = 5550, .top = 7920, .width = 2025, .height = 255, .caption = "U     (phase to earth) :",
      .flags = Hidden},
     {.kind = Kind::Label, .name = "Label1", .index = 6, .container = kStrip, .page = kPage,
-     .left = 5730, .top = 7980, .width = 165, .height = 225, .caption = "rp", .flags = Hidden, .fontSize = platform::kSubscriptFontSize},
+     .left = 5730, .top = 7980, .width = 165, .height = 225, .caption = "rp", .flags = Hidden, .fontSize = kSubscript},
     {.kind = Kind::Label, .name = "Label13", .index = 7, .container = kStrip, .page = kPage,
      .left = 8565, .top = 7920, .width = 255, .height = 255, .caption = "kV", .flags = Hidden},
 };

@@ -115,7 +115,8 @@ TEST_F(LookTest, CaptionsOfDisabledTabsAreReadable) {
     for (int x = tab.left(); x <= tab.right(); ++x)
       if (Lightness(image.pixelColor(x, y)) < Lightness(ink)) ink = image.pixelColor(x, y);
   const QColor background = image.pixelColor(tab.left(), tab.center().y());
-  EXPECT_GE(qt::Contrast(ink, background), 3.0) << ink.name().toStdString() << " on " << background.name().toStdString();
+  EXPECT_GE(qt::Contrast(ink, background), 3.0)
+      << ink.name().toStdString() << " on " << background.name().toStdString();
 }
 
 TEST_F(LookTest, UnitsStandLevelWithTheTextOfTheirBox) {
