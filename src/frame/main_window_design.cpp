@@ -15,12 +15,14 @@ using platform::Disabled;
 using platform::Hidden;
 using platform::Kind;
 
+constexpr int kSubscript = platform::kSubscriptFontSize;
+
 constexpr std::array kTopArea{
     // "U" and "value" leave a gap for the subscript label Label1(0) "m".
     ControlDesign{.kind = Kind::Label, .name = "Label2",
                   .left = 4950, .top = 150, .width = 1815, .height = 285, .caption = "Enter U    value (kV)"},
     ControlDesign{.kind = Kind::Label, .name = "Label1", .index = 0,
-                  .left = 5520, .top = 210, .width = 165, .height = 270, .caption = "m"},
+                  .left = 5535, .top = 210, .width = 165, .height = 270, .caption = "m", .fontSize = kSubscript},
     ControlDesign{.kind = Kind::TextBox, .name = "txtUm",
                   .left = 6780, .top = 150, .width = 945, .height = 285, .maxLength = 6},
     ControlDesign{.kind = Kind::CommandButton, .name = "cmdOKUm",

@@ -17,6 +17,11 @@ constexpr std::uint32_t kWhite = 0xFFFFFFu;
 constexpr std::uint32_t kBlue = 0x0000FFu;
 constexpr std::uint32_t kRed = 0xFF0000u;
 
+// The small labels laid into the blank run of a caption (the "rp" of Urp):
+// one size on every page, small enough to read as a subscript, large enough
+// that a "0" is not an "o".
+constexpr int kSubscriptFontSize = 7;
+
 enum DesignFlag : unsigned {
   Hidden = 1u << 0,
   Disabled = 1u << 1,
@@ -25,7 +30,7 @@ enum DesignFlag : unsigned {
   Selected = 1u << 4,   // an option button that starts selected
   Centered = 1u << 5,   // caption centred in its box
   NoWrap = 1u << 6,     // a label caption kept on one line
-  Bordered = 1u << 7,   // a label or frame drawn with a border
+  Bordered = 1u << 7,   // a label drawn with a border (frames always have one)
 };
 
 struct ControlDesign {

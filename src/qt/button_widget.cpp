@@ -1,6 +1,7 @@
 #include "qt/button_widget.hpp"
 
 #include <QFocusEvent>
+#include <QKeyEvent>
 
 namespace qt {
 
@@ -12,6 +13,15 @@ ButtonWidget::ButtonWidget(UserActions& actions, QWidget* parent) : QPushButton(
 void ButtonWidget::focusInEvent(QFocusEvent* event) {
   QPushButton::focusInEvent(event);
   if (MovedByPerson(event->reason())) actions_.focusEntered(this);
+}
+
+void ButtonWidget::keyPressEvent(QKeyEvent* event) {
+  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
+    event->accept();
+    click();
+    return;
+  }
+  QPushButton::keyPressEvent(event);
 }
 
 }  // namespace qt

@@ -12,6 +12,8 @@ class ButtonWidget : public QPushButton {
 
  protected:
   void focusInEvent(QFocusEvent* event) override;
+  // Return and Enter press the focused button, as Space does.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   UserActions& actions_;

@@ -4,6 +4,8 @@
 #include <QColor>
 #include <QPalette>
 #include <QWidget>
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <optional>
 
@@ -30,6 +32,30 @@ inline void ApplyColor(QWidget& widget, QPalette::ColorRole role, std::uint32_t 
     palette.setColor(group, role, themed ? theme.color(group, role) : *color);
   }
   widget.setPalette(palette);
+}
+
+// The contrast ratio of two colours, from their relative luminance, as the
+// accessibility guidelines define both (1 for equal colours, 21 for black on white).
+inline double Contrast(const QColor& a, const QColor& b) {
+  auto luminance = [](const QColor& c) {
+    auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+  };
+  const double la = luminance(a), lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// `muted` moved towards `text` just far enough to stand out from `background`
+// by `ratio`: still muted, but readable.
+inline QColor Readable(const QColor& muted, const QColor& text, const QColor& background, double ratio) {
+  for (int step = 0; step <= 20; ++step) {
+    const double t = step / 20.0;
+    const QColor mixed = QColor::fromRgbF(static_cast<float>(muted.redF() + (text.redF() - muted.redF()) * t),
+                                          static_cast<float>(muted.greenF() + (text.greenF() - muted.greenF()) * t),
+                                          static_cast<float>(muted.blueF() + (text.blueF() - muted.blueF()) * t));
+    if (Contrast(mixed, background) >= ratio) return mixed;
+  }
+  return text;
 }
 
 }  // namespace qt

@@ -1,6 +1,7 @@
 #include "qt/control_widgets.hpp"
 
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QStringList>
 
 #include "qt/button_widget.hpp"
@@ -10,7 +11,6 @@
 #include "qt/label_widget.hpp"
 #include "qt/option_widget.hpp"
 #include "qt/picture_widget.hpp"
-#include "qt/program_font.hpp"
 #include "qt/tab_strip_widget.hpp"
 #include "qt/text_box_widget.hpp"
 
@@ -46,13 +46,21 @@ void ShowGeometry(QWidget& widget, const Control& c, const Twips& twips) {
                                                     twips.pixels(c.top() + c.height())));
     return;
   }
-  widget.setGeometry(twips.rect(c.left(), c.top(), c.width(), c.height()));
+  QRect box = twips.rect(c.left(), c.top(), c.width(), c.height());
+  if (c.kind() == Kind::OptionButton) {
+    // An option drawn smaller than designed could cut its round indicator: it
+    // grows about its middle instead, so its caption stays where it was.
+    const int missing = widget.style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight, nullptr, &widget) -
+                        box.height();
+    if (missing > 0) box.adjust(0, -missing / 2, 0, missing - missing / 2);
+  }
+  widget.setGeometry(box);
 }
 
 void ShowCaption(QWidget& widget, const Control& c) {
   const QString caption = Text(c.caption());
   switch (c.kind()) {
-    case Kind::Label: static_cast<QLabel&>(widget).setText(caption); break;
+    case Kind::Label: static_cast<LabelWidget&>(widget).setCaption(caption); break;
     case Kind::CommandButton:
     case Kind::OptionButton: static_cast<QAbstractButton&>(widget).setText(caption); break;
     case Kind::Frame: static_cast<QGroupBox&>(widget).setTitle(caption); break;
@@ -100,7 +108,7 @@ QWidget* CreateControlWidget(const Control& c, QWidget* parent, UserActions& act
     case Kind::TextBox: widget = new TextBoxWidget(actions, parent); break;
     case Kind::CommandButton: widget = new ButtonWidget(actions, parent); break;
     case Kind::OptionButton: widget = new OptionWidget(actions, parent); break;
-    case Kind::Frame: widget = new FrameWidget(actions, c.designFlags(), parent); break;
+    case Kind::Frame: widget = new FrameWidget(actions, parent); break;
     case Kind::Image: widget = new PictureWidget(parent); break;
     case Kind::Line: widget = new LineWidget(parent); break;
     case Kind::Shape: widget = new ShapeWidget(parent); break;
@@ -117,7 +125,11 @@ void ShowProperty(QWidget& widget, const Control& c, Property p, const Twips& tw
     case Property::Visible: widget.setVisible(c.visible()); break;
     case Property::Enabled: widget.setEnabled(c.enabled()); break;
     case Property::Locked:
-      if (c.kind() == Kind::TextBox) static_cast<QLineEdit&>(widget).setReadOnly(c.locked());
+      if (c.kind() == Kind::TextBox) {
+        static_cast<QLineEdit&>(widget).setReadOnly(c.locked());
+        // A locked box shows a value: a click may select it, the Tab key passes it by.
+        widget.setFocusPolicy(c.locked() ? Qt::ClickFocus : Qt::StrongFocus);
+      }
       break;
     case Property::Geometry: ShowGeometry(widget, c, twips); break;
     case Property::Caption:
@@ -126,7 +138,7 @@ void ShowProperty(QWidget& widget, const Control& c, Property p, const Twips& tw
       if (c.kind() == Kind::TextBox) ShowTextBox(static_cast<QLineEdit&>(widget), c);
       break;
     case Property::Bold:
-    case Property::FontSize: widget.setFont(ProgramFont(c.fontSize(), c.bold())); break;
+    case Property::FontSize: widget.setFont(twips.font(c.fontSize(), c.bold())); break;
     case Property::ForeColor: ShowForeColor(widget, c); break;
     case Property::BackColor: ShowBackColor(widget, c); break;
     case Property::MaxLength:

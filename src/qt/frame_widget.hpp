@@ -6,11 +6,11 @@
 
 namespace qt {
 
-// A frame: a group box with its caption as title. A frame without caption and
-// without the border flag is only a container and draws nothing of its own.
+// A frame: the etched border of a desktop frame around its controls, with its
+// caption, where it has one, set into the top line.
 class FrameWidget : public QGroupBox {
  public:
-  FrameWidget(UserActions& actions, unsigned designFlags, QWidget* parent);
+  FrameWidget(UserActions& actions, QWidget* parent);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -19,7 +19,6 @@ class FrameWidget : public QGroupBox {
 
  private:
   UserActions& actions_;
-  bool bordered_;
 };
 
 }  // namespace qt

@@ -1,5 +1,6 @@
 #include "qt/label_widget.hpp"
 
+#include <QFontMetrics>
 #include <QMouseEvent>
 
 #include "platform/design.hpp"
@@ -15,6 +16,28 @@ LabelWidget::LabelWidget(UserActions& actions, unsigned flags, QWidget* parent)
   setMouseTracking(true);
 }
 
+void LabelWidget::setCaption(const QString& caption) {
+  setText(caption);
+  placeText();
+}
+
+void LabelWidget::placeText() {
+  const QFontMetrics fm(font());
+  const int wrap = wordWrap() ? Qt::TextWordWrap : 0;
+  const bool oneLine = fm.boundingRect(contentsRect(), wrap, text()).height() < 2 * fm.lineSpacing();
+  setAlignment((alignment() & Qt::AlignHorizontal_Mask) | (oneLine ? Qt::AlignVCenter : Qt::AlignTop));
+}
+
+void LabelWidget::resizeEvent(QResizeEvent* event) {
+  QLabel::resizeEvent(event);
+  placeText();
+}
+
+void LabelWidget::changeEvent(QEvent* event) {
+  QLabel::changeEvent(event);
+  if (event->type() == QEvent::FontChange) placeText();
+}
+
 void LabelWidget::mousePressEvent(QMouseEvent* event) {
   QLabel::mousePressEvent(event);
   if (event->button() == Qt::LeftButton) actions_.clicked(this);
@@ -22,6 +45,9 @@ void LabelWidget::mousePressEvent(QMouseEvent* event) {
 
 void LabelWidget::mouseMoveEvent(QMouseEvent* event) {
   QLabel::mouseMoveEvent(event);
+  // The move is this control's alone: passed on, it would reach the frame
+  // around it, whose own move hides the help this one shows.
+  event->accept();
   actions_.mouseMoved(this);
 }
 

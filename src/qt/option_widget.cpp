@@ -13,6 +13,9 @@ OptionWidget::OptionWidget(UserActions& actions, QWidget* parent) : QRadioButton
 
 void OptionWidget::mouseMoveEvent(QMouseEvent* event) {
   QRadioButton::mouseMoveEvent(event);
+  // The move is this control's alone: passed on, it would reach the frame
+  // around it, whose own move hides the help this one shows.
+  event->accept();
   actions_.mouseMoved(this);
 }
 

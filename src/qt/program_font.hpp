@@ -6,10 +6,12 @@
 
 namespace qt {
 
+constexpr int kProgramPointSize = 8;
+
 inline QFont ProgramFont(int pointSize = 0, bool bold = false) {
   QFont font(QStringLiteral("Liberation Sans"));
   font.setStyleHint(QFont::SansSerif);
-  font.setPointSize(pointSize > 0 ? pointSize : 8);
+  font.setPointSize(pointSize > 0 ? pointSize : kProgramPointSize);
   font.setBold(bold);
   return font;
 }

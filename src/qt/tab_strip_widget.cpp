@@ -6,6 +6,8 @@
 #include <QTabBar>
 #include <algorithm>
 
+#include "qt/colors.hpp"
+
 namespace qt {
 
 namespace {
@@ -45,6 +47,15 @@ TabStripWidget::TabStripWidget(UserActions& actions, const QStringList& captions
     pages_.push_back(page);
   }
   bar_ = new PageTabs(tabHeight, this);
+  // The captions of disabled pages, greyed out, stay readable on the tabs,
+  // which the style draws a little darker than the window.
+  QPalette palette = bar_->palette();
+  const QColor tab = palette.color(QPalette::Disabled, QPalette::Window).darker(110);
+  for (auto role : {QPalette::WindowText, QPalette::ButtonText}) {
+    const QColor greyed = palette.color(QPalette::Disabled, role), text = palette.color(QPalette::Active, role);
+    palette.setColor(QPalette::Disabled, role, Readable(greyed, text, tab, 3.5));
+  }
+  bar_->setPalette(palette);
   for (const QString& caption : captions) bar_->addTab(caption);
   bar_->raise();
   connect(bar_, &QTabBar::currentChanged, this, [this](int index) {
@@ -66,6 +77,8 @@ void TabStripWidget::showState(int selected, const std::vector<bool>& enabled) {
     // A selected page that is itself disabled stays selected, as in the model.
     if (bar_->currentIndex() != selected) bar_->setCurrentIndex(selected);
   }
+  // A row of tabs with one page open offers nothing to the keyboard.
+  bar_->setFocusPolicy(std::count(enabled.begin(), enabled.end(), true) > 1 ? Qt::TabFocus : Qt::NoFocus);
   if (selected == shown_) return;
   if (QWidget* old = page(shown_)) old->hide();
   shown_ = selected;

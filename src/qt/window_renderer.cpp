@@ -60,9 +60,16 @@ QWidget* WindowRenderer::widget(const Control& control) const {
 
 // --- the model's changes -------------------------------------------------------
 
+void WindowRenderer::learnFrame() {
+  for (const auto& [window, view] : views_)
+    if (view != nullptr)
+      if (const auto frame = view->shownFrame()) frame_ = *frame;
+}
+
 void WindowRenderer::windowLoaded(Window& window) {
   Applying applying(*this);
-  auto* view = new WindowView(*this, window.clientWidth(), window.clientHeight());
+  learnFrame();
+  auto* view = new WindowView(*this, window.clientWidth(), window.clientHeight(), frame_);
   view->setWindowTitle(QString::fromStdString(window.caption()));
   views_[&window] = view;
   windows_[view] = &window;
@@ -86,6 +93,7 @@ void WindowRenderer::windowHidden(Window& window) {
 }
 
 void WindowRenderer::windowUnloaded(Window& window) {
+  learnFrame();
   auto it = views_.find(&window);
   if (it == views_.end()) return;
   QPointer<WindowView> view = it->second;
@@ -123,6 +131,14 @@ void WindowRenderer::controlChanged(Control& control, Property property) {
   Applying applying(*this);
   WindowView* view = windowWidget(control.window());
   ShowProperty(*w, control, property, view->twips());
+  switch (property) {
+    case Property::Visible:
+    case Property::Enabled:
+    case Property::Locked:
+    case Property::Tab:
+    case Property::TabEnabled: view->checkFocusLater(); break;
+    default: break;
+  }
 }
 
 void WindowRenderer::focusChanged(Control* control) {

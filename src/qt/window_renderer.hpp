@@ -8,6 +8,7 @@
 // widgets no longer reach the model and are deleted later, when Qt is out of
 // every signal of theirs.
 
+#include <QMargins>
 #include <QPointer>
 #include <unordered_map>
 
@@ -62,6 +63,8 @@ class WindowRenderer final : public platform::Observer, public UserActions {
   platform::Control* actingControl(QWidget* widget) const;
   void showModelState(QWidget* widget, platform::Control& control);
   void showModelText(TextBoxWidget& box, const platform::Control& control, int cursor);
+  // Takes the title bar and borders of the shown windows as the ones new windows will get.
+  void learnFrame();
 
   platform::Platform* platform_ = nullptr;
   std::unordered_map<const platform::Window*, QPointer<WindowView>> views_;
@@ -69,6 +72,9 @@ class WindowRenderer final : public platform::Observer, public UserActions {
   std::unordered_map<const platform::Control*, QWidget*> widgets_;
   std::unordered_map<const QWidget*, platform::Control*> controls_;
   int applying_ = 0;
+  // Until a window has been shown decorated, a frame larger than common
+  // desktops give, so that the first window surely fits.
+  QMargins frame_{8, 48, 8, 8};
 };
 
 }  // namespace qt

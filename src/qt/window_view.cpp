@@ -4,14 +4,29 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "qt/program_font.hpp"
+#include "qt/reading_order.hpp"
+#include "qt/screen_fit.hpp"
 
 namespace qt {
 
-WindowView::WindowView(UserActions& actions, int clientWidth, int clientHeight)
-    : QWidget(nullptr), actions_(actions), twips_(logicalDpiX()) {
-  setFont(ProgramFont());
+WindowView::WindowView(UserActions& actions, int clientWidth, int clientHeight, QMargins frame)
+    : QWidget(nullptr), actions_(actions), frame_(frame) {
+  const Twips design(logicalDpiX());
+  const QSize client(design.pixels(clientWidth), design.pixels(clientHeight));
+  if (const QScreen* screen = this->screen())
+    twips_ = Twips(logicalDpiX(), FittingScale(client, frame, screen->availableGeometry().size(), logicalDpiX()));
+  else
+    twips_ = design;
+  setFont(twips_.font());
   setFixedSize(twips_.pixels(clientWidth), twips_.pixels(clientHeight));
+}
+
+std::optional<QMargins> WindowView::shownFrame() const {
+  if (!isVisible()) return std::nullopt;
+  const QRect outer = frameGeometry(), inner = geometry();
+  if (outer == inner) return std::nullopt;  // not decorated (yet)
+  return QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                  outer.bottom() - inner.bottom());
 }
 
 void WindowView::showWindow() {
@@ -24,12 +39,66 @@ void WindowView::showWindow() {
   }
   placed_ = true;
   if (QScreen* screen = this->screen()) {
+    // The position is the title bar's corner: the whole window, frame and
+    // all, is centred and never starts above or left of the area.
     const QRect area = screen->availableGeometry();
-    QRect frame(QPoint(), size());
-    frame.moveCenter(area.center());
-    move(std::max(frame.left(), area.left()), std::max(frame.top(), area.top()));
+    QRect outer(QPoint(), size().grownBy(frame_));
+    outer.moveCenter(area.center());
+    move(std::max(outer.left(), area.left()), std::max(outer.top(), area.top()));
   }
+  // The window opens with the focus on its first control.
+  const std::vector<QWidget*> order = ReadingOrder(this);
+  if (!order.empty()) order.front()->setFocus(Qt::OtherFocusReason);
   show();
+}
+
+void WindowView::checkFocusLater() {
+  if (focusCheckPending_) return;
+  focusCheckPending_ = true;
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        focusCheckPending_ = false;
+        checkFocus();
+      },
+      Qt::QueuedConnection);
+}
+
+void WindowView::checkFocus() {
+  if (!isVisible()) return;
+  QWidget* focus = focusWidget();
+  const std::vector<QWidget*> order = ReadingOrder(this);
+  if (focus != nullptr && std::find(order.begin(), order.end(), focus) != order.end()) return;
+  // From beneath a strip shown over it, the focus goes onto the strip's page.
+  QWidget* start = this;
+  if (focus != nullptr) {
+    QWidget* strip = StripOver(*focus);
+    start = strip != nullptr ? strip : focus->parentWidget();
+  }
+  for (QWidget* container = start; container != nullptr;
+       container = container == this ? nullptr : container->parentWidget()) {
+    if (!container->isVisibleTo(this)) continue;
+    const std::vector<QWidget*> inner = ReadingOrder(container);
+    if (!inner.empty()) {
+      inner.front()->setFocus(Qt::OtherFocusReason);
+      return;
+    }
+  }
+}
+
+bool WindowView::focusNextPrevChild(bool next) {
+  const std::vector<QWidget*> order = ReadingOrder(this);
+  const auto at = std::find(order.begin(), order.end(), focusWidget());
+  if (at == order.end()) {
+    // Qt asks here when the focused control is hidden or disabled, in the
+    // middle of a change: the change is finished first.
+    checkFocusLater();
+    return true;
+  }
+  const std::ptrdiff_t count = static_cast<std::ptrdiff_t>(order.size());
+  const std::ptrdiff_t i = ((at - order.begin()) + (next ? 1 : count - 1)) % count;
+  order[static_cast<std::size_t>(i)]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+  return true;
 }
 
 void WindowView::closeEvent(QCloseEvent* event) {

@@ -1,29 +1,49 @@
 #pragma once
 
+#include <QMargins>
 #include <QWidget>
+#include <optional>
 
 #include "qt/twips.hpp"
 #include "qt/user_actions.hpp"
 
 namespace qt {
 
-// The top-level widget of one window; its client area has the window's design size.
+// The top-level widget of one window; its client area has the window's design
+// size, or a smaller one at the scale that lets the window, `frame` included,
+// fit the available area of the screen.
 class WindowView : public QWidget {
  public:
-  WindowView(UserActions& actions, int clientWidthTwips, int clientHeightTwips);
+  WindowView(UserActions& actions, int clientWidthTwips, int clientHeightTwips, QMargins frame);
 
   const Twips& twips() const { return twips_; }
+  // The title bar and borders the window was fitted with.
+  QMargins frameAllowance() const { return frame_; }
+  // The title bar and borders the desktop gave the shown window, once it has given them.
+  std::optional<QMargins> shownFrame() const;
   // Shows the window, centred on the screen the first time.
   void showWindow();
+
+  // After the model has hidden, disabled or covered the control with the
+  // focus, the focus goes to the first control of the nearest container still
+  // shown: the page now shown, never the row of tabs above it. The check runs
+  // once the event that changed the window is over, when the page is complete.
+  void checkFocusLater();
 
  protected:
   // The close box asks the model; the model unloads the window, which hides it.
   void closeEvent(QCloseEvent* event) override;
+  // Tab and Shift+Tab follow the reading order of the page.
+  bool focusNextPrevChild(bool next) override;
 
  private:
+  void checkFocus();
+
   UserActions& actions_;
+  QMargins frame_;
   Twips twips_;
   bool placed_ = false;
+  bool focusCheckPending_ = false;
 };
 
 }  // namespace qt

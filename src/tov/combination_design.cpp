@@ -12,9 +12,10 @@ using platform::ControlDesign;
 using platform::Kind;
 using enum platform::DesignFlag;
 
+constexpr int kSubscript = platform::kSubscriptFontSize;
+
 constexpr const char* kStrip = "tabCalculation1";
 constexpr int kPage = 4;
-constexpr int kSubscript = 6;
 
 constexpr ControlDesign kDesign[] = {
     {.kind = Kind::Label, .name = "Label30", .index = 1, .container = kStrip, .page = kPage,
@@ -77,15 +78,13 @@ constexpr ControlDesign kDesign[] = {
     {.kind = Kind::Label, .name = "Label37", .container = "Frame20",
      .left = 90, .top = 330, .width = 1845, .height = 285, .caption = "Enter U    (p-e) value", .flags = Hidden},
     {.kind = Kind::Label, .name = "Label34", .container = "Frame20",
-     .left = 675, .top = 390, .width = 195, .height = 225, .caption = "rp", .flags = Hidden,
-     .fontSize = kSubscript},
+     .left = 675, .top = 390, .width = 195, .height = 225, .caption = "rp", .flags = Hidden, .fontSize = kSubscript},
     {.kind = Kind::Label, .name = "lblKV", .index = 8, .container = "Frame20",
      .left = 3090, .top = 330, .width = 285, .height = 285, .caption = "kV", .flags = Hidden},
     {.kind = Kind::Label, .name = "Label35", .container = "Frame20",
      .left = 90, .top = 750, .width = 1845, .height = 285, .caption = "Enter U    (p-p) value", .flags = Hidden},
     {.kind = Kind::Label, .name = "Label32", .container = "Frame20",
-     .left = 675, .top = 840, .width = 195, .height = 225, .caption = "rp", .flags = Hidden,
-     .fontSize = kSubscript},
+     .left = 675, .top = 840, .width = 195, .height = 225, .caption = "rp", .flags = Hidden, .fontSize = kSubscript},
     {.kind = Kind::Label, .name = "lblKV", .index = 7, .container = "Frame20",
      .left = 3090, .top = 765, .width = 285, .height = 285, .caption = "kV", .flags = Hidden},
     {.kind = Kind::CommandButton, .name = "Command20", .container = "Frame20",
@@ -96,16 +95,14 @@ constexpr ControlDesign kDesign[] = {
      .left = 4980, .top = 8070, .width = 2025, .height = 255, .caption = "U     (phase to earth) :",
      .flags = Hidden},
     {.kind = Kind::Label, .name = "Label1", .index = 8, .container = kStrip, .page = kPage,
-     .left = 5160, .top = 8130, .width = 165, .height = 225, .caption = "rp", .flags = Hidden,
-     .fontSize = kSubscript},
+     .left = 5160, .top = 8130, .width = 165, .height = 225, .caption = "rp", .flags = Hidden, .fontSize = kSubscript},
     {.kind = Kind::Label, .name = "Label13", .index = 9, .container = kStrip, .page = kPage,
      .left = 7995, .top = 8070, .width = 255, .height = 255, .caption = "kV", .flags = Hidden},
     {.kind = Kind::Label, .name = "Label40", .container = kStrip, .page = kPage,
      .left = 4980, .top = 8550, .width = 2025, .height = 255, .caption = "U     (phase to phase) :",
      .flags = Hidden},
     {.kind = Kind::Label, .name = "Label1", .index = 9, .container = kStrip, .page = kPage,
-     .left = 5160, .top = 8610, .width = 165, .height = 225, .caption = "rp", .flags = Hidden,
-     .fontSize = kSubscript},
+     .left = 5160, .top = 8610, .width = 165, .height = 225, .caption = "rp", .flags = Hidden, .fontSize = kSubscript},
     {.kind = Kind::Label, .name = "Label13", .index = 10, .container = kStrip, .page = kPage,
      .left = 7995, .top = 8550, .width = 255, .height = 255, .caption = "kV", .flags = Hidden},
 };

@@ -97,8 +97,8 @@ void K2Page::SelectK2Ignore() {
   Slot(UrpK2Pp).setText("");
   Slot(UrpK2Pe).setText("");
   const double um = app_.Um();
-  // Um and Um / sqrt(3) of an accepted Um always fit their boxes; should one
-  // not, the rows stay empty and "Next >>" is not offered.
+  // From a Um of 1E6 kV the two results no longer fit the six characters of
+  // their boxes: refused as every other result that cannot be shown.
   const bool written = WriteResults({{UrpK2Pe, um / std::sqrt(3.0)}, {UrpK2Pp, um}});
   Slot(UrpK2Pp).setVisible(true);
   Slot(UrpK2Pe).setVisible(true);
@@ -109,6 +109,7 @@ void K2Page::SelectK2Ignore() {
   Slot(UrpK2PeSending).setVisible(false);
   SetVisible(app_, {"Command7", "Label45", "Label26"}, false);
   frame::DeselectOptions(app_, 3, 6);
+  if (!written) ShowOutcome(RefuseResult());
   // The writes ran the "Next >>" rule while "Choose K2RE" may still have been
   // visible from an earlier analytical result.
   Ctl("Command2").setEnabled(written);

@@ -12,9 +12,10 @@ using platform::ControlDesign;
 using platform::Kind;
 using enum platform::DesignFlag;
 
+constexpr int kSubscript = platform::kSubscriptFontSize;
+
 constexpr const char* kStrip = "tabCalculation1";
 constexpr int kPage = 2;
-constexpr int kSubscript = 6;  // font size of the subscript labels
 
 constexpr ControlDesign kDesign[] = {
     // Enter / Calculate / Ignore, with the note R0 = R1 = 0 beside "Calculate".
@@ -36,7 +37,7 @@ constexpr ControlDesign kDesign[] = {
      .left = 7980, .top = 240, .width = 1035, .height = 255, .caption = "=  R    = 0", .flags = Hidden | NoWrap,
      .foreColor = platform::kBlue},
     {.kind = Kind::Label, .name = "Label57", .container = "Frame8",
-     .left = 8340, .top = 330, .width = 150, .height = 195, .caption = "1", .flags = Hidden | NoWrap,
+     .left = 8345, .top = 330, .width = 150, .height = 195, .caption = "1", .flags = Hidden | NoWrap,
      .foreColor = platform::kBlue, .fontSize = kSubscript},
 
     // Enter Factor / Enter Urp.
@@ -63,8 +64,7 @@ constexpr ControlDesign kDesign[] = {
     {.kind = Kind::Label, .name = "Label49", .container = "Frame6",
      .left = 90, .top = 330, .width = 1845, .height = 285, .caption = "Enter U    (p-e) value", .flags = Hidden},
     {.kind = Kind::Label, .name = "Label46", .container = "Frame6",
-     .left = 675, .top = 390, .width = 195, .height = 225, .caption = "rp", .flags = Hidden,
-     .fontSize = kSubscript},
+     .left = 675, .top = 390, .width = 195, .height = 225, .caption = "rp", .flags = Hidden, .fontSize = kSubscript},
     {.kind = Kind::Label, .name = "lblKV", .index = 4, .container = "Frame6",
      .left = 3090, .top = 330, .width = 285, .height = 285, .caption = "kV", .flags = Hidden},
     {.kind = Kind::CommandButton, .name = "Command11", .container = "Frame6",
@@ -101,8 +101,7 @@ constexpr ControlDesign kDesign[] = {
      .left = 5550, .top = 7920, .width = 2025, .height = 255, .caption = "U     (phase to earth) :",
      .flags = Hidden},
     {.kind = Kind::Label, .name = "Label1", .index = 6, .container = kStrip, .page = kPage,
-     .left = 5730, .top = 7980, .width = 165, .height = 225, .caption = "rp", .flags = Hidden,
-     .fontSize = kSubscript},
+     .left = 5730, .top = 7980, .width = 165, .height = 225, .caption = "rp", .flags = Hidden, .fontSize = kSubscript},
     {.kind = Kind::Label, .name = "Label13", .index = 7, .container = kStrip, .page = kPage,
      .left = 8565, .top = 7920, .width = 255, .height = 255, .caption = "kV", .flags = Hidden},
 };

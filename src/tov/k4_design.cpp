@@ -12,9 +12,10 @@ using platform::ControlDesign;
 using platform::Kind;
 using enum platform::DesignFlag;
 
+constexpr int kSubscript = platform::kSubscriptFontSize;
+
 constexpr const char* kStrip = "tabCalculation1";
 constexpr int kPage = 3;
-constexpr int kSubscript = 6;
 constexpr std::uint32_t kDarkRed = 0xC00000u;
 
 constexpr ControlDesign kDesign[] = {
@@ -58,15 +59,13 @@ constexpr ControlDesign kDesign[] = {
     {.kind = Kind::Label, .name = "Label58", .container = "Frame11",
      .left = 90, .top = 330, .width = 1845, .height = 285, .caption = "Enter U    (p-e) value", .flags = Hidden},
     {.kind = Kind::Label, .name = "Label47", .container = "Frame11",
-     .left = 675, .top = 390, .width = 195, .height = 225, .caption = "rp", .flags = Hidden,
-     .fontSize = kSubscript},
+     .left = 675, .top = 390, .width = 195, .height = 225, .caption = "rp", .flags = Hidden, .fontSize = kSubscript},
     {.kind = Kind::Label, .name = "lblKV", .index = 5, .container = "Frame11",
      .left = 3090, .top = 330, .width = 285, .height = 285, .caption = "kV", .flags = Hidden},
     {.kind = Kind::Label, .name = "Label53", .container = "Frame11",
      .left = 90, .top = 750, .width = 1845, .height = 285, .caption = "Enter U    (p-p) value", .flags = Hidden},
     {.kind = Kind::Label, .name = "Label48", .container = "Frame11",
-     .left = 675, .top = 840, .width = 195, .height = 225, .caption = "rp", .flags = Hidden,
-     .fontSize = kSubscript},
+     .left = 675, .top = 840, .width = 195, .height = 225, .caption = "rp", .flags = Hidden, .fontSize = kSubscript},
     {.kind = Kind::Label, .name = "lblKV", .index = 6, .container = "Frame11",
      .left = 3090, .top = 765, .width = 285, .height = 285, .caption = "kV", .flags = Hidden},
     {.kind = Kind::CommandButton, .name = "Command15", .container = "Frame11",
@@ -80,7 +79,7 @@ constexpr ControlDesign kDesign[] = {
     {.kind = Kind::OptionButton, .name = "Option1", .index = 22, .container = "Frame16",
      .left = 3330, .top = 240, .width = 1905, .height = 255, .caption = "at 1,5 pu"},
     {.kind = Kind::Label, .name = "Label76", .container = "Frame16",
-     .left = 360, .top = 510, .width = 1635, .height = 195, .caption = "Normal case", .flags = Hidden,
+     .left = 360, .top = 510, .width = 1635, .height = 225, .caption = "Normal case", .flags = Hidden,
      .foreColor = platform::kBlue},
     {.kind = Kind::Label, .name = "Label69", .container = "Frame16",
      .left = 2580, .top = 510, .width = 3555, .height = 315,
@@ -97,7 +96,7 @@ constexpr ControlDesign kDesign[] = {
     {.kind = Kind::Label, .name = "Label33", .index = 24, .container = "Frame12",
      .left = 270, .top = 690, .width = 2055, .height = 225, .caption = "Enter S       value (GVA)"},
     {.kind = Kind::Label, .name = "Label33", .index = 25, .container = "Frame12",
-     .left = 900, .top = 780, .width = 195, .height = 195, .caption = "SC", .fontSize = kSubscript},
+     .left = 895, .top = 780, .width = 195, .height = 195, .caption = "SC", .fontSize = kSubscript},
     {.kind = Kind::Label, .name = "Label33", .index = 26, .container = "Frame12",
      .left = 270, .top = 1140, .width = 2055, .height = 225, .caption = "Enter Q   value (MVAr)"},
     {.kind = Kind::Label, .name = "Label33", .index = 27, .container = "Frame12",
@@ -113,7 +112,7 @@ constexpr ControlDesign kDesign[] = {
     {.kind = Kind::Label, .name = "Label33", .index = 32, .container = "Frame12",
      .left = 1605, .top = 2070, .width = 135, .height = 195, .caption = "L", .fontSize = kSubscript},
     {.kind = Kind::Label, .name = "Label33", .index = 33, .container = "Frame12",
-     .left = 1890, .top = 2070, .width = 195, .height = 195, .caption = "SC", .fontSize = kSubscript},
+     .left = 1885, .top = 2070, .width = 195, .height = 195, .caption = "SC", .fontSize = kSubscript},
     {.kind = Kind::Label, .name = "Label81", .container = "Frame12",
      .left = 270, .top = 2400, .width = 2055, .height = 255, .caption = "Factor ignored", .flags = Hidden,
      .foreColor = kDarkRed},
@@ -136,16 +135,14 @@ constexpr ControlDesign kDesign[] = {
      .left = 4950, .top = 7890, .width = 2025, .height = 255, .caption = "U     (phase to earth) :",
      .flags = Hidden},
     {.kind = Kind::Label, .name = "Label1", .index = 7, .container = kStrip, .page = kPage,
-     .left = 5130, .top = 7950, .width = 165, .height = 225, .caption = "rp", .flags = Hidden,
-     .fontSize = kSubscript},
+     .left = 5130, .top = 7950, .width = 165, .height = 225, .caption = "rp", .flags = Hidden, .fontSize = kSubscript},
     {.kind = Kind::Label, .name = "Label13", .index = 8, .container = kStrip, .page = kPage,
      .left = 7965, .top = 7890, .width = 255, .height = 255, .caption = "kV", .flags = Hidden},
     {.kind = Kind::Label, .name = "Label91", .container = kStrip, .page = kPage,
      .left = 4950, .top = 8370, .width = 2025, .height = 255, .caption = "U     (phase to phase) :",
      .flags = Hidden},
     {.kind = Kind::Label, .name = "Label1", .index = 5, .container = kStrip, .page = kPage,
-     .left = 5130, .top = 8430, .width = 165, .height = 225, .caption = "rp", .flags = Hidden,
-     .fontSize = kSubscript},
+     .left = 5130, .top = 8430, .width = 165, .height = 225, .caption = "rp", .flags = Hidden, .fontSize = kSubscript},
     {.kind = Kind::Label, .name = "Label13", .index = 6, .container = kStrip, .page = kPage,
      .left = 7965, .top = 8370, .width = 255, .height = 255, .caption = "kV", .flags = Hidden},
 };

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
+#include <set>
 
 #include "front_end_fixture.hpp"
 #include "qt/drawing_widgets.hpp"
@@ -192,15 +193,20 @@ TEST_F(MirrorTest, TypingReturnAndFocusReachTheModel) {
   EXPECT_EQ(log, (std::vector<std::string>{"LostFocus:txtValue", "Click:cmdOK"}));
 }
 
-TEST_F(MirrorTest, MouseMovesOverLabelsOptionsAndFramesReachTheModel) {
-  MoveOver(Widget("Label2"));
-  MoveOver(Widget("optA"));
+TEST_F(MirrorTest, AMouseMoveReachesTheControlUnderThePointerOnly) {
+  // Every move here reports the one control beneath the pointer, never the
+  // frame around it (which would hide the help the control just showed).
+  auto movesOver = [this](QWidget* widget, QPoint at) {
+    log.clear();
+    QTest::mouseMove(widget, at);
+    std::set<std::string> reached(log.begin(), log.end());
+    return reached;
+  };
+  using Reached = std::set<std::string>;
+  EXPECT_EQ(movesOver(Widget("Label2"), Widget("Label2")->rect().center()), Reached{"MouseMove:Label2"});
+  EXPECT_EQ(movesOver(Widget("optA"), Widget("optA")->rect().center()), Reached{"MouseMove:optA"});
   QWidget* frame = Widget("Frame1");
-  QTest::mouseMove(frame, QPoint(frame->width() - 5, frame->height() - 5));
-  auto has = [this](const std::string& entry) { return std::find(log.begin(), log.end(), entry) != log.end(); };
-  EXPECT_TRUE(has("MouseMove:Label2"));
-  EXPECT_TRUE(has("MouseMove:optA"));
-  EXPECT_TRUE(has("MouseMove:Frame1"));
+  EXPECT_EQ(movesOver(frame, QPoint(frame->width() - 5, frame->height() - 5)), Reached{"MouseMove:Frame1"});
 }
 
 TEST_F(MirrorTest, ClickingAPageTabSelectsIt) {

@@ -3,6 +3,9 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFontMetrics>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QPrinterInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -10,6 +13,7 @@
 
 #include "front_end_fixture.hpp"
 #include "qt/qt_clock.hpp"
+#include "qt/qt_dialogs.hpp"
 #include "qt/qt_printer.hpp"
 #include "qt/qt_process.hpp"
 #include "qt/qt_screen.hpp"
@@ -84,6 +88,41 @@ TEST_F(ServicesTest, NoDefaultPrinterIsAFailure) {
   EXPECT_FALSE(system.setOrientation(Orientation::Landscape));
   EXPECT_FALSE(system.printWindow(*window));
   EXPECT_FALSE(system.endDoc());
+}
+
+// A real message box, answered from the event loop it runs: its width.
+int ShownWidth(const std::string& prompt, const std::string& title) {
+  int width = 0;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) return;
+    EXPECT_EQ(box->windowTitle().toStdString(), title);  // blanks and all
+    width = box->width();
+    box->button(QMessageBox::Ok)->click();
+  });
+  qt::QtDialogs().messageBox(prompt, title);
+  return width;
+}
+
+TEST(QtServices, AMessageBoxIsWideEnoughForItsWholeTitle) {
+  // A title bar's caption font is commonly a bold 10 pt, and the bar keeps
+  // room for at least three buttons as wide as a line of it.
+  QFont caption = QApplication::font();
+  caption.setBold(true);
+  caption.setPointSize(10);
+  const QFontMetrics fm(caption);
+  const std::pair<std::string, std::string> messages[] = {
+      {"Enter a valid value...", "Invalid value                    "},
+      {"Enter a valid value", "Invalid Um                      "},
+      {"Enter a valid value...", "Invalid Urp value              "},
+      {"printer not ready or printer error.Check printer and try again.", "print error"}};
+  for (const auto& [prompt, title] : messages) {
+    const int width = ShownWidth(prompt, title);
+    EXPECT_GE(width, fm.horizontalAdvance(QString::fromStdString(title)) + 3 * fm.height()) << title;
+    QMessageBox plain(QMessageBox::NoIcon, QString::fromStdString(title), QString::fromStdString(prompt),
+                      QMessageBox::Ok);
+    EXPECT_GE(width, plain.sizeHint().width()) << title;  // never narrower than Qt's own box
+  }
 }
 
 TEST(QtServices, ClockGivesTheShortDate) {
