@@ -36,8 +36,6 @@ constexpr Range kFlags[] = {{79, 79}, {99, 99}, {106, 106},
 constexpr Range kResultsRange2{258, 307};
 constexpr Range kResultsRange1{308, 351};
 
-// Boxes that take any length of text besides the flags.
-constexpr Range kUnlimited[] = {{51, 51}, {64, 64}};
 // Fast-front boxes that may hold the word "Ignored".
 constexpr Range kMaxLength7[] = {{77, 78}, {80, 80}, {87, 87}, {93, 98}, {130, 130},
                                  {136, 137}, {169, 170}, {179, 179}};
@@ -45,15 +43,13 @@ constexpr Range kMaxLength5[] = {{149, 149}, {155, 155}, {159, 160}, {177, 177}}
 constexpr Range kMaxLength2[] = {{88, 88}, {125, 125}, {134, 134}};
 // Urp, Ucw, Urw and withstand voltages in kV, and the arrester's voltages.
 constexpr Range kMaxLength6[] = {
-    {52, 53},   {55, 57},   {65, 65},   {67, 67},   {69, 71},   {74, 75},
     {81, 82},   {90, 90},   {209, 210}, {100, 105}, {109, 109}, {112, 113}, {116, 116}, {121, 121},
     {129, 129}, {138, 139}, {141, 146}, {150, 154}, {161, 166}, {171, 173}, {175, 176}, {178, 178},
     {181, 188}, {190, 193}, {195, 196}, {198, 199}, {202, 203}, {205, 206}};
 
 // Boxes the user types into; with the flags they are the boxes that are not locked.
 constexpr Range kInputs[] = {
-    {51, 51},   {68, 68},
-    {72, 73},   {81, 86},   {88, 92},   {209, 211}, {110, 110}, {118, 120}, {124, 128}, {131, 135},
+    {81, 86},   {88, 92},   {209, 211}, {110, 110}, {118, 120}, {124, 128}, {131, 135},
     {212, 214}, {217, 218}, {147, 149}, {155, 158}, {174, 174}, {177, 177}, {189, 189}, {194, 194},
     {197, 197}, {200, 201}, {204, 204}, {207, 208}, {247, 248}};
 
@@ -69,10 +65,6 @@ struct Placement {
   int page;
 };
 constexpr Placement kPlacements[] = {
-    {{51, 53}, "tabSubGeneral1", platform::kNoIndex, 2},
-    {{55, 57}, "tabSubGeneral1", platform::kNoIndex, 2},
-    {{64, 65}, "tabSubGeneral1", platform::kNoIndex, 2},
-    {{67, 75}, "tabSubGeneral1", platform::kNoIndex, 2},
     {{77, 98}, "tabSubGeneral1", platform::kNoIndex, 3},
     {{209, 211}, "tabSubGeneral1", platform::kNoIndex, 3},
     {{99, 101}, "SSTab1", 3, 0},
@@ -111,7 +103,7 @@ const char* DesignText(int i) {
 }
 
 int MaxLength(int i) {
-  if (InRanges(kFlags, i) || InRanges(kUnlimited, i)) return 0;
+  if (InRanges(kFlags, i)) return 0;
   if (InRanges(kMaxLength7, i)) return 7;
   if (InRanges(kMaxLength6, i)) return 6;
   if (InRanges(kMaxLength5, i)) return 5;

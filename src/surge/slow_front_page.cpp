@@ -7,6 +7,7 @@
 #include "frame/page_kit.hpp"
 #include "frame/page_rule.hpp"
 #include "frame/routes.hpp"
+#include "surge/slow_front_range_tabs.hpp"
 #include "surge/slow_front_slots.hpp"
 
 namespace surge {
@@ -55,10 +56,24 @@ void SlowFrontPage::EnterSlowFrontUrp() {
                                         question("Enter external Urp(p-p) value", UrpSfPpExt, 1.0)})
     frame::AskEnterQuestion(app_, q);
 
-  bool any = false;
-  for (const frame::ControlRef& box : kSummaryBoxes) any = any || frame::IsFilled(app_.text1(box.index));
+  const bool any = AnySummaryValue();
   ShowResultArea(any);
   app_.control("Command25", 0).setCaption(any ? "RE-ENTER" : "ENTER");
+}
+
+bool SlowFrontPage::AnySummaryValue() {
+  bool any = false;
+  for (const frame::ControlRef& box : kSummaryBoxes) any = any || frame::IsFilled(app_.text1(box.index));
+  return any;
+}
+
+void SlowFrontPage::ShowPageButtons() { frame::SetVisible(app_, {{"Command21", 9}, {"Command21", 10}}, true); }
+
+void SlowFrontPage::ShowCalculatedSummary() {
+  const bool any = AnySummaryValue();
+  ShowResultArea(any);
+  app_.control("Command25", 1).setCaption(any ? "RE-CALCULATE" : "CALCULATE");
+  ShowPageButtons();
 }
 
 void SlowFrontPage::OpenSlowFrontCalculation() {
@@ -88,6 +103,8 @@ void SlowFrontPage::EnableSlowFrontNext(int slot) {
 }
 
 void SlowFrontPage::WithdrawCalculatedUrp() {
+  // What the tabs calculated, accepted or not, came from the old values too.
+  if (rangeTabs_ != nullptr) rangeTabs_->WithdrawResults();
   platform::Control& calculate = app_.control("Command25", 1);
   // Only an accepted calculation of the range tabs turns the caption.
   if (calculate.caption() != "RE-CALCULATE") return;

@@ -19,6 +19,8 @@ class Window;
 
 namespace surge {
 
+class SlowFrontRangeTabs;
+
 class SlowFrontPage {
  public:
   explicit SlowFrontPage(frame::App& app) : app_(app) {}
@@ -42,10 +44,21 @@ class SlowFrontPage {
   // calculation; values only entered stay.
   void WithdrawCalculatedUrp();
 
+  // The range tabs whose results a withdrawal clears as well.
+  void AttachRangeTabs(SlowFrontRangeTabs& tabs) { rangeTabs_ = &tabs; }
+  // A range strip closes and gives the page back its "<< Back" and "Next >>".
+  void ShowPageButtons();
+  // After the range tabs' accept: the summary shown, with "RE-CALCULATE",
+  // while one of its boxes holds a value, otherwise hidden with "CALCULATE";
+  // then the page buttons.
+  void ShowCalculatedSummary();
+
  private:
   void ShowResultArea(bool shown);
+  bool AnySummaryValue();
 
   frame::App& app_;
+  SlowFrontRangeTabs* rangeTabs_ = nullptr;
 };
 
 }  // namespace surge

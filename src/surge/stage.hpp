@@ -15,6 +15,7 @@ namespace surge {
 
 class ArresterPage;
 class SlowFrontPage;
+class SlowFrontRangeTabs;
 
 class Stage final : public frame::Stage {
  public:
@@ -28,10 +29,13 @@ class Stage final : public frame::Stage {
   void DeclareRoutes(frame::Routes& routes) override;
   std::vector<std::span<const platform::ControlDesign>> ValueStoreRows() const override;
 
+  SlowFrontRangeTabs& rangeTabs() const { return *rangeTabs_; }
+
  private:
   frame::App& app_;
   std::unique_ptr<SlowFrontPage> slowFront_;
   std::unique_ptr<ArresterPage> arrester_;
+  std::unique_ptr<SlowFrontRangeTabs> rangeTabs_;
 };
 
 }  // namespace surge

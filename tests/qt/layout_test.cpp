@@ -160,6 +160,62 @@ click Command25(0)
 check slow front summary
 click Command25(1)
 check slow front strip
+click Label41(145)
+click Label41(126)
+type Text1(68) 750
+check Range II phase to earth before OK
+click Command21(13)
+check Range II phase to earth after OK
+click Label41(139)
+type Text1(68) 2,2
+click Command21(13)
+click Command21(12)
+check Range II phase to phase opened
+click Option1(31)
+check Range II re-energization
+type Text1(72) 6
+type Text1(73) 12
+click Command21(14)
+check Range II re-energization external after OK
+click Option1(32)
+check Range II energization
+type Text1(72) 6
+type Text1(73) 12
+click Command21(14)
+check Range II energization external after OK
+click Command21(16)
+check slow front summary after Range II
+click Command21(9)
+click Command21(2)
+click Command21(0)
+type txtUm 123
+click cmdOKUm
+answer 78
+answer 135
+click cmdEnterTOV
+click Command21(1)
+type Text1(45) 74,564
+type Text1(44) 96
+type Text1(46) 330
+type Text1(47) 290
+type Text1(48) 220
+click Command21(3)
+click Command25(1)
+check Range I phase to earth
+click Label41(148)
+click Label41(147)
+type Text1(51) 245
+check Range I phase to earth before OK
+click Command21(8)
+check Range I phase to earth after OK
+click Command21(5)
+check Range I phase to phase opened
+click Option1(29)
+check Range I re-energization
+click Option1(30)
+check Range I energization
+click Command21(7)
+check slow front summary after Range I
 )";
 
 // Pixels of the renderer at 96 dpi, in the container's coordinates.
@@ -352,7 +408,9 @@ class LayoutTest : public ::testing::Test {
           << " px, its box is " << p.box.width() << "x" << p.box.height();
       Problem(out.str());
     }
-    if (c.kind() == Kind::OptionButton && p.text.right() > p.box.right()) {
+    // An option as narrow as its button shows none of its caption: a caption label stands beside it.
+    const bool buttonOnly = p.text.left() >= p.box.right();
+    if (c.kind() == Kind::OptionButton && !buttonOnly && p.text.right() > p.box.right()) {
       std::ostringstream out;
       out << Name(c) << " " << Quoted(c.caption()) << " runs " << p.text.right() - p.box.right()
           << " px past its box";

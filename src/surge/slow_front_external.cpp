@@ -1,0 +1,106 @@
+// The external insulation frame (Frame26) of the Range II phase-to-phase tab:
+// the clearance D and the height Ht give the truncated phase-to-phase
+// overvoltage Uptre, and Urp is the lower of Uptre and 2 Ups.
+
+#include <optional>
+#include <string>
+
+#include "frame/app.hpp"
+#include "frame/number_text.hpp"
+#include "frame/page_kit.hpp"
+#include "platform/numbers.hpp"
+#include "surge/slow_front_external_fits.hpp"
+#include "surge/slow_front_range_tabs.hpp"
+
+namespace surge {
+
+namespace {
+
+using frame::ControlRef;
+using frame::IsFilled;
+using frame::NumberAsTyped;
+
+constexpr ControlRef kOk{"Command21", 14};
+
+// The rows of Uptre and Urp with their boxes.
+constexpr ControlRef kResultRows[] = {
+    {"Label41", 35}, {"Label23", 7}, {"Label41", 36},          {"Text1", UptreRange2},
+    {"Label41", 37}, {"Label41", 38}, {"Label41", 39},         {"Text1", UrpSfPpExtRange2},
+};
+// The rule line: Urp is the lower of 2 Ups and Uptre.
+constexpr ControlRef kRule[] = {{"Label30", 22}, {"Label30", 23}, {"Label30", 24}, {"Label30", 25}};
+
+}  // namespace
+
+void SlowFrontRangeTabs::ResetExternal() {
+  app_.control(kOk.name, kOk.index).setVisible(false);
+  frame::SetVisible(app_, kResultRows, false);
+  // The checks of D and Ht hide the rule line as the boxes empty.
+  frame::Clear(app_, {{"Text1", SfClearanceD}, {"Text1", SfHeightHt}});
+  // An Urp of the previous switching case is never published for this one.
+  frame::Clear(app_, {{"Text1", UptreRange2}, {"Text1", UrpSfPpExtRange2}});
+}
+
+void SlowFrontRangeTabs::ShowExternalResults(bool shown) {
+  frame::SetVisible(app_, kResultRows, shown);
+  frame::SetVisible(app_, kRule, shown);
+}
+
+void SlowFrontRangeTabs::RefuseExternal() {
+  frame::Clear(app_, {{"Text1", UptreRange2}, {"Text1", UrpSfPpExtRange2}});
+  ShowExternalResults(false);
+}
+
+void SlowFrontRangeTabs::ValidateSlowFrontPpGeometry(int slot) {
+  frame::RefuseUnlessNumber(app_, app_.text1(slot));
+  const bool both = IsFilled(app_.text1(SfClearanceD)) && IsFilled(app_.text1(SfHeightHt));
+  app_.control(kOk.name, kOk.index).setVisible(both);
+  if (!both) frame::SetVisible(app_, kRule, false);
+}
+
+void SlowFrontRangeTabs::CalculateUrpPpExtRange2() {
+  platform::Control& dBox = app_.text1(SfClearanceD);
+  platform::Control& htBox = app_.text1(SfHeightHt);
+  if (IsFilled(htBox)) frame::ReplaceDotWithComma(app_.g, htBox);
+  if (IsFilled(dBox)) frame::ReplaceDotWithComma(app_.g, dBox);
+  const std::optional<double> d = NumberAsTyped(dBox);
+  const std::optional<double> ht = NumberAsTyped(htBox);
+
+  // No line has a height of zero or below, nor a clearance below zero: the
+  // box is refused as its own check refuses a text that is no number.
+  for (const auto& [box, refused] : {std::pair{&htBox, ht && *ht <= 0}, std::pair{&dBox, d && *d < 0}}) {
+    if (!refused) continue;
+    app_.InvalidValueBox();
+    box->setText("");
+    RefuseExternal();
+    return;
+  }
+
+  ShowExternalResults(true);
+  platform::Control& uptreBox = app_.text1(UptreRange2);
+  platform::Control& urpBox = app_.text1(UrpSfPpExtRange2);
+  const std::optional<double> upt = NumberAsTyped(app_.text1(UptRange2));
+  const std::optional<double> uet = NumberAsTyped(app_.text1(UetPeRange2));
+  const std::optional<double> ups = NumberAsTyped(app_.text1(UpsCopySfPpRange2));
+
+  std::optional<std::string> uptreText, urpText;
+  if (d && ht && upt && uet && ups) {
+    const double uptre = external_fits::Uptre(*d, *ht, *upt, *uet);
+    if (uptre > 0) uptreText = platform::NumberTextForBox(uptre, uptreBox.maxLength());
+    // Uptre as its box shows it is compared with 2 Ups, as Upt is.
+    const std::optional<double> shown = uptreText ? platform::TextToNumber(*uptreText) : std::nullopt;
+    if (shown && slow_front_fits::UptIsRepresentative(*shown, *ups))
+      urpText = uptreText;
+    else if (shown && *ups > 0)
+      urpText = platform::NumberTextForBox(*ups + *ups, urpBox.maxLength());
+  }
+  if (!uptreText || !urpText) {
+    app_.InvalidValueGroup();
+    RefuseExternal();
+    return;
+  }
+  uptreBox.setText(*uptreText);
+  urpBox.setText(*urpText);
+}
+
+}  // namespace surge
