@@ -16,6 +16,7 @@ constexpr std::uint32_t kLightYellow = 0xFFFFC0u;
 constexpr std::uint32_t kWhite = 0xFFFFFFu;
 constexpr std::uint32_t kBlue = 0x0000FFu;
 constexpr std::uint32_t kRed = 0xFF0000u;
+constexpr std::uint32_t kPurple = 0x800080u;
 
 enum DesignFlag : unsigned {
   Hidden = 1u << 0,
@@ -26,6 +27,7 @@ enum DesignFlag : unsigned {
   Centered = 1u << 5,   // caption centred in its box
   NoWrap = 1u << 6,     // a label caption kept on one line
   Bordered = 1u << 7,   // a label or frame drawn with a border
+  Underlined = 1u << 8, // a caption drawn underlined
 };
 
 struct ControlDesign {

@@ -85,6 +85,13 @@ void WindowRenderer::windowHidden(Window& window) {
   }
 }
 
+void WindowRenderer::windowBroughtToFront(Window& window) {
+  if (WindowView* view = windowWidget(window)) {
+    Applying applying(*this);
+    view->bringToFront();
+  }
+}
+
 void WindowRenderer::windowUnloaded(Window& window) {
   auto it = views_.find(&window);
   if (it == views_.end()) return;

@@ -18,8 +18,7 @@ void WindowView::showWindow() {
   if (placed_) {
     // A window shown again comes to the front; a new one does so by itself.
     show();
-    raise();
-    activateWindow();
+    bringToFront();
     return;
   }
   placed_ = true;
@@ -30,6 +29,11 @@ void WindowView::showWindow() {
     move(std::max(frame.left(), area.left()), std::max(frame.top(), area.top()));
   }
   show();
+}
+
+void WindowView::bringToFront() {
+  raise();
+  activateWindow();
 }
 
 void WindowView::closeEvent(QCloseEvent* event) {

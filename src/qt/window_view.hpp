@@ -15,6 +15,8 @@ class WindowView : public QWidget {
   const Twips& twips() const { return twips_; }
   // Shows the window, centred on the screen the first time.
   void showWindow();
+  // Raises a shown window above the others and makes it the active one.
+  void bringToFront();
 
  protected:
   // The close box asks the model; the model unloads the window, which hides it.
