@@ -3,6 +3,8 @@
 // slow-front page with its Range I and Range II tabs, and the fast-front page
 // with its formula tabs (pages 1 to 3 of tabSubGeneral1).
 
+#include <memory>
+
 #include "frame/stage.hpp"
 
 namespace frame {
@@ -10,6 +12,11 @@ class App;
 }
 
 namespace surge {
+
+class FastFrontPage;
+class FormulaTabs;
+class ChooseUrpTab;
+class FastFrontHelp;
 
 class Stage final : public frame::Stage {
  public:
@@ -25,6 +32,10 @@ class Stage final : public frame::Stage {
 
  private:
   frame::App& app_;
+  std::unique_ptr<FastFrontPage> fastFront_;
+  std::unique_ptr<FormulaTabs> formulaTabs_;
+  std::unique_ptr<ChooseUrpTab> chooseUrp_;
+  std::unique_ptr<FastFrontHelp> fastFrontHelp_;
 };
 
 }  // namespace surge

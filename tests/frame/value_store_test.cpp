@@ -122,9 +122,13 @@ class FakeStage final : public frame::Stage {
 
 class StageRowsTest : public ::testing::Test {
  protected:
-  // The fake stage stands in for the temporary-overvoltage stage's boxes 0 to 40 too.
+  // The fake stage stands in for the boxes of the program's stages too: every
+  // box the frame's generic rules leave out.
   void SetUp() override {
-    for (int i = 0; i <= 40; ++i) stage.boxes.push_back({.kind = platform::Kind::TextBox, .name = "Text1", .index = i});
+    std::set<int> generic;
+    for (const platform::ControlDesign& d : frame::GenericValueStoreRows()) generic.insert(d.index);
+    for (int i = 0; i < frame::kValueStoreSize; ++i)
+      if (generic.count(i) == 0) stage.boxes.push_back({.kind = platform::Kind::TextBox, .name = "Text1", .index = i});
   }
   platform::HeadlessPlatform h;
   frame::App app{h.platform};
