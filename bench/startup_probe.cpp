@@ -26,6 +26,7 @@
 #include <string>
 #include <vector>
 
+#include "first_paint.hpp"
 #include "program/program.hpp"
 #include "platform/platform.hpp"
 #include "qt/desktop.hpp"
@@ -44,27 +45,6 @@ long long Now() {
   clock_gettime(CLOCK_REALTIME, &t);
   return static_cast<long long>(t.tv_sec) * 1000000000LL + t.tv_nsec;
 }
-
-// Calls back once, after the widget's first paint has been handled.
-class FirstPaint : public QObject {
- public:
-  FirstPaint(QWidget* widget, std::function<void()> then) : then_(std::move(then)) {
-    widget->installEventFilter(this);
-  }
-
- protected:
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Paint && then_) {
-      auto then = std::move(then_);
-      then_ = nullptr;
-      QTimer::singleShot(0, then);
-    }
-    return false;
-  }
-
- private:
-  std::function<void()> then_;
-};
 
 // The real input boxes, or queued answers while the probe has some.
 class ProbeDialogs : public platform::Dialogs {

@@ -4,32 +4,11 @@
 // factor, the combination from the reactances, the close, ENTER refused and
 // accepted, "Next >>". Loading the window and accepting Um are not timed.
 
-#include <benchmark/benchmark.h>
-
-#include <string>
-
-#include "platform/scripted_services.hpp"
-#include "program/program.hpp"
-#include "road_timing.hpp"
+#include "headless_road.hpp"
 
 namespace {
 
-struct Road {
-  platform::HeadlessPlatform h;
-  program::Program prog{h.platform};
-
-  platform::Control& c(const char* name, int index = platform::kNoIndex) { return prog.app.main().get(name, index); }
-  void click(const char* name, int index = platform::kNoIndex) { h.platform.click(c(name, index)); }
-  void type(const char* name, int index, const char* text) { h.platform.typeText(c(name, index), text); }
-  void type(const char* name, const char* text) { type(name, platform::kNoIndex, text); }
-
-  void OpenTovPage() {
-    prog.Main();
-    h.platform.click(h.platform.window("Form1")->get("Command1"));
-    type("txtUm", "420");
-    click("cmdOKUm");
-  }
-
+struct Road : HeadlessRoad {
   void Walk() {
     click("cmdCalculateTOV");
     // K1.2
@@ -90,13 +69,16 @@ struct Road {
     click("cmdEnterTOV");
     click("Command21", 1);
   }
-
-  bool EndedAsExpected() {
-    return c("txtTOVpe").text() == "485" && c("txtTOVpp").text() == "840,5" && h.dialogs.messages.size() == 2;
-  }
 };
 
-void BM_Road420kV(benchmark::State& state) { TimeRoad(state, &Road::OpenTovPage, &Road::EndedAsExpected); }
+void BM_Road420kV(benchmark::State& state) {
+  TimeWalks<Road>(
+      state, [](Road& road) { road.StartWithUm("420"); }, [](Road& road) { road.Walk(); },
+      [](Road& road) {
+        return road.c("txtTOVpe").text() == "485" && road.c("txtTOVpp").text() == "840,5" &&
+               road.h.dialogs.messages.size() == 2;
+      });
+}
 BENCHMARK(BM_Road420kV)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -1,4 +1,6 @@
 // Table, the picture window of the factor A that the fast-front pages open.
+// The picture is stretched over its box, which starts 30 twips in from the
+// left edge and runs 30 twips past the foot of the client area.
 
 #include <array>
 
@@ -13,7 +15,7 @@ using platform::Kind;
 
 constexpr std::array kTableWindow{
     ControlDesign{.kind = Kind::Image, .name = "Image1",
-                  .left = 0, .top = 0, .width = kTableWindowWidth, .height = kTableWindowHeight,
+                  .left = 30, .top = 0, .width = kTableWindowWidth, .height = 6900,
                   .caption = "factor_a_table"},
 };
 

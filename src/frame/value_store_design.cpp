@@ -37,19 +37,18 @@ constexpr Range kResultsRange2{258, 307};
 constexpr Range kResultsRange1{308, 351};
 
 // Fast-front boxes that may hold the word "Ignored".
-constexpr Range kMaxLength7[] = {{77, 78}, {80, 80}, {87, 87}, {93, 98}, {130, 130},
-                                 {136, 137}, {169, 170}, {179, 179}};
+constexpr Range kMaxLength7[] = {{130, 130}, {136, 137}, {169, 170}, {179, 179}};
 constexpr Range kMaxLength5[] = {{149, 149}, {155, 155}, {159, 160}, {177, 177}};
-constexpr Range kMaxLength2[] = {{88, 88}, {125, 125}, {134, 134}};
+constexpr Range kMaxLength2[] = {{125, 125}, {134, 134}};
 // Urp, Ucw, Urw and withstand voltages in kV, and the arrester's voltages.
 constexpr Range kMaxLength6[] = {
-    {81, 82},   {90, 90},   {209, 210}, {100, 105}, {109, 109}, {112, 113}, {116, 116}, {121, 121},
+    {100, 105}, {109, 109}, {112, 113}, {116, 116}, {121, 121},
     {129, 129}, {138, 139}, {141, 146}, {150, 154}, {161, 166}, {171, 173}, {175, 176}, {178, 178},
     {181, 188}, {190, 193}, {195, 196}, {198, 199}, {202, 203}, {205, 206}};
 
 // Boxes the user types into; with the flags they are the boxes that are not locked.
 constexpr Range kInputs[] = {
-    {81, 86},   {88, 92},   {209, 211}, {110, 110}, {118, 120}, {124, 128}, {131, 135},
+    {110, 110}, {118, 120}, {124, 128}, {131, 135},
     {212, 214}, {217, 218}, {147, 149}, {155, 158}, {174, 174}, {177, 177}, {189, 189}, {194, 194},
     {197, 197}, {200, 201}, {204, 204}, {207, 208}, {247, 248}};
 
@@ -65,8 +64,7 @@ struct Placement {
   int page;
 };
 constexpr Placement kPlacements[] = {
-    {{77, 98}, "tabSubGeneral1", platform::kNoIndex, 3},
-    {{209, 211}, "tabSubGeneral1", platform::kNoIndex, 3},
+    {{79, 79}, "tabSubGeneral1", platform::kNoIndex, 3},
     {{99, 101}, "SSTab1", 3, 0},
     {{102, 119}, "SSTab1", 3, 1},
     {{212, 221}, "SSTab1", 3, 1},

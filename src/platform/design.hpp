@@ -16,6 +16,7 @@ constexpr std::uint32_t kLightYellow = 0xFFFFC0u;
 constexpr std::uint32_t kWhite = 0xFFFFFFu;
 constexpr std::uint32_t kBlue = 0x0000FFu;
 constexpr std::uint32_t kRed = 0xFF0000u;
+constexpr std::uint32_t kPurple = 0x800080u;
 
 // The small labels laid into the blank run of a caption (the "rp" of Urp):
 // one size on every page, small enough to read as a subscript, large enough
@@ -31,6 +32,7 @@ enum DesignFlag : unsigned {
   Centered = 1u << 5,   // caption centred in its box
   NoWrap = 1u << 6,     // a label caption kept on one line
   Bordered = 1u << 7,   // a label drawn with a border (frames always have one)
+  Underlined = 1u << 8, // a caption drawn underlined
 };
 
 struct ControlDesign {

@@ -14,6 +14,7 @@ class Observer {
   virtual void windowLoaded(Window&) {}
   virtual void windowShown(Window&) {}
   virtual void windowHidden(Window&) {}
+  virtual void windowBroughtToFront(Window&) {}
   virtual void windowUnloaded(Window&) {}  // the window and its controls stay valid until the outermost event returns
   virtual void windowCaptionChanged(Window&) {}
   virtual void controlCreated(Control&) {}

@@ -35,6 +35,10 @@ void Platform::hide(Window& w) {
   if (observer_) observer_->windowHidden(w);
 }
 
+void Platform::bringToFront(Window& w) {
+  if (w.state_ == WindowState::Shown && observer_) observer_->windowBroughtToFront(w);
+}
+
 void Platform::unload(Window& w) {
   auto it = std::find_if(windows_.begin(), windows_.end(), [&](const auto& p) { return p.get() == &w; });
   if (it == windows_.end()) return;

@@ -43,6 +43,9 @@ class Platform {
   Window& load(const WindowDefinition& definition);
   void show(Window& window);
   void hide(Window& window);
+  // A shown window comes in front of the other windows; nothing happens to
+  // a window that is not shown.
+  void bringToFront(Window& window);
   // Destruction waits until the outermost event dispatch has returned, so a
   // procedure may unload its own window.
   void unload(Window& window);

@@ -69,6 +69,12 @@ void ShowCaption(QWidget& widget, const Control& c) {
   }
 }
 
+QFont ControlFont(const Control& c, const Twips& twips) {
+  QFont font = twips.font(c.fontSize(), c.bold());
+  font.setUnderline((c.designFlags() & platform::Underlined) != 0);
+  return font;
+}
+
 void ShowTextBox(QLineEdit& box, const Control& c) {
   const QString text = Text(c.text());
   if (box.text() != text) box.setText(text);
@@ -138,7 +144,7 @@ void ShowProperty(QWidget& widget, const Control& c, Property p, const Twips& tw
       if (c.kind() == Kind::TextBox) ShowTextBox(static_cast<QLineEdit&>(widget), c);
       break;
     case Property::Bold:
-    case Property::FontSize: widget.setFont(twips.font(c.fontSize(), c.bold())); break;
+    case Property::FontSize: widget.setFont(ControlFont(c, twips)); break;
     case Property::ForeColor: ShowForeColor(widget, c); break;
     case Property::BackColor: ShowBackColor(widget, c); break;
     case Property::MaxLength:

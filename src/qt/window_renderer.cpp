@@ -92,6 +92,13 @@ void WindowRenderer::windowHidden(Window& window) {
   }
 }
 
+void WindowRenderer::windowBroughtToFront(Window& window) {
+  if (WindowView* view = windowWidget(window)) {
+    Applying applying(*this);
+    view->bringToFront();
+  }
+}
+
 void WindowRenderer::windowUnloaded(Window& window) {
   learnFrame();
   auto it = views_.find(&window);

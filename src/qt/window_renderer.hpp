@@ -38,6 +38,7 @@ class WindowRenderer final : public platform::Observer, public UserActions {
   void windowLoaded(platform::Window& window) override;
   void windowShown(platform::Window& window) override;
   void windowHidden(platform::Window& window) override;
+  void windowBroughtToFront(platform::Window& window) override;
   void windowUnloaded(platform::Window& window) override;
   void windowCaptionChanged(platform::Window& window) override;
   void controlCreated(platform::Control& control) override;

@@ -33,8 +33,7 @@ void WindowView::showWindow() {
   if (placed_) {
     // A window shown again comes to the front; a new one does so by itself.
     show();
-    raise();
-    activateWindow();
+    bringToFront();
     return;
   }
   placed_ = true;
@@ -99,6 +98,11 @@ bool WindowView::focusNextPrevChild(bool next) {
   const std::ptrdiff_t i = ((at - order.begin()) + (next ? 1 : count - 1)) % count;
   order[static_cast<std::size_t>(i)]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
   return true;
+}
+
+void WindowView::bringToFront() {
+  raise();
+  activateWindow();
 }
 
 void WindowView::closeEvent(QCloseEvent* event) {

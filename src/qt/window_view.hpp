@@ -23,6 +23,8 @@ class WindowView : public QWidget {
   std::optional<QMargins> shownFrame() const;
   // Shows the window, centred on the screen the first time.
   void showWindow();
+  // Raises a shown window above the others and makes it the active one.
+  void bringToFront();
 
   // After the model has hidden, disabled or covered the control with the
   // focus, the focus goes to the first control of the nearest container still

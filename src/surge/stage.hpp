@@ -16,6 +16,10 @@ namespace surge {
 class ArresterPage;
 class SlowFrontPage;
 class SlowFrontRangeTabs;
+class FastFrontPage;
+class FormulaTabs;
+class ChooseUrpTab;
+class FastFrontHelp;
 
 class Stage final : public frame::Stage {
  public:
@@ -36,6 +40,10 @@ class Stage final : public frame::Stage {
   std::unique_ptr<SlowFrontPage> slowFront_;
   std::unique_ptr<ArresterPage> arrester_;
   std::unique_ptr<SlowFrontRangeTabs> rangeTabs_;
+  std::unique_ptr<FastFrontPage> fastFront_;
+  std::unique_ptr<FormulaTabs> formulaTabs_;
+  std::unique_ptr<ChooseUrpTab> chooseUrp_;
+  std::unique_ptr<FastFrontHelp> fastFrontHelp_;
 };
 
 }  // namespace surge

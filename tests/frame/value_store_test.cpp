@@ -122,7 +122,8 @@ class FakeStage final : public frame::Stage {
 
 class StageRowsTest : public ::testing::Test {
  protected:
-  // The fake stage stands in for the boxes that the program's stages own too.
+  // The fake stage stands in for the boxes of the program's stages too: every
+  // box the frame's generic rules leave out.
   void SetUp() override {
     std::set<int> generic;
     for (const platform::ControlDesign& d : frame::GenericValueStoreRows()) generic.insert(d.index);

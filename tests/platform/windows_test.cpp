@@ -51,6 +51,23 @@ TEST_F(ModelTest, WindowsLoadInDesignStateShowHideAndUnload) {
   EXPECT_EQ(p.window("frmMain"), nullptr);
 }
 
+TEST_F(ModelTest, OnlyAShownWindowIsBroughtToTheFront) {
+  struct Front : Observer {
+    void windowBroughtToFront(Window& w) override { names.push_back(w.name()); }
+    std::vector<std::string> names;
+  } front;
+  p.setObserver(&front);
+  RestartingWindow r{p};
+  Window& w = p.load(r.definition());
+  p.bringToFront(w);
+  p.show(w);
+  p.bringToFront(w);
+  p.hide(w);
+  p.bringToFront(w);
+  EXPECT_EQ(front.names, std::vector<std::string>{"frmMain"});
+  p.setObserver(nullptr);
+}
+
 TEST_F(ModelTest, AWindowMayUnloadAndReloadItselfFromItsOwnClick) {
   RestartingWindow r{p};
   Window& first = p.load(r.definition());

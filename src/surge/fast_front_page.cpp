@@ -1,0 +1,80 @@
+#include "surge/fast_front_page.hpp"
+
+#include "frame/enter_question.hpp"
+#include "frame/page_kit.hpp"
+#include "frame/page_rule.hpp"
+#include "frame/routes.hpp"
+#include "surge/fast_front_slots.hpp"
+
+namespace surge {
+
+namespace {
+
+constexpr frame::ControlRef kSummary[] = {
+    {"Label4", 16}, {"Label4", 17}, {"Label4", 18}, {"Label4", 19}, {"Label4", 20},
+    {"Label4", 21}, {"Label4", 22}, {"Text1", UrpFfPe}, {"Text1", UrpFfPp},
+};
+
+}  // namespace
+
+void FastFrontPage::Build(platform::Window& w) {
+  w.createAll(Design());
+  // The SKIP of this run has not copied the temporary overvoltages yet.
+  app_.m.mUrpTovPe.clear();
+  app_.m.mUrpTovPp.clear();
+}
+
+void FastFrontPage::ShowSummary(bool shown) { frame::SetVisible(app_, kSummary, shown); }
+
+void FastFrontPage::EnterFastFrontUrp() {
+  // One value for both boxes, never below Um: it stands for phase to earth too.
+  const frame::EnterQuestion question{"Enter Fast Front Urp value", {"Text1", UrpFfPe}, 1.0, "Invalid Urp", 32};
+  if (frame::AskEnterQuestion(app_, question) == frame::EnterOutcome::Written)
+    app_.text1(UrpFfPp).setText(app_.text1(UrpFfPe).text());
+  const bool any = frame::IsFilled(app_.text1(UrpFfPe)) || frame::IsFilled(app_.text1(UrpFfPp));
+  ShowSummary(any);
+  app_.control("Command25", 3).setCaption(any ? "RE-ENTER" : "ENTER");
+}
+
+void FastFrontPage::OpenFastFrontFormulas() {
+  platform::Control& strip = app_.control("SSTab1", 2);
+  strip.setVisible(true);
+  frame::OpenPage(strip, 0);
+}
+
+void FastFrontPage::SkipFastFront() {
+  app_.text1(UrpFfPe).setText(kIgnored);
+  app_.text1(UrpFfPp).setText(kIgnored);
+  ShowSummary(true);
+  OpenCoordinationWithstandPage();
+  app_.m.mUrpTovPe = app_.control("txtTOVpe").text();
+  app_.m.mUrpTovPp = app_.control("txtTOVpp").text();
+  // With no fast-front Urp the deterministic method of the co-ordination
+  // fast-front tabs has nothing to work on, for the rest of the run.
+  for (int option : {44, 84})
+    if (platform::Control* deterministic = app_.main().find("Option1", option)) deterministic->setEnabled(false);
+}
+
+void FastFrontPage::BackToSlowFrontPage() { frame::OpenPage(app_.control("tabSubGeneral1"), 2); }
+
+void FastFrontPage::OpenCoordinationWithstandPage() {
+  frame::OpenPage(app_.control("tabGeneral"), 1);
+  frame::OpenPage(app_.control("SSTab1", 3), 0);
+}
+
+void FastFrontPage::EnableFastFrontNext() {
+  app_.control("Command21", 18).setEnabled(frame::AllFilled(app_, {{"Text1", UrpFfPe}, {"Text1", UrpFfPp}}));
+}
+
+void FastFrontPage::DeclareRoutes(frame::Routes& routes) {
+  using enum frame::ArrayEvent;
+  routes.on(Command25Click, 2, [this] { OpenFastFrontFormulas(); });
+  routes.on(Command25Click, 3, [this] { EnterFastFrontUrp(); });
+  routes.on(Command25Click, 4, [this] { SkipFastFront(); });
+  routes.on(Command21Click, 17, [this] { BackToSlowFrontPage(); });
+  routes.on(Command21Click, 18, [this] { OpenCoordinationWithstandPage(); });
+  routes.on(Text1Change, UrpFfPe, [this] { EnableFastFrontNext(); });  // EnableFastFrontNextPe
+  routes.on(Text1Change, UrpFfPp, [this] { EnableFastFrontNext(); });  // EnableFastFrontNextPp
+}
+
+}  // namespace surge
