@@ -1,15 +1,16 @@
 #include "coordination/stage.hpp"
 
-#include "frame/app.hpp"
+#include "coordination/coordination_factors.hpp"
 #include "frame/routes.hpp"
 
 namespace coordination {
 
-Stage::Stage(frame::App& app) : app_(app) {}
+Stage::Stage(frame::App& app)
+    : factors_(std::make_unique<CoordinationFactors>(app)) {}
 
 Stage::~Stage() = default;
 
-void Stage::Build(platform::Window&) {}
+void Stage::Build(platform::Window&) { factors_->Reset(); }
 
 void Stage::DeclareRoutes(frame::Routes&) {}
 
