@@ -14,6 +14,8 @@ class App;
 namespace coordination {
 
 class CoordinationFactors;
+class CwSlowFrontPage;
+class CwTovPage;
 
 class Stage final : public frame::Stage {
  public:
@@ -32,6 +34,8 @@ class Stage final : public frame::Stage {
 
  private:
   std::unique_ptr<CoordinationFactors> factors_;
+  std::unique_ptr<CwSlowFrontPage> slowFront_;
+  std::unique_ptr<CwTovPage> tov_;
 };
 
 }  // namespace coordination
