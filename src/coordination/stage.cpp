@@ -1,18 +1,32 @@
 #include "coordination/stage.hpp"
 
-#include "frame/app.hpp"
+#include "coordination/coordination_factors.hpp"
+#include "coordination/cw_slow_front_page.hpp"
+#include "coordination/cw_tov_page.hpp"
 #include "frame/routes.hpp"
 
 namespace coordination {
 
-Stage::Stage(frame::App& app) : app_(app) {}
+Stage::Stage(frame::App& app)
+    : factors_(std::make_unique<CoordinationFactors>(app)),
+      slowFront_(std::make_unique<CwSlowFrontPage>(app)),
+      tov_(std::make_unique<CwTovPage>(app, *slowFront_)) {}
 
 Stage::~Stage() = default;
 
-void Stage::Build(platform::Window&) {}
+void Stage::Build(platform::Window& w) {
+  factors_->Reset();
+  tov_->Build(w);
+  slowFront_->Build(w);
+}
 
-void Stage::DeclareRoutes(frame::Routes&) {}
+void Stage::DeclareRoutes(frame::Routes& routes) {
+  tov_->DeclareRoutes(routes);
+  slowFront_->DeclareRoutes(routes);
+}
 
-std::vector<std::span<const platform::ControlDesign>> Stage::ValueStoreRows() const { return {}; }
+std::vector<std::span<const platform::ControlDesign>> Stage::ValueStoreRows() const {
+  return {CwTovPage::ValueStoreRows(), CwSlowFrontPage::ValueStoreRows()};
+}
 
 }  // namespace coordination

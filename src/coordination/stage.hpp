@@ -1,6 +1,9 @@
 #pragma once
 // The co-ordination withstand stage: the temporary-overvoltage, slow-front and
-// fast-front pages of tabGeneral page 1 (the strip SSTab1(3)) with their tabs.
+// fast-front pages of tabGeneral page 1 (the strip SSTab1(3)) with their tabs,
+// and the co-ordination factors the slow-front tabs share.
+
+#include <memory>
 
 #include "frame/stage.hpp"
 
@@ -9,6 +12,10 @@ class App;
 }
 
 namespace coordination {
+
+class CoordinationFactors;
+class CwSlowFrontPage;
+class CwTovPage;
 
 class Stage final : public frame::Stage {
  public:
@@ -22,8 +29,13 @@ class Stage final : public frame::Stage {
   void DeclareRoutes(frame::Routes& routes) override;
   std::vector<std::span<const platform::ControlDesign>> ValueStoreRows() const override;
 
+  // The factors and the run's per-unit Ue2 that the slow-front tabs share.
+  CoordinationFactors& factors() const { return *factors_; }
+
  private:
-  frame::App& app_;
+  std::unique_ptr<CoordinationFactors> factors_;
+  std::unique_ptr<CwSlowFrontPage> slowFront_;
+  std::unique_ptr<CwTovPage> tov_;
 };
 
 }  // namespace coordination

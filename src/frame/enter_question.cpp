@@ -36,4 +36,14 @@ EnterOutcome AskEnterQuestion(App& app, const EnterQuestion& q) {
   return EnterOutcome::Written;
 }
 
+bool AskEnterQuestions(App& app, std::initializer_list<EnterQuestion> questions, ControlRefs summary,
+                       ControlRef button) {
+  for (const EnterQuestion& q : questions) AskEnterQuestion(app, q);
+  bool any = false;
+  for (const EnterQuestion& q : questions) any = any || IsFilled(app.control(q.box.name, q.box.index));
+  SetVisible(app, summary, any);
+  app.control(button.name, button.index).setCaption(any ? "RE-ENTER" : "ENTER");
+  return any;
+}
+
 }  // namespace frame

@@ -19,6 +19,7 @@
 // A refusal ends only this question; the page goes on with its next one.
 
 #include <cstddef>
+#include <initializer_list>
 
 #include "frame/app.hpp"
 #include "frame/page_kit.hpp"
@@ -38,5 +39,12 @@ struct EnterQuestion {
 enum class EnterOutcome { Unanswered, Refused, Written };
 
 EnterOutcome AskEnterQuestion(App& app, const EnterQuestion& question);
+
+// A page's whole ENTER: its questions in order, each whatever became of the
+// one before; then, while any of their boxes holds a value, the page's summary
+// is shown and the button reads "RE-ENTER", otherwise the summary is hidden
+// and it reads "ENTER". Returns whether a box holds a value.
+bool AskEnterQuestions(App& app, std::initializer_list<EnterQuestion> questions, ControlRefs summary,
+                       ControlRef button);
 
 }  // namespace frame

@@ -30,7 +30,7 @@ constexpr bool InRanges(const Range (&ranges)[N], int i) {
 }
 
 // Hidden "0"/"1" flags that tell whether a page has been calculated.
-constexpr Range kFlags[] = {{79, 79}, {99, 99}, {106, 106},
+constexpr Range kFlags[] = {{79, 79}, {99, 99},
                             {140, 140}, {167, 167}, {168, 168}, {180, 180}};
 
 constexpr Range kResultsRange2{258, 307};
@@ -42,7 +42,7 @@ constexpr Range kMaxLength5[] = {{149, 149}, {155, 155}, {159, 160}, {177, 177}}
 constexpr Range kMaxLength2[] = {{125, 125}, {134, 134}};
 // Urp, Ucw, Urw and withstand voltages in kV, and the arrester's voltages.
 constexpr Range kMaxLength6[] = {
-    {100, 105}, {109, 109}, {112, 113}, {116, 116}, {121, 121},
+    {109, 109}, {112, 113}, {116, 116}, {121, 121},
     {129, 129}, {138, 139}, {141, 146}, {150, 154}, {161, 166}, {171, 173}, {175, 176}, {178, 178},
     {181, 188}, {190, 193}, {195, 196}, {198, 199}, {202, 203}, {205, 206}};
 
@@ -65,8 +65,8 @@ struct Placement {
 };
 constexpr Placement kPlacements[] = {
     {{79, 79}, "tabSubGeneral1", platform::kNoIndex, 3},
-    {{99, 101}, "SSTab1", 3, 0},
-    {{102, 119}, "SSTab1", 3, 1},
+    {{99, 99}, "SSTab1", 3, 0},
+    {{107, 119}, "SSTab1", 3, 1},
     {{212, 221}, "SSTab1", 3, 1},
     {{120, 139}, "SSTab1", 3, 2},
     {{140, 151}, "SSTab1", 6, 0},

@@ -1,0 +1,143 @@
+#include "coordination/coordination_factors.hpp"
+
+#include "coordination/cw_slots.hpp"
+#include "frame/app.hpp"
+
+namespace coordination {
+
+namespace {
+
+// The Ue2 typed on a range tab of the representative slow-front page, with
+// the options that give its unit.
+struct PreviousUe2 {
+  int slot;
+  int puOption;
+  int kvOption;
+};
+constexpr PreviousUe2 kRange2Ue2{Ue2PeRange2, 62, 63};
+constexpr PreviousUe2 kRange1Ue2{Ue2PeRange1, 65, 64};
+
+}  // namespace
+
+void CoordinationFactors::Reset() {
+  mUe2PuCw.reset();
+  mUp2KvCw = 0;
+  mUe2EnteredCw.clear();
+  mUe2PreviousEntry.clear();
+}
+
+platform::Control& CoordinationFactors::Box(frame::ControlRef ref) const { return app_.control(ref.name, ref.index); }
+
+FactorOutcome CoordinationFactors::Refuse(std::initializer_list<frame::ControlRef> results) {
+  app_.InvalidValueGroup();
+  frame::Clear(app_, results);
+  return FactorOutcome::Refused;
+}
+
+std::optional<double> CoordinationFactors::WriteAndReadBack(frame::ControlRef ref, double value) {
+  platform::Control& box = Box(ref);
+  if (!app_.WriteNumber(box, value)) return std::nullopt;
+  return frame::NumberAsTyped(box);
+}
+
+bool CoordinationFactors::WriteWithstand(frame::ControlRef urp, frame::ControlRef factor, frame::ControlRef ucw) {
+  const std::optional<double> urpKv = frame::NumberAsTyped(Box(urp));
+  const std::optional<double> k = frame::NumberAsTyped(Box(factor));
+  if (!urpKv || !k) return false;
+  const double withstand = *urpKv * *k;
+  // No withstand of zero or below is published.
+  return withstand > 0 && app_.WriteNumber(Box(ucw), withstand);
+}
+
+FactorOutcome CoordinationFactors::WithstandVoltage(frame::ControlRef urp, frame::ControlRef factor,
+                                                    frame::ControlRef ucw) {
+  return WriteWithstand(urp, factor, ucw) ? FactorOutcome::Written : Refuse({ucw});
+}
+
+void CoordinationFactors::NoticeDifferentUe2(const Ue2IntakeBoxes& b) {
+  const std::string typed = Box(b.ue2).text();
+  mUe2EnteredCw = typed;
+  // The Range II entry wins whenever it holds text, whatever its unit.
+  const PreviousUe2* previous = nullptr;
+  if (frame::IsFilled(app_.text1(kRange2Ue2.slot))) {
+    previous = &kRange2Ue2;
+  } else if (frame::IsFilled(app_.text1(kRange1Ue2.slot))) {
+    previous = &kRange1Ue2;
+  }
+  mUe2PreviousEntry = previous != nullptr ? app_.text1(previous->slot).text() : typed;
+  if (typed.empty() || previous == nullptr) return;
+
+  // The range tabs' unit options exist only once their tabs are built.
+  const auto selected = [this](int option) {
+    const platform::Control* o = app_.main().find("Option1", option);
+    return o != nullptr && o->value();
+  };
+  const bool kv = Box(b.kvOption).value();
+  const bool pu = Box(b.puOption).value();
+  const bool sameUnit = (pu && selected(previous->puOption)) || (kv && selected(previous->kvOption));
+  // Texts are compared as they stand: 2,5 and 2,50 differ, and so do 2.5 and 2,5.
+  if (!sameUnit || typed == mUe2PreviousEntry) return;
+  app_.platform.messageBox("Previously entered value is " + mUe2PreviousEntry + (kv ? " kV " : " pu "),
+                           "Value different than the one entered before");
+}
+
+FactorOutcome CoordinationFactors::CalculateKcdPhaseToEarth(const Ue2IntakeBoxes& b) {
+  // The notice only informs; it comes before any refusal of the same click.
+  NoticeDifferentUe2(b);
+  platform::Control& ue2Box = Box(b.ue2);
+  if (!frame::IsFilled(ue2Box)) return FactorOutcome::NotComputed;
+
+  const auto results = {b.ratio, b.factor, b.ucw};
+  const std::optional<double> ue2 = app_.ReadNumber(ue2Box);
+  if (!ue2) {
+    app_.InvalidValueGroup();
+    ue2Box.setText("");
+    frame::Clear(app_, results);
+    return FactorOutcome::Refused;
+  }
+  // Ups/Ue2 needs a Ue2 above zero: refused as the box's own check refuses.
+  if (*ue2 <= 0) {
+    app_.InvalidValueBox();
+    ue2Box.setText("");
+    frame::Clear(app_, results);
+    return FactorOutcome::Refused;
+  }
+  const bool kv = Box(b.kvOption).value();
+  const bool pu = Box(b.puOption).value();
+  if (!kv && !pu) return FactorOutcome::NotComputed;
+
+  const double um = app_.Um();
+  const double ue2Kv = kv ? *ue2 : factors::Ue2KvFromPu(*ue2, um);
+  if (!std::isfinite(ue2Kv)) return Refuse(results);
+  const std::optional<double> ratio = WriteAndReadBack(b.ratio, app_.g.gUps / ue2Kv);
+  if (!ratio) return Refuse(results);
+  if (!WriteAndReadBack(b.factor, factors::CurveA(*ratio))) return Refuse(results);
+  if (!WriteWithstand(b.urp, b.factor, b.ucw)) return Refuse(results);
+  mUe2PuCw = kv ? factors::Ue2PuFromKv(*ue2, um) : *ue2;
+  return FactorOutcome::Written;
+}
+
+FactorOutcome CoordinationFactors::CalculateKcdPhaseToPhase(SwitchingCase switching, const CurveBBoxes& b) {
+  const auto results = {b.ratio, b.factor, b.ucw};
+  // Without a phase-to-earth calculation of this run there is no Up2.
+  if (!mUe2PuCw) return Refuse(results);
+  mUp2KvCw = factors::Up2Kv(*mUe2PuCw, app_.Um(), switching);
+  if (!(mUp2KvCw > 0) || !std::isfinite(mUp2KvCw)) return Refuse(results);
+  const std::optional<double> ratio = WriteAndReadBack(b.ratio, 2 * app_.g.gUps / mUp2KvCw);
+  if (!ratio) return Refuse(results);
+  if (!WriteAndReadBack(b.factor, factors::CurveB(*ratio))) return Refuse(results);
+  if (!WriteWithstand(b.urp, b.factor, b.ucw)) return Refuse(results);
+  return FactorOutcome::Written;
+}
+
+FactorOutcome CoordinationFactors::CalculateKcs(frame::ControlRef risk, frame::ControlRef factor,
+                                                frame::ControlRef urp, frame::ControlRef ucw) {
+  const auto results = {factor, ucw};
+  const std::optional<double> r = frame::NumberAsTyped(Box(risk));
+  if (!r || *r <= 0) return Refuse(results);
+  if (!WriteAndReadBack(factor, factors::Kcs(*r))) return Refuse(results);
+  if (!WriteWithstand(urp, factor, ucw)) return Refuse(results);
+  return FactorOutcome::Written;
+}
+
+}  // namespace coordination

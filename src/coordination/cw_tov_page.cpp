@@ -1,0 +1,112 @@
+#include "coordination/cw_tov_page.hpp"
+
+#include <cmath>
+#include <optional>
+
+#include "coordination/cw_slots.hpp"
+#include "coordination/cw_slow_front_page.hpp"
+#include "frame/app.hpp"
+#include "frame/enter_question.hpp"
+#include "frame/page_kit.hpp"
+#include "frame/page_rule.hpp"
+#include "frame/routes.hpp"
+#include "platform/numbers.hpp"
+
+namespace coordination {
+
+namespace {
+
+constexpr int kRepresentativePages = 0, kSlowFrontPage = 1;
+
+// The heading, captions, subscripts and units of the two values, with their boxes.
+constexpr frame::ControlRef kResults[] = {
+    {"Label4", 23}, {"Label4", 24}, {"Label4", 25}, {"Label4", 26}, {"Label4", 27},
+    {"Label4", 28}, {"Label4", 29}, {"Text1", UcwTovPe}, {"Text1", UcwTovPp},
+};
+
+// The line Ucw = Urp·Kc where Kc = 1, with its subscripts.
+constexpr frame::ControlRef kFormula[] = {
+    {"Label4", 30}, {"Label4", 31}, {"Label4", 239}, {"Label4", 240}, {"Label4", 241},
+};
+
+}  // namespace
+
+void CwTovPage::Build(platform::Window& w) {
+  w.createAll(Design());
+  calculatedFrom_.reset();
+}
+
+void CwTovPage::DeclareRoutes(frame::Routes& routes) {
+  using enum frame::ArrayEvent;
+  routes.on(Command25Click, 5, [this] { EnterUcwTov(); });
+  routes.on(Command25Click, 6, [this] { CalculateUcwTov(); });
+  routes.on(Command21Click, 19, [this] { OpenCwSlowFrontPage(); });
+  routes.on(Command21Click, 20, [this] { BackToRepresentativeFromCw(); });
+}
+
+CwTovPage::TovTexts CwTovPage::CurrentTovTexts() const {
+  return {app_.m.mUrpTovPe, app_.m.mUrpTovPp, app_.control("txtTOVpe").text(), app_.control("txtTOVpp").text()};
+}
+
+void CwTovPage::ShowResults(bool results, bool formula) {
+  frame::SetVisible(app_, kResults, results);
+  frame::SetVisible(app_, kFormula, formula);
+}
+
+void CwTovPage::FollowNext() {
+  app_.control("Command21", 19)
+      .setEnabled(frame::IsUsableNumber(app_.text1(UcwTovPe)) && frame::IsUsableNumber(app_.text1(UcwTovPp)));
+}
+
+void CwTovPage::CalculateUcwTov() {
+  const TovTexts tov = CurrentTovTexts();
+  platform::Control& pe = app_.text1(UcwTovPe);
+  platform::Control& pp = app_.text1(UcwTovPp);
+  pe.setText(tov.urpPe);
+  pp.setText(tov.urpPp);
+  // The page's own TOV value replaces the copied one only when it is higher.
+  const auto raise = [](platform::Control& box, const std::string& tovText) {
+    const std::optional<double> page = platform::TextToNumber(tovText);
+    const std::optional<double> copied = frame::NumberAsTyped(box);
+    if (page && (!copied || *page > *copied)) box.setText(tovText);
+  };
+  raise(pe, tov.tovPe);
+  raise(pp, tov.tovPp);
+  ShowResults(true, pe.text() == tov.tovPe && pp.text() == tov.tovPp);
+  calculatedFrom_ = tov;
+  FollowNext();
+}
+
+void CwTovPage::EnterUcwTov() {
+  WithdrawIfStale();
+  // Both questions are always asked; an entry must raise the value its box holds.
+  const double root3 = std::sqrt(3.0);
+  frame::AskEnterQuestions(app_,
+                           {frame::EnterQuestion{"Enter Ucw(p-e) value", {"Text1", UcwTovPe}, root3, "Invalid Ucw", 32,
+                                                 true, "Ucw(p-e) value not changed"},
+                            frame::EnterQuestion{"Enter Ucw(p-p) value", {"Text1", UcwTovPp}, 1.0, "Invalid Ucw", 32,
+                                                 true, "Ucw(p-p) value not changed"}},
+                           kResults, {"Command25", 5});
+  frame::SetVisible(app_, kFormula, false);
+  FollowNext();
+}
+
+void CwTovPage::BackToRepresentativeFromCw() { frame::OpenPage(app_.control("tabGeneral"), kRepresentativePages); }
+
+void CwTovPage::OpenCwSlowFrontPage() {
+  if (WithdrawIfStale()) return;
+  frame::OpenPage(app_.control("SSTab1", 3), kSlowFrontPage);
+  slowFront_.WithdrawIfStale();
+}
+
+bool CwTovPage::WithdrawIfStale() {
+  if (!calculatedFrom_ || *calculatedFrom_ == CurrentTovTexts()) return false;
+  calculatedFrom_.reset();
+  frame::Clear(app_, {{"Text1", UcwTovPe}, {"Text1", UcwTovPp}});
+  ShowResults(false, false);
+  FollowNext();
+  app_.control("Command25", 5).setCaption("ENTER");
+  return true;
+}
+
+}  // namespace coordination

@@ -1,0 +1,61 @@
+#pragma once
+// The co-ordination TOV page (page 0 of SSTab1(3)): the co-ordination
+// withstand voltages for temporary overvoltages, phase to earth and phase to
+// phase, equal to the representative TOV values (Kc = 1) or entered, an entry
+// only ever raising a value that stands.
+
+#include <optional>
+#include <span>
+#include <string>
+
+#include "platform/design.hpp"
+
+namespace frame {
+class App;
+class Routes;
+}  // namespace frame
+
+namespace platform {
+class Window;
+}
+
+namespace coordination {
+
+class CwSlowFrontPage;
+
+class CwTovPage {
+ public:
+  CwTovPage(frame::App& app, CwSlowFrontPage& slowFront) : app_(app), slowFront_(slowFront) {}
+  void Build(platform::Window& w);
+  void DeclareRoutes(frame::Routes& routes);
+
+  static std::span<const platform::ControlDesign> Design();
+  static std::span<const platform::ControlDesign> ValueStoreRows();
+
+  void CalculateUcwTov();
+  void EnterUcwTov();
+  void BackToRepresentativeFromCw();
+  void OpenCwSlowFrontPage();
+
+ private:
+  // The texts a calculation took its values from: the representative TOV
+  // values as the surge arrester page or the fast-front SKIP copied them,
+  // and the temporary-overvoltage page's boxes.
+  struct TovTexts {
+    std::string urpPe, urpPp, tovPe, tovPp;
+    bool operator==(const TovTexts&) const = default;
+  };
+  TovTexts CurrentTovTexts() const;
+  // Values calculated from TOV texts that have changed since are cleared, with
+  // the page back to its start; true when it withdrew them.
+  bool WithdrawIfStale();
+  void ShowResults(bool results, bool formula);
+  // "Next >>" waits for both values: the later stages read both.
+  void FollowNext();
+
+  frame::App& app_;
+  CwSlowFrontPage& slowFront_;
+  std::optional<TovTexts> calculatedFrom_;
+};
+
+}  // namespace coordination
