@@ -34,7 +34,8 @@ class ScenarioIncludeTest : public ::testing::Test {
     passed = scenario::RunFile((dir / file).string(), out);
     std::string lines = out.str();
     const std::string prefix = dir.string() + "/";
-    for (auto at = lines.find(prefix); at != std::string::npos; at = lines.find(prefix, at)) lines.erase(at, prefix.size());
+    for (auto at = lines.find(prefix); at != std::string::npos; at = lines.find(prefix, at))
+      lines.erase(at, prefix.size());
     return lines;
   }
 

@@ -59,7 +59,8 @@ class Reader {
   void Include(const Source& source, int line, const std::vector<std::string>& words) {
     if (words.size() != 2) return Fail(source, line, "include takes 1 word(s)");
     const std::string file = (fs::path(source.file).parent_path() / words[1]).lexically_normal().string();
-    if (BeingRead(&source, Identity(file))) return Fail(source, line, "include cycle: " + file + " is already being run");
+    if (BeingRead(&source, Identity(file)))
+      return Fail(source, line, "include cycle: " + file + " is already being run");
     const Source& included = script_.sources.emplace_back(Source{file, &source, line});
     if (!Read(included)) Fail(source, line, "cannot read the included file " + file);
   }
