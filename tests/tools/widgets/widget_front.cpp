@@ -43,7 +43,7 @@ std::optional<QPoint> ReachablePoint(QWidget* w, const QRect& area, std::optiona
   QWidget* window = w->window();
   auto reaches = [&](QPoint p) {
     const QPoint there = w->mapTo(window, p);
-    // A point at the window's corner is no point to the test events.
+    // The test events take the window's corner (0, 0) for its middle.
     return p != avoid && !there.isNull() && window->childAt(there) == w;
   };
   if (reaches(area.center())) return area.center();
