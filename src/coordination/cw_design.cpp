@@ -31,7 +31,7 @@ constexpr platform::ControlDesign ResultLabel(int page, int index, int left, int
 constexpr platform::ControlDesign Subscript(int page, int index, int left, int top, const char* caption) {
   return {.kind = platform::Kind::Label, .name = "Label4", .index = index, .container = kStrip,
           .containerIndex = kStripIndex, .page = page, .left = left, .top = top + 45, .width = 195, .height = 225,
-          .caption = caption, .flags = platform::Hidden};
+          .caption = caption, .flags = platform::Hidden, .fontSize = platform::kSubscriptFontSize};
 }
 
 // A Ucw box of a page's result display: locked, hidden with its row, six characters.
@@ -82,16 +82,16 @@ constexpr auto kDesign = std::to_array<ControlDesign>({
 
     ResultLabel(kPage, 27, kCentredLeft, kHeadingTop, 2865, "Internal and external insulation"),
     ResultLabel(kPage, 28, kCaptionLeft, kPeTop, 2460, "U        value (phase to earth):"),
-    Subscript(kPage, 23, kCaptionLeft + 195, kPeTop, "cw"),
+    Subscript(kPage, 23, kCaptionLeft + 220, kPeTop, "cw"),
     ResultLabel(kPage, 24, kUnitLeft, kPeTop, 285, "kV"),
     ResultLabel(kPage, 29, kCaptionLeft, kPpTop, 2460, "U         value (phase to phase):"),
-    Subscript(kPage, 25, kCaptionLeft + 225, kPpTop, "cw"),
+    Subscript(kPage, 25, kCaptionLeft + 255, kPpTop, "cw"),
     ResultLabel(kPage, 26, kUnitLeft, kPpTop, 285, "kV"),
 
     ResultLabel(kPage, 30, kCentredLeft, kFormulaTop, 2700, "U       = U    K     where  K    = 1"),
-    Subscript(kPage, 31, kCentredLeft + 180, kFormulaTop, "cw"),
+    Subscript(kPage, 31, kCentredLeft + 195, kFormulaTop, "cw"),
     Subscript(kPage, 239, kCentredLeft + 720, kFormulaTop, "rp"),
-    Subscript(kPage, 240, kCentredLeft + 1050, kFormulaTop, "c"),
+    Subscript(kPage, 240, kCentredLeft + 1080, kFormulaTop, "c"),
     Subscript(kPage, 241, kCentredLeft + 1920, kFormulaTop, "c"),
 
     WayButton(kPage, 20, false),
@@ -125,18 +125,18 @@ constexpr auto kDesign = std::to_array<ControlDesign>({
 
     ResultLabel(kPage, 36, kInternal + 600, kHeadingTop, 1800, "Internal insulation"),
     ResultLabel(kPage, 37, kInternal, kPeTop, 2460, " U        value (phase to earth):"),
-    Subscript(kPage, 32, kInternal + 240, kPeTop, "cw"),
+    Subscript(kPage, 32, kInternal + 270, kPeTop, "cw"),
     ResultLabel(kPage, 33, kInternal + kUnitOffset, kPeTop, 285, "kV"),
     ResultLabel(kPage, 38, kInternal, kPpTop, 2460, "U         value (phase to phase):"),
-    Subscript(kPage, 34, kInternal + 225, kPpTop, "cw"),
+    Subscript(kPage, 34, kInternal + 240, kPpTop, "cw"),
     ResultLabel(kPage, 35, kInternal + kUnitOffset, kPpTop, 285, "kV"),
 
     ResultLabel(kPage, 43, kExternal + 600, kHeadingTop, 1800, "External insulation"),
     ResultLabel(kPage, 44, kExternal, kPeTop, 2460, "U        value (phase to earth):"),
-    Subscript(kPage, 39, kExternal + 195, kPeTop, "cw"),
+    Subscript(kPage, 39, kExternal + 216, kPeTop, "cw"),
     ResultLabel(kPage, 40, kExternal + kUnitOffset, kPeTop, 285, "kV"),
     ResultLabel(kPage, 45, kExternal, kPpTop, 2460, "U         value (phase to phase):"),
-    Subscript(kPage, 41, kExternal + 225, kPpTop, "cw"),
+    Subscript(kPage, 41, kExternal + 240, kPpTop, "cw"),
     ResultLabel(kPage, 42, kExternal + kUnitOffset, kPpTop, 285, "kV"),
 
     WayButton(kPage, 22, false),

@@ -70,6 +70,7 @@ void WindowRenderer::windowLoaded(Window& window) {
   Applying applying(*this);
   learnFrame();
   auto* view = new WindowView(*this, window.clientWidth(), window.clientHeight(), frame_);
+  view->setObjectName(QString::fromStdString(window.name()));
   view->setWindowTitle(QString::fromStdString(window.caption()));
   views_[&window] = view;
   windows_[view] = &window;

@@ -42,9 +42,9 @@ constexpr int kRowStep = 420;
 
 constexpr Columns kMinimumColumns{900, 840, 960, 1920, 2940, 3900, true};
 constexpr Row kMinimums[] = {
-    {ArresterUm, "1. U     (kV)", "m", 1185, "Highest voltage for equipment"},
-    {ArresterUcMin, "2. U    (kV)", "c", 1185, "Minimum required continuous operating voltage"},
-    {ArresterUrMin, "3. U    (kV)", "r", 1200, "Minimum required rated voltage of surge arrester"},
+    {ArresterUm, "1. U     (kV)", "m", 1200, "Highest voltage for equipment"},
+    {ArresterUcMin, "2. U    (kV)", "c", 1200, "Minimum required continuous operating voltage"},
+    {ArresterUrMin, "3. U    (kV)", "r", 1215, "Minimum required rated voltage of surge arrester"},
 };
 
 constexpr Columns kEntryColumns{2700, 840, 4500, 5400, 6420, 285, false};
@@ -91,7 +91,7 @@ constexpr ControlDesign* AddLabels(ControlDesign* out, const Row (&rows)[N], con
     if (r.subscript != nullptr)
       *out++ = {.kind = Kind::Label, .name = "lblArresterSubscript", .index = r.slot, .container = kPage,
                 .page = kPageIndex, .left = r.subscriptLeft, .top = top + 45, .width = 195, .height = 225,
-                .caption = r.subscript};
+                .caption = r.subscript, .fontSize = platform::kSubscriptFontSize};
     if (r.aside != nullptr)
       *out++ = {.kind = Kind::Label, .name = "lblArresterAside", .index = r.slot, .container = kPage,
                 .page = kPageIndex, .left = c.asideLeft, .top = top, .width = c.asideWidth, .height = 255,

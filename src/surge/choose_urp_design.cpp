@@ -17,7 +17,7 @@ using enum platform::DesignFlag;
 
 constexpr const char* kStrip = "SSTab1";
 constexpr int kStripIndex = 2, kPage = 3;
-constexpr int kSubscript = 6;
+constexpr int kSubscript = platform::kSubscriptFontSize;
 
 // Columns from the left: Formula I, II, III and the entered value.
 constexpr int kColumns = 4;
@@ -53,7 +53,7 @@ std::vector<ControlDesign> MakeDesign() {
       formulaLabel += FormulaLabelCount(formula);
     }
     rows.push_back(OnTab(Kind::Label, "Label79", 6 + c, x + kRowCaptionOffset[c], kRowTop,
-                         kBoxOffset - 60 - kRowCaptionOffset[c], 255, kRowCaption[c], NoWrap));
+                         kBoxOffset - 30 - kRowCaptionOffset[c], 255, kRowCaption[c], NoWrap));
     rows.push_back(OnTab(Kind::Label, "Label75", 6 + c, x + kSubscriptOffset, kRowTop + 60, 120, 195, "rp", NoWrap,
                          kSubscript));
     rows.push_back(OnTab(Kind::Label, "lblKV", 15 + c, x + kUnitOffset, kRowTop, 255, 255, "kV"));

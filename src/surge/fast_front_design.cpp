@@ -15,7 +15,7 @@ using enum platform::DesignFlag;
 
 constexpr const char* kPage = "tabSubGeneral1";
 constexpr int kPageIndex = 3;
-constexpr int kSubscript = 6;
+constexpr int kSubscript = platform::kSubscriptFontSize;
 
 constexpr const char* kNote =
     "Fast front overvoltage values may be entered, case are known, or calculated according to IEC 71-2:1996 and "
@@ -45,7 +45,7 @@ constexpr ControlDesign kDesign[] = {
     OnPage(Kind::Label, "Label4", 22, 5310, 2835, 2040, 255, "U     value (phase to earth):", Hidden | NoWrap),
     OnPage(Kind::Label, "Label4", 21, 5490, 2895, 120, 195, "rp", Hidden | NoWrap, kSubscript),
     OnPage(Kind::Label, "Label4", 20, 8325, 2835, 255, 255, "kV", Hidden),
-    OnPage(Kind::Label, "Label4", 19, 5235, 3315, 2115, 255, "U      value (phase to phase):", Hidden | NoWrap),
+    OnPage(Kind::Label, "Label4", 19, 5235, 3315, 2130, 255, "U      value (phase to phase):", Hidden | NoWrap),
     OnPage(Kind::Label, "Label4", 18, 5430, 3375, 120, 195, "rp", Hidden | NoWrap, kSubscript),
     OnPage(Kind::Label, "Label4", 17, 8325, 3315, 255, 255, "kV", Hidden),
 

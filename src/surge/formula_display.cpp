@@ -12,7 +12,7 @@ using platform::Kind;
 using platform::NoWrap;
 
 constexpr int kFormulaSize = 12;
-constexpr int kSubscriptSize = 8;
+constexpr int kSubscriptSize = platform::kSubscriptFontSize;
 
 // One control of a formula, placed from the formula's first caption.
 struct Part {
@@ -43,7 +43,7 @@ constexpr Part FractionLine(int left, int width) { return {Kind::Line, "", left,
 constexpr Part kFormula1[] = {
     Caption("U     = U     +", 0, 1500),
     Subscript("rp", 270, 120, 195),
-    Subscript("pl", 975, 120, 180),
+    Subscript("pl", 990, 120, 180),
     Numerator("2LS", 1410, 510),
     Denominator("C", 1410, 510, Centered | NoWrap),
     FractionLine(1410, 510),
@@ -52,7 +52,7 @@ constexpr Part kFormula1[] = {
 constexpr Part kFormula2[] = {
     Caption("U     = U     +", 0, 1500),
     Subscript("rp", 270, 120, 195),
-    Subscript("pl", 975, 120, 180),
+    Subscript("pl", 990, 120, 180),
     Numerator("AL", 1410, 540),
     Denominator("nL", 1455, 285),
     Subscript("sp", 1740, 285, 195),
@@ -61,7 +61,7 @@ constexpr Part kFormula2[] = {
 
 constexpr Part kFormula3[] = {
     Caption("U               =", 0, 1500),
-    Subscript("rpmax", 435, 120, 480),
+    Subscript("rpmax", 480, 120, 480),
     Numerator("BIL", 1365, 540),
     Denominator("K", 1500, 180),
     Subscript("s", 1680, 285, 120),

@@ -20,7 +20,7 @@ using platform::kLightYellow;
 
 constexpr const char* kStrip = "SSTab1";
 constexpr int kStripIndex = 2;
-constexpr int kSubscript = 6;  // font size of the subscripts of field captions
+constexpr int kSubscript = platform::kSubscriptFontSize;
 
 // The frames of the three tabs.
 constexpr int kOptionRowTop = 1140;
@@ -84,7 +84,7 @@ constexpr ControlDesign kFormula2Frame[] = {
     FieldSubscript("Label41", 152, 1, 885, 330, 105, "pl"),
     FieldCaption("Label33", 42, 1, 750, 1350, "Enter L  value (m)"),
     FieldCaption("Label33", 43, 1, 1170, 1560, "Enter L      value (m)"),
-    FieldSubscript("Label33", 44, 1, 840, 1170, 135, "sp"),
+    FieldSubscript("Label33", 44, 1, 840, 1170, 165, "sp"),
     FieldCaption("Label33", 45, 1, 1590, 1035, "Enter n value"),
     FieldCaption("Label33", 46, 1, 2010, 1380, "Enter A value (kV)"),
     FrameButton("Command30", platform::kNoIndex, 1, kCaptionLeft, 2430, 1935, "Show table for A"),

@@ -37,7 +37,8 @@ constexpr ControlDesign SummaryLabel(int index, int left, int top, int width, co
 // A subscript laid into the blank run of the caption to its left.
 constexpr ControlDesign Subscript(int index, int left, int top) {
   return {.kind = Kind::Label, .name = "Label4", .index = index, .container = kPage, .page = kPageIndex,
-          .left = left, .top = top + 45, .width = 165, .height = 225, .caption = "rp", .flags = Hidden};
+          .left = left, .top = top + 45, .width = 165, .height = 225, .caption = "rp", .flags = Hidden,
+          .fontSize = platform::kSubscriptFontSize};
 }
 
 constexpr int kInternal = 2400, kExternal = 7800;  // left of each column's captions
@@ -55,14 +56,14 @@ constexpr auto kDesign = std::to_array<ControlDesign>({
 
     SummaryLabel(1, kInternal + 600, kHeadingTop, 1800, "Internal insulation"),
     SummaryLabel(2, kInternal, kPeTop, 2160, "U     value (phase to earth):"),
-    Subscript(3, kInternal + 150, kPeTop),
+    Subscript(3, kInternal + 165, kPeTop),
     SummaryLabel(4, kInternal + kUnitOffset, kPeTop, 285, "kV"),
     SummaryLabel(5, kExternal + 600, kHeadingTop, 1800, "External insulation"),
     SummaryLabel(6, kInternal, kPpTop, 2160, "U      value (phase to phase):"),
-    Subscript(7, kInternal + 180, kPpTop),
+    Subscript(7, kInternal + 195, kPpTop),
     SummaryLabel(8, kInternal + kUnitOffset, kPpTop, 285, "kV"),
     SummaryLabel(9, kExternal, kPeTop, 2160, "U     value (phase to earth):"),
-    Subscript(10, kExternal + 150, kPeTop),
+    Subscript(10, kExternal + 165, kPeTop),
     SummaryLabel(11, kExternal + kUnitOffset, kPeTop, 285, "kV"),
     SummaryLabel(12, kExternal, kPpTop, 2160, "U      value (phase to phase):"),
     Subscript(13, kExternal + 180, kPpTop),

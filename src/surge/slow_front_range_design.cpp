@@ -62,6 +62,7 @@ constexpr ControlDesign Subscript(const char* name, int index, Place p, int left
                                   std::uint32_t color = platform::kSystemColor) {
   ControlDesign d = Label(name, index, p, left, captionTop + kSubscriptDrop, 360, caption, flags, color);
   d.height = 225;
+  d.fontSize = platform::kSubscriptFontSize;
   return d;
 }
 
@@ -137,13 +138,13 @@ constexpr const char* kUp2Meaning = "Value of phase to phase overvoltage having 
 constexpr const char* kUptMeaning =
     "Truncation value of cumulative distribution of the phase to phase overvoltages (phase peak method)";
 
-constexpr RowLook kUrpPe{"U    (phase to earth) :", kCaptionLeft, "rp", 1095, "kV", 285};
-constexpr RowLook kUp2{"U       (kV)", kCaptionLeft, "p2", 1140, kUp2Meaning, 6000};
-constexpr RowLook kUpt{"U       (kV)", kCaptionLeft, "pt", 1155, kUptMeaning, 7500};
+constexpr RowLook kUrpPe{"U    (phase to earth) :", kCaptionLeft, "rp", 1110, "kV", 285};
+constexpr RowLook kUp2{"U       (kV)", kCaptionLeft, "p2", 1155, kUp2Meaning, 6000};
+constexpr RowLook kUpt{"U       (kV)", kCaptionLeft, "pt", 1185, kUptMeaning, 7500};
 constexpr RuleLook kPeRule{"The lower value between U      and U      is considered as U", {"et", "ps", "rp"},
-                           {3120, 3840, 5565}};
+                           {3135, 3855, 5565}};
 constexpr RuleLook kPpRule{"The lower value between 2U      and U      is considered as U", {"ps", "pt", "rp"},
-                           {3195, 3945, 5655}};
+                           {3225, 3960, 5655}};
 
 // Sixteen leading blanks move these captions' text to the caption column.
 constexpr int kSixteenBlanks = 735;
@@ -151,8 +152,8 @@ constexpr int kSixteenBlanks = 735;
 constexpr StripLook kRange1Look{
     .range = kRange1,
     .ue2 = {"Enter U       ", kCaptionLeft, "e2", 1560, kUe2Meaning, 6000},
-    .uet = {"U      (kV)", kCaptionLeft, "et", 1140, kUetMeaning, 7500},
-    .urpPp = {"U    (phase to phase) :", kCaptionLeft, "rp", 1095, "kV", 285},
+    .uet = {"U      (kV)", kCaptionLeft, "et", 1155, kUetMeaning, 7500},
+    .urpPp = {"U    (phase to phase) :", kCaptionLeft, "rp", 1110, "kV", 285},
     .resultFrameCaption = kInternalAndExternal,
     .resultFrameFlags = 0,
     .buttonsTop = 3840,
@@ -161,8 +162,8 @@ constexpr StripLook kRange1Look{
 constexpr StripLook kRange2Look{
     .range = kRange2,
     .ue2 = {"                Enter U      ", kCaptionLeft - kSixteenBlanks, "e2", 1560, kUe2Meaning, 6000},
-    .uet = {"                U      (kV)", kCaptionLeft - kSixteenBlanks, "et", 1140, kUetMeaning, 7500},
-    .urpPp = {"U     (phase to phase) :", kCaptionLeft, "rp", 1110, "kV", 285},
+    .uet = {"                U      (kV)", kCaptionLeft - kSixteenBlanks, "et", 1155, kUetMeaning, 7500},
+    .urpPp = {"U     (phase to phase) :", kCaptionLeft, "rp", 1140, "kV", 285},
     .resultFrameCaption = "Internal insulation",
     .resultFrameFlags = Hidden,
     .buttonsTop = 6000,
@@ -179,10 +180,10 @@ constexpr std::array<ControlDesign, kStripControls> StripDesign(const StripLook&
   const Place tab0 = OnTab(r.strip, 0);
   *out++ = Option(r.optionKv, tab0, 960, 480, 255, "Enter U     (kV)");
   *out++ = Label("Label41", r.kvCaption, tab0, 1230, 480, 1200, "Enter U      (kV)");
-  *out++ = Subscript("Label41", r.kvSubscript, tab0, 1830, 480, "e2");
+  *out++ = Subscript("Label41", r.kvSubscript, tab0, 1845, 480, "e2");
   *out++ = Option(r.optionPu, tab0, 3960, 480, 255, "Enter U     (pu)");
   *out++ = Label("Label41", r.puCaption, tab0, 4230, 480, 1200, "Enter U      (pu)");
-  *out++ = Subscript("Label41", r.puSubscript, tab0, 4830, 480, "e2");
+  *out++ = Subscript("Label41", r.puSubscript, tab0, 4845, 480, "e2");
   *out++ = Frame(r.peFrame, tab0, 840, 2520, kInternalAndExternal);
   const Place pe = In(r.peFrame);
   out = AddRow(out, r.ue2Row, look.ue2, pe, kFirstRow, Hidden);
@@ -226,12 +227,12 @@ constexpr ControlDesign kExternalDesign[] = {
     Label("Label41", 36, kExternal, kAsideLeft, kExternalResultRow, 3900,
           "Truncated phase to phase slow front overvoltage", Hidden),
     Label("Label41", 37, kExternal, kCaptionLeft, kExternalUrpRow, 1980, "U     (phase to phase) :", Hidden),
-    Subscript("Label41", 38, kExternal, 1110, kExternalUrpRow, "rp", Hidden),
+    Subscript("Label41", 38, kExternal, 1140, kExternalUrpRow, "rp", Hidden),
     Label("Label41", 39, kExternal, kAsideLeft, kExternalUrpRow, 285, "kV", Hidden),
     Label("Label30", 22, kExternal, kCaptionLeft, kExternalRuleRow, 5100,
           "The lower value between 2U      and U        is considered as U", Hidden | Bold, kBlue),
-    Subscript("Label30", 23, kExternal, 3195, kExternalRuleRow, "ps", Hidden | Bold, kBlue),
-    Subscript("Label30", 24, kExternal, 3915, kExternalRuleRow, "ptre", Hidden | Bold, kBlue),
+    Subscript("Label30", 23, kExternal, 3225, kExternalRuleRow, "ps", Hidden | Bold, kBlue),
+    Subscript("Label30", 24, kExternal, 3950, kExternalRuleRow, "ptre", Hidden | Bold, kBlue),
     Subscript("Label30", 25, kExternal, 5745, kExternalRuleRow, "rp", Hidden | Bold, kBlue),
 };
 

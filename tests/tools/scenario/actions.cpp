@@ -1,4 +1,4 @@
-// What a person does with the program, one step each.
+// What a person does with the program, one step each, through the session's front.
 
 #include "scenario/steps.hpp"
 
@@ -8,61 +8,54 @@ namespace {
 
 using platform::Control;
 
-// A person can reach a control only while it is shown and it and every
-// container around it are enabled.
-bool Usable(const Control& c) {
-  if (!c.isShown()) return false;
-  for (const Control* k = &c; k != nullptr; k = k->container())
-    if (!k->enabled()) return false;
-  return true;
-}
-
 void Click(Session& s, const Step& step) {
   Control* c = ControlOrFail(s, step, step.words[1]);
   if (c == nullptr) return;
-  if (!c->isShown()) return s.Fail(step, "cannot click " + step.words[1] + ": it is not shown");
-  if (!Usable(*c)) return s.Fail(step, "cannot click " + step.words[1] + ": it is not enabled");
-  s.platform().click(*c);
+  if (std::string why = s.front().Click(*c); !why.empty()) s.Fail(step, "cannot click " + step.words[1] + ": " + why);
+}
+
+// An action on a box, failed with the front's reason when the person cannot do it.
+template <class Act>
+void OnBox(Session& s, const Step& step, const char* verb, Act act) {
+  Control* c = ControlOrFail(s, step, step.words[1]);
+  if (c == nullptr) return;
+  if (std::string why = act(*c); !why.empty())
+    s.Fail(step, std::string("cannot ") + verb + " " + step.words[1] + ": " + why);
 }
 
 void Type(Session& s, const Step& step) {
-  if (Control* c = ControlOrFail(s, step, step.words[1])) s.platform().typeText(*c, step.words[2]);
+  OnBox(s, step, "type into", [&](Control& c) { return s.front().Type(c, step.words[2]); });
 }
 
 void Set(Session& s, const Step& step) {
-  if (Control* c = ControlOrFail(s, step, step.words[1])) s.platform().setTextByUser(*c, step.words[2]);
+  OnBox(s, step, "set", [&](Control& c) { return s.front().Replace(c, step.words[2]); });
 }
 
 void Clear(Session& s, const Step& step) {
-  if (Control* c = ControlOrFail(s, step, step.words[1])) s.platform().setTextByUser(*c, "");
+  OnBox(s, step, "clear", [&](Control& c) { return s.front().Replace(c, ""); });
 }
 
 void Key(Session& s, const Step& step) {
-  Control* c = ControlOrFail(s, step, step.words[1]);
   const auto code = IntegerOrFail(s, step, step.words[2]);
-  if (c != nullptr && code) s.platform().keyPress(*c, *code);
+  if (code) OnBox(s, step, "press a key in", [&](Control& c) { return s.front().Key(c, *code); });
 }
 
 void Focus(Session& s, const Step& step) {
-  if (Control* c = ControlOrFail(s, step, step.words[1])) s.platform().focus(*c);
+  OnBox(s, step, "focus", [&](Control& c) { return s.front().Focus(c); });
 }
 
 void Hover(Session& s, const Step& step) {
-  if (Control* c = ControlOrFail(s, step, step.words[1])) s.platform().mouseMove(*c);
+  OnBox(s, step, "hover over", [&](Control& c) { return s.front().Hover(c); });
 }
 
 void Tab(Session& s, const Step& step) {
   Control* strip = ControlOrFail(s, step, step.words[1]);
   const auto page = IntegerOrFail(s, step, step.words[2]);
   if (strip == nullptr || !page) return;
-  if (strip->kind() != platform::Kind::TabStrip)
-    return s.Fail(step, step.words[1] + " is not a tab strip");
-  if (!strip->isShown()) return s.Fail(step, "cannot click a page of " + step.words[1] + ": it is not shown");
-  if (!Usable(*strip)) return s.Fail(step, "cannot click a page of " + step.words[1] + ": it is disabled");
-  if (*page < 0 || *page >= strip->tabCount())
-    return s.Fail(step, step.words[1] + " has no page " + step.words[2]);
-  if (!s.platform().clickTab(*strip, *page))
-    s.Fail(step, "cannot click page " + step.words[2] + " of " + step.words[1] + ": the page is disabled");
+  if (strip->kind() != platform::Kind::TabStrip) return s.Fail(step, step.words[1] + " is not a tab strip");
+  if (*page < 0 || *page >= strip->tabCount()) return s.Fail(step, step.words[1] + " has no page " + step.words[2]);
+  if (std::string why = s.front().ClickTab(*strip, *page); !why.empty())
+    s.Fail(step, "cannot click page " + step.words[2] + " of " + step.words[1] + ": " + why);
 }
 
 void Answer(Session& s, const Step& step) { s.headless().dialogs.queueAnswer(step.words[1]); }
@@ -71,7 +64,7 @@ void Cancel(Session& s, const Step&) { s.headless().dialogs.queueCancel(); }
 void Close(Session& s, const Step& step) {
   platform::Window* w = s.FindWindow(step.words[1]);
   if (w == nullptr) return s.Fail(step, "cannot close " + step.words[1] + ": it is not loaded");
-  s.platform().close(*w);
+  if (std::string why = s.front().Close(*w); !why.empty()) s.Fail(step, "cannot close " + step.words[1] + ": " + why);
 }
 
 void Printer(Session& s, const Step& step) {

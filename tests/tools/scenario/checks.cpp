@@ -1,4 +1,5 @@
-// What the program must show, one check each. A failed check says what was seen.
+// What the program must show, one check each, as the session's front shows it.
+// A failed check says what was seen.
 
 #include <algorithm>
 
@@ -16,20 +17,14 @@ std::string YesNo(bool b) { return b ? "yes" : "no"; }
 void ExpectCaption(Session& s, const Step& step, const std::string& name, const std::string& want) {
   std::string seen;
   if (Control* c = s.FindControl(name)) {
-    seen = c->caption();
+    seen = s.front().Caption(*c);
   } else if (platform::Window* w = s.FindWindow(name)) {
-    seen = w->caption();
+    seen = s.front().WindowCaption(*w);
   } else {
     s.Fail(step, "no control " + name);
     return;
   }
   if (seen != want) s.Fail(step, name + " caption is " + Quoted(seen) + ", expected " + Quoted(want));
-}
-
-std::string PagesText(const Control& strip) {
-  std::string out;
-  for (int i = 0; i < strip.tabCount(); ++i) out += strip.tabEnabled(i) ? '1' : '0';
-  return out;
 }
 
 void Expect(Session& s, const Step& step) {
@@ -51,38 +46,46 @@ void Expect(Session& s, const Step& step) {
   auto flag = [&](bool seen) {
     if (auto expected = YesNoOrFail(s, step, w[3])) differs(YesNo(seen), YesNo(*expected));
   };
-  auto number = [&](int seen) {
-    if (auto expected = IntegerOrFail(s, step, w[3])) differs(std::to_string(seen), std::to_string(*expected));
+  auto measure = [&](Edge edge) {
+    const auto expected = IntegerOrFail(s, step, w[3]);
+    if (!expected) return;
+    const Measured m = s.front().Measure(*c, edge, *expected);
+    if (!m.same) s.Fail(step, name + " " + property + " is " + m.seen + ", expected " + m.expected);
   };
+  Front& front = s.front();
 
-  if (property == "text") return differs(c->text(), w[3]);
-  if (property == "visible") return flag(c->visible());
-  if (property == "shown") return flag(c->isShown());
-  if (property == "enabled") return flag(c->enabled());
-  if (property == "locked") return flag(c->locked());
-  if (property == "value") return flag(c->value());
-  if (property == "left") return number(c->left());
-  if (property == "top") return number(c->top());
-  if (property == "width") return number(c->width());
-  if (property == "height") return number(c->height());
-  if (property == "tab") return number(c->tab());
-  if (property == "pages") return differs(PagesText(*c), w[3]);
+  if (property == "text") return differs(front.Text(*c), w[3]);
+  if (property == "visible") return flag(front.Visible(*c));
+  if (property == "shown") return flag(front.Shown(*c));
+  if (property == "enabled") return flag(front.Enabled(*c));
+  if (property == "locked") return flag(front.Locked(*c));
+  if (property == "value") return flag(front.Value(*c));
+  if (property == "left") return measure(Edge::Left);
+  if (property == "top") return measure(Edge::Top);
+  if (property == "width") return measure(Edge::Width);
+  if (property == "height") return measure(Edge::Height);
+  const bool strip = c->kind() == platform::Kind::TabStrip;
+  if ((property == "tab" || property == "pages" || property == "pagecaption") && !strip)
+    return s.Fail(step, name + " is not a tab strip");
+  if (property == "tab") {
+    if (auto expected = IntegerOrFail(s, step, w[3])) differs(std::to_string(front.Tab(*c)), std::to_string(*expected));
+    return;
+  }
+  if (property == "pages") return differs(front.Pages(*c), w[3]);
   if (property == "pagecaption") {
     const auto page = IntegerOrFail(s, step, w[3]);
     if (!page) return;
     if (*page < 0 || *page >= c->tabCount()) return s.Fail(step, name + " has no page " + w[3]);
-    return differs(c->tabCaption(*page), w[4]);
+    return differs(front.PageCaption(*c, *page), w[4]);
   }
   s.Fail(step, "unknown property " + Quoted(property));
 }
 
 void ExpectWindow(Session& s, const Step& step) {
   const std::string& want = step.words[2];
-  platform::Window* w = s.FindWindow(step.words[1]);
-  std::string seen = "unloaded";
-  if (w != nullptr) seen = w->shown() ? "shown" : "hidden";
+  const std::string seen = s.front().WindowState(step.words[1]);
   bool ok = false;
-  if (want == "loaded") ok = w != nullptr;
+  if (want == "loaded") ok = seen != "unloaded";
   else if (want == "shown" || want == "hidden" || want == "unloaded") ok = seen == want;
   else return s.Fail(step, "a window is loaded, shown, hidden or unloaded, not " + Quoted(want));
   if (!ok) s.Fail(step, "window " + step.words[1] + " is " + seen + ", expected " + want);
@@ -91,9 +94,9 @@ void ExpectWindow(Session& s, const Step& step) {
 void ExpectWindowCaption(Session& s, const Step& step) {
   platform::Window* w = s.FindWindow(step.words[1]);
   if (w == nullptr) return s.Fail(step, "window " + step.words[1] + " is not loaded");
-  if (w->caption() != step.words[2])
-    s.Fail(step, "window " + step.words[1] + " caption is " + Quoted(w->caption()) + ", expected " +
-                          Quoted(step.words[2]));
+  const std::string seen = s.front().WindowCaption(*w);
+  if (seen != step.words[2])
+    s.Fail(step, "window " + step.words[1] + " caption is " + Quoted(seen) + ", expected " + Quoted(step.words[2]));
 }
 
 // Message and input boxes are checked in the order they appeared.
@@ -130,8 +133,7 @@ void ExpectPointer(Session& s, const Step& step) {
   const std::string& want = step.words[1];
   if (want != "default" && want != "hourglass")
     return s.Fail(step, "the pointer is default or hourglass, not " + Quoted(want));
-  const std::string seen =
-      s.platform().mousePointer() == platform::MousePointer::Hourglass ? "hourglass" : "default";
+  const std::string seen = s.front().Pointer() == platform::MousePointer::Hourglass ? "hourglass" : "default";
   if (seen != want) s.Fail(step, "the pointer is " + seen + ", expected " + want);
 }
 

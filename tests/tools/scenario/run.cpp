@@ -58,7 +58,12 @@ void RunStep(Session& s, const Step& step) {
 }  // namespace
 
 bool Run(const Script& script, std::ostream& out, const AfterStep& after) {
-  Session s(out);
+  Front model;
+  return Run(script, out, model, after);
+}
+
+bool Run(const Script& script, std::ostream& out, Front& front, const AfterStep& after) {
+  Session s(out, front);
   for (const Step& step : script.steps) {
     if (!step.error.empty()) {
       s.Fail(step, step.error);
@@ -66,6 +71,8 @@ bool Run(const Script& script, std::ostream& out, const AfterStep& after) {
     }
     try {
       RunStep(s, step);
+    } catch (const FrontFailure& e) {
+      s.Fail(step, e.what());
     } catch (const std::exception& e) {
       s.Fail(step, std::string("the program failed: ") + e.what());
     }

@@ -12,15 +12,21 @@
 
 namespace scenario {
 
+class Front;
 class Session;
 
 using AfterStep = std::function<void(Session&, const Step&)>;
 
-// True when every step passed. AFTER runs after every step once the program has started.
+// True when every step passed. AFTER runs after every step once the program
+// has started. Without a front, the steps act on and read the model itself.
+bool Run(const Script& script, std::ostream& out, Front& front, const AfterStep& after = {});
 bool Run(const Script& script, std::ostream& out, const AfterStep& after = {});
 
 inline bool RunFile(const std::string& file, std::ostream& out, const AfterStep& after = {}) {
   return Run(Load(file), out, after);
+}
+inline bool RunFile(const std::string& file, std::ostream& out, Front& front, const AfterStep& after = {}) {
+  return Run(Load(file), out, front, after);
 }
 
 }  // namespace scenario

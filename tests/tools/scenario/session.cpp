@@ -14,9 +14,15 @@ std::string Quoted(std::string_view text) {
   return out + "\"";
 }
 
-Session::Session(std::ostream& out) : out_(out) {}
+Session::Session(std::ostream& out, Front& front) : out_(out), front_(front) {}
 
-Session::~Session() = default;
+Session::~Session() { DropProgram(); }
+
+void Session::DropProgram() {
+  if (driver_ == nullptr) return;
+  front_.Detach(*driver_);
+  driver_.reset();
+}
 
 void Session::Fail(const Step& step, const std::string& what) {
   ++failures_;
@@ -26,8 +32,9 @@ void Session::Fail(const Step& step, const std::string& what) {
 void Session::Start(const Step& step) {
   EndRun();
   lastStep_ = &step;
-  driver_.reset();  // the old program goes before the new one is built
+  DropProgram();  // the old program goes before the new one is built
   driver_ = std::make_unique<support::Driver>();
+  front_.Attach(*driver_);
   checkedMessages = 0;
   checkedInputs = 0;
   reportedUnanswered_ = 0;
@@ -52,6 +59,7 @@ void Session::EndRun() {
 void Session::AfterStep(const Step& step) {
   lastStep_ = &step;
   if (!started()) return;
+  front_.Settle();
   const auto& d = headless().dialogs;
   for (; reportedUnanswered_ < d.unansweredInputs; ++reportedUnanswered_) {
     // The unanswered boxes are the latest ones shown.

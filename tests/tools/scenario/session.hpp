@@ -1,12 +1,14 @@
 #pragma once
-// One scenario being run: the headless program of the current run, the
-// message and input boxes already checked, and the failures found so far.
+// One scenario being run: the headless program of the current run, the front
+// through which the steps act and read, the message and input boxes already
+// checked, and the failures found so far.
 
 #include <iosfwd>
 #include <memory>
 #include <string>
 #include <string_view>
 
+#include "scenario/front.hpp"
 #include "scenario/script.hpp"
 #include "support/driver.hpp"
 
@@ -14,7 +16,7 @@ namespace scenario {
 
 class Session {
  public:
-  explicit Session(std::ostream& out);
+  Session(std::ostream& out, Front& front);
   ~Session();
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
@@ -26,10 +28,12 @@ class Session {
   void Start(const Step& step);
   // The checks due when a run ends: unchecked message boxes, unused answers.
   void EndRun();
-  // After every step: an input box that found no queued answer is a failure.
+  // After every step: the front settles, and an input box that found no
+  // queued answer is a failure.
   void AfterStep(const Step& step);
   bool started() const { return driver_ != nullptr; }
 
+  Front& front() { return front_; }
   support::Driver& driver() { return *driver_; }
   platform::HeadlessPlatform& headless() { return driver_->headless; }
   platform::Platform& platform() { return driver_->platform; }
@@ -45,7 +49,10 @@ class Session {
   std::size_t checkedInputs = 0;
 
  private:
+  void DropProgram();
+
   std::ostream& out_;
+  Front& front_;
   int failures_ = 0;
   int reportedUnanswered_ = 0;
   const Step* lastStep_ = nullptr;  // where the checks of a run's end are reported

@@ -1,0 +1,55 @@
+// The scenario steps through the real widgets: what a person cannot do there
+// is refused, what the widgets cannot express fails the file and says so, and
+// positions are read in pixels at the window's scale.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "scenario/run.hpp"
+#include "widgets/widget_front.hpp"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The failure lines of a run of STEPS through the widgets, the file's path left out.
+std::string FailuresOf(const std::string& steps) {
+  const fs::path file = fs::path(::testing::TempDir()) / "through_widgets.scn";
+  std::ofstream(file) << steps;
+  std::ostringstream out;
+  scenario::WidgetFront front;
+  scenario::RunFile(file.string(), out, front);
+  std::string lines = out.str();
+  const std::string prefix = file.string();
+  for (auto at = lines.find(prefix); at != std::string::npos; at = lines.find(prefix, at))
+    lines.erase(at, prefix.size());
+  return lines;
+}
+
+const char* const kMainWindow = "start\nclick Form1.Command1\n";
+
+TEST(ScenarioThroughWidgets, StepsTheWidgetsCannotExpressFailTheFile) {
+  EXPECT_EQ(FailuresOf(std::string(kMainWindow) + "key txtUm 65\nexpect-pointer default\n"),
+            ":3: not expressible through the widgets: key 65: a key that types nothing in a box is Enter (13)\n"
+            ":4: not expressible through the widgets: the pointer is the scripted screen's\n");
+}
+
+// The headless model lets a step reach a control on a page not shown; a person cannot.
+TEST(ScenarioThroughWidgets, AControlOfAPageNotShownCannotBeReached) {
+  EXPECT_EQ(FailuresOf(std::string(kMainWindow) + "hover lblRange\ntype txtUm 420\nclick cmdOKUm\nclick txtUm\n"),
+            ":3: cannot hover over lblRange: it is not shown\n"
+            ":6: cannot click txtUm: it is not shown\n");
+}
+
+TEST(ScenarioThroughWidgets, PositionsAreReadInPixelsAtTheWindowsScale) {
+  const std::string lines =
+      FailuresOf(std::string(kMainWindow) + "expect cmdOKUm left 7800\nexpect cmdOKUm left 7830\n");
+  // The window is shrunk to fit the small offscreen screen: 7800 and 7830 twips are pixels apart.
+  EXPECT_EQ(lines.rfind(":4: cmdOKUm left is ", 0), 0u) << lines;
+  EXPECT_NE(lines.find(" twips at the scale 0."), std::string::npos) << lines;
+}
+
+}  // namespace
