@@ -5,14 +5,14 @@
 // the page are not timed.
 
 #include "frame/page_rule.hpp"
-#include "headless_road.hpp"
+#include <benchmark/benchmark.h>
+
+#include "road_timing.hpp"
+#include "support/driver.hpp"
 
 namespace {
 
-struct Road : HeadlessRoad {
-  using HeadlessRoad::type;
-  void type(int slot, const char* text) { type("Text1", slot, text); }
-
+struct Road : support::Driver {
   // The page lies beyond the surge arrester and slow-front pages: opened directly.
   void OpenFastFrontPage() {
     StartWithUm("420");
@@ -44,15 +44,15 @@ struct Road : HeadlessRoad {
     click("Command28", 7);
     click("Command29", 6);
   }
+
+  bool EndedAsExpected() {
+    return text1(77).text() == "1318,5" && text1(78).text() == "1318,5" && text1(96).text() == "1239,13" &&
+           messageCount() == 0;
+  }
 };
 
 void BM_FastFrontRoad420kV(benchmark::State& state) {
-  TimeWalks<Road>(
-      state, [](Road& road) { road.OpenFastFrontPage(); }, [](Road& road) { road.Walk(); },
-      [](Road& road) {
-        return road.c("Text1", 77).text() == "1318,5" && road.c("Text1", 78).text() == "1318,5" &&
-               road.c("Text1", 96).text() == "1239,13" && road.h.dialogs.messages.empty();
-      });
+  TimeRoad(state, &Road::OpenFastFrontPage, &Road::EndedAsExpected);
 }
 BENCHMARK(BM_FastFrontRoad420kV)->Unit(benchmark::kMicrosecond);
 

@@ -4,81 +4,78 @@
 // factor, the combination from the reactances, the close, ENTER refused and
 // accepted, "Next >>". Loading the window and accepting Um are not timed.
 
-#include "headless_road.hpp"
+#include <benchmark/benchmark.h>
+
+#include <initializer_list>
+#include <memory>
+#include <utility>
+
+#include "road_timing.hpp"
+#include "support/driver.hpp"
 
 namespace {
 
-struct Road : HeadlessRoad {
-  void Walk() {
-    click("cmdCalculateTOV");
-    // K1.2
-    click("optCalculateK1");
-    click("optK12");
-    type("txtXd1", "0,2");
-    type("txtUk1", "0,1");
-    type("txtSG1", "100");
-    type("txtSTr1", "100");
-    type("txtCos1", "0,8");
-    click("cmdCalculateOK1");
-    click("Command3");
-    // K2, analytical
-    click("Option1", 1);
-    click("Option1", 5);
-    type("Text1", 4, "50");
-    type("Text1", 5, "100");
-    type("Text1", 6, "0,00001");
-    type("Text1", 7, "400");
-    h.platform.focus(c("Text1", 9));
-    type("Text1", 9, "1256");
-    type("Text1", 10, "12,56");
-    type("Text1", 11, "12,56");
-    type("Text1", 12, "500");
-    type("Text1", 13, "0,00001");
-    click("Command8");
-    click("Command6");
-    click("Command2");
-    // K3, single phase
-    click("Option1", 8);
-    click("Option1", 12);
-    type("Text1", 20, "30");
-    type("Text1", 21, "10");
-    click("Command12");
-    click("Command10");
-    // K4, step down at 1,2 pu with a typed factor
-    click("Option1", 15);
-    click("Option1", 19);
-    click("Option1", 21);
-    type("Text1", 26, "20");
-    type("Text1", 27, "100");
-    type("Text1", 28, "10");
-    type("Text1", 31, "2");
-    click("Command16");
-    click("Command14");
-    // Combination from the reactances, and the close
-    click("Option1", 24);
-    type("Text1", 34, "30");
-    type("Text1", 35, "10");
-    click("Command17");
-    click("Command18");
-    // ENTER below the calculated values, then above them; "Next >>"
-    h.dialogs.queueAnswer("480");
-    h.dialogs.queueAnswer("840");
-    click("cmdEnterTOV");
-    h.dialogs.queueAnswer("485");
-    h.dialogs.queueAnswer("840.5");
-    click("cmdEnterTOV");
-    click("Command21", 1);
+// Types each text into its box, in order.
+void TypeAll(support::Driver& d, std::initializer_list<std::pair<const char*, const char*>> boxes) {
+  for (const auto& [name, text] : boxes) d.type(name, text);
+}
+void TypeAll(support::Driver& d, std::initializer_list<std::pair<int, const char*>> slots) {
+  for (const auto& [slot, text] : slots) d.type(slot, text);
+}
+
+// From CALCULATE to "Next >>" of the temporary-overvoltage page.
+void WalkTovRoad(support::Driver& d) {
+  d.click("cmdCalculateTOV");
+  // K1.2
+  d.click("optCalculateK1");
+  d.click("optK12");
+  TypeAll(d, {{"txtXd1", "0,2"}, {"txtUk1", "0,1"}, {"txtSG1", "100"}, {"txtSTr1", "100"}, {"txtCos1", "0,8"}});
+  d.click("cmdCalculateOK1");
+  d.click("Command3");
+  // K2, analytical
+  d.click("Option1", 1);
+  d.click("Option1", 5);
+  TypeAll(d, {{4, "50"}, {5, "100"}, {6, "0,00001"}, {7, "400"}});
+  d.platform.focus(d.text1(9));
+  TypeAll(d, {{9, "1256"}, {10, "12,56"}, {11, "12,56"}, {12, "500"}, {13, "0,00001"}});
+  d.click("Command8");
+  d.click("Command6");
+  d.click("Command2");
+  // K3, single phase
+  d.click("Option1", 8);
+  d.click("Option1", 12);
+  TypeAll(d, {{20, "30"}, {21, "10"}});
+  d.click("Command12");
+  d.click("Command10");
+  // K4, step down at 1,2 pu with a typed factor
+  d.click("Option1", 15);
+  d.click("Option1", 19);
+  d.click("Option1", 21);
+  TypeAll(d, {{26, "20"}, {27, "100"}, {28, "10"}, {31, "2"}});
+  d.click("Command16");
+  d.click("Command14");
+  // Combination from the reactances, and the close
+  d.click("Option1", 24);
+  TypeAll(d, {{34, "30"}, {35, "10"}});
+  d.click("Command17");
+  d.click("Command18");
+  // ENTER below the calculated values, then above them; "Next >>"
+  for (const char* answer : {"480", "840"}) d.headless.dialogs.queueAnswer(answer);
+  d.click("cmdEnterTOV");
+  for (const char* answer : {"485", "840.5"}) d.headless.dialogs.queueAnswer(answer);
+  d.click("cmdEnterTOV");
+  d.click("Command21", 1);
+}
+
+struct Road : support::Driver {
+  void OpenTovPage() { StartWithUm("420"); }
+  void Walk() { WalkTovRoad(*this); }
+  bool EndedAsExpected() {
+    return c("txtTOVpe").text() == "485" && c("txtTOVpp").text() == "840,5" && messageCount() == 2;
   }
 };
 
-void BM_Road420kV(benchmark::State& state) {
-  TimeWalks<Road>(
-      state, [](Road& road) { road.StartWithUm("420"); }, [](Road& road) { road.Walk(); },
-      [](Road& road) {
-        return road.c("txtTOVpe").text() == "485" && road.c("txtTOVpp").text() == "840,5" &&
-               road.h.dialogs.messages.size() == 2;
-      });
-}
+void BM_Road420kV(benchmark::State& state) { TimeRoad(state, &Road::OpenTovPage, &Road::EndedAsExpected); }
 BENCHMARK(BM_Road420kV)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tools/scenario_words.hpp"
+#include "scenario/words.hpp"
 
 using scenario::SplitWords;
 using Words = std::vector<std::string>;

@@ -1,9 +1,9 @@
 // The pages as a person sees them, measured in the program's font at the
 // renderer's scale: a caption's blank run must hold the small label laid into
 // it in its middle, shown captions must not run into one another or into the controls beside
-// them, and a caption must fit its box. The program is walked through the
-// start window, the Um entry and every mode of the temporary-overvoltage pages
-// (with their help texts hovered), and the checks run after every step.
+// them, and a caption must fit its box. Every scenario file is replayed and the
+// checks run after every step, so each page that a scenario reaches, in every
+// mode and with every help text it hovers, is checked without a walk of its own.
 
 #include <gtest/gtest.h>
 
@@ -12,211 +12,24 @@
 #include <QRect>
 #include <QStyle>
 #include <algorithm>
-#include <cstdlib>
-#include <functional>
+#include <filesystem>
 #include <iterator>
 #include <map>
 #include <set>
 #include <sstream>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "program/program.hpp"
-#include "platform/scripted_services.hpp"
 #include "qt/program_font.hpp"
 #include "qt/twips.hpp"
+#include "scenario/run.hpp"
+#include "scenario/session.hpp"
+#include "support/driver.hpp"
 
 namespace {
 
 using platform::Control;
 using platform::Kind;
-
-// The walk: one action a line, the same words as the scenario files use.
-// "check" only marks a state worth naming; every step is checked.
-constexpr const char* kWalk = R"(
-check start window
-click Form1.Command1
-check before Um
-type txtUm 420
-click cmdOKUm
-answer 242,49
-answer 420
-click cmdEnterTOV
-click cmdCalculateTOV
-check K1
-click optEnterK1
-click optFactorK1
-click optUrpK1
-click optCalculateK1
-click optK11
-hover lblQL1
-hover lblPL1(2)
-hover lblSSC1
-click optK12
-hover lblXd1
-hover Label73
-hover lblSG1
-hover lblSTr1
-hover lblCos1
-type txtXd1 0,2
-type txtUk1 0,1
-type txtSG1 100
-type txtSTr1 100
-type txtCos1 0,8
-click cmdCalculateOK1
-click Command3
-check K2
-click Option1(0)
-click Option1(3)
-click Option1(4)
-click Option1(1)
-hover Option1(6)
-hover Option1(5)
-click Option1(6)
-click Option1(5)
-hover Label33(0)
-hover Label33(1)
-hover Label33(2)
-hover Label33(4)
-hover Label33(6)
-hover Label33(8)
-hover Label33(10)
-hover Label33(12)
-hover Label33(14)
-hover Label33(16)
-type Text1(4) 50
-type Text1(5) 100
-type Text1(6) 0,00001
-type Text1(7) 400
-focus Text1(9)
-type Text1(9) 1256
-type Text1(10) 12,56
-type Text1(11) 12,56
-type Text1(12) 500
-type Text1(13) 0,00001
-click Command8
-click Command6
-click Command2
-check K3
-click Option1(7)
-click Option1(10)
-click Option1(11)
-hover Option1(8)
-click Option1(8)
-click Option1(13)
-click Option1(12)
-hover Label33(18)
-hover Label33(20)
-type Text1(20) 30
-type Text1(21) 10
-click Command12
-click Command10
-check K4
-click Option1(14)
-click Option1(17)
-click Option1(18)
-click Option1(15)
-click Option1(20)
-click Option1(19)
-hover Option1(21)
-hover Option1(22)
-click Option1(21)
-hover Label33(22)
-hover Label33(24)
-hover Label33(26)
-type Text1(26) 20
-type Text1(27) 100
-type Text1(28) 10
-type Text1(31) 2
-click Command16
-click Command14
-check combination
-click Option1(23)
-click Option1(26)
-click Option1(27)
-click Option1(24)
-hover Label33(36)
-hover Label33(37)
-type Text1(34) 30
-type Text1(35) 10
-click Command17
-click Command18
-check TOV results
-click Command21(1)
-check arrester
-type Text1(45) 300
-type Text1(44) 999
-type Text1(46) 950
-type Text1(47) 906
-type Text1(48) 740
-click Command21(3)
-check slow front
-answer 300
-answer 500
-answer 310
-answer 600
-click Command25(0)
-check slow front summary
-click Command25(1)
-check slow front strip
-click Label41(145)
-click Label41(126)
-type Text1(68) 750
-check Range II phase to earth before OK
-click Command21(13)
-check Range II phase to earth after OK
-click Label41(139)
-type Text1(68) 2,2
-click Command21(13)
-click Command21(12)
-check Range II phase to phase opened
-click Option1(31)
-check Range II re-energization
-type Text1(72) 6
-type Text1(73) 12
-click Command21(14)
-check Range II re-energization external after OK
-click Option1(32)
-check Range II energization
-type Text1(72) 6
-type Text1(73) 12
-click Command21(14)
-check Range II energization external after OK
-click Command21(16)
-check slow front summary after Range II
-click Command21(9)
-click Command21(2)
-click Command21(0)
-type txtUm 123
-click cmdOKUm
-answer 78
-answer 135
-click cmdEnterTOV
-click Command21(1)
-type Text1(45) 74,564
-type Text1(44) 96
-type Text1(46) 330
-type Text1(47) 290
-type Text1(48) 220
-click Command21(3)
-click Command25(1)
-check Range I phase to earth
-click Label41(148)
-click Label41(147)
-type Text1(51) 245
-check Range I phase to earth before OK
-click Command21(8)
-check Range I phase to earth after OK
-click Command21(5)
-check Range I phase to phase opened
-click Option1(29)
-check Range I re-energization
-click Option1(30)
-check Range I energization
-click Command21(7)
-check slow front summary after Range I
-)";
 
 // Pixels of the renderer at 96 dpi, in the container's coordinates.
 struct Placed {
@@ -253,57 +66,13 @@ std::vector<std::pair<int, int>> BlankRuns(const QString& caption) {
 
 class LayoutTest : public ::testing::Test {
  protected:
-  platform::HeadlessPlatform headless;
-  program::Program program{headless.platform};
   qt::Twips twips;  // the renderer's scale on a 96 dpi screen
 
-  std::string state = "start window";
+  std::string state;                            // the step the checks follow
   std::set<std::string> problems;               // each fault once, with the first state it showed in
   std::map<std::string, std::string> seenAt;    // fault -> state
   std::set<std::string> captionsWithRunsShown;  // captions checked while shown
-
-  platform::Platform& P() { return headless.platform; }
-
-  Control& Find(const std::string& word) {
-    std::string windowName = "frmVarno";
-    std::string name = word;
-    if (const auto dot = word.find('.'); dot != std::string::npos) {
-      windowName = word.substr(0, dot);
-      name = word.substr(dot + 1);
-    }
-    int index = platform::kNoIndex;
-    if (const auto paren = name.find('('); paren != std::string::npos) {
-      index = std::atoi(name.c_str() + paren + 1);
-      name = name.substr(0, paren);
-    }
-    platform::Window* w = P().window(windowName);
-    if (w == nullptr) throw std::runtime_error("no window " + windowName);
-    Control* c = w->find(name, index);
-    if (c == nullptr) throw std::runtime_error("no control " + word);
-    return *c;
-  }
-
-  void Step(const std::string& line) {
-    std::istringstream in(line);
-    std::string verb, target;
-    in >> verb;
-    std::getline(in >> std::ws, target);
-    if (verb == "check") {
-      state = target;
-      return;
-    }
-    state = line;
-    if (verb == "answer") {
-      headless.dialogs.queueAnswer(target);
-      return;
-    }
-    const auto blank = target.find(' ');
-    const std::string name = target.substr(0, blank);
-    if (verb == "click") P().click(Find(name));
-    if (verb == "hover") P().mouseMove(Find(name));
-    if (verb == "focus") P().focus(Find(name));
-    if (verb == "type") P().typeText(Find(name), target.substr(blank + 1));
-  }
+  std::set<std::string> captionsWithRuns;       // all that the windows held
 
   void Problem(const std::string& what) {
     if (problems.insert(what).second) seenAt[what] = state;
@@ -441,8 +210,8 @@ class LayoutTest : public ::testing::Test {
     }
   }
 
-  void CheckShownWindows() {
-    for (const platform::Window* w : P().windows()) {
+  void CheckShownWindows(const platform::Platform& platform) {
+    for (const platform::Window* w : platform.windows()) {
       if (!w->shown()) continue;
       const std::vector<Placed> shown = Shown(*w);
       for (std::size_t i = 0; i < shown.size(); ++i) {
@@ -455,19 +224,34 @@ class LayoutTest : public ::testing::Test {
     }
   }
 
-  // Starts the program and walks it, checking the shown windows in every state.
-  void Walk(const std::function<void()>& afterEachStep = [] {}) {
-    program.Main();
-    CheckShownWindows();
-    afterEachStep();
-    std::istringstream walk(kWalk);
-    for (std::string line; std::getline(walk, line);) {
-      if (line.empty()) continue;
-      Step(line);
-      CheckShownWindows();
-      afterEachStep();
+  // Replays every scenario file, checking the shown windows after every step
+  // that can change them (a check changes nothing), and notes every caption
+  // with a blank run the windows hold.
+  void ReplayScenarios() {
+    std::vector<std::filesystem::path> files;
+    for (const auto& entry : std::filesystem::directory_iterator(IC_SCENARIOS_DIR))
+      if (entry.path().extension() == ".scn") files.push_back(entry.path());
+    std::sort(files.begin(), files.end());
+    ASSERT_FALSE(files.empty());
+    for (const auto& file : files) {
+      std::ostringstream failures;
+      auto check = [&](scenario::Session& s, const scenario::Step& step) {
+        if (step.words[0].starts_with("expect")) return;
+        state = std::filesystem::path(step.source->file).filename().string() + ":" + std::to_string(step.line);
+        for (const std::string& word : step.words) state += " " + word;
+        CheckShownWindows(s.platform());
+        NoteCaptionsWithRuns(s.platform());
+      };
+      const bool passed = scenario::RunFile(file.string(), failures, check);
+      EXPECT_TRUE(passed) << failures.str();
     }
-    EXPECT_EQ(headless.dialogs.unansweredInputs, 0);
+  }
+
+  void NoteCaptionsWithRuns(const platform::Platform& platform) {
+    for (const platform::Window* w : platform.windows())
+      for (const auto& c : w->controls())
+        if (c->kind() == Kind::Label && !BlankRuns(QString::fromStdString(c->caption())).empty())
+          captionsWithRuns.insert(Name(*c));
   }
 
   std::string Report() {
@@ -479,14 +263,16 @@ class LayoutTest : public ::testing::Test {
 
   // A window of the given rows, shown and checked.
   void CheckWindow(std::vector<platform::ControlDesign> designs) {
+    support::Driver driver;
     platform::WindowDefinition d;
     d.name = "frmTest";
     d.caption = "Test";
     d.clientWidth = 9000;
     d.clientHeight = 3000;
     d.build = [designs](platform::Window& w) { w.createAll(designs); };
-    P().show(P().load(d));
-    CheckShownWindows();
+    driver.platform.show(driver.platform.load(d));
+    state = "the test window";
+    CheckShownWindows(driver.platform);
   }
 };
 
@@ -523,23 +309,14 @@ TEST_F(LayoutTest, OverlappingCaptionsAndCutCaptionsAreReported) {
       << Report();
 }
 
+// Every state that the scenarios reach passes, and every caption with a blank
+// run was among those checked while shown.
 TEST_F(LayoutTest, CaptionsSubscriptsAndNeighboursStayApartOnEveryPage) {
-  Walk();
+  ReplayScenarios();
   EXPECT_TRUE(problems.empty()) << Report();
-}
-
-// Every caption with a blank run that the windows hold was seen shown by the walk.
-TEST_F(LayoutTest, TheWalkShowsEveryCaptionWithABlankRun) {
-  std::set<std::string> withRuns;
-  Walk([&] {
-    for (const platform::Window* w : P().windows())
-      for (const auto& c : w->controls())
-        if (c->kind() == Kind::Label && !BlankRuns(QString::fromStdString(c->caption())).empty())
-          withRuns.insert(Name(*c));
-  });
   std::vector<std::string> unseen;
-  std::set_difference(withRuns.begin(), withRuns.end(), captionsWithRunsShown.begin(), captionsWithRunsShown.end(),
-                      std::back_inserter(unseen));
+  std::set_difference(captionsWithRuns.begin(), captionsWithRuns.end(), captionsWithRunsShown.begin(),
+                      captionsWithRunsShown.end(), std::back_inserter(unseen));
   std::string list;
   for (const std::string& name : unseen) list += " " + name;
   EXPECT_TRUE(unseen.empty()) << "never shown:" << list;

@@ -9,11 +9,6 @@
 
 namespace scenario {
 
-struct Step {
-  int line = 0;
-  std::vector<std::string> words;
-};
-
 struct SplitResult {
   std::vector<std::string> words;
   std::string error;  // empty when the line could be read

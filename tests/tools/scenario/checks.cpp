@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "scenario_steps.hpp"
+#include "scenario/steps.hpp"
 
 namespace scenario {
 
@@ -20,10 +20,10 @@ void ExpectCaption(Session& s, const Step& step, const std::string& name, const 
   } else if (platform::Window* w = s.FindWindow(name)) {
     seen = w->caption();
   } else {
-    s.Fail(step.line, "no control " + name);
+    s.Fail(step, "no control " + name);
     return;
   }
-  if (seen != want) s.Fail(step.line, name + " caption is " + Quoted(seen) + ", expected " + Quoted(want));
+  if (seen != want) s.Fail(step, name + " caption is " + Quoted(seen) + ", expected " + Quoted(want));
 }
 
 std::string PagesText(const Control& strip) {
@@ -34,19 +34,19 @@ std::string PagesText(const Control& strip) {
 
 void Expect(Session& s, const Step& step) {
   const auto& w = step.words;
-  if (w.size() < 4) return s.Fail(step.line, "expect needs a control, a property and a value");
+  if (w.size() < 4) return s.Fail(step, "expect needs a control, a property and a value");
   const std::string& name = w[1];
   const std::string& property = w[2];
   const std::size_t want = property == "pagecaption" ? 5 : 4;
   if (w.size() != want)
-    return s.Fail(step.line, "expect " + property + " takes " + std::to_string(want - 3) + " value(s)");
+    return s.Fail(step, "expect " + property + " takes " + std::to_string(want - 3) + " value(s)");
   if (property == "caption") return ExpectCaption(s, step, name, w[3]);
 
   Control* c = ControlOrFail(s, step, name);
   if (c == nullptr) return;
   auto differs = [&](const std::string& seen, const std::string& expected) {
     if (seen != expected)
-      s.Fail(step.line, name + " " + property + " is " + Quoted(seen) + ", expected " + Quoted(expected));
+      s.Fail(step, name + " " + property + " is " + Quoted(seen) + ", expected " + Quoted(expected));
   };
   auto flag = [&](bool seen) {
     if (auto expected = YesNoOrFail(s, step, w[3])) differs(YesNo(seen), YesNo(*expected));
@@ -70,10 +70,10 @@ void Expect(Session& s, const Step& step) {
   if (property == "pagecaption") {
     const auto page = IntegerOrFail(s, step, w[3]);
     if (!page) return;
-    if (*page < 0 || *page >= c->tabCount()) return s.Fail(step.line, name + " has no page " + w[3]);
+    if (*page < 0 || *page >= c->tabCount()) return s.Fail(step, name + " has no page " + w[3]);
     return differs(c->tabCaption(*page), w[4]);
   }
-  s.Fail(step.line, "unknown property " + Quoted(property));
+  s.Fail(step, "unknown property " + Quoted(property));
 }
 
 void ExpectWindow(Session& s, const Step& step) {
@@ -84,25 +84,25 @@ void ExpectWindow(Session& s, const Step& step) {
   bool ok = false;
   if (want == "loaded") ok = w != nullptr;
   else if (want == "shown" || want == "hidden" || want == "unloaded") ok = seen == want;
-  else return s.Fail(step.line, "a window is loaded, shown, hidden or unloaded, not " + Quoted(want));
-  if (!ok) s.Fail(step.line, "window " + step.words[1] + " is " + seen + ", expected " + want);
+  else return s.Fail(step, "a window is loaded, shown, hidden or unloaded, not " + Quoted(want));
+  if (!ok) s.Fail(step, "window " + step.words[1] + " is " + seen + ", expected " + want);
 }
 
 void ExpectWindowCaption(Session& s, const Step& step) {
   platform::Window* w = s.FindWindow(step.words[1]);
-  if (w == nullptr) return s.Fail(step.line, "window " + step.words[1] + " is not loaded");
+  if (w == nullptr) return s.Fail(step, "window " + step.words[1] + " is not loaded");
   if (w->caption() != step.words[2])
-    s.Fail(step.line, "window " + step.words[1] + " caption is " + Quoted(w->caption()) + ", expected " +
+    s.Fail(step, "window " + step.words[1] + " caption is " + Quoted(w->caption()) + ", expected " +
                           Quoted(step.words[2]));
 }
 
 // Message and input boxes are checked in the order they appeared.
 void ExpectBox(Session& s, const Step& step, const std::vector<platform::ShownBox>& boxes, std::size_t& checked,
                const char* what) {
-  if (checked >= boxes.size()) return s.Fail(step.line, std::string("no ") + what + " waiting to be checked");
+  if (checked >= boxes.size()) return s.Fail(step, std::string("no ") + what + " waiting to be checked");
   const auto& box = boxes[checked++];
   if (box.prompt != step.words[1] || box.title != step.words[2])
-    s.Fail(step.line, std::string(what) + " showed " + Quoted(box.prompt) + " " + Quoted(box.title) +
+    s.Fail(step, std::string(what) + " showed " + Quoted(box.prompt) + " " + Quoted(box.title) +
                           ", expected " + Quoted(step.words[1]) + " " + Quoted(step.words[2]));
 }
 
@@ -114,31 +114,31 @@ void ExpectInput(Session& s, const Step& step) {
   ExpectBox(s, step, s.headless().dialogs.inputs, s.checkedInputs, "input box");
 }
 
-void ExpectNoMessage(Session& s, const Step& step) { s.FailUncheckedMessages(step.line); }
+void ExpectNoMessage(Session& s, const Step& step) { s.FailUncheckedMessages(step); }
 
 void ExpectPrinted(Session& s, const Step& step) {
   const auto n = IntegerOrFail(s, step, step.words[1]);
   if (!n) return;
   const auto& pages = s.headless().printer.printedPages;
   if (static_cast<int>(pages.size()) != *n)
-    return s.Fail(step.line, std::to_string(pages.size()) + " page(s) printed, expected " + step.words[1]);
+    return s.Fail(step, std::to_string(pages.size()) + " page(s) printed, expected " + step.words[1]);
   const auto portrait = std::count(pages.begin(), pages.end(), platform::Orientation::Portrait);
-  if (portrait > 0) s.Fail(step.line, std::to_string(portrait) + " page(s) printed in portrait");
+  if (portrait > 0) s.Fail(step, std::to_string(portrait) + " page(s) printed in portrait");
 }
 
 void ExpectPointer(Session& s, const Step& step) {
   const std::string& want = step.words[1];
   if (want != "default" && want != "hourglass")
-    return s.Fail(step.line, "the pointer is default or hourglass, not " + Quoted(want));
+    return s.Fail(step, "the pointer is default or hourglass, not " + Quoted(want));
   const std::string seen =
       s.platform().mousePointer() == platform::MousePointer::Hourglass ? "hourglass" : "default";
-  if (seen != want) s.Fail(step.line, "the pointer is " + seen + ", expected " + want);
+  if (seen != want) s.Fail(step, "the pointer is " + seen + ", expected " + want);
 }
 
 void ExpectExited(Session& s, const Step& step) {
   const auto want = YesNoOrFail(s, step, step.words[1]);
   if (want && s.platform().exited() != *want)
-    s.Fail(step.line, "the process has " + std::string(s.platform().exited() ? "" : "not ") + "exited");
+    s.Fail(step, "the process has " + std::string(s.platform().exited() ? "" : "not ") + "exited");
 }
 
 }  // namespace

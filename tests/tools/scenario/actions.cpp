@@ -1,6 +1,6 @@
 // What a person does with the program, one step each.
 
-#include "scenario_steps.hpp"
+#include "scenario/steps.hpp"
 
 namespace scenario {
 
@@ -20,8 +20,8 @@ bool Usable(const Control& c) {
 void Click(Session& s, const Step& step) {
   Control* c = ControlOrFail(s, step, step.words[1]);
   if (c == nullptr) return;
-  if (!c->isShown()) return s.Fail(step.line, "cannot click " + step.words[1] + ": it is not shown");
-  if (!Usable(*c)) return s.Fail(step.line, "cannot click " + step.words[1] + ": it is not enabled");
+  if (!c->isShown()) return s.Fail(step, "cannot click " + step.words[1] + ": it is not shown");
+  if (!Usable(*c)) return s.Fail(step, "cannot click " + step.words[1] + ": it is not enabled");
   s.platform().click(*c);
 }
 
@@ -56,13 +56,13 @@ void Tab(Session& s, const Step& step) {
   const auto page = IntegerOrFail(s, step, step.words[2]);
   if (strip == nullptr || !page) return;
   if (strip->kind() != platform::Kind::TabStrip)
-    return s.Fail(step.line, step.words[1] + " is not a tab strip");
-  if (!strip->isShown()) return s.Fail(step.line, "cannot click a page of " + step.words[1] + ": it is not shown");
-  if (!Usable(*strip)) return s.Fail(step.line, "cannot click a page of " + step.words[1] + ": it is disabled");
+    return s.Fail(step, step.words[1] + " is not a tab strip");
+  if (!strip->isShown()) return s.Fail(step, "cannot click a page of " + step.words[1] + ": it is not shown");
+  if (!Usable(*strip)) return s.Fail(step, "cannot click a page of " + step.words[1] + ": it is disabled");
   if (*page < 0 || *page >= strip->tabCount())
-    return s.Fail(step.line, step.words[1] + " has no page " + step.words[2]);
+    return s.Fail(step, step.words[1] + " has no page " + step.words[2]);
   if (!s.platform().clickTab(*strip, *page))
-    s.Fail(step.line, "cannot click page " + step.words[2] + " of " + step.words[1] + ": the page is disabled");
+    s.Fail(step, "cannot click page " + step.words[2] + " of " + step.words[1] + ": the page is disabled");
 }
 
 void Answer(Session& s, const Step& step) { s.headless().dialogs.queueAnswer(step.words[1]); }
@@ -70,13 +70,13 @@ void Cancel(Session& s, const Step&) { s.headless().dialogs.queueCancel(); }
 
 void Close(Session& s, const Step& step) {
   platform::Window* w = s.FindWindow(step.words[1]);
-  if (w == nullptr) return s.Fail(step.line, "cannot close " + step.words[1] + ": it is not loaded");
+  if (w == nullptr) return s.Fail(step, "cannot close " + step.words[1] + ": it is not loaded");
   s.platform().close(*w);
 }
 
 void Printer(Session& s, const Step& step) {
   const std::string& how = step.words[1];
-  if (how != "ok" && how != "fail") return s.Fail(step.line, "printer takes ok or fail, not " + Quoted(how));
+  if (how != "ok" && how != "fail") return s.Fail(step, "printer takes ok or fail, not " + Quoted(how));
   s.headless().printer.failNext = how == "fail";
 }
 

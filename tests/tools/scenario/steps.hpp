@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "scenario_session.hpp"
+#include "scenario/session.hpp"
 
 namespace scenario {
 

@@ -1,7 +1,7 @@
-#include "scenario_session.hpp"
+#include "scenario/session.hpp"
 
 #include <charconv>
-#include <iostream>
+#include <ostream>
 
 namespace scenario {
 
@@ -14,58 +14,55 @@ std::string Quoted(std::string_view text) {
   return out + "\"";
 }
 
-Session::~Session() { Stop(); }
+Session::Session(std::ostream& out) : out_(out) {}
 
-void Session::Stop() {
-  program_.reset();  // the program refers to the platform
-  headless_.reset();
-}
+Session::~Session() = default;
 
-void Session::Fail(int line, const std::string& what) {
+void Session::Fail(const Step& step, const std::string& what) {
   ++failures_;
-  std::cout << file_ << ":" << line << ": " << what << "\n";
+  out_ << Where(*step.source, step.line) << ": " << what << "\n";
 }
 
-void Session::Start(int line) {
-  EndRun(lastStepLine_ > 0 ? lastStepLine_ : line);
-  Stop();
-  headless_ = std::make_unique<platform::HeadlessPlatform>();
-  program_ = std::make_unique<program::Program>(headless_->platform);
+void Session::Start(const Step& step) {
+  EndRun();
+  lastStep_ = &step;
+  driver_.reset();  // the old program goes before the new one is built
+  driver_ = std::make_unique<support::Driver>();
   checkedMessages = 0;
   checkedInputs = 0;
   reportedUnanswered_ = 0;
-  program_->Main();
+  driver_->program().Main();
 }
 
-void Session::FailUncheckedMessages(int line) {
-  const auto& messages = headless_->dialogs.messages;
+void Session::FailUncheckedMessages(const Step& step) {
+  const auto& messages = headless().dialogs.messages;
   for (; checkedMessages < messages.size(); ++checkedMessages) {
     const auto& m = messages[checkedMessages];
-    Fail(line, "message box not checked: " + Quoted(m.prompt) + " " + Quoted(m.title));
+    Fail(step, "message box not checked: " + Quoted(m.prompt) + " " + Quoted(m.title));
   }
 }
 
-void Session::EndRun(int line) {
+void Session::EndRun() {
   if (!started()) return;
-  FailUncheckedMessages(line);
-  if (const auto left = headless_->dialogs.pendingAnswers(); left > 0)
-    Fail(line, std::to_string(left) + " queued answer(s) left over: no input box asked for them");
+  FailUncheckedMessages(*lastStep_);
+  if (const auto left = headless().dialogs.pendingAnswers(); left > 0)
+    Fail(*lastStep_, std::to_string(left) + " queued answer(s) left over: no input box asked for them");
 }
 
-void Session::AfterStep(int line) {
-  lastStepLine_ = line;
+void Session::AfterStep(const Step& step) {
+  lastStep_ = &step;
   if (!started()) return;
-  const auto& d = headless_->dialogs;
+  const auto& d = headless().dialogs;
   for (; reportedUnanswered_ < d.unansweredInputs; ++reportedUnanswered_) {
     // The unanswered boxes are the latest ones shown.
     const std::size_t at = d.inputs.size() - static_cast<std::size_t>(d.unansweredInputs - reportedUnanswered_);
     const auto& box = d.inputs[at];
-    Fail(line, "input box with no queued answer: " + Quoted(box.prompt) + " " + Quoted(box.title));
+    Fail(step, "input box with no queued answer: " + Quoted(box.prompt) + " " + Quoted(box.title));
   }
 }
 
 platform::Window* Session::FindWindow(std::string_view name) const {
-  return started() ? headless_->platform.window(name) : nullptr;
+  return started() ? driver_->platform.window(name) : nullptr;
 }
 
 platform::Control* Session::FindControl(std::string_view name) const {
