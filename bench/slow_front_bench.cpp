@@ -13,18 +13,7 @@ namespace {
 struct Road : support::Driver {
   void OpenSlowFrontPage() { support::OpenSlowFrontPage420kV(*this); }
 
-  void Walk() {
-    click("Command25", 1);
-    click("Label41", 145);
-    type(68, "2,2");
-    click("Command21", 13);
-    click("Command21", 12);
-    click("Option1", 32);
-    type(72, "6");
-    type(73, "12");
-    click("Command21", 14);
-    click("Command21", 16);
-  }
+  void Walk() { support::CalculateSlowFrontRange2(*this); }
 
   bool EndedAsExpected() {
     return text1(61).text() == "1288,0" && text1(63).text() == "1327,0" && messageCount() == 0;

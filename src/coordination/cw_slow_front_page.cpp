@@ -39,6 +39,7 @@ void CwSlowFrontPage::Build(platform::Window& w) {
   w.createAll(Design());
   mUcwSlowFrontCalculated = "0";
   committedFrom_.reset();
+  tabsOpenedWith_.reset();
 }
 
 void CwSlowFrontPage::DeclareRoutes(frame::Routes& routes) {
@@ -78,7 +79,11 @@ void CwSlowFrontPage::EnterUcwSlowFront() {
 
 void CwSlowFrontPage::OpenCwSlowFrontTabs() {
   WithdrawIfStale();
-  // The tabs keep what they held from an earlier calculation.
+  // The tabs keep what they held from an earlier calculation, unless it was
+  // calculated from other overvoltages or another arrester.
+  const Sources now = CurrentSources();
+  if (tabsOpenedWith_ && *tabsOpenedWith_ != now && withdrawTabResults_) withdrawTabResults_();
+  tabsOpenedWith_ = now;
   platform::Control& strip = app_.control("SSTab1", 4);
   frame::OpenPage(strip, 0);
   strip.setVisible(true);

@@ -5,9 +5,11 @@
 // committed from the tab strip SSTab1(4) that CALCULATE opens.
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
+#include <utility>
 
 #include "platform/design.hpp"
 
@@ -46,6 +48,11 @@ class CwSlowFrontPage {
   // page back to its state before the commit; true when it withdrew them.
   bool WithdrawIfStale();
 
+  // What CALCULATE runs when the representative overvoltages or the arrester
+  // have changed since the strip was last open: the tabs' results, all
+  // calculated from the old ones, are withdrawn before the strip shows.
+  void OnStaleTabResults(std::function<void()> withdraw) { withdrawTabResults_ = std::move(withdraw); }
+
   // "1" once a commit found the tabs' results, "0" otherwise.
   std::string mUcwSlowFrontCalculated;
 
@@ -61,6 +68,10 @@ class CwSlowFrontPage {
 
   frame::App& app_;
   std::optional<Sources> committedFrom_;
+  // What the strip showed its results for when it was last open; nothing
+  // changes them while it is open.
+  std::optional<Sources> tabsOpenedWith_;
+  std::function<void()> withdrawTabResults_;
 };
 
 }  // namespace coordination

@@ -2,6 +2,7 @@
 
 #include "coordination/coordination_factors.hpp"
 #include "coordination/cw_slow_front_page.hpp"
+#include "coordination/cw_slow_front_tabs.hpp"
 #include "coordination/cw_tov_page.hpp"
 #include "frame/routes.hpp"
 
@@ -10,7 +11,10 @@ namespace coordination {
 Stage::Stage(frame::App& app)
     : factors_(std::make_unique<CoordinationFactors>(app)),
       slowFront_(std::make_unique<CwSlowFrontPage>(app)),
-      tov_(std::make_unique<CwTovPage>(app, *slowFront_)) {}
+      slowFrontTabs_(std::make_unique<CwSlowFrontTabs>(app, *factors_)),
+      tov_(std::make_unique<CwTovPage>(app, *slowFront_)) {
+  slowFront_->OnStaleTabResults([this] { slowFrontTabs_->WithdrawResults(); });
+}
 
 Stage::~Stage() = default;
 
@@ -18,15 +22,17 @@ void Stage::Build(platform::Window& w) {
   factors_->Reset();
   tov_->Build(w);
   slowFront_->Build(w);
+  slowFrontTabs_->Build(w);
 }
 
 void Stage::DeclareRoutes(frame::Routes& routes) {
   tov_->DeclareRoutes(routes);
   slowFront_->DeclareRoutes(routes);
+  slowFrontTabs_->DeclareRoutes(routes);
 }
 
 std::vector<std::span<const platform::ControlDesign>> Stage::ValueStoreRows() const {
-  return {CwTovPage::ValueStoreRows(), CwSlowFrontPage::ValueStoreRows()};
+  return {CwTovPage::ValueStoreRows(), CwSlowFrontPage::ValueStoreRows(), CwSlowFrontTabs::ValueStoreRows()};
 }
 
 }  // namespace coordination

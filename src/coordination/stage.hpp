@@ -15,6 +15,7 @@ namespace coordination {
 
 class CoordinationFactors;
 class CwSlowFrontPage;
+class CwSlowFrontTabs;
 class CwTovPage;
 
 class Stage final : public frame::Stage {
@@ -35,6 +36,7 @@ class Stage final : public frame::Stage {
  private:
   std::unique_ptr<CoordinationFactors> factors_;
   std::unique_ptr<CwSlowFrontPage> slowFront_;
+  std::unique_ptr<CwSlowFrontTabs> slowFrontTabs_;
   std::unique_ptr<CwTovPage> tov_;
 };
 

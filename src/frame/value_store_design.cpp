@@ -42,14 +42,14 @@ constexpr Range kMaxLength5[] = {{149, 149}, {155, 155}, {159, 160}, {177, 177}}
 constexpr Range kMaxLength2[] = {{125, 125}, {134, 134}};
 // Urp, Ucw, Urw and withstand voltages in kV, and the arrester's voltages.
 constexpr Range kMaxLength6[] = {
-    {109, 109}, {112, 113}, {116, 116}, {121, 121},
+    {121, 121},
     {129, 129}, {138, 139}, {141, 146}, {150, 154}, {161, 166}, {171, 173}, {175, 176}, {178, 178},
     {181, 188}, {190, 193}, {195, 196}, {198, 199}, {202, 203}, {205, 206}};
 
 // Boxes the user types into; with the flags they are the boxes that are not locked.
 constexpr Range kInputs[] = {
-    {110, 110}, {118, 120}, {124, 128}, {131, 135},
-    {212, 214}, {217, 218}, {147, 149}, {155, 158}, {174, 174}, {177, 177}, {189, 189}, {194, 194},
+    {120, 120}, {124, 128}, {131, 135},
+    {147, 149}, {155, 158}, {174, 174}, {177, 177}, {189, 189}, {194, 194},
     {197, 197}, {200, 201}, {204, 204}, {207, 208}, {247, 248}};
 
 // Locked boxes that keep the window's own back colour.
@@ -66,8 +66,7 @@ struct Placement {
 constexpr Placement kPlacements[] = {
     {{79, 79}, "tabSubGeneral1", platform::kNoIndex, 3},
     {{99, 99}, "SSTab1", 3, 0},
-    {{107, 119}, "SSTab1", 3, 1},
-    {{212, 221}, "SSTab1", 3, 1},
+    {{221, 221}, "SSTab1", 3, 1},
     {{120, 139}, "SSTab1", 3, 2},
     {{140, 151}, "SSTab1", 6, 0},
     {{152, 152}, "SSTab1", 6, 3},
