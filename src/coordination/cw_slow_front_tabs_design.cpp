@@ -117,7 +117,7 @@ constexpr std::array<ControlDesign, 5> Formula(const FormulaLook& f, Place p, in
   label.fontSize = kFormulaFontSize;
   label.foreColor = kBlue;
   std::array<ControlDesign, 5> a{shape, label, Subscript("Label41", f.cw, p, 660, top + 90, "cw", flags | Bold),
-                                 Subscript("Label41", f.k, p, 1335, top + 90, "cd", flags | Bold),
+                                 Subscript("Label41", f.k, p, 1328, top + 90, "cd", flags | Bold),
                                  Subscript("Label41", f.rp, p, 1755, top + 90, "rp", flags | Bold)};
   for (std::size_t i = 2; i < a.size(); ++i) a[i].foreColor = kBlue;
   return a;
