@@ -22,6 +22,8 @@ class Window;
 
 namespace coordination {
 
+class CwFastFrontPage;
+
 class CwSlowFrontPage {
  public:
   explicit CwSlowFrontPage(frame::App& app) : app_(app) {}
@@ -46,6 +48,9 @@ class CwSlowFrontPage {
   // page back to its state before the commit; true when it withdrew them.
   bool WithdrawIfStale();
 
+  // The fast-front page, whose stale values the way onto it withdraws.
+  void AttachFastFrontPage(CwFastFrontPage& page) { fastFront_ = &page; }
+
   // "1" once a commit found the tabs' results, "0" otherwise.
   std::string mUcwSlowFrontCalculated;
 
@@ -61,6 +66,7 @@ class CwSlowFrontPage {
 
   frame::App& app_;
   std::optional<Sources> committedFrom_;
+  CwFastFrontPage* fastFront_ = nullptr;
 };
 
 }  // namespace coordination
