@@ -1,11 +1,13 @@
-// The co-ordination TOV and slow-front pages as they stand when the main
-// window is loaded, on pages 0 and 1 of the strip SSTab1(3): each page's
-// introduction and buttons; the values with their captions are hidden until
-// the page holds one. The slow-front page's tab strip SSTab1(4) lies over it
-// and belongs to the frame's page tree.
+// The co-ordination TOV, slow-front and fast-front pages as they stand when
+// the main window is loaded, on pages 0 to 2 of the strip SSTab1(3): each
+// page's introduction and buttons; the values with their captions are hidden
+// until the page holds one. The tab strips SSTab1(4) and SSTab1(5) lie over
+// the slow-front and fast-front pages and belong to the frame's page tree.
 
 #include <array>
 
+#include "coordination/cw_fast_front_page.hpp"
+#include "coordination/cw_fast_front_slots.hpp"
 #include "coordination/cw_slots.hpp"
 #include "coordination/cw_slow_front_page.hpp"
 #include "coordination/cw_tov_page.hpp"
@@ -156,6 +158,60 @@ constexpr auto kBoxes = std::to_array<ControlDesign>({
 
 }  // namespace slow_front_page
 
+// The fast-front page: the internal block above the external one.
+namespace fast_front_page {
+
+constexpr int kPage = 2;
+
+constexpr const char* kNote =
+    "Fast front overvoltages values may be entered, case are known, or calculated according to IEC 71-2:1996 "
+    "and IEC 71-1:2006.";
+
+constexpr int kCaptionLeft = 4680, kBoxLeft = 7200, kUnitLeft = 8160;
+constexpr int kHeadingLeft = kCaptionLeft + 720;
+constexpr int kIntHeadingTop = 2100, kIntPeTop = 2520, kIntPpTop = 3000;
+constexpr int kExtHeadingTop = 3540, kExtPeTop = 3960, kExtPpTop = 4440;
+
+constexpr auto kDesign = std::to_array<ControlDesign>({
+    Introduction(kPage, 27, kNote),
+    PageButton(kPage, 10, true, "ENTER"),
+    PageButton(kPage, 9, false, "CALCULATE"),
+
+    ResultLabel(kPage, 112, kHeadingLeft, kIntHeadingTop, 1800, "Internal insulation"),
+    ResultLabel(kPage, 117, kCaptionLeft, kIntPeTop, 2460, "U         value (phase to earth)"),
+    Subscript(kPage, 116, kCaptionLeft + 250, kIntPeTop, "cw"),
+    ResultLabel(kPage, 115, kUnitLeft, kIntPeTop, 285, "kV"),
+    ResultLabel(kPage, 118, kCaptionLeft, kIntPpTop, 2460, "U         value (phase to phase):"),
+    Subscript(kPage, 114, kCaptionLeft + 250, kIntPpTop, "cw"),
+    ResultLabel(kPage, 113, kUnitLeft, kIntPpTop, 285, "kV"),
+
+    ResultLabel(kPage, 107, kHeadingLeft, kExtHeadingTop, 1800, "External insulation"),
+    ResultLabel(kPage, 119, kCaptionLeft, kExtPeTop, 2460, "U        value (phase to earth):"),
+    Subscript(kPage, 111, kCaptionLeft + 220, kExtPeTop, "cw"),
+    ResultLabel(kPage, 110, kUnitLeft, kExtPeTop, 285, "kV"),
+    ResultLabel(kPage, 120, kCaptionLeft, kExtPpTop, 2460, "U         value (phase to phase):"),
+    Subscript(kPage, 109, kCaptionLeft + 250, kExtPpTop, "cw"),
+    ResultLabel(kPage, 108, kUnitLeft, kExtPpTop, 285, "kV"),
+
+    WayButton(kPage, 23, false),
+    WayButton(kPage, 24, true),
+});
+
+// The external boxes hold the seven letters of "Ignored".
+constexpr ControlDesign WordBox(ControlDesign box) {
+  box.maxLength = 7;
+  return box;
+}
+
+constexpr auto kBoxes = std::to_array<ControlDesign>({
+    WordBox(UcwBox(kPage, UcwFfPeExt, kBoxLeft, kExtPeTop)),
+    WordBox(UcwBox(kPage, UcwFfPpExt, kBoxLeft, kExtPpTop)),
+    UcwBox(kPage, UcwFfPeInt, kBoxLeft, kIntPeTop),
+    UcwBox(kPage, UcwFfPpInt, kBoxLeft, kIntPpTop),
+});
+
+}  // namespace fast_front_page
+
 }  // namespace
 
 std::span<const ControlDesign> CwTovPage::Design() { return tov_page::kDesign; }
@@ -163,5 +219,8 @@ std::span<const ControlDesign> CwTovPage::ValueStoreRows() { return tov_page::kB
 
 std::span<const ControlDesign> CwSlowFrontPage::Design() { return slow_front_page::kDesign; }
 std::span<const ControlDesign> CwSlowFrontPage::ValueStoreRows() { return slow_front_page::kBoxes; }
+
+std::span<const ControlDesign> CwFastFrontPage::Design() { return fast_front_page::kDesign; }
+std::span<const ControlDesign> CwFastFrontPage::ValueStoreRows() { return fast_front_page::kBoxes; }
 
 }  // namespace coordination

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <utility>
 
+#include "coordination/cw_fast_front_page.hpp"
 #include "coordination/cw_slots.hpp"
 #include "frame/app.hpp"
 #include "frame/enter_question.hpp"
@@ -94,6 +95,7 @@ void CwSlowFrontPage::BackToCwTovPage() { frame::OpenPage(app_.control("SSTab1",
 void CwSlowFrontPage::OpenCwFastFrontPage() {
   if (WithdrawIfStale()) return;
   frame::OpenPage(app_.control("SSTab1", 3), kFastFrontPage);
+  if (fastFront_ != nullptr) fastFront_->WithdrawIfStale();
 }
 
 void CwSlowFrontPage::EnableCwSlowFrontNext(int slot) {

@@ -24,6 +24,8 @@ class Window;
 
 namespace coordination {
 
+class CwFastFrontPage;
+
 class CwSlowFrontPage {
  public:
   explicit CwSlowFrontPage(frame::App& app) : app_(app) {}
@@ -52,6 +54,8 @@ class CwSlowFrontPage {
   // have changed since the strip was last open: the tabs' results, all
   // calculated from the old ones, are withdrawn before the strip shows.
   void OnStaleTabResults(std::function<void()> withdraw) { withdrawTabResults_ = std::move(withdraw); }
+  // The fast-front page, whose stale values the way onto it withdraws.
+  void AttachFastFrontPage(CwFastFrontPage& page) { fastFront_ = &page; }
 
   // "1" once a commit found the tabs' results, "0" otherwise.
   std::string mUcwSlowFrontCalculated;
@@ -72,6 +76,7 @@ class CwSlowFrontPage {
   // changes them while it is open.
   std::optional<Sources> tabsOpenedWith_;
   std::function<void()> withdrawTabResults_;
+  CwFastFrontPage* fastFront_ = nullptr;
 };
 
 }  // namespace coordination

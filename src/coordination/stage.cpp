@@ -1,6 +1,8 @@
 #include "coordination/stage.hpp"
 
 #include "coordination/coordination_factors.hpp"
+#include "coordination/cw_fast_front_page.hpp"
+#include "coordination/cw_fast_front_tabs.hpp"
 #include "coordination/cw_slow_front_page.hpp"
 #include "coordination/cw_slow_front_tabs.hpp"
 #include "coordination/cw_tov_page.hpp"
@@ -12,8 +14,11 @@ Stage::Stage(frame::App& app)
     : factors_(std::make_unique<CoordinationFactors>(app)),
       slowFront_(std::make_unique<CwSlowFrontPage>(app)),
       slowFrontTabs_(std::make_unique<CwSlowFrontTabs>(app, *factors_)),
-      tov_(std::make_unique<CwTovPage>(app, *slowFront_)) {
+      tov_(std::make_unique<CwTovPage>(app, *slowFront_)),
+      fastFrontTabs_(std::make_unique<CwFastFrontTabs>(app)),
+      fastFront_(std::make_unique<CwFastFrontPage>(app, *fastFrontTabs_)) {
   slowFront_->OnStaleTabResults([this] { slowFrontTabs_->WithdrawResults(); });
+  slowFront_->AttachFastFrontPage(*fastFront_);
 }
 
 Stage::~Stage() = default;
@@ -23,16 +28,21 @@ void Stage::Build(platform::Window& w) {
   tov_->Build(w);
   slowFront_->Build(w);
   slowFrontTabs_->Build(w);
+  fastFront_->Build(w);
+  fastFrontTabs_->Build(w);
 }
 
 void Stage::DeclareRoutes(frame::Routes& routes) {
   tov_->DeclareRoutes(routes);
   slowFront_->DeclareRoutes(routes);
   slowFrontTabs_->DeclareRoutes(routes);
+  fastFront_->DeclareRoutes(routes);
+  fastFrontTabs_->DeclareRoutes(routes);
 }
 
 std::vector<std::span<const platform::ControlDesign>> Stage::ValueStoreRows() const {
-  return {CwTovPage::ValueStoreRows(), CwSlowFrontPage::ValueStoreRows(), CwSlowFrontTabs::ValueStoreRows()};
+  return {CwTovPage::ValueStoreRows(),       CwSlowFrontPage::ValueStoreRows(), CwSlowFrontTabs::ValueStoreRows(),
+          CwFastFrontPage::ValueStoreRows(), CwFastFrontTabs::ValueStoreRows()};
 }
 
 }  // namespace coordination

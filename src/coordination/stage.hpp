@@ -14,6 +14,8 @@ class App;
 namespace coordination {
 
 class CoordinationFactors;
+class CwFastFrontPage;
+class CwFastFrontTabs;
 class CwSlowFrontPage;
 class CwSlowFrontTabs;
 class CwTovPage;
@@ -38,6 +40,8 @@ class Stage final : public frame::Stage {
   std::unique_ptr<CwSlowFrontPage> slowFront_;
   std::unique_ptr<CwSlowFrontTabs> slowFrontTabs_;
   std::unique_ptr<CwTovPage> tov_;
+  std::unique_ptr<CwFastFrontTabs> fastFrontTabs_;
+  std::unique_ptr<CwFastFrontPage> fastFront_;
 };
 
 }  // namespace coordination

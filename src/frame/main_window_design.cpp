@@ -76,7 +76,7 @@ constexpr std::array kPageTree{
                   .tabs = kPhaseToEarthPhase, .tab = 0},
     ControlDesign{.kind = Kind::TabStrip, .name = "SSTab1", .index = 5, .container = "SSTab1", .containerIndex = 3,
                   .page = 2, .left = 0, .top = 300, .width = 14385, .height = 8625, .flags = Hidden,
-                  .tabs = kInternalExternal, .tab = 0},
+                  .tabs = "&Internal insulation|&External insulation", .tab = 0},
 
     // Page 2: required withstand voltages and conversion.
     ControlDesign{.kind = Kind::TabStrip, .name = "SSTab1", .index = 6, .container = "tabGeneral", .page = 2,
@@ -122,9 +122,6 @@ constexpr std::array kPageTree{
 };
 
 constexpr ControlDesign kStandIns[] = {
-    ControlDesign{.kind = Kind::OptionButton, .name = "Option1", .index = 46, .container = "SSTab1",
-                  .containerIndex = 5, .page = 1, .left = 240, .top = 480, .width = 2055, .height = 255,
-                  .caption = "Ignore"},
     ControlDesign{.kind = Kind::Frame, .name = "Frame37", .index = 6, .container = "tabGeneral", .page = 3,
                   .left = 0, .top = 480, .width = 14445, .height = 9405, .flags = Hidden},
     // The Range I layout's own way on and back: inside its frame, so the

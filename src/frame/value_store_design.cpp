@@ -37,18 +37,17 @@ constexpr Range kResultsRange2{258, 307};
 constexpr Range kResultsRange1{308, 351};
 
 // Fast-front boxes that may hold the word "Ignored".
-constexpr Range kMaxLength7[] = {{130, 130}, {136, 137}, {169, 170}, {179, 179}};
+constexpr Range kMaxLength7[] = {{169, 170}, {179, 179}};
 constexpr Range kMaxLength5[] = {{149, 149}, {155, 155}, {159, 160}, {177, 177}};
-constexpr Range kMaxLength2[] = {{125, 125}, {134, 134}};
 // Urp, Ucw, Urw and withstand voltages in kV, and the arrester's voltages.
 constexpr Range kMaxLength6[] = {
     {121, 121},
-    {129, 129}, {138, 139}, {141, 146}, {150, 154}, {161, 166}, {171, 173}, {175, 176}, {178, 178},
+    {141, 146}, {150, 154}, {161, 166}, {171, 173}, {175, 176}, {178, 178},
     {181, 188}, {190, 193}, {195, 196}, {198, 199}, {202, 203}, {205, 206}};
 
 // Boxes the user types into; with the flags they are the boxes that are not locked.
 constexpr Range kInputs[] = {
-    {120, 120}, {124, 128}, {131, 135},
+    {120, 120},
     {147, 149}, {155, 158}, {174, 174}, {177, 177}, {189, 189}, {194, 194},
     {197, 197}, {200, 201}, {204, 204}, {207, 208}, {247, 248}};
 
@@ -67,7 +66,7 @@ constexpr Placement kPlacements[] = {
     {{79, 79}, "tabSubGeneral1", platform::kNoIndex, 3},
     {{99, 99}, "SSTab1", 3, 0},
     {{221, 221}, "SSTab1", 3, 1},
-    {{120, 139}, "SSTab1", 3, 2},
+    {{120, 123}, "SSTab1", 3, 2},
     {{140, 151}, "SSTab1", 6, 0},
     {{152, 152}, "SSTab1", 6, 3},
     {{153, 168}, "SSTab1", 6, 1},
@@ -104,7 +103,6 @@ int MaxLength(int i) {
   if (InRanges(kMaxLength7, i)) return 7;
   if (InRanges(kMaxLength6, i)) return 6;
   if (InRanges(kMaxLength5, i)) return 5;
-  if (InRanges(kMaxLength2, i)) return 2;
   return 8;
 }
 

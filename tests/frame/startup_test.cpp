@@ -68,7 +68,7 @@ TEST_F(FrameTest, EveryTabStripStartsInItsDesignState) {
       {"tabCalculation1", platform::kNoIndex, 5, 0, false, "Load rejection K1"},
       {"SSTab1", 0, 2, 0, false, "Phase to earth"},         {"SSTab1", 1, 2, 0, false, "Phase to earth"},
       {"SSTab1", 2, 4, 1, false, "Formula I"},              {"SSTab1", 3, 3, 2, true, "Temporary overvoltages"},
-      {"SSTab1", 4, 2, 0, false, "Phase to earth"},         {"SSTab1", 5, 2, 0, false, "Internal insulation"},
+      {"SSTab1", 4, 2, 0, false, "Phase to earth"},         {"SSTab1", 5, 2, 0, false, "&Internal insulation"},
       {"SSTab1", 6, 4, 3, true, "Temporary overvoltages"},  {"SSTab1", 7, 2, 0, false, "Internal insulation"},
       {"SSTab1", 8, 2, 0, false, "Internal insulation"},    {"SSTab1", 9, 2, 0, false, "Internal insulation"},
       {"SSTab1", 10, 2, 0, false, "Internal insulation"},   {"SSTab1", 11, 2, 0, false, "Internal insulation"},

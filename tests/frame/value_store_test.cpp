@@ -138,15 +138,16 @@ class StageRowsTest : public ::testing::Test {
 
 constexpr platform::ControlDesign kStageFrame{.kind = platform::Kind::Frame, .name = "Frame36", .index = 0,
                                               .container = "SSTab1", .containerIndex = 5, .page = 1};
-constexpr platform::ControlDesign kStageIgnore{.kind = platform::Kind::OptionButton, .name = "Option1", .index = 46,
-                                               .container = "Frame36", .containerIndex = 0, .left = 240,
-                                               .top = 360, .width = 2055, .height = 255, .caption = "Ignore"};
-constexpr platform::ControlDesign kStageBox{.kind = platform::Kind::TextBox, .name = "Text1", .index = 131,
+constexpr platform::ControlDesign kStageButton{.kind = platform::Kind::CommandButton, .name = "Command21",
+                                               .index = 34, .container = "Frame36", .containerIndex = 0,
+                                               .left = 240, .top = 360, .width = 1335, .height = 375,
+                                               .caption = "<< Back"};
+constexpr platform::ControlDesign kStageBox{.kind = platform::Kind::TextBox, .name = "Text1", .index = 121,
                                             .container = "Frame36", .containerIndex = 0, .left = 2430, .top = 270,
                                             .width = 900, .height = 285, .caption = "", .maxLength = 6};
 
 TEST_F(StageRowsTest, ABoxWithTwoRowsStopsTheLoad) {
-  stage.controls = {kStageFrame, kStageIgnore};
+  stage.controls = {kStageFrame, kStageButton};
   stage.boxes.push_back(kStageBox);
   // The fake stage's box would have a generic row too: a stage of the program
   // takes its boxes out of the generic rules, this one cannot.
@@ -156,25 +157,24 @@ TEST_F(StageRowsTest, ABoxWithTwoRowsStopsTheLoad) {
 
 TEST_F(StageRowsTest, StandInsWaitOnTheirPagesUntilAStageClaimsThem) {
   bool routed = false;
-  routes.on(frame::Option1Click, 46, [&routed] { routed = true; });
+  routes.on(frame::Command21Click, 34, [&routed] { routed = true; });
   app.routes = &routes;
   app.stages = {&stage};
   platform::Window& w = h.platform.load(app.mainWindowDefinition());
-  platform::Control& ignore = w("Option1", 46);
-  EXPECT_EQ(ignore.caption(), "Ignore");
-  EXPECT_EQ(ignore.container(), &w("SSTab1", 5));
-  EXPECT_EQ(ignore.containerPage(), 1);
-  EXPECT_TRUE(ignore.visible());
-  EXPECT_TRUE(ignore.enabled());
-  EXPECT_EQ(w("Command21", 33).container(), &w("Frame37", 6));
-  h.platform.click(ignore);
+  platform::Control& back = w("Command21", 34);
+  EXPECT_EQ(back.caption(), "<< Back");
+  EXPECT_EQ(back.container(), &w("Frame37", 6));
+  EXPECT_TRUE(back.visible());
+  EXPECT_TRUE(back.enabled());
+  EXPECT_FALSE(w("Command21", 33).enabled());
+  h.platform.click(back);
   EXPECT_TRUE(routed);  // the routing is bound once every control exists
 
-  stage.controls = {kStageFrame, kStageIgnore};
+  stage.controls = {kStageFrame, kStageButton};
   h.platform.unload(w);
   platform::Window& again = h.platform.load(app.mainWindowDefinition());
-  EXPECT_EQ(again("Option1", 46).container(), &again("Frame36", 0));
-  EXPECT_EQ(again("Option1", 46).top(), 360);
+  EXPECT_EQ(again("Command21", 34).container(), &again("Frame36", 0));
+  EXPECT_EQ(again("Command21", 34).top(), 360);
 }
 
 TEST_F(FrameTest, OpeningAPageLeavesEveryOtherPageDisabled) {

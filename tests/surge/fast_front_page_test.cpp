@@ -35,11 +35,6 @@ TEST_F(FastFrontTest, EnterTakesOneValueForBothBoxesNeverBelowUm) {
 }
 
 TEST_F(FastFrontTest, SkipIgnoresUrpAndOpensTheCoordinationStage) {
-  // The "Deterministic method" options of the co-ordination fast-front tabs,
-  // as that stage will create them.
-  for (int option : {44, 84})
-    main().create({.kind = platform::Kind::OptionButton, .name = "Option1", .index = option, .container = "SSTab1",
-                   .containerIndex = 5, .page = option == 44 ? 0 : 1});
   click("Command25", 4);
   EXPECT_EQ(Text(UrpFfPe), "Ignored");
   EXPECT_EQ(Text(UrpFfPp), "Ignored");
