@@ -13,9 +13,14 @@
 //       passing over), focus, type (TEXT typed into the box), answer (TEXT
 //       queued for the next input box; the probe then answers input boxes
 //       itself instead of showing them)
+//   startup-probe --start ... --time-steps --step ...
+//       also print, for each step, the time from the action to the main
+//       window repainted whole (an upper bound of what a person waits)
 
 #include <QApplication>
 #include <QCursor>
+#include <QWidget>
+#include <algorithm>
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
@@ -98,10 +103,12 @@ int main(int argc, char** argv) {
   std::vector<std::string> steps;
   int stay = 1;
   bool stayGiven = false;
+  bool timeSteps = false;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--start") == 0) start = true;
     if (std::strcmp(argv[i], "--um") == 0 && i + 1 < argc) um = argv[++i];
     if (std::strcmp(argv[i], "--click") == 0 && i + 1 < argc) clicks.emplace_back(argv[++i]);
+    if (std::strcmp(argv[i], "--time-steps") == 0) timeSteps = true;
     if (std::strcmp(argv[i], "--step") == 0 && i + 1 < argc) steps.emplace_back(argv[++i]);
     if (std::strcmp(argv[i], "--stay") == 0 && i + 1 < argc) {
       stay = std::atoi(argv[++i]);
@@ -154,7 +161,21 @@ int main(int argc, char** argv) {
       // screen's corner, so that no pointer passing over the window undoes
       // the help texts the steps hovered.
       if (!steps.empty()) QCursor::setPos(0, 0);
-      for (const std::string& step : steps) RunStep(platform, *main, dialogs, step);
+      std::vector<double> waits;
+      for (const std::string& step : steps) {
+        const long long before = Now();
+        RunStep(platform, *main, dialogs, step);
+        if (!timeSteps) continue;
+        renderer.windowWidget(*main)->repaint();
+        waits.push_back((Now() - before) / 1e6);
+        std::printf("%8.2f ms  %s\n", waits.back(), step.c_str());
+      }
+      if (!waits.empty()) {
+        std::sort(waits.begin(), waits.end());
+        std::printf("steps %zu, median %.2f ms, slowest %.2f ms\n", waits.size(), waits[waits.size() / 2],
+                    waits.back());
+      }
+      std::fflush(stdout);
       QTimer::singleShot(stay * 1000, [] { QApplication::quit(); });
     });
   });
