@@ -1,6 +1,7 @@
 #include "qt/tab_strip_widget.hpp"
 
 #include <QPainter>
+#include <QProxyStyle>
 #include <QSignalBlocker>
 #include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
@@ -12,6 +13,17 @@ namespace qt {
 
 namespace {
 
+// The style's padding beside a tab's caption is a fixed number of pixels, so a
+// window shrunk to fit a small or scaled screen would leave its longer captions
+// too little room and cut them; the padding follows the caption's font instead.
+class CaptionRoom : public QProxyStyle {
+ public:
+  int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+    if (metric == PM_TabBarTabHSpace && widget != nullptr) return 2 * widget->fontMetrics().averageCharWidth();
+    return QProxyStyle::pixelMetric(metric, option, widget);
+  }
+};
+
 // Tabs share the strip's width evenly and have the strip's tab height.
 class PageTabs : public QTabBar {
  public:
@@ -20,6 +32,9 @@ class PageTabs : public QTabBar {
     setExpanding(false);
     setUsesScrollButtons(false);
     setElideMode(Qt::ElideRight);
+    auto* spacing = new CaptionRoom;
+    spacing->setParent(this);
+    setStyle(spacing);
   }
 
  protected:

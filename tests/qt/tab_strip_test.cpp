@@ -1,10 +1,14 @@
 // A gated tab strip: the model's selected page stays shown while the others
 // are disabled, and clicks on disabled pages are refused.
 
+#include <QStyle>
+#include <QStyleOptionTab>
 #include <QTabBar>
 
 #include "front_end_fixture.hpp"
 #include "qt/tab_strip_widget.hpp"
+#include "qt/twips.hpp"
+#include "qt/user_actions.hpp"
 
 using namespace platform;
 
@@ -116,6 +120,45 @@ TEST(TabStripCover, AShownStripCoversTheControlsOfItsContainer) {
   EXPECT_NE(hit, renderer.widget(w("cmdLate")));
   h.platform.unload(w);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+struct NoActions : qt::UserActions {
+  void clicked(QWidget*) override {}
+  void mouseMoved(QWidget*) override {}
+  void focusEntered(QWidget*) override {}
+  void textEdited(qt::TextBoxWidget*, const QString&) override {}
+  void returnPressed(qt::TextBoxWidget*) override {}
+  void tabClicked(QWidget*, int) override {}
+  void closeRequested(qt::WindowView*) override {}
+};
+
+// A window shrunk to fit a small or scaled screen shrinks its fonts, and the
+// padding beside the tab captions must shrink with them: the longest captions
+// of the main strip keep their whole text at every scale.
+TEST(TabStripCaptions, TheMainCaptionsKeepTheirWholeTextAtEveryScale) {
+  const QStringList captions = {"Representative overvoltages", "Co-ordination withstand voltages",
+                                "Required withstand voltages", "Standard insulation level", "Results"};
+  NoActions actions;
+  for (int fontPixels = 11; fontPixels >= 7; --fontPixels) {
+    const qt::Twips twips(96.0, fontPixels / 11.0);
+    QWidget window;
+    window.setFont(twips.font());
+    auto* strip = new qt::TabStripWidget(actions, captions, twips.pixels(300), &window);
+    strip->setGeometry(twips.rect(0, 0, 14445, 10425));
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QTabBar* bar = strip->tabBar();
+    for (int i = 0; i < bar->count(); ++i) {
+      QStyleOptionTab option;
+      option.initFrom(bar);
+      option.rect = bar->tabRect(i);
+      option.text = captions[i];
+      const QRect room = bar->style()->subElementRect(QStyle::SE_TabBarTabText, &option, bar);
+      EXPECT_LE(bar->fontMetrics().horizontalAdvance(captions[i]), room.width())
+          << captions[i].toStdString() << " at " << fontPixels << "/11 in " << room.width() << " of "
+          << option.rect.width() << " px";
+    }
+  }
 }
 
 }  // namespace
