@@ -30,20 +30,19 @@ constexpr bool InRanges(const Range (&ranges)[N], int i) {
 }
 
 // Hidden "0"/"1" flags that tell whether a page has been calculated.
-constexpr Range kFlags[] = {{79, 79}, {99, 99},
-                            {140, 140}, {167, 167}, {168, 168}, {180, 180}};
+constexpr Range kFlags[] = {{79, 79}, {99, 99}, {180, 180}};
 
 constexpr Range kResultsRange2{258, 307};
 constexpr Range kResultsRange1{308, 351};
 
 // Fast-front boxes that may hold the word "Ignored".
-constexpr Range kMaxLength7[] = {{169, 170}, {179, 179}};
+constexpr Range kMaxLength7[] = {{179, 179}};
 constexpr Range kMaxLength5[] = {{149, 149}, {155, 155}, {159, 160}, {177, 177}};
 // Urp, Ucw, Urw and withstand voltages in kV, and the arrester's voltages.
 constexpr Range kMaxLength6[] = {
     {121, 121},
-    {141, 146}, {150, 154}, {161, 166}, {171, 173}, {175, 176}, {178, 178},
-    {181, 188}, {190, 193}, {195, 196}, {198, 199}, {202, 203}, {205, 206}};
+    {145, 146}, {150, 151}, {153, 154}, {161, 162}, {173, 173},
+    {190, 193}, {195, 196}, {198, 199}, {202, 203}, {205, 206}};
 
 // Boxes the user types into; with the flags they are the boxes that are not locked.
 constexpr Range kInputs[] = {
@@ -67,13 +66,12 @@ constexpr Placement kPlacements[] = {
     {{99, 99}, "SSTab1", 3, 0},
     {{221, 221}, "SSTab1", 3, 1},
     {{120, 123}, "SSTab1", 3, 2},
-    {{140, 151}, "SSTab1", 6, 0},
-    {{152, 152}, "SSTab1", 6, 3},
-    {{153, 168}, "SSTab1", 6, 1},
-    {{175, 176}, "SSTab1", 6, 3},
-    {{178, 178}, "SSTab1", 6, 3},
-    {{169, 180}, "SSTab1", 6, 2},
-    {{181, 208}, "SSTab1", 6, 3},
+    {{145, 151}, "SSTab1", 6, 0},
+    {{153, 162}, "SSTab1", 6, 1},
+    {{173, 174}, "SSTab1", 6, 2},
+    {{177, 177}, "SSTab1", 6, 2},
+    {{179, 180}, "SSTab1", 6, 2},
+    {{189, 208}, "SSTab1", 6, 3},
     {{222, 257}, "tabGeneral", platform::kNoIndex, 3},
     {{258, 307}, "SSTab1", 13, 0},
     {{308, 351}, "SSTab1", 14, 0},

@@ -228,7 +228,7 @@ TEST_F(FactorsTest, NothingIsComputedForAnEmptyBoxOrWithoutAUnit) {
 
 TEST_F(FactorsTest, CurveBWithoutAPerUnitUe2OfThisRunIsRefused) {
   // The stage's factors: a phase-to-earth calculation, then a restart.
-  CoordinationFactors& shared = dynamic_cast<coordination::Stage&>(*app().stages.back()).factors();
+  CoordinationFactors& shared = program().stage<coordination::Stage>().factors();
   app().g.gUps = 600;
   SetUnit(Unit::Pu);
   c("Ue2").setText("2");

@@ -1,0 +1,29 @@
+#include "required/stage.hpp"
+
+#include "frame/routes.hpp"
+#include "required/rw_direct_entry.hpp"
+#include "required/rw_page_flow.hpp"
+
+namespace required {
+
+Stage::Stage(frame::App& app)
+    : flow_(std::make_unique<RwPageFlow>(app)), entry_(std::make_unique<RwDirectEntry>(app, *flow_)) {}
+
+Stage::~Stage() = default;
+
+void Stage::Build(platform::Window& w) { flow_->Build(w); }
+
+void Stage::DeclareRoutes(frame::Routes& routes) {
+  using enum frame::ArrayEvent;
+  flow_->DeclareRoutes(routes);
+  entry_->DeclareRoutes(routes);
+  routes.on(Command25Click, 11, [this] { flow_->OpenStrip(RwTovStrip()); });
+  routes.on(Command25Click, 14, [this] { flow_->OpenStrip(RwSlowFrontStrip()); });
+  routes.on(Command25Click, 15, [this] { flow_->OpenStrip(RwFastFrontStrip()); });
+}
+
+std::vector<std::span<const platform::ControlDesign>> Stage::ValueStoreRows() const {
+  return RwPageFlow::ValueStoreRows();
+}
+
+}  // namespace required
