@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <stdexcept>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -31,6 +32,13 @@ constexpr coordination::CurveBBoxes kCurveB{{"Ratio"}, {"Factor"}, {"Urp"}, {"Uc
 
 class FactorsTest : public ::testing::Test, protected support::Driver {
  protected:
+  // The co-ordination stage among the program's stages.
+  coordination::Stage& CoordinationStage() {
+    for (frame::Stage* stage : app().stages)
+      if (auto* found = dynamic_cast<coordination::Stage*>(stage)) return *found;
+    throw std::logic_error("no co-ordination stage");
+  }
+
   FactorsTest() {
     StartWithUm("420");
     CreateTabBoxes();
@@ -228,7 +236,7 @@ TEST_F(FactorsTest, NothingIsComputedForAnEmptyBoxOrWithoutAUnit) {
 
 TEST_F(FactorsTest, CurveBWithoutAPerUnitUe2OfThisRunIsRefused) {
   // The stage's factors: a phase-to-earth calculation, then a restart.
-  CoordinationFactors& shared = dynamic_cast<coordination::Stage&>(*app().stages.back()).factors();
+  CoordinationFactors& shared = CoordinationStage().factors();
   app().g.gUps = 600;
   SetUnit(Unit::Pu);
   c("Ue2").setText("2");
