@@ -4,19 +4,13 @@
 // the external one by the user's choice of mode, alone or with the
 // minimum air clearances.
 
-namespace frame {
-class App;
-class Routes;
-}  // namespace frame
+#include "insulation_level/level_selection.hpp"
 
 namespace insulation_level {
 
-struct IecFits;
-struct LevelVars;
-
-class Range2Selection {
+class Range2Selection : public LevelSelection {
  public:
-  Range2Selection(frame::App& app, IecFits& fits, LevelVars& vars) : app_(app), fits_(fits), vars_(vars) {}
+  using LevelSelection::LevelSelection;
   void DeclareRoutes(frame::Routes& routes);
 
   void OpenStandardLevelPage();
@@ -28,10 +22,6 @@ class Range2Selection {
   void LayOutRange1();
   void LayOutRange2();
   void SelectRange2IntLevel();
-
-  frame::App& app_;
-  IecFits& fits_;
-  LevelVars& vars_;
 };
 
 }  // namespace insulation_level

@@ -2,12 +2,15 @@
 
 #include "frame/routes.hpp"
 #include "insulation_level/level_designs.hpp"
+#include "insulation_level/range1_selection.hpp"
 #include "insulation_level/range2_selection.hpp"
 #include "platform/window.hpp"
 
 namespace insulation_level {
 
-Stage::Stage(frame::App& app) : range2_(std::make_unique<Range2Selection>(app, fits_, vars_)) {}
+Stage::Stage(frame::App& app)
+    : range2_(std::make_unique<Range2Selection>(app, fits_, vars_)),
+      range1_(std::make_unique<Range1Selection>(app, fits_, vars_)) {}
 
 Stage::~Stage() = default;
 
@@ -18,7 +21,10 @@ void Stage::Build(platform::Window& w) {
   w.createAll(ResultsDesign());
 }
 
-void Stage::DeclareRoutes(frame::Routes& routes) { range2_->DeclareRoutes(routes); }
+void Stage::DeclareRoutes(frame::Routes& routes) {
+  range2_->DeclareRoutes(routes);
+  range1_->DeclareRoutes(routes);
+}
 
 std::vector<std::span<const platform::ControlDesign>> Stage::ValueStoreRows() const {
   return {StandardLevelValueStoreRows(), ClearanceValueStoreRows(), ResultsValueStoreRows()};

@@ -16,6 +16,7 @@ class App;
 
 namespace insulation_level {
 
+class Range1Selection;
 class Range2Selection;
 
 class Stage final : public frame::Stage {
@@ -39,6 +40,7 @@ class Stage final : public frame::Stage {
   IecFits fits_;
   LevelVars vars_;
   std::unique_ptr<Range2Selection> range2_;
+  std::unique_ptr<Range1Selection> range1_;
 };
 
 }  // namespace insulation_level
