@@ -97,9 +97,9 @@ void AddHeaders(std::vector<ControlDesign>& rows, const Table& t, int& label) {
   const char* subscripts[] = {"rp", "cw", "rw"};
   for (int row = 0; row < 3; ++row) {
     const int top = ValueRowTop(row) + (kValueHeight - 255) / 2;
-    rows.push_back(OnPage(t, Kind::Label, "Label74", label++, second + 360, top, 1200, 255, "Values of U   ",
+    rows.push_back(OnPage(t, Kind::Label, "Label74", label++, second + 360, top, 1200, 255, "Values of U    ",
                           platform::Bold | platform::NoWrap));
-    ControlDesign sub = OnPage(t, Kind::Label, "Label74", label++, second + 1185, top + 45, 210, 225,
+    ControlDesign sub = OnPage(t, Kind::Label, "Label74", label++, second + 1245, top + 45, 210, 225,
                                subscripts[row], platform::Bold);
     sub.fontSize = platform::kSubscriptFontSize;
     rows.push_back(sub);

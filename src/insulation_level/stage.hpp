@@ -16,8 +16,10 @@ class App;
 
 namespace insulation_level {
 
+class LevelPageFlow;
 class Range1Selection;
 class Range2Selection;
+class ResultsTables;
 
 class Stage final : public frame::Stage {
  public:
@@ -41,6 +43,8 @@ class Stage final : public frame::Stage {
   LevelVars vars_;
   std::unique_ptr<Range2Selection> range2_;
   std::unique_ptr<Range1Selection> range1_;
+  std::unique_ptr<ResultsTables> results_;
+  std::unique_ptr<LevelPageFlow> flow_;
 };
 
 }  // namespace insulation_level
