@@ -197,3 +197,18 @@ TEST_F(FlowTest, RangeOneBackClearsTheModeAndTheWayOnUntilALevelIsSelectedAgain)
 }
 
 }  // namespace
+
+namespace {
+
+// The header labels of each table are numbered on from the other's.
+TEST_F(ResultsTest, EachTableHasItsOwnHeaderLabels) {
+  Start();
+  const auto table = [this](int label) { return c("Label74", label).container(); };
+  for (int label = 0; label <= 36; ++label) EXPECT_EQ(table(label), &c("SSTab1", 13)) << label;
+  for (int label = 37; label <= 71; ++label) EXPECT_EQ(table(label), &c("SSTab1", 14)) << label;
+  EXPECT_EQ(main().find("Label74", 72), nullptr);
+  EXPECT_EQ(c("Label74", 35).caption(), "Switching impulse");
+  EXPECT_EQ(c("Label74", 70).caption(), "Short-duration power-frequency");
+}
+
+}  // namespace
