@@ -93,13 +93,13 @@ void AddHeaders(std::vector<ControlDesign>& rows, const Table& t, int& label) {
   add({0, ValueRowTop(1), kTitleWidth, kValueHeight, "Co-ordination withstand voltages"});
   add({0, ValueRowTop(2), kTitleWidth, kValueHeight, "Required withstand voltages"});
   add({0, ValueRowTop(3), kTitleWidth, conversions * kValueHeight, "Standard withstand voltages"});
-  // "Values of U" with its subscript in the blank run after the U.
+  // "Values of U" with its subscript just right of the U.
   const char* subscripts[] = {"rp", "cw", "rw"};
   for (int row = 0; row < 3; ++row) {
     const int top = ValueRowTop(row) + (kValueHeight - 255) / 2;
-    rows.push_back(OnPage(t, Kind::Label, "Label74", label++, second + 360, top, 1200, 255, "Values of U    ",
+    rows.push_back(OnPage(t, Kind::Label, "Label74", label++, second + 360, top, 1200, 255, "Values of U",
                           platform::Bold | platform::NoWrap));
-    ControlDesign sub = OnPage(t, Kind::Label, "Label74", label++, second + 1245, top + 45, 210, 225,
+    ControlDesign sub = OnPage(t, Kind::Label, "Label74", label++, second + 1290, top + 45, 210, 225,
                                subscripts[row], platform::Bold);
     sub.fontSize = platform::kSubscriptFontSize;
     rows.push_back(sub);

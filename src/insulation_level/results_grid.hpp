@@ -10,7 +10,7 @@ inline constexpr int kLeft = 0, kTop = 360;
 inline constexpr int kTitleWidth = 1680, kSecondWidth = 1800;
 inline constexpr int kValuesLeft = kTitleWidth + kSecondWidth, kColumnWidth = 1050, kColumns = 10;
 inline constexpr int kWidth = kValuesLeft + kColumns * kColumnWidth;
-inline constexpr int kHeaderHeight = 420, kValueHeight = 540;
+inline constexpr int kHeaderHeight = 480, kValueHeight = 540;
 
 // Rows from the top: three header rows, the value rows of Urp, Ucw, Urw and
 // the conversions (one above 245 kV, two up to 245 kV), the selection's
