@@ -22,7 +22,7 @@ using namespace grid;
 constexpr int kRange2Strip = 13, kRange1Strip = 14;
 constexpr int kCellWidth = 930, kCellHeight = 285;
 // The phase-to-phase switching cells leave room for the ± of the picture.
-constexpr int kSignRoom = 150;
+constexpr int kSignRoom = 180;
 
 struct Table {
   bool range1;
