@@ -10,7 +10,8 @@
 //   startup-probe --stay SECONDS  stay with the start window shown
 //   startup-probe --start ... --step "VERB NAME[:INDEX] [TEXT]"...
 //       once the main window stands, one action a step, in order: click, hover (the mouse
-//       passing over), focus, type (TEXT typed into the box), answer (TEXT
+//       passing over), focus, type (TEXT typed into the box), write (TEXT written
+//       into the box from code, as a stage before writes its results), answer (TEXT
 //       queued for the next input box; the probe then answers input boxes
 //       itself instead of showing them)
 //   startup-probe --start ... --time-steps --step ...
@@ -91,6 +92,7 @@ void RunStep(platform::Platform& platform, platform::Window& window, ProbeDialog
   if (verb == "hover") platform.mouseMove(*c);
   if (verb == "focus") platform.focus(*c);
   if (verb == "type") platform.typeText(*c, text);
+  if (verb == "write") c->setText(text);
 }
 
 }  // namespace

@@ -102,7 +102,7 @@ constexpr std::array kPageTree{
     // Page 3: standard insulation level; Range II uses the strip, Range I the frame.
     ControlDesign{.kind = Kind::TabStrip, .name = "SSTab1", .index = 12, .container = "tabGeneral", .page = 3,
                   .left = 0, .top = 510, .width = 14475, .height = 9885, .flags = Hidden,
-                  .tabs = kInternalExternal, .tab = 0},
+                  .tabs = "&Internal insulation|&External insulation", .tab = 0},
     // Page 4: results, Range II table shown, Range I table hidden.
     ControlDesign{.kind = Kind::TabStrip, .name = "SSTab1", .index = 13, .container = "tabGeneral", .page = 4,
                   .left = 0, .top = 510, .width = 14445, .height = 5475, .tabs = "Tab 0", .tab = 0},
@@ -122,16 +122,10 @@ constexpr std::array kPageTree{
 };
 
 constexpr ControlDesign kStandIns[] = {
-    ControlDesign{.kind = Kind::Frame, .name = "Frame37", .index = 6, .container = "tabGeneral", .page = 3,
-                  .left = 0, .top = 480, .width = 14445, .height = 9405, .flags = Hidden},
-    // The Range I layout's own way on and back: inside its frame, so the
-    // Range II layout never shows them. "Next >>" waits for a selected level.
-    ControlDesign{.kind = Kind::CommandButton, .name = "Command21", .index = 33, .container = "Frame37",
-                  .containerIndex = 6, .left = 12480, .top = 8760, .width = 1335, .height = 375,
+    // "Next >>" of the Conversion page, which opens the standard-insulation-level page.
+    ControlDesign{.kind = Kind::CommandButton, .name = "Command21", .index = 31, .container = "SSTab1",
+                  .containerIndex = 6, .page = 3, .left = 7380, .top = 8880, .width = 1485, .height = 405,
                   .caption = "Next >>", .flags = Disabled},
-    ControlDesign{.kind = Kind::CommandButton, .name = "Command21", .index = 34, .container = "Frame37",
-                  .containerIndex = 6, .left = 360, .top = 8760, .width = 1335, .height = 375,
-                  .caption = "<< Back"},
 };
 
 }  // namespace

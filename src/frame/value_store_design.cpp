@@ -1,6 +1,6 @@
 // The generic design rows of the value store, for the boxes of the stages
 // that are not in the program yet. The rules are data (which boxes are flags,
-// copies or results cells, which MaxLength each has, which take typed input,
+// copies, which MaxLength each has, which take typed input,
 // where each stage's boxes lie); one generator turns them into rows. A stage
 // that takes its boxes over removes them from these rules.
 
@@ -31,9 +31,6 @@ constexpr bool InRanges(const Range (&ranges)[N], int i) {
 
 // Hidden "0"/"1" flags that tell whether a page has been calculated.
 constexpr Range kFlags[] = {{79, 79}, {99, 99}, {180, 180}};
-
-constexpr Range kResultsRange2{258, 307};
-constexpr Range kResultsRange1{308, 351};
 
 // Fast-front boxes that may hold the word "Ignored".
 constexpr Range kMaxLength7[] = {{179, 179}};
@@ -72,15 +69,16 @@ constexpr Placement kPlacements[] = {
     {{177, 177}, "SSTab1", 6, 2},
     {{179, 180}, "SSTab1", 6, 2},
     {{189, 208}, "SSTab1", 6, 3},
-    {{222, 257}, "tabGeneral", platform::kNoIndex, 3},
-    {{258, 307}, "SSTab1", 13, 0},
-    {{308, 351}, "SSTab1", 14, 0},
+    {{228, 229}, "tabGeneral", platform::kNoIndex, 3},
+    {{234, 235}, "tabGeneral", platform::kNoIndex, 3},
+    {{242, 242}, "tabGeneral", platform::kNoIndex, 3},
+    {{246, 252}, "tabGeneral", platform::kNoIndex, 3},
+    {{254, 257}, "tabGeneral", platform::kNoIndex, 3},
 };
 
-// Grids: working boxes in rows of twelve, results cells in columns.
+// Working boxes lie in rows of twelve.
 constexpr int kBoxWidth = 900, kBoxHeight = 285;
 constexpr int kGridLeft = 240, kGridTop = 600, kGridColumnStep = 1140, kGridRowStep = 405, kGridColumns = 12;
-constexpr int kCellLeft = 1500, kCellTop = 480, kCellColumnStep = 2400, kCellRowStep = 480, kCellWidth = 1095;
 
 bool In(Range r, int i) { return i >= r.first && i <= r.last; }
 
@@ -90,11 +88,7 @@ const Placement* PlacementOf(int i) {
   return nullptr;
 }
 
-const char* DesignText(int i) {
-  if (In(kResultsRange1, i) || In(kResultsRange2, i)) return kResultsCellText;
-  if (InRanges(kFlags, i)) return kFlagDesignText;
-  return "";
-}
+const char* DesignText(int i) { return InRanges(kFlags, i) ? kFlagDesignText : ""; }
 
 int MaxLength(int i) {
   if (InRanges(kFlags, i)) return 0;
@@ -112,7 +106,6 @@ std::vector<ControlDesign> MakeGenericRows() {
     const Placement* owner = PlacementOf(i);
     if (owner == nullptr) continue;
     const Placement& p = *owner;
-    const bool resultsCell = In(kResultsRange1, i) || In(kResultsRange2, i);
     const bool unlocked = InRanges(kInputs, i) || InRanges(kFlags, i);
 
     // Entries that share a page share one count.
@@ -137,20 +130,11 @@ std::vector<ControlDesign> MakeGenericRows() {
     d.caption = DesignText(i);
     d.maxLength = MaxLength(i);
     d.height = kBoxHeight;
-    if (resultsCell) {
-      const int rowsPerColumn = In(kResultsRange2, i) ? 10 : 11;
-      d.left = kCellLeft + (n / rowsPerColumn) * kCellColumnStep;
-      d.top = kCellTop + (n % rowsPerColumn) * kCellRowStep;
-      d.width = kCellWidth;
-      d.flags = platform::Locked;
-      d.backColor = platform::kWhite;
-    } else {
-      d.left = kGridLeft + (n % kGridColumns) * kGridColumnStep;
-      d.top = kGridTop + (n / kGridColumns) * kGridRowStep;
-      d.width = kBoxWidth;
-      d.flags = platform::Hidden | (unlocked ? 0u : platform::Locked);
-      d.backColor = unlocked || InRanges(kLockedDefaultColour, i) ? platform::kSystemColor : platform::kLightYellow;
-    }
+    d.left = kGridLeft + (n % kGridColumns) * kGridColumnStep;
+    d.top = kGridTop + (n / kGridColumns) * kGridRowStep;
+    d.width = kBoxWidth;
+    d.flags = platform::Hidden | (unlocked ? 0u : platform::Locked);
+    d.backColor = unlocked || InRanges(kLockedDefaultColour, i) ? platform::kSystemColor : platform::kLightYellow;
   }
   return rows;
 }

@@ -6,6 +6,7 @@
 #include "frame/stage.hpp"
 #include "frame/value_store.hpp"
 #include "coordination/stage.hpp"
+#include "insulation_level/stage.hpp"
 #include "required/stage.hpp"
 #include "surge/stage.hpp"
 #include "tov/stage.hpp"
@@ -18,6 +19,7 @@ Program::Program(platform::Platform& platform) : app(platform) {
   stages_.push_back(std::make_unique<surge::Stage>(app));
   stages_.push_back(std::make_unique<coordination::Stage>(app));
   stages_.push_back(std::make_unique<required::Stage>(app));
+  stages_.push_back(std::make_unique<insulation_level::Stage>(app));
 
   routes.setOwner("frame");
   app.DeclareRoutes(routes);

@@ -72,7 +72,7 @@ TEST_F(FrameTest, EveryTabStripStartsInItsDesignState) {
       {"SSTab1", 6, 4, 3, true, "Temporary overvoltages"},  {"SSTab1", 7, 2, 0, false, "Internal insulation"},
       {"SSTab1", 8, 2, 0, false, "Internal insulation"},    {"SSTab1", 9, 2, 0, false, "Internal insulation"},
       {"SSTab1", 10, 2, 0, false, "Internal insulation"},   {"SSTab1", 11, 2, 0, false, "Internal insulation"},
-      {"SSTab1", 12, 2, 0, false, "Internal insulation"},   {"SSTab1", 13, 1, 0, true, "Tab 0"},
+      {"SSTab1", 12, 2, 0, false, "&Internal insulation"},   {"SSTab1", 13, 1, 0, true, "Tab 0"},
       {"SSTab1", 14, 1, 0, false, "Tab 0"},
   };
   for (const StripDesign& s : strips) {

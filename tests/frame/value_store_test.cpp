@@ -43,11 +43,8 @@ TEST_F(FrameTest, BoxesKeepTheLengthsOfTheirKind) {
   for (int i : {88, 125, 134}) EXPECT_EQ(app.text1(i).maxLength(), 2) << i;
   for (int i : {0, 59, 79, 99, 106, 140, 167, 168, 180, 54, 58, 66, 76, 51, 64})
     EXPECT_EQ(app.text1(i).maxLength(), 0) << i;
-  for (int i = 258; i <= 351; ++i) EXPECT_EQ(app.text1(i).maxLength(), 8) << i;
-
-  // A results cell written from code keeps eight characters.
-  app.text1(300).setText("123456789");
-  EXPECT_EQ(app.text1(300).text(), "12345678");
+  // A results cell holds its whole text: a halved level with its unit takes nine characters.
+  for (int i = 258; i <= 351; ++i) EXPECT_EQ(app.text1(i).maxLength(), 0) << i;
 }
 
 TEST_F(FrameTest, ResultsCellsAreLockedAndWhite) {
@@ -139,9 +136,9 @@ class StageRowsTest : public ::testing::Test {
 constexpr platform::ControlDesign kStageFrame{.kind = platform::Kind::Frame, .name = "Frame36", .index = 0,
                                               .container = "SSTab1", .containerIndex = 5, .page = 1};
 constexpr platform::ControlDesign kStageButton{.kind = platform::Kind::CommandButton, .name = "Command21",
-                                               .index = 34, .container = "Frame36", .containerIndex = 0,
+                                               .index = 31, .container = "Frame36", .containerIndex = 0,
                                                .left = 240, .top = 360, .width = 1335, .height = 375,
-                                               .caption = "<< Back"};
+                                               .caption = "Next >>"};
 constexpr platform::ControlDesign kStageBox{.kind = platform::Kind::TextBox, .name = "Text1", .index = 121,
                                             .container = "Frame36", .containerIndex = 0, .left = 2430, .top = 270,
                                             .width = 900, .height = 285, .caption = "", .maxLength = 6};
@@ -157,24 +154,24 @@ TEST_F(StageRowsTest, ABoxWithTwoRowsStopsTheLoad) {
 
 TEST_F(StageRowsTest, StandInsWaitOnTheirPagesUntilAStageClaimsThem) {
   bool routed = false;
-  routes.on(frame::Command21Click, 34, [&routed] { routed = true; });
+  routes.on(frame::Command21Click, 31, [&routed] { routed = true; });
   app.routes = &routes;
   app.stages = {&stage};
   platform::Window& w = h.platform.load(app.mainWindowDefinition());
-  platform::Control& back = w("Command21", 34);
-  EXPECT_EQ(back.caption(), "<< Back");
-  EXPECT_EQ(back.container(), &w("Frame37", 6));
-  EXPECT_TRUE(back.visible());
-  EXPECT_TRUE(back.enabled());
-  EXPECT_FALSE(w("Command21", 33).enabled());
-  h.platform.click(back);
+  platform::Control& next = w("Command21", 31);
+  EXPECT_EQ(next.caption(), "Next >>");
+  EXPECT_EQ(next.container(), &w("SSTab1", 6));
+  EXPECT_EQ(next.containerPage(), 3);
+  EXPECT_TRUE(next.visible());
+  EXPECT_FALSE(next.enabled());
+  h.platform.click(next);
   EXPECT_TRUE(routed);  // the routing is bound once every control exists
 
   stage.controls = {kStageFrame, kStageButton};
   h.platform.unload(w);
   platform::Window& again = h.platform.load(app.mainWindowDefinition());
-  EXPECT_EQ(again("Command21", 34).container(), &again("Frame36", 0));
-  EXPECT_EQ(again("Command21", 34).top(), 360);
+  EXPECT_EQ(again("Command21", 31).container(), &again("Frame36", 0));
+  EXPECT_EQ(again("Command21", 31).top(), 360);
 }
 
 TEST_F(FrameTest, OpeningAPageLeavesEveryOtherPageDisabled) {

@@ -263,6 +263,8 @@ class LayoutTest : public ::testing::Test {
       if (j == i || !SamePlace(*a.control, *b.control)) continue;
       if (LaidInto(a, b) || LaidInto(b, a)) continue;
       const Kind k = b.control->kind();
+      // A caption laid wholly on a picture is part of the drawing (the headers on a table's grid).
+      if (k == Kind::Image && b.box.contains(a.text & a.box)) continue;
       // Another caption: its text; any other control: its whole box (an option button: up to its text's end).
       QRect other;
       if (k == Kind::Label) {
@@ -407,6 +409,14 @@ TEST_F(LayoutTest, OverlappingCaptionsAndCutCaptionsAreReported) {
   EXPECT_NE(std::next(problems.begin())->find("frmTest.Label6 \"Reactance of zero sequence system\" needs"),
             std::string::npos)
       << Report();
+}
+
+// A caption on a picture is part of the drawing when it lies wholly on it; one that sticks out collides.
+TEST_F(LayoutTest, ACaptionWhollyOnAPictureIsPartOfTheDrawing) {
+  CheckWindow({{.kind = Kind::Image, .name = "Image7", .left = 0, .top = 0, .width = 6000, .height = 1500,
+                .caption = "results_range2"},
+               Label("Label74", 240, 240, 1500, "Internal"), Label("Label75", 5700, 600, 1500, "External")});
+  EXPECT_EQ(problems, std::set<std::string>{"frmTest.Label75 \"External\" overlaps frmTest.Image7"}) << Report();
 }
 
 // Every state that the scenarios reach passes, and every caption with a blank

@@ -1,0 +1,38 @@
+#include "insulation_level/stage.hpp"
+
+#include "frame/routes.hpp"
+#include "insulation_level/level_designs.hpp"
+#include "insulation_level/level_page_flow.hpp"
+#include "insulation_level/range1_selection.hpp"
+#include "insulation_level/range2_selection.hpp"
+#include "insulation_level/results_tables.hpp"
+#include "platform/window.hpp"
+
+namespace insulation_level {
+
+Stage::Stage(frame::App& app)
+    : range2_(std::make_unique<Range2Selection>(app, fits_, vars_)),
+      range1_(std::make_unique<Range1Selection>(app, fits_, vars_)),
+      results_(std::make_unique<ResultsTables>(app)),
+      flow_(std::make_unique<LevelPageFlow>(app, *results_)) {}
+
+Stage::~Stage() = default;
+
+void Stage::Build(platform::Window& w) {
+  vars_ = {};
+  w.createAll(StandardLevelDesign());
+  w.createAll(ClearanceFramesDesign());
+  w.createAll(ResultsDesign());
+}
+
+void Stage::DeclareRoutes(frame::Routes& routes) {
+  range2_->DeclareRoutes(routes);
+  range1_->DeclareRoutes(routes);
+  flow_->DeclareRoutes(routes);
+}
+
+std::vector<std::span<const platform::ControlDesign>> Stage::ValueStoreRows() const {
+  return {StandardLevelValueStoreRows(), ClearanceValueStoreRows(), ResultsValueStoreRows()};
+}
+
+}  // namespace insulation_level

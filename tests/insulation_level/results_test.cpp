@@ -1,0 +1,214 @@
+// The way from the standard-insulation-level page to the results and the
+// tables it fills: every cell its source cut to four characters with " kV",
+// the words of ignored fast-front values left out, the halves of the
+// phase-to-phase switching levels, and the sources left as they were.
+
+#include <gtest/gtest.h>
+
+#include "insulation_level/level_slots.hpp"
+#include "level_page_fixture.hpp"
+
+namespace {
+
+using namespace insulation_level;
+using level_test::LevelPageTest;
+using level_test::Summary;
+
+// Sources of the Urp, Ucw and Urw rows and the conversions, as earlier pages leave them.
+constexpr Summary kEarlierPages{
+    {60, "99,96"},          {62, "1234,5"},        {61, "12345"},        {63, ""},
+    {77, "Ignored"},        {78, "Ignored"},       {101, "420,5"},       {100, "700"},
+    {103, "1050"},          {105, "12,345"},       {102, "980,12"},      {104, "1,5"},
+    {139, "1500"},          {137, "Ignored"},      {UrwTovPeInt, "500"}, {UrwTovPeExt, "510"},
+    {UrwTovPpInt, "520"},   {UrwTovPpExt, "530"},
+};
+
+class ResultsTest : public LevelPageTest {
+ protected:
+  void EnterTov() {
+    c("txtTOVpe").setText("363,73");
+    c("txtTOVpp").setText("630");
+    Write(kEarlierPages);
+  }
+  // The cells first to last, joined with "|".
+  std::string Cells(int first, int last) const {
+    std::string s;
+    for (int i = first; i <= last; ++i) s += text1(i).text() + "|";
+    return s;
+  }
+  std::string CellsDown(int first, int last) const {
+    std::string s;
+    for (int i = first; i >= last; --i) s += text1(i).text() + "|";
+    return s;
+  }
+};
+
+TEST_F(ResultsTest, RangeTwoFillsItsTableFromEveryPageAndShowsItAlone) {
+  StartWithUm("420");
+  EnterTov();
+  Write({{UrwSfPeInt, "800"}, {SiwPeInt, "820"}, {UrwSfPpInt, "1250"}, {SiwPpInt, "1300"}, {UrwFfPpInt, "1000"},
+         {UrwSfPeExt, "850"}, {SiwPeExt, "800"}, {UrwSfPpExt, "1250"}, {SiwPpExt, "1275"}, {UrwFfPpExt, "Ignored"}});
+  OpenLevelPage();
+  headless.clock.date = "10.12.2026";
+  Run(frame::Command29Click, 39);
+  EXPECT_EQ(c("Label23", 8).caption(), "10.12.2026");
+  Choose(89);  // 850 / 1275, lightning ignored: row 2
+  headless.clock.date = "11.12.2026";
+  Run(frame::Command29Click, 40);
+
+  EXPECT_EQ(c("Label23", 8).caption(), "11.12.2026");
+  EXPECT_EQ(pages("tabGeneral"), "00001");
+  EXPECT_EQ(c("tabGeneral").tab(), 4);
+  EXPECT_EQ(c("SSTab1", 12).tab(), 0);
+  EXPECT_TRUE(c("SSTab1", 12).tabEnabled(0));
+  EXPECT_FALSE(c("SSTab1", 12).tabEnabled(1));
+  EXPECT_TRUE(Visible("SSTab1", 13));
+  EXPECT_FALSE(Visible("SSTab1", 14));
+
+  EXPECT_EQ(Cells(258, 267), "363 kV|363 kV|630 kV|630 kV|99,9 kV|1234 kV|12345 kV| kV|||");
+  EXPECT_EQ(Cells(268, 277), "420 kV|420 kV|700 kV|700 kV|1050 kV|12,3 kV|980 kV|1,5 kV|1500 kV||");
+  EXPECT_EQ(Cells(278, 287), "500 kV|510 kV|520 kV|530 kV|800 kV|850 kV|1250 kV|1250 kV|1000 kV||");
+  EXPECT_EQ(Cells(288, 297), "820 kV|800 kV|1300 kV|1275 kV|||||||");
+  // Internal 950 / 1425 / 1050, external 850 / 1275 / 950; the slow-front columns repeat the temporary ones.
+  EXPECT_EQ(Cells(298, 307),
+            "950 kV|850 kV|712,5 kV|637,5 kV|950 kV|850 kV|712,5 kV|637,5 kV|1050 kV|950 kV|");
+  EXPECT_EQ(Cells(308, 309), "2222222|2222222|");
+
+  // The pages behind keep their values whole.
+  EXPECT_EQ(c("txtTOVpe").text(), "363,73");
+  EXPECT_EQ(Texts({60, 77, 137, UrwFfPpExt, 105}), "99,96|Ignored|Ignored|Ignored|12,345|");
+  EXPECT_TRUE(NoMoreMessages());
+}
+
+TEST_F(ResultsTest, TheHalvesOfTheHighestLevelsKeepTheirWholeText) {
+  StartWithUm("765");
+  EnterTov();
+  Write({{UrwSfPeInt, "1400"}, {SiwPeInt, "0"}, {UrwSfPpInt, "2400"}, {SiwPpInt, "0"}, {UrwFfPpInt, "1800"},
+         {UrwSfPeExt, "1550"}, {SiwPeExt, "0"}, {UrwSfPpExt, "2480"}, {SiwPpExt, "0"}, {UrwFfPpExt, "2100"}});
+  OpenLevelPage();
+  Run(frame::Command29Click, 39);
+  Choose(89);
+  Run(frame::Command29Click, 40);
+  // 1425 / 2423 / 1800 and 1550 / 2480 / 2100: half of 2423 takes nine characters with its unit.
+  EXPECT_EQ(Cells(298, 307),
+            "1425 kV|1550 kV|1211,5 kV|1240 kV|1425 kV|1550 kV|1211,5 kV|1240 kV|1800 kV|2100 kV|");
+}
+
+TEST_F(ResultsTest, RangeOneFillsItsTableFromEveryPageAndShowsItAlone) {
+  StartWithUm("123");
+  EnterTov();
+  Write({{UrwFfPpInt, "580"}, {LiwPpInt, "600"}, {UrwFfPeInt, "400"}, {LiwPeInt, "380"}, {UrwFfPpExt, "700"},
+         {LiwPpExt, "651"}, {LiwPeExt, "651"}, {UrwFfPeExt, "500"}, {SdwPpInt, "230,75"}, {SdwPeInt, "0"},
+         {SdwPpExt, "150"}, {SdwPeExt, "180.5"}, {UrwSfPeInt, "300"}, {UrwSfPeExt, "310"}, {UrwSfPpInt, "320"},
+         {UrwSfPpExt, "330"}, {UrwTovPpInt, "240"}, {UrwTovPpExt, "200"}});
+  text1(77).setText("800");
+  text1(78).setText("800");
+  OpenLevelPage();
+  Choose(86);  // internal 600 / 240: row 20; external 700 / 200: row 23
+  EXPECT_EQ(Texts({SdwIntSelected, LiwIntSelected, SdwExtSelected, LiwExtSelected}), "275|650|325|750|");
+  headless.clock.date = "12.12.2026";
+  Run(frame::Command21Click, 33);
+
+  EXPECT_EQ(c("Label23", 8).caption(), "09.12.2026");  // the date of the Um entry stays
+  EXPECT_EQ(pages("tabGeneral"), "00001");
+  EXPECT_TRUE(Visible("SSTab1", 14));
+  EXPECT_FALSE(Visible("SSTab1", 13));
+  EXPECT_EQ(CellsDown(337, 328), "363 kV|363 kV|630 kV|630 kV|99,9 kV|1234 kV|12345 kV| kV|800 kV|800 kV|");
+  EXPECT_EQ(CellsDown(327, 318), "420 kV|420 kV|700 kV|700 kV|1050 kV|12,3 kV|980 kV|1,5 kV|1500 kV||");
+  EXPECT_EQ(CellsDown(317, 308), "500 kV|510 kV|240 kV|200 kV|300 kV|310 kV|320 kV|330 kV|580 kV|700 kV|");
+  EXPECT_EQ(CellsDown(345, 342), "0 kV|180 kV|230 kV|150 kV|");
+  EXPECT_EQ(CellsDown(341, 338), "380 kV|651 kV|600 kV|651 kV|");
+  EXPECT_EQ(CellsDown(349, 346), "275 kV|325 kV|275 kV|325 kV|");
+  EXPECT_EQ(CellsDown(351, 350), "650 kV|750 kV|");
+  EXPECT_EQ(Cells(258, 259), "2222222|2222222|");
+  EXPECT_EQ(Texts({SdwPeExt}), "180.5|");
+}
+
+class FlowTest : public LevelPageTest {
+ protected:
+  void OpenRange2() {
+    StartWithUm("420");
+    Write({{UrwSfPeInt, "800"}, {SiwPeInt, "820"}, {UrwSfPpInt, "1250"}, {SiwPpInt, "1300"}, {UrwFfPpInt, "1000"},
+           {UrwSfPeExt, "850"}, {SiwPeExt, "800"}, {UrwSfPpExt, "1250"}, {SiwPpExt, "1275"}, {UrwFfPpExt, "900"}});
+    OpenLevelPage();
+    Run(frame::Command29Click, 39);
+  }
+};
+
+TEST_F(FlowTest, BackToTheInternalPageClearsTheExternalModeButKeepsTheWayOn) {
+  OpenRange2();
+  Choose(90);
+  Choose(89);
+  Run(frame::Command29Click, 41);
+  EXPECT_EQ(c("SSTab1", 12).tab(), 0);
+  EXPECT_TRUE(c("SSTab1", 12).tabEnabled(0));
+  EXPECT_FALSE(c("SSTab1", 12).tabEnabled(1));
+  EXPECT_FALSE(c("Option1", 89).value());
+  EXPECT_FALSE(c("Option1", 90).value());
+  EXPECT_FALSE(Visible("Frame37", 12));
+  EXPECT_FALSE(Visible("Frame37", 13));
+  EXPECT_TRUE(Enabled("Command29", 40));
+  EXPECT_EQ(Texts({SiwPeExtRange2, SiwPpExtRange2, LiwExtRange2}), "850|1275|950|");
+  Run(frame::Command29Click, 39);
+  EXPECT_EQ(c("SSTab1", 12).tab(), 1);
+  EXPECT_TRUE(Visible("Frame37", 14));
+}
+
+TEST_F(FlowTest, BackToTheRequiredWithstandPagesAskForTheExternalLevelAnew) {
+  OpenRange2();
+  Choose(89);
+  Run(frame::Command29Click, 41);
+  Run(frame::Command29Click, 38);
+  EXPECT_EQ(pages("tabGeneral"), "00100");
+  EXPECT_EQ(c("tabGeneral").tab(), 2);
+  EXPECT_FALSE(Enabled("Command29", 40));
+  // A changed requirement on the way back: the internal level follows at once,
+  // the external one once its mode is chosen again.
+  Write({{UrwFfPpInt, "1200"}, {UrwFfPpExt, "1200"}});
+  OpenLevelPage();
+  EXPECT_EQ(Texts({SiwPeIntRange2, SiwPpIntRange2, LiwIntRange2}), "950|1425|1300|");
+  Run(frame::Command29Click, 39);
+  EXPECT_FALSE(c("Option1", 89).value());
+  EXPECT_FALSE(Visible("Frame37", 12));
+  EXPECT_FALSE(Enabled("Command29", 40));
+  Choose(89);
+  EXPECT_EQ(Texts({SiwPeExtRange2, SiwPpExtRange2, LiwExtRange2}), "950|1425|1300|");
+  EXPECT_TRUE(Enabled("Command29", 40));
+}
+
+TEST_F(FlowTest, RangeOneBackClearsTheModeAndTheWayOnUntilALevelIsSelectedAgain) {
+  StartWithUm("123");
+  Write({{UrwFfPpInt, "580"}, {LiwPpInt, "600"}, {UrwTovPpInt, "240"}, {UrwFfPeInt, "400"}, {LiwPeInt, "380"},
+         {UrwFfPpExt, "700"}, {LiwPpExt, "651"}, {UrwTovPpExt, "200"}, {LiwPeExt, "651"}, {UrwFfPeExt, "500"},
+         {SdwPpInt, "0"}, {SdwPeInt, "0"}, {SdwPpExt, "0"}, {SdwPeExt, "0"}});
+  OpenLevelPage();
+  Choose(85);
+  Run(frame::Command21Click, 34);
+  EXPECT_EQ(pages("tabGeneral"), "00100");
+  for (int frame : {7, 8, 9, 10}) EXPECT_FALSE(Visible("Frame37", frame)) << frame;
+  EXPECT_FALSE(c("Option1", 85).value());
+  EXPECT_FALSE(c("Option1", 86).value());
+  EXPECT_FALSE(Enabled("Command21", 33));
+  OpenLevelPage();
+  EXPECT_TRUE(Visible("Frame37", 6));
+  EXPECT_FALSE(Enabled("Command21", 33));
+  Choose(86);
+  EXPECT_TRUE(Enabled("Command21", 33));
+}
+
+}  // namespace
+
+namespace {
+
+// The header labels of each table are numbered on from the other's.
+TEST_F(ResultsTest, EachTableHasItsOwnHeaderLabels) {
+  Start();
+  const auto table = [this](int label) { return c("Label74", label).container(); };
+  for (int label = 0; label <= 36; ++label) EXPECT_EQ(table(label), &c("SSTab1", 13)) << label;
+  for (int label = 37; label <= 71; ++label) EXPECT_EQ(table(label), &c("SSTab1", 14)) << label;
+  EXPECT_EQ(main().find("Label74", 72), nullptr);
+  EXPECT_EQ(c("Label74", 35).caption(), "Switching impulse");
+  EXPECT_EQ(c("Label74", 70).caption(), "Short-duration power-frequency");
+}
+
+}  // namespace
