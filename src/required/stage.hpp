@@ -15,6 +15,7 @@ namespace required {
 
 class RwDirectEntry;
 class RwPageFlow;
+class RwTovTabs;
 
 class Stage final : public frame::Stage {
  public:
@@ -31,6 +32,7 @@ class Stage final : public frame::Stage {
  private:
   std::unique_ptr<RwPageFlow> flow_;
   std::unique_ptr<RwDirectEntry> entry_;
+  std::unique_ptr<RwTovTabs> tovTabs_;
 };
 
 }  // namespace required
