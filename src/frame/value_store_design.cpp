@@ -37,17 +37,17 @@ constexpr Range kResultsRange1{308, 351};
 
 // Fast-front boxes that may hold the word "Ignored".
 constexpr Range kMaxLength7[] = {{179, 179}};
-constexpr Range kMaxLength5[] = {{155, 155}, {159, 160}, {177, 177}};
+constexpr Range kMaxLength5[] = {{159, 160}, {177, 177}};
 // Urp, Ucw, Urw and withstand voltages in kV, and the arrester's voltages.
 constexpr Range kMaxLength6[] = {
     {121, 121},
-    {153, 154}, {161, 162}, {173, 173},
+    {173, 173},
     {190, 193}, {195, 196}, {198, 199}, {202, 203}, {205, 206}};
 
 // Boxes the user types into; with the flags they are the boxes that are not locked.
 constexpr Range kInputs[] = {
     {120, 120},
-    {155, 158}, {174, 174}, {177, 177}, {189, 189}, {194, 194},
+    {174, 174}, {177, 177}, {189, 189}, {194, 194},
     {197, 197}, {200, 201}, {204, 204}, {207, 208}, {247, 248}};
 
 // Locked boxes that keep the window's own back colour.
@@ -66,7 +66,7 @@ constexpr Placement kPlacements[] = {
     {{99, 99}, "SSTab1", 3, 0},
     {{221, 221}, "SSTab1", 3, 1},
     {{120, 123}, "SSTab1", 3, 2},
-    {{153, 162}, "SSTab1", 6, 1},
+    {{159, 160}, "SSTab1", 6, 1},
     {{173, 174}, "SSTab1", 6, 2},
     {{177, 177}, "SSTab1", 6, 2},
     {{179, 180}, "SSTab1", 6, 2},

@@ -3,19 +3,22 @@
 #include "frame/routes.hpp"
 #include "required/rw_direct_entry.hpp"
 #include "required/rw_page_flow.hpp"
+#include "required/rw_slow_front_tabs.hpp"
 #include "required/rw_tov_tabs.hpp"
 
 namespace required {
 
 Stage::Stage(frame::App& app)
     : flow_(std::make_unique<RwPageFlow>(app)), entry_(std::make_unique<RwDirectEntry>(app, *flow_)),
-      tovTabs_(std::make_unique<RwTovTabs>(app, *flow_)) {}
+      tovTabs_(std::make_unique<RwTovTabs>(app, *flow_)),
+      slowFrontTabs_(std::make_unique<RwSlowFrontTabs>(app, *flow_)) {}
 
 Stage::~Stage() = default;
 
 void Stage::Build(platform::Window& w) {
   flow_->Build(w);
   tovTabs_->Build(w);
+  slowFrontTabs_->Build(w);
 }
 
 void Stage::DeclareRoutes(frame::Routes& routes) {
@@ -23,13 +26,14 @@ void Stage::DeclareRoutes(frame::Routes& routes) {
   flow_->DeclareRoutes(routes);
   entry_->DeclareRoutes(routes);
   tovTabs_->DeclareRoutes(routes);
-  routes.on(Command25Click, 14, [this] { flow_->OpenStrip(RwSlowFrontStrip()); });
+  slowFrontTabs_->DeclareRoutes(routes);
   routes.on(Command25Click, 15, [this] { flow_->OpenStrip(RwFastFrontStrip()); });
 }
 
 std::vector<std::span<const platform::ControlDesign>> Stage::ValueStoreRows() const {
   std::vector<std::span<const platform::ControlDesign>> rows = RwPageFlow::ValueStoreRows();
   rows.push_back(RwTovTabs::ValueStoreRows());
+  rows.push_back(RwSlowFrontTabs::ValueStoreRows());
   return rows;
 }
 

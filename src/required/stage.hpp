@@ -15,6 +15,7 @@ namespace required {
 
 class RwDirectEntry;
 class RwPageFlow;
+class RwSlowFrontTabs;
 class RwTovTabs;
 
 class Stage final : public frame::Stage {
@@ -33,6 +34,7 @@ class Stage final : public frame::Stage {
   std::unique_ptr<RwPageFlow> flow_;
   std::unique_ptr<RwDirectEntry> entry_;
   std::unique_ptr<RwTovTabs> tovTabs_;
+  std::unique_ptr<RwSlowFrontTabs> slowFrontTabs_;
 };
 
 }  // namespace required
