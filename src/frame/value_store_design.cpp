@@ -35,19 +35,17 @@ constexpr Range kFlags[] = {{79, 79}, {99, 99}, {180, 180}};
 constexpr Range kResultsRange2{258, 307};
 constexpr Range kResultsRange1{308, 351};
 
-// Fast-front boxes that may hold the word "Ignored".
-constexpr Range kMaxLength7[] = {{179, 179}};
-constexpr Range kMaxLength5[] = {{159, 160}, {177, 177}};
+// Factors of five characters.
+constexpr Range kMaxLength5[] = {{159, 160}};
 // Urp, Ucw, Urw and withstand voltages in kV, and the arrester's voltages.
 constexpr Range kMaxLength6[] = {
     {121, 121},
-    {173, 173},
     {190, 193}, {195, 196}, {198, 199}, {202, 203}, {205, 206}};
 
 // Boxes the user types into; with the flags they are the boxes that are not locked.
 constexpr Range kInputs[] = {
     {120, 120},
-    {174, 174}, {177, 177}, {189, 189}, {194, 194},
+    {189, 189}, {194, 194},
     {197, 197}, {200, 201}, {204, 204}, {207, 208}, {247, 248}};
 
 // Locked boxes that keep the window's own back colour.
@@ -67,9 +65,7 @@ constexpr Placement kPlacements[] = {
     {{221, 221}, "SSTab1", 3, 1},
     {{120, 123}, "SSTab1", 3, 2},
     {{159, 160}, "SSTab1", 6, 1},
-    {{173, 174}, "SSTab1", 6, 2},
-    {{177, 177}, "SSTab1", 6, 2},
-    {{179, 180}, "SSTab1", 6, 2},
+    {{180, 180}, "SSTab1", 6, 2},
     {{189, 208}, "SSTab1", 6, 3},
     {{222, 257}, "tabGeneral", platform::kNoIndex, 3},
     {{258, 307}, "SSTab1", 13, 0},
@@ -97,7 +93,6 @@ const char* DesignText(int i) {
 
 int MaxLength(int i) {
   if (InRanges(kFlags, i)) return 0;
-  if (InRanges(kMaxLength7, i)) return 7;
   if (InRanges(kMaxLength6, i)) return 6;
   if (InRanges(kMaxLength5, i)) return 5;
   return 8;

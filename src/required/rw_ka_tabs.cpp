@@ -7,6 +7,15 @@
 
 namespace required {
 
+std::optional<double> ReadOkInput(frame::App& app, platform::Control& box) {
+  const std::optional<double> value = app.ReadNumber(box);
+  if (!value) {
+    app.InvalidValueGroup();
+    box.setText("");
+  }
+  return value;
+}
+
 void RwKaTabs::Reset() {
   internalFrom_.reset();
   externalFrom_.reset();
@@ -97,14 +106,8 @@ void RwKaTabs::WriteExternal(double pe, double pp) {
 }
 
 void RwKaTabs::CalculateExternalWithEnteredKa() {
-  platform::Control& kaBox = app_.text1(roles_.kaBox);
-  const std::optional<double> ka = app_.ReadNumber(kaBox);
-  if (!ka) {
-    app_.InvalidValueGroup();
-    kaBox.setText("");
-    ClearExternal();
-    return;
-  }
+  const std::optional<double> ka = ReadOkInput(app_, app_.text1(roles_.kaBox));
+  if (!ka) return ClearExternal();
   double pe = 0, pp = 0;
   if (!ReadExternalUcw(pe, pp)) return RefuseExternal();
   WriteExternal(UrwExternalWithEnteredKa(pe, *ka), UrwExternalWithEnteredKa(pp, *ka));

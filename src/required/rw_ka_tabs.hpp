@@ -16,10 +16,18 @@ class App;
 class Routes;
 }  // namespace frame
 
+namespace platform {
+class Control;
+}
+
 namespace required {
 
 class RwPageFlow;
 struct RwStrip;
+
+// The input of an "OK" read with its decimal comma; a box that holds no
+// number is refused with the OK's message and emptied (nullopt).
+std::optional<double> ReadOkInput(frame::App& app, platform::Control& box);
 
 // The controls and boxes that play each part on one strip.
 struct RwKaTabRoles {

@@ -107,26 +107,30 @@ void AddKaTabs(std::vector<ControlDesign>& rows, const KaTabsDesign& d) {
   // Ka from the altitude: the frame, and Ka = e^(m H / 8150) drawn in it.
   a.OnTab(Kind::Frame, "Frame30", d.altitudeFrame, kExternal, kFrameLeft, kEntryTop, kFrameWidth, kEntryHeight, "",
           Hidden);
-  const int k = d.altitudeFrame;
-  const auto formula = [&](int index, int left, int top, int width, const char* caption) -> ControlDesign& {
-    ControlDesign& label =
-        a.In("Frame30", k, Kind::Label, "Label41", d.kaFormula + index, left, top, width, 255, caption, Hidden | NoWrap);
-    label.foreColor = platform::kBlue;
-    return label;
-  };
-  formula(0, kKaLeft, kKaTop, 780, "K   = e");
-  ControlDesign& sub = formula(1, kKaLeft + 136, kKaTop + 60, 120, "a");
-  sub.height = 195;
-  sub.fontSize = platform::kSubscriptFontSize;
-  formula(2, kKaLeft + 780, kKaTop - 420, 165, "m");
-  formula(3, kKaLeft + 960, kKaTop - 420, 165, "H");
-  a.In("Frame30", k, Kind::Line, "Line2", d.kaLine, kKaLeft + 780, kKaTop - 150, 480, 0, "", Hidden);
-  formula(4, kKaLeft + 780, kKaTop - 120, 480, "8150");
+  AddKaFormula(rows, d.altitudeFrame, d.kaFormula, d.kaLine);
 
   // The results.
   a.OnTab(Kind::Frame, "Frame30", d.resultsFrame, kExternal, kFrameLeft, kExtResultsTop, kFrameWidth,
           kResultsHeight, "", Hidden);
   a.Results(d.resultsFrame, 19, "For external insulation K   =1,05 hence :", 1810);
+}
+
+void AddKaFormula(std::vector<ControlDesign>& rows, int frame, int first, int line) {
+  const auto label = [&](int index, int left, int top, int width, const char* caption) -> ControlDesign& {
+    return rows.emplace_back(ControlDesign{.kind = Kind::Label, .name = "Label41", .index = first + index,
+                                           .container = "Frame30", .containerIndex = frame, .left = left,
+                                           .top = top, .width = width, .height = 255, .caption = caption,
+                                           .flags = Hidden | NoWrap, .foreColor = platform::kBlue});
+  };
+  label(0, kKaLeft, kKaTop, 780, "K   = e");
+  ControlDesign& sub = label(1, kKaLeft + 136, kKaTop + 60, 120, "a");
+  sub.height = 195;
+  sub.fontSize = platform::kSubscriptFontSize;
+  label(2, kKaLeft + 780, kKaTop - 420, 165, "m");
+  label(3, kKaLeft + 960, kKaTop - 420, 165, "H");
+  rows.push_back({.kind = Kind::Line, .name = "Line2", .index = line, .container = "Frame30", .containerIndex = frame,
+                  .left = kKaLeft + 780, .top = kKaTop - 150, .width = 480, .height = 0, .flags = Hidden});
+  label(4, kKaLeft + 780, kKaTop - 120, 480, "8150");
 }
 
 ControlDesign AltitudeText(const KaTabsDesign& d, const char* name, int index, int top, int width,

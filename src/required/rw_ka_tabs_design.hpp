@@ -26,6 +26,8 @@ struct KaTabsDesign {
 inline constexpr int kKaCaptionLeft = 240, kKaBoxLeft = 2640;
 
 void AddKaTabs(std::vector<platform::ControlDesign>& rows, const KaTabsDesign& d);
+// Ka = e^(m H / 8150) drawn in a frame: Label41(first) to (first + 4) and Line2(line).
+void AddKaFormula(std::vector<platform::ControlDesign>& rows, int frame, int first, int line);
 void AddKaTabsBoxes(std::vector<platform::ControlDesign>& rows, const KaTabsDesign& d);
 
 // A label of the altitude frame, and one of its input boxes.

@@ -73,7 +73,9 @@ void RwPageFlow::DeclareRoutes(frame::Routes& routes) {
   routes.on(Command25Click, 18, [this] { OpenConversionTabs(); });
   for (const RwStrip* strip : Strips()) {
     routes.on(Command29Click, strip->intBack, [this, strip] { CloseStrip(*strip); });
-    routes.on(Command29Click, strip->intNext, [this, strip] { OpenExternalTab(*strip); });
+    // The fast-front strip lays its external tab out by range as it opens it.
+    if (strip != &RwFastFrontStrip())
+      routes.on(Command29Click, strip->intNext, [this, strip] { OpenExternalTab(*strip); });
     routes.on(Command29Click, strip->extBack, [this, strip] { BackToInternalTab(*strip); });
     routes.on(Command29Click, strip->extNext, [this, strip] { Accept(*strip); });
   }

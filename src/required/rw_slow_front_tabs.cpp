@@ -111,14 +111,8 @@ void RwSlowFrontTabs::CalculateUrwSlowFrontExtWithAltitudeKa() {
   const std::optional<double> mPp = app_.ReadNumber(app_.text1(ExponentMSfPp));
   if (!mPe || !mPp) return RefuseExternal();
   if (!ExponentAtMost1(ExponentMSfPe, *mPe) || !ExponentAtMost1(ExponentMSfPp, *mPp)) return;
-  platform::Control& hBox = app_.text1(AltitudeSf);
-  const std::optional<double> h = app_.ReadNumber(hBox);
-  if (!h) {
-    app_.InvalidValueGroup();
-    hBox.setText("");
-    ClearExternal();
-    return;
-  }
+  const std::optional<double> h = ReadOkInput(app_, app_.text1(AltitudeSf));
+  if (!h) return ClearExternal();
   double pe = 0, pp = 0;
   if (!ReadExternalUcw(pe, pp)) return RefuseExternal();
   WriteExternal(UrwExternalWithAltitudeKa(pe, KaFromAltitude(*mPe, *h)),

@@ -14,6 +14,7 @@ class App;
 namespace required {
 
 class RwDirectEntry;
+class RwFastFrontTabs;
 class RwPageFlow;
 class RwSlowFrontTabs;
 class RwTovTabs;
@@ -35,6 +36,7 @@ class Stage final : public frame::Stage {
   std::unique_ptr<RwDirectEntry> entry_;
   std::unique_ptr<RwTovTabs> tovTabs_;
   std::unique_ptr<RwSlowFrontTabs> slowFrontTabs_;
+  std::unique_ptr<RwFastFrontTabs> fastFrontTabs_;
 };
 
 }  // namespace required
