@@ -32,19 +32,17 @@ constexpr bool InRanges(const Range (&ranges)[N], int i) {
 // Hidden "0"/"1" flags that tell whether a page has been calculated.
 constexpr Range kFlags[] = {{79, 79}, {99, 99}, {180, 180}};
 
-// Fast-front boxes that may hold the word "Ignored".
-constexpr Range kMaxLength7[] = {{179, 179}};
-constexpr Range kMaxLength5[] = {{149, 149}, {155, 155}, {159, 160}, {177, 177}};
+// Factors of five characters.
+constexpr Range kMaxLength5[] = {{159, 160}};
 // Urp, Ucw, Urw and withstand voltages in kV, and the arrester's voltages.
 constexpr Range kMaxLength6[] = {
     {121, 121},
-    {145, 146}, {150, 151}, {153, 154}, {161, 162}, {173, 173},
     {190, 193}, {195, 196}, {198, 199}, {202, 203}, {205, 206}};
 
 // Boxes the user types into; with the flags they are the boxes that are not locked.
 constexpr Range kInputs[] = {
     {120, 120},
-    {147, 149}, {155, 158}, {174, 174}, {177, 177}, {189, 189}, {194, 194},
+    {189, 189}, {194, 194},
     {197, 197}, {200, 201}, {204, 204}, {207, 208}, {247, 248}};
 
 // Locked boxes that keep the window's own back colour.
@@ -63,11 +61,8 @@ constexpr Placement kPlacements[] = {
     {{99, 99}, "SSTab1", 3, 0},
     {{221, 221}, "SSTab1", 3, 1},
     {{120, 123}, "SSTab1", 3, 2},
-    {{145, 151}, "SSTab1", 6, 0},
-    {{153, 162}, "SSTab1", 6, 1},
-    {{173, 174}, "SSTab1", 6, 2},
-    {{177, 177}, "SSTab1", 6, 2},
-    {{179, 180}, "SSTab1", 6, 2},
+    {{159, 160}, "SSTab1", 6, 1},
+    {{180, 180}, "SSTab1", 6, 2},
     {{189, 208}, "SSTab1", 6, 3},
     {{228, 229}, "tabGeneral", platform::kNoIndex, 3},
     {{234, 235}, "tabGeneral", platform::kNoIndex, 3},
@@ -92,7 +87,6 @@ const char* DesignText(int i) { return InRanges(kFlags, i) ? kFlagDesignText : "
 
 int MaxLength(int i) {
   if (InRanges(kFlags, i)) return 0;
-  if (InRanges(kMaxLength7, i)) return 7;
   if (InRanges(kMaxLength6, i)) return 6;
   if (InRanges(kMaxLength5, i)) return 5;
   return 8;

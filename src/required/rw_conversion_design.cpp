@@ -55,7 +55,7 @@ constexpr RwSummaryGroup kSiwGroups[] = {{163, 172, kSiwCopies}};
 constexpr int kSiwIntWatch[] = {SiwPeIntCalc, SiwPpIntCalc};
 constexpr int kSiwExtWatch[] = {SiwPpExtCalc, SiwPeExtCalc};
 constexpr RwStrip kSiwRoles{kSiwStrip, 31, 30, 33, 32, kSiwIntWatch, kSiwExtWatch, kSiwGroups, kNone, 18,
-                            "RE-CALCULATE"};
+                            "RE-CALCULATE", {}};
 
 constexpr RwCopy kSdwCopies[] = {
     {SdwPeInt, SdwPeIntCalc},
@@ -74,7 +74,7 @@ constexpr RwSummaryGroup kSdwLiwGroups[] = {{173, 182, kSdwCopies}, {183, 192, k
 constexpr int kSdwLiwIntWatch[] = {LiwPpIntCalc, LiwPeIntCalc};
 constexpr int kSdwLiwExtWatch[] = {LiwPeExtCalc, LiwPpExtCalc};
 constexpr RwStrip kSdwLiwRoles{kSdwLiwStrip, 35, 34, 37, 36, kSdwLiwIntWatch, kSdwLiwExtWatch, kSdwLiwGroups,
-                               kNone, 18, "RE-CALCULATE"};
+                               kNone, 18, "RE-CALCULATE", {}};
 
 }  // namespace
 

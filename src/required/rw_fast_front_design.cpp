@@ -38,8 +38,10 @@ constexpr RwCopy kCopies[] = {
 };
 constexpr RwSummaryGroup kGroups[] = {{149, 162, kCopies}};
 constexpr int kAcceptWatch[] = {UrwFfExtCalc};
+// The co-ordination withstand voltages the results are calculated from.
+constexpr int kSources[] = {UcwFfPeInt, UcwFfPeExt};
 constexpr RwStrip kStripRoles{kStrip, 26, 27, 28, 29, {}, kAcceptWatch, kGroups, RwFfAcceptedFlag, 15,
-                              "RE-CALCULATED"};
+                              "RE-CALCULATED", kSources};
 
 }  // namespace
 

@@ -5,7 +5,9 @@
 // each "Next >>". The four pages and their five strips are rows of data
 // (rw_*_design.cpp); one set of procedures plays them all.
 
+#include <map>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "platform/design.hpp"
@@ -43,6 +45,7 @@ struct RwStrip {
   int flag;                           // Text1 "1" once accepted; kNoIndex for none
   int calculate;                      // Command25 whose caption the accept changes
   const char* recalculated;
+  std::span<const int> sources;       // the boxes of earlier pages the results are calculated from
 };
 
 // A "Next >>" and the boxes it waits for.
@@ -84,8 +87,14 @@ class RwPageFlow {
   void CloseStrip(const RwStrip& strip);
   void OpenExternalTab(const RwStrip& strip);
   void BackToInternalTab(const RwStrip& strip);
-  // AcceptUrwTov and the like: the results into the page's summary.
+  // AcceptUrwTov and the like: the results into the page's summary. (An
+  // open strip covers its page, so the values its results were calculated
+  // from cannot change before the accept: CALCULATE opens the strip and
+  // withdraws what has gone stale.)
   void Accept(const RwStrip& strip);
+  // Accepted values calculated from sources that have changed since are
+  // cleared from the summary, its "Next >>" disabled; true when any was.
+  bool WithdrawStaleSummary(const RwStrip& strip);
 
   // A box that a later page or stage can read: a number, or "Ignored" where
   // the fast-front value of external insulation may be ignored (Range II).
@@ -96,6 +105,11 @@ class RwPageFlow {
 
  private:
   frame::App& app_;
+  // What each strip's last accept copied, and the texts of its sources then.
+  struct Accepted {
+    std::vector<std::string> sources, copies;
+  };
+  std::map<int, Accepted> accepted_;
 };
 
 }  // namespace required

@@ -36,8 +36,10 @@ constexpr RwCopy kCopies[] = {
 };
 constexpr RwSummaryGroup kGroups[] = {{135, 148, kCopies}};
 constexpr int kAcceptWatch[] = {UrwSfPeExtCalc, UrwSfPpExtCalc};
+// The co-ordination withstand voltages the results are calculated from.
+constexpr int kSources[] = {UcwSfPeInt, UcwSfPpInt, UcwSfPeExt, UcwSfPpExt};
 constexpr RwStrip kStripRoles{kStrip, 25, 24, 21, 20, {}, kAcceptWatch, kGroups, RwSfAcceptedFlag, 14,
-                              "RE-CALCULATE"};
+                              "RE-CALCULATE", kSources};
 
 }  // namespace
 

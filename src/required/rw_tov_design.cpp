@@ -38,8 +38,10 @@ constexpr RwCopy kCopies[] = {
 };
 constexpr RwSummaryGroup kGroups[] = {{121, 134, kCopies}};
 constexpr int kAcceptWatch[] = {UrwTovPpExtCalc, UrwTovPeExtCalc};
+// The co-ordination withstand voltages the results are calculated from.
+constexpr int kSources[] = {UcwTovPe, UcwTovPp};
 constexpr RwStrip kStripRoles{kStrip, 16, 17, 18, 19, {}, kAcceptWatch, kGroups, RwTovAcceptedFlag, 11,
-                              "RE-CALCULATE"};
+                              "RE-CALCULATE", kSources};
 
 }  // namespace
 

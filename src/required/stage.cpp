@@ -2,28 +2,42 @@
 
 #include "frame/routes.hpp"
 #include "required/rw_direct_entry.hpp"
+#include "required/rw_fast_front_tabs.hpp"
 #include "required/rw_page_flow.hpp"
+#include "required/rw_slow_front_tabs.hpp"
+#include "required/rw_tov_tabs.hpp"
 
 namespace required {
 
 Stage::Stage(frame::App& app)
-    : flow_(std::make_unique<RwPageFlow>(app)), entry_(std::make_unique<RwDirectEntry>(app, *flow_)) {}
+    : flow_(std::make_unique<RwPageFlow>(app)), entry_(std::make_unique<RwDirectEntry>(app, *flow_)),
+      tovTabs_(std::make_unique<RwTovTabs>(app, *flow_)),
+      slowFrontTabs_(std::make_unique<RwSlowFrontTabs>(app, *flow_)),
+      fastFrontTabs_(std::make_unique<RwFastFrontTabs>(app, *flow_)) {}
 
 Stage::~Stage() = default;
 
-void Stage::Build(platform::Window& w) { flow_->Build(w); }
+void Stage::Build(platform::Window& w) {
+  flow_->Build(w);
+  tovTabs_->Build(w);
+  slowFrontTabs_->Build(w);
+  fastFrontTabs_->Build(w);
+}
 
 void Stage::DeclareRoutes(frame::Routes& routes) {
-  using enum frame::ArrayEvent;
   flow_->DeclareRoutes(routes);
   entry_->DeclareRoutes(routes);
-  routes.on(Command25Click, 11, [this] { flow_->OpenStrip(RwTovStrip()); });
-  routes.on(Command25Click, 14, [this] { flow_->OpenStrip(RwSlowFrontStrip()); });
-  routes.on(Command25Click, 15, [this] { flow_->OpenStrip(RwFastFrontStrip()); });
+  tovTabs_->DeclareRoutes(routes);
+  slowFrontTabs_->DeclareRoutes(routes);
+  fastFrontTabs_->DeclareRoutes(routes);
 }
 
 std::vector<std::span<const platform::ControlDesign>> Stage::ValueStoreRows() const {
-  return RwPageFlow::ValueStoreRows();
+  std::vector<std::span<const platform::ControlDesign>> rows = RwPageFlow::ValueStoreRows();
+  rows.push_back(RwTovTabs::ValueStoreRows());
+  rows.push_back(RwSlowFrontTabs::ValueStoreRows());
+  rows.push_back(RwFastFrontTabs::ValueStoreRows());
+  return rows;
 }
 
 }  // namespace required

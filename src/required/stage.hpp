@@ -14,7 +14,10 @@ class App;
 namespace required {
 
 class RwDirectEntry;
+class RwFastFrontTabs;
 class RwPageFlow;
+class RwSlowFrontTabs;
+class RwTovTabs;
 
 class Stage final : public frame::Stage {
  public:
@@ -31,6 +34,9 @@ class Stage final : public frame::Stage {
  private:
   std::unique_ptr<RwPageFlow> flow_;
   std::unique_ptr<RwDirectEntry> entry_;
+  std::unique_ptr<RwTovTabs> tovTabs_;
+  std::unique_ptr<RwSlowFrontTabs> slowFrontTabs_;
+  std::unique_ptr<RwFastFrontTabs> fastFrontTabs_;
 };
 
 }  // namespace required

@@ -1,0 +1,187 @@
+#include "required/rw_fast_front_tabs.hpp"
+
+#include "frame/app.hpp"
+#include "frame/help_text.hpp"
+#include "frame/page_kit.hpp"
+#include "frame/page_rule.hpp"
+#include "frame/routes.hpp"
+#include "platform/window.hpp"
+#include "required/rw_formulas.hpp"
+#include "required/rw_ka_tabs.hpp"
+#include "required/rw_page_flow.hpp"
+#include "required/rw_slots.hpp"
+
+namespace required {
+
+namespace {
+
+using frame::ControlRef;
+
+constexpr ControlRef kKaFormula[] = {{"Label41", 230}, {"Label41", 231}, {"Label41", 232},
+                                     {"Label41", 233}, {"Label41", 234}, {"Line2", 10}};
+constexpr ControlRef kKsCaption[] = {{"Label41", 137}, {"Label41", 136}};
+constexpr ControlRef kAltitudeInputs[] = {"Label83", {"Label33", 78}, {"Text1", AltitudeFf}};
+constexpr ControlRef kCalculateOrIgnore{"Frame36", 4}, kKaChoice{"Frame36", 3};
+constexpr ControlRef kKaEntry{"Frame28", 5}, kAltitudeFrame{"Frame30", 13}, kResultFrame{"Frame30", 14};
+constexpr ControlRef kKaGroup[] = {{"Text1", KaFfEntered}};
+constexpr ControlRef kAltitudeGroup[] = {{"Text1", AltitudeFf}};
+constexpr int kCalculateUrw = 61, kIgnoreUrw = 60, kEnterKa = 56, kCalculateKa = 57;
+constexpr int kCoordinationIgnore = 46;
+
+constexpr frame::HelpText kAltitudeHelp{"Label83", {"Label85", 7}, "Label83", "Altitude above sea level", 0,
+                                        frame::kKeepHeight};
+
+platform::Control& Get(frame::App& app, const ControlRef& r) { return app.control(r.name, r.index); }
+
+}  // namespace
+
+void RwFastFrontTabs::Build(platform::Window& w) {
+  w.createAll(Design());
+  w.on("Label83", platform::EventType::MouseMove, [this](platform::Event&) { ShowAltitudeHelp(); });
+  internalFrom_.reset();
+  externalFrom_.reset();
+}
+
+void RwFastFrontTabs::DeclareRoutes(frame::Routes& routes) {
+  using enum frame::ArrayEvent;
+  routes.on(Command25Click, 15, [this] { CalculateUrwFastFrontInt(); });
+  routes.on(Command29Click, RwFastFrontStrip().intNext, [this] { OpenUrwFastFrontExtTab(); });
+  routes.on(Option1Click, kCalculateUrw, [this] { SelectUrwFastFrontExtCalculation(); });
+  routes.on(Option1Click, kIgnoreUrw, [this] { SelectUrwFastFrontExtIgnore(); });
+  routes.on(Option1Click, kEnterKa, [this] { SelectKaEntryUrwFastFront(); });
+  routes.on(Option1Click, kCalculateKa, [this] { SelectKaCalculationUrwFastFront(); });
+  routes.on(Text1Change, KaFfEntered, [this] { ValidateKaUrwFastFront(); });
+  routes.on(Text1Change, AltitudeFf, [this] { ValidateAltitudeUrwFastFront(); });
+  routes.on(Command28Click, 21, [this] { CalculateUrwFastFrontExtWithEnteredKa(); });
+  routes.on(Command28Click, 20, [this] { CalculateUrwFastFrontExtWithAltitudeKa(); });
+}
+
+void RwFastFrontTabs::WithdrawIfStale() {
+  if (internalFrom_ && *internalFrom_ != app_.text1(UcwFfPeInt).text()) {
+    internalFrom_.reset();
+    app_.text1(UrwFfIntCalc).setText("");
+  }
+  if (externalFrom_ && *externalFrom_ != app_.text1(UcwFfPeExt).text()) ClearExternal();
+}
+
+void RwFastFrontTabs::CalculateUrwFastFrontInt() {
+  flow_.OpenStrip(RwFastFrontStrip());
+  WithdrawIfStale();
+  platform::Control& result = app_.text1(UrwFfIntCalc);
+  const std::optional<double> ucw = frame::NumberAsTyped(app_.text1(UcwFfPeInt));
+  if (!ucw || UrwInternal(*ucw) <= 0 || !app_.WriteNumber(result, UrwInternal(*ucw))) {
+    internalFrom_.reset();
+    result.setText("");
+    app_.InvalidValueGroup();
+    return;
+  }
+  internalFrom_ = app_.text1(UcwFfPeInt).text();
+}
+
+void RwFastFrontTabs::OpenUrwFastFrontExtTab() {
+  flow_.OpenExternalTab(RwFastFrontStrip());
+  // Range I offers only the Ka options. Range II asks first whether Urw is
+  // calculated, and shows the Ka options while it is.
+  const bool range1 = app_.IsRange1();
+  Get(app_, kCalculateOrIgnore).setVisible(!range1);
+  Get(app_, kKaChoice).setVisible(range1 || app_.control("Option1", kCalculateUrw).value());
+  platform::Control& calculate = app_.control("Option1", kCalculateUrw);
+  if (!range1 && app_.control("Option1", kCoordinationIgnore).value()) {
+    calculate.setEnabled(false);
+    app_.Option1_Click(kIgnoreUrw);
+    app_.control("Option1", kIgnoreUrw).setValue(true);
+  } else {
+    calculate.setEnabled(true);
+  }
+}
+
+void RwFastFrontTabs::SelectUrwFastFrontExtCalculation() {
+  Get(app_, kKaChoice).setVisible(true);
+  frame::SetVisible(app_, {kKaEntry, kAltitudeFrame}, false);
+  frame::DeselectOptions(app_, kEnterKa, kCalculateKa);
+  ClearExternal();
+  frame::SetVisible(app_, kKsCaption, false);
+  frame::SetVisible(app_, kKaFormula, false);
+}
+
+void RwFastFrontTabs::SelectUrwFastFrontExtIgnore() {
+  frame::SetVisible(app_, {kKaChoice, kKaEntry, kAltitudeFrame}, false);
+  externalFrom_.reset();
+  Get(app_, kResultFrame).setVisible(true);
+  app_.text1(UrwFfExtCalc).setText(kIgnored);
+  frame::SetVisible(app_, kKsCaption, false);
+  frame::SetVisible(app_, kKaFormula, false);
+}
+
+void RwFastFrontTabs::SelectKaEntryUrwFastFront() {
+  Get(app_, kKaEntry).setVisible(true);
+  app_.text1(KaFfEntered).setText("");
+  Get(app_, kAltitudeFrame).setVisible(false);
+  ClearExternal();
+  frame::SetVisible(app_, kKaFormula, false);
+}
+
+void RwFastFrontTabs::SelectKaCalculationUrwFastFront() {
+  Get(app_, kAltitudeFrame).setVisible(true);
+  app_.text1(AltitudeFf).setText("");
+  Get(app_, kKaEntry).setVisible(false);
+  ClearExternal();
+  frame::SetVisible(app_, kAltitudeInputs, true);
+  frame::SetVisible(app_, kKaFormula, true);
+}
+
+// A changed input leaves no result of the inputs before it standing.
+void RwFastFrontTabs::ValidateKaUrwFastFront() {
+  if (externalFrom_) ClearExternal();
+  frame::RunFilledRule(app_, {{"Text1", KaFfEntered}, kKaGroup, {"Command28", 21}});
+}
+
+void RwFastFrontTabs::ValidateAltitudeUrwFastFront() {
+  if (externalFrom_) ClearExternal();
+  frame::RunFilledRule(app_, {{"Text1", AltitudeFf}, kAltitudeGroup, {"Command28", 20}});
+}
+
+void RwFastFrontTabs::ClearExternal() {
+  externalFrom_.reset();
+  Get(app_, kResultFrame).setVisible(false);
+  app_.text1(UrwFfExtCalc).setText("");
+}
+
+void RwFastFrontTabs::RefuseExternal() {
+  ClearExternal();
+  app_.InvalidValueGroup();
+}
+
+std::optional<double> RwFastFrontTabs::ExternalUcw() const {
+  return frame::NumberAsTyped(app_.text1(UcwFfPeExt));
+}
+
+void RwFastFrontTabs::WriteExternal(double urw) {
+  // A Ucw that is a word, a zero or negative withstand and one the box
+  // cannot hold are refused alike.
+  if (urw <= 0 || !app_.WriteNumber(app_.text1(UrwFfExtCalc), urw)) return RefuseExternal();
+  externalFrom_ = app_.text1(UcwFfPeExt).text();
+  frame::SetVisible(app_, kKsCaption, true);
+  Get(app_, kResultFrame).setVisible(true);
+}
+
+void RwFastFrontTabs::CalculateUrwFastFrontExtWithEnteredKa() {
+  const std::optional<double> ka = ReadOkInput(app_, app_.text1(KaFfEntered));
+  if (!ka) return ClearExternal();
+  const std::optional<double> ucw = ExternalUcw();
+  if (!ucw) return RefuseExternal();
+  WriteExternal(UrwExternalWithEnteredKa(*ucw, *ka));
+}
+
+void RwFastFrontTabs::CalculateUrwFastFrontExtWithAltitudeKa() {
+  const std::optional<double> h = ReadOkInput(app_, app_.text1(AltitudeFf));
+  if (!h) return ClearExternal();
+  const std::optional<double> ucw = ExternalUcw();
+  if (!ucw) return RefuseExternal();
+  // Lightning impulses: m = 1.
+  WriteExternal(UrwExternalWithAltitudeKa(*ucw, KaFromAltitude(1.0, *h)));
+}
+
+void RwFastFrontTabs::ShowAltitudeHelp() { frame::ShowHelpText(app_, kAltitudeHelp); }
+
+}  // namespace required

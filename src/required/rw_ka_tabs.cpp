@@ -1,0 +1,122 @@
+#include "required/rw_ka_tabs.hpp"
+
+#include "frame/app.hpp"
+#include "frame/routes.hpp"
+#include "required/rw_formulas.hpp"
+#include "required/rw_page_flow.hpp"
+
+namespace required {
+
+std::optional<double> ReadOkInput(frame::App& app, platform::Control& box) {
+  const std::optional<double> value = app.ReadNumber(box);
+  if (!value) {
+    app.InvalidValueGroup();
+    box.setText("");
+  }
+  return value;
+}
+
+void RwKaTabs::Reset() {
+  internalFrom_.reset();
+  externalFrom_.reset();
+}
+
+void RwKaTabs::DeclareRoutes(frame::Routes& routes) {
+  using enum frame::ArrayEvent;
+  routes.on(Command25Click, roles_.calculate, [this] { CalculateInternal(); });
+  routes.on(Option1Click, roles_.enterKa, [this] { SelectKaEntry(); });
+  routes.on(Text1Change, roles_.kaBox, [this] { ValidateKa(); });
+  routes.on(Command28Click, roles_.kaOk, [this] { CalculateExternalWithEnteredKa(); });
+}
+
+std::string RwKaTabs::SourceTexts() const {
+  std::string texts;
+  for (int slot : {roles_.ucwIntPe, roles_.ucwIntPp, roles_.ucwExtPe, roles_.ucwExtPp})
+    texts += app_.text1(slot).text() + '\n';
+  return texts;
+}
+
+void RwKaTabs::ClearInternal() {
+  internalFrom_.reset();
+  frame::Clear(app_, {{"Text1", roles_.intPe}, {"Text1", roles_.intPp}});
+}
+
+void RwKaTabs::ClearExternal() {
+  externalFrom_.reset();
+  app_.control("Frame30", roles_.resultsFrame).setVisible(false);
+  frame::Clear(app_, {{"Text1", roles_.extPe}, {"Text1", roles_.extPp}});
+}
+
+void RwKaTabs::InputChanged() {
+  if (externalFrom_) ClearExternal();
+}
+
+void RwKaTabs::CalculateInternal() {
+  flow_.OpenStrip(roles_.strip());
+  WithdrawIfStale();
+  const std::optional<double> pe = frame::NumberAsTyped(app_.text1(roles_.ucwIntPe));
+  const std::optional<double> pp = frame::NumberAsTyped(app_.text1(roles_.ucwIntPp));
+  // No zero or negative withstand is shown, nor one the boxes cannot hold.
+  if (!pe || !pp || UrwInternal(*pe) <= 0 || UrwInternal(*pp) <= 0 ||
+      !frame::WriteAll(app_, {{&app_.text1(roles_.intPe), UrwInternal(*pe)},
+                              {&app_.text1(roles_.intPp), UrwInternal(*pp)}})) {
+    ClearInternal();
+    app_.InvalidValueGroup();
+    return;
+  }
+  internalFrom_ = SourceTexts();
+}
+
+void RwKaTabs::SelectKaEntry() {
+  app_.control("Frame28", roles_.kaFrame).setVisible(true);
+  app_.text1(roles_.kaBox).setText("");
+  app_.control("Frame30", roles_.altitudeFrame).setVisible(false);
+  ClearExternal();
+  frame::SetVisible(app_, roles_.kaFormula, false);
+}
+
+void RwKaTabs::ValidateKa() {
+  InputChanged();
+  const frame::ControlRef box{"Text1", roles_.kaBox};
+  frame::RunFilledRule(app_, {box, {&box, 1}, {"Command28", roles_.kaOk}});
+}
+
+bool RwKaTabs::ReadExternalUcw(double& pe, double& pp) const {
+  const std::optional<double> e = frame::NumberAsTyped(app_.text1(roles_.ucwExtPe));
+  const std::optional<double> p = frame::NumberAsTyped(app_.text1(roles_.ucwExtPp));
+  if (!e || !p) return false;
+  pe = *e;
+  pp = *p;
+  return true;
+}
+
+void RwKaTabs::RefuseExternal() {
+  ClearExternal();
+  app_.InvalidValueGroup();
+}
+
+void RwKaTabs::WriteExternal(double pe, double pp) {
+  if (pe <= 0 || pp <= 0 ||
+      !frame::WriteAll(app_, {{&app_.text1(roles_.extPe), pe}, {&app_.text1(roles_.extPp), pp}})) {
+    RefuseExternal();
+    return;
+  }
+  externalFrom_ = SourceTexts();
+  app_.control("Frame30", roles_.resultsFrame).setVisible(true);
+}
+
+void RwKaTabs::CalculateExternalWithEnteredKa() {
+  const std::optional<double> ka = ReadOkInput(app_, app_.text1(roles_.kaBox));
+  if (!ka) return ClearExternal();
+  double pe = 0, pp = 0;
+  if (!ReadExternalUcw(pe, pp)) return RefuseExternal();
+  WriteExternal(UrwExternalWithEnteredKa(pe, *ka), UrwExternalWithEnteredKa(pp, *ka));
+}
+
+void RwKaTabs::WithdrawIfStale() {
+  const std::string now = SourceTexts();
+  if (internalFrom_ && *internalFrom_ != now) ClearInternal();
+  if (externalFrom_ && *externalFrom_ != now) ClearExternal();
+}
+
+}  // namespace required

@@ -1,0 +1,100 @@
+#include "required/rw_tov_tabs.hpp"
+
+#include <optional>
+
+#include "frame/app.hpp"
+#include "frame/help_text.hpp"
+#include "frame/routes.hpp"
+#include "platform/window.hpp"
+#include "required/rw_formulas.hpp"
+#include "required/rw_page_flow.hpp"
+#include "required/rw_slots.hpp"
+
+namespace required {
+
+namespace {
+
+using frame::ControlRef;
+
+constexpr ControlRef kKaFormula[] = {{"Label41", 220}, {"Label41", 221}, {"Label41", 222},
+                                     {"Label41", 223}, {"Label41", 224}, {"Line2", 8}};
+constexpr ControlRef kAltitudeInputs[] = {{"Label33", 68}, {"Label33", 69}, {"Label33", 67},
+                                          {"Text1", AltitudeTov}, {"Text1", ExponentMTov}};
+constexpr ControlRef kAltitudeGroup[] = {{"Text1", AltitudeTov}, {"Text1", ExponentMTov}};
+constexpr ControlRef kAltitudeOk{"Command28", 16};
+
+constexpr RwKaTabRoles kRoles{RwTovStrip,      11,  UcwTovPe, UcwTovPp, UcwTovPe, UcwTovPp, UrwTovPeIntCalc,
+                              UrwTovPpIntCalc, UrwTovPeExtCalc, UrwTovPpExtCalc, 48, 49, KaTovEntered, 17, 3,
+                              6,               7,   kKaFormula};
+
+constexpr frame::HelpText kAltitudeHelp{{"Label33", 68}, {"Label85", 5}, {"Label33", 68},
+                                        "Altitude above sea level", 0, frame::kKeepHeight};
+
+}  // namespace
+
+RwTovTabs::RwTovTabs(frame::App& app, RwPageFlow& flow) : RwKaTabs(app, flow, kRoles) {}
+
+void RwTovTabs::Build(platform::Window& w) {
+  w.createAll(Design());
+  Reset();
+}
+
+void RwTovTabs::DeclareRoutes(frame::Routes& routes) {
+  using enum frame::ArrayEvent;
+  RwKaTabs::DeclareRoutes(routes);
+  routes.on(Option1Click, 49, [this] { SelectKaCalculationUrwTov(); });
+  routes.on(Text1Change, AltitudeTov, [this] { ValidateAltitudeUrwTov(); });
+  routes.on(Text1Change, ExponentMTov, [this] { ValidateExponentMUrwTov(); });
+  routes.on(Command28Click, 16, [this] { CalculateUrwTovExtWithAltitudeKa(); });
+  routes.on(Label33MouseMove, 68, [this] { ShowAltitudeHelpUrwTov(); });
+}
+
+void RwTovTabs::SelectKaCalculationUrwTov() {
+  app_.control("Frame30", roles_.altitudeFrame).setVisible(true);
+  frame::Clear(app_, kAltitudeGroup);
+  app_.control("Frame28", roles_.kaFrame).setVisible(false);
+  ClearExternal();
+  frame::SetVisible(app_, kAltitudeInputs, true);
+  frame::SetVisible(app_, kKaFormula, true);
+}
+
+void RwTovTabs::ValidateAltitudeUrwTov() {
+  InputChanged();
+  frame::RunFilledRule(app_, {{"Text1", AltitudeTov}, kAltitudeGroup, kAltitudeOk});
+}
+
+void RwTovTabs::ValidateExponentMUrwTov() {
+  InputChanged();
+  platform::Control& m = app_.text1(ExponentMTov);
+  // A refused text is emptied, and an empty box never reaches the test of m.
+  if (frame::RefuseUnlessNumber(app_, m)) {
+    const std::optional<double> value = frame::NumberAsTyped(m);
+    if (value && *value > 1) {
+      app_.platform.messageBox("Value cannot be higher than 1", frame::PaddedTitle("Invalid value", 34));
+      m.setText("");
+    }
+  }
+  frame::RunFilledRule(app_, {{"Text1", ExponentMTov}, kAltitudeGroup, kAltitudeOk, {}, false});
+}
+
+void RwTovTabs::CalculateUrwTovExtWithAltitudeKa() {
+  platform::Control& hBox = app_.text1(AltitudeTov);
+  platform::Control& mBox = app_.text1(ExponentMTov);
+  if (!frame::IsUsableNumber(hBox) || !frame::IsUsableNumber(mBox)) {
+    app_.InvalidValueGroup();
+    frame::Clear(app_, kAltitudeGroup);
+    ClearExternal();
+    return;
+  }
+  // H is rewritten with its decimal comma; m is read as typed.
+  const std::optional<double> h = app_.ReadNumber(hBox);
+  const std::optional<double> m = frame::NumberAsTyped(mBox);
+  double pe = 0, pp = 0;
+  if (!h || !m || !ReadExternalUcw(pe, pp)) return RefuseExternal();
+  const double ka = KaFromAltitude(*m, *h);
+  WriteExternal(UrwExternalWithAltitudeKa(pe, ka), UrwExternalWithAltitudeKa(pp, ka));
+}
+
+void RwTovTabs::ShowAltitudeHelpUrwTov() { frame::ShowHelpText(app_, kAltitudeHelp); }
+
+}  // namespace required
