@@ -13,6 +13,7 @@ class App;
 
 namespace required {
 
+class KtConversions;
 class RwDirectEntry;
 class RwPageFlow;
 
@@ -31,6 +32,7 @@ class Stage final : public frame::Stage {
  private:
   std::unique_ptr<RwPageFlow> flow_;
   std::unique_ptr<RwDirectEntry> entry_;
+  std::unique_ptr<KtConversions> conversions_;
 };
 
 }  // namespace required
