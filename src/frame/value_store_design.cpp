@@ -71,7 +71,6 @@ constexpr Placement kPlacements[] = {
     {{173, 174}, "SSTab1", 6, 2},
     {{177, 177}, "SSTab1", 6, 2},
     {{179, 180}, "SSTab1", 6, 2},
-    {{195, 208}, "SSTab1", 6, 3},
     {{222, 257}, "tabGeneral", platform::kNoIndex, 3},
     {{258, 307}, "SSTab1", 13, 0},
     {{308, 351}, "SSTab1", 14, 0},

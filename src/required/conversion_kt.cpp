@@ -19,19 +19,49 @@ constexpr int kNone = platform::kNoIndex;
 enum KtSlot : int {
   KtSiwInt = 189,
   KtSiwExt = 194,
+  KtSdwInt = 197,
+  KtLiwInt = 200,
+  KtSdwPpExt = 201,
+  KtLiwPpExt = 204,
+  KtSdwPeExt = 207,
+  KtLiwPeExt = 208,
 };
 
+// The LIW frames, which appear once the SDW results of their tab stand.
+constexpr int kLiwIntFrame = 3, kLiwExtFrame = 5;
+
 constexpr KtConversion kConversions[] = {
-    // One Kt per insulation for both results, converted from the temporary-overvoltage Urw.
+    // Range II: one Kt per insulation for both results, converted from the temporary-overvoltage Urw.
     {KtSiwInt, KtSiwInt, 22, SiwPeIntCalc, UrwTovPeInt, SiwPpIntCalc, UrwTovPpInt, 196, 199, kNone},
     {KtSiwExt, KtSiwExt, 23, SiwPeExtCalc, UrwTovPeExt, SiwPpExtCalc, UrwTovPpExt, 200, 203, kNone},
+    // Range I: converted from the slow-front Urw; internal one Kt for both, external one Kt per result.
+    {KtSdwInt, KtSdwInt, 24, SdwPeIntCalc, UrwSfPeInt, SdwPpIntCalc, UrwSfPpInt, 207, 210, kLiwIntFrame},
+    {KtLiwInt, KtLiwInt, 25, LiwPeIntCalc, UrwSfPeInt, LiwPpIntCalc, UrwSfPpInt, 214, 217, kNone},
+    {KtSdwPeExt, KtSdwPpExt, 26, SdwPeExtCalc, UrwSfPeExt, SdwPpExtCalc, UrwSfPpExt, 224, 227, kLiwExtFrame},
+    {KtLiwPeExt, KtLiwPpExt, 27, LiwPeExtCalc, UrwSfPeExt, LiwPpExtCalc, UrwSfPpExt, 231, 234, kNone},
 };
+const KtConversion& kSdwExt = kConversions[4];
+const KtConversion& kLiwExt = kConversions[5];
+
+constexpr ControlRef kSdwKtRow[] = {{"Label4", 221}, {"Label4", 222}, {"Label4", 235}, {"Label4", 236},
+                                    {"Text1", KtSdwPeExt}, {"Text1", KtSdwPpExt}};
+constexpr ControlRef kLiwKtRow[] = {{"Label4", 228}, {"Label4", 229}, {"Label4", 237}, {"Label4", 238},
+                                    {"Text1", KtLiwPeExt}, {"Text1", KtLiwPpExt}};
+constexpr ControlRef kLiwOptions[] = {{"Option1", 58}, {"Option1", 59}};
+
+const KtChoice kChoices[] = {
+    {kSdwExt, 50, 51, kSdwKtRow, KtSdwPhaseToEarth, KtSdwPhaseToPhase, kLiwOptions},
+    {kLiwExt, 58, 59, kLiwKtRow, KtLiwPhaseToEarth, KtLiwPhaseToPhase, {}},
+};
+
 }  // namespace
 
 std::span<const KtConversion> KtConversionRoles() { return kConversions; }
+std::span<const KtChoice> KtChoiceRoles() { return kChoices; }
 
 void KtConversions::Build(platform::Window& w) {
   w.createAll(Design());
+  mKtPe = mKtPp = 0.0;
   from_.clear();
 }
 
@@ -93,6 +123,40 @@ void KtConversions::Calculate(const KtConversion& c) {
   if (c.laterFrame != kNone) app_.control("Frame37", c.laterFrame).setVisible(true);
 }
 
+void KtConversions::SelectKtEntry(const KtChoice& choice) {
+  WithdrawIfStale();
+  const KtConversion& c = choice.conversion;
+  if (c.laterFrame != kNone) app_.control("Frame37", c.laterFrame).setVisible(false);
+  frame::Deselect(app_, choice.laterOptions);
+  frame::Clear(app_, {{"Text1", c.ktPp}, {"Text1", c.resultPe}, {"Text1", c.resultPp}, {"Text1", c.ktPe}});
+  frame::SetVisible(app_, choice.ktRow, true);
+  ClearResults(c);
+}
+
+void KtConversions::CalculateWithTable2Kt(const KtChoice& choice) {
+  WithdrawIfStale();
+  const KtConversion& c = choice.conversion;
+  frame::Deselect(app_, choice.laterOptions);
+  frame::Clear(app_, {{"Text1", c.ktPp}, {"Text1", c.ktPe}});
+  frame::SetVisible(app_, choice.ktRow, false);
+  const std::optional<double> uPe = frame::NumberAsTyped(app_.text1(c.sourcePe));
+  const std::optional<double> uPp = frame::NumberAsTyped(app_.text1(c.sourcePp));
+  if (uPe && uPp) {
+    mKtPe = choice.ktPe(*uPe);
+    mKtPp = choice.ktPp(*uPp);
+  }
+  if (!uPe || !uPp || !WriteResults(c, mKtPe, mKtPp)) {
+    // No withstand to show: the choice is left to be made again.
+    app_.InvalidValueGroup();
+    ClearResults(c);
+    if (c.laterFrame != kNone) app_.control("Frame37", c.laterFrame).setVisible(false);
+    frame::Deselect(app_, {{"Option1", choice.calculateOption}});
+    return;
+  }
+  if (c.laterFrame != kNone) app_.control("Frame37", c.laterFrame).setVisible(true);
+  ShowResults(c, true);
+}
+
 bool KtConversions::WithdrawIfStale() {
   bool withdrawn = false;
   for (const KtConversion& c : kConversions) {
@@ -112,6 +176,10 @@ void KtConversions::DeclareRoutes(frame::Routes& routes) {
     routes.on(Text1Change, c.ktPe, [this, &c] { ValidateKt(c, c.ktPe); });
     if (c.ktPp != c.ktPe) routes.on(Text1Change, c.ktPp, [this, &c] { ValidateKt(c, c.ktPp); });
     routes.on(Command28Click, c.ok, [this, &c] { Calculate(c); });
+  }
+  for (const KtChoice& choice : kChoices) {
+    routes.on(Option1Click, choice.enterOption, [this, &choice] { SelectKtEntry(choice); });
+    routes.on(Option1Click, choice.calculateOption, [this, &choice] { CalculateWithTable2Kt(choice); });
   }
 }
 

@@ -1,8 +1,11 @@
 #pragma once
 // The conversions of the conversion page's inner strips: switching impulse
-// withstand voltages (SIW) in Range II. Each is Kt times the required
-// withstand voltage of its source boxes, with Kt typed and taken by "OK".
-// All conversions are rows of one role table, played by the same procedures.
+// withstand voltages (SIW) in Range II, short-duration power-frequency (SDW)
+// and lightning impulse withstand voltages (LIW) in Range I. Each is Kt times
+// the required withstand voltage of its source boxes, with Kt typed and
+// taken by "OK"; for external insulation of Range I Kt can instead be
+// calculated from the required withstand voltage. All conversions are rows
+// of one role table, played by the same procedures.
 
 #include <map>
 #include <span>
@@ -36,7 +39,19 @@ struct KtConversion {
   int laterFrame;                // Frame37, kNoIndex for none
 };
 
+// The choice between typed factors and factors calculated from the required
+// withstand voltage, for one external conversion of Range I.
+struct KtChoice {
+  const KtConversion& conversion;
+  int enterOption, calculateOption;  // Option1
+  frame::ControlRefs ktRow;          // the captions and boxes of the typed factors
+  double (*ktPe)(double);            // Kt from the phase-to-earth source
+  double (*ktPp)(double);            // Kt from the phase-to-phase source
+  frame::ControlRefs laterOptions;   // deselected by either choice
+};
+
 std::span<const KtConversion> KtConversionRoles();
+std::span<const KtChoice> KtChoiceRoles();
 
 class KtConversions {
  public:
@@ -52,6 +67,10 @@ class KtConversions {
   void ValidateKt(const KtConversion& c, int slot);
   // CalculateSiwInt and its kind: the results of the typed factors.
   void Calculate(const KtConversion& c);
+  // SelectKtEntrySdwExt and SelectKtEntryLiwExt.
+  void SelectKtEntry(const KtChoice& choice);
+  // CalculateSdwExtWithTable2Kt and CalculateLiwExtWithTable2Kt.
+  void CalculateWithTable2Kt(const KtChoice& choice);
 
   // Results converted from required withstand voltages that have changed
   // since are cleared, their "Next >>" with them; true when any was.
@@ -66,6 +85,8 @@ class KtConversions {
   bool WriteResults(const KtConversion& c, double ktPe, double ktPp);
 
   frame::App& app_;
+  // The factors last calculated from the required withstand voltage.
+  double mKtPe = 0.0, mKtPp = 0.0;
   // The source texts each standing result pair was converted from, by its phase-to-earth result box.
   std::map<int, std::vector<std::string>> from_;
 };
