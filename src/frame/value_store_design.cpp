@@ -36,14 +36,11 @@ constexpr Range kFlags[] = {{79, 79}, {99, 99}, {180, 180}};
 constexpr Range kMaxLength5[] = {{159, 160}};
 // Urp, Ucw, Urw and withstand voltages in kV, and the arrester's voltages.
 constexpr Range kMaxLength6[] = {
-    {121, 121},
-    {190, 193}, {195, 196}, {198, 199}, {202, 203}, {205, 206}};
+    {121, 121}};
 
 // Boxes the user types into; with the flags they are the boxes that are not locked.
 constexpr Range kInputs[] = {
-    {120, 120},
-    {189, 189}, {194, 194},
-    {197, 197}, {200, 201}, {204, 204}, {207, 208}, {247, 248}};
+    {120, 120}, {247, 248}};
 
 // Locked boxes that keep the window's own back colour.
 constexpr Range kLockedDefaultColour[] = {{121, 123}, {159, 160}};
@@ -63,7 +60,6 @@ constexpr Placement kPlacements[] = {
     {{120, 123}, "SSTab1", 3, 2},
     {{159, 160}, "SSTab1", 6, 1},
     {{180, 180}, "SSTab1", 6, 2},
-    {{189, 208}, "SSTab1", 6, 3},
     {{228, 229}, "tabGeneral", platform::kNoIndex, 3},
     {{234, 235}, "tabGeneral", platform::kNoIndex, 3},
     {{242, 242}, "tabGeneral", platform::kNoIndex, 3},

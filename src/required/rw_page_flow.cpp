@@ -70,7 +70,6 @@ void RwPageFlow::DeclareRoutes(frame::Routes& routes) {
       frame::OpenPage(move.toCoordination ? app_.control("tabGeneral") : app_.control("SSTab1", kPageStrip),
                       move.page);
     });
-  routes.on(Command25Click, 18, [this] { OpenConversionTabs(); });
   for (const RwStrip* strip : Strips()) {
     routes.on(Command29Click, strip->intBack, [this, strip] { CloseStrip(*strip); });
     // The fast-front strip lays its external tab out by range as it opens it.

@@ -1,6 +1,7 @@
 #include "required/stage.hpp"
 
 #include "frame/routes.hpp"
+#include "required/conversion_kt.hpp"
 #include "required/rw_direct_entry.hpp"
 #include "required/rw_fast_front_tabs.hpp"
 #include "required/rw_page_flow.hpp"
@@ -13,7 +14,8 @@ Stage::Stage(frame::App& app)
     : flow_(std::make_unique<RwPageFlow>(app)), entry_(std::make_unique<RwDirectEntry>(app, *flow_)),
       tovTabs_(std::make_unique<RwTovTabs>(app, *flow_)),
       slowFrontTabs_(std::make_unique<RwSlowFrontTabs>(app, *flow_)),
-      fastFrontTabs_(std::make_unique<RwFastFrontTabs>(app, *flow_)) {}
+      fastFrontTabs_(std::make_unique<RwFastFrontTabs>(app, *flow_)),
+      conversions_(std::make_unique<KtConversions>(app)) {}
 
 Stage::~Stage() = default;
 
@@ -22,6 +24,7 @@ void Stage::Build(platform::Window& w) {
   tovTabs_->Build(w);
   slowFrontTabs_->Build(w);
   fastFrontTabs_->Build(w);
+  conversions_->Build(w);
 }
 
 void Stage::DeclareRoutes(frame::Routes& routes) {
@@ -30,6 +33,12 @@ void Stage::DeclareRoutes(frame::Routes& routes) {
   tovTabs_->DeclareRoutes(routes);
   slowFrontTabs_->DeclareRoutes(routes);
   fastFrontTabs_->DeclareRoutes(routes);
+  conversions_->DeclareRoutes(routes);
+  // The strip opens without results converted from required withstand voltages that have changed since.
+  routes.on(frame::ArrayEvent::Command25Click, 18, [this] {
+    conversions_->WithdrawIfStale();
+    flow_->OpenConversionTabs();
+  });
 }
 
 std::vector<std::span<const platform::ControlDesign>> Stage::ValueStoreRows() const {
@@ -37,6 +46,7 @@ std::vector<std::span<const platform::ControlDesign>> Stage::ValueStoreRows() co
   rows.push_back(RwTovTabs::ValueStoreRows());
   rows.push_back(RwSlowFrontTabs::ValueStoreRows());
   rows.push_back(RwFastFrontTabs::ValueStoreRows());
+  rows.push_back(KtConversions::ValueStoreRows());
   return rows;
 }
 

@@ -13,6 +13,7 @@ class App;
 
 namespace required {
 
+class KtConversions;
 class RwDirectEntry;
 class RwFastFrontTabs;
 class RwPageFlow;
@@ -37,6 +38,7 @@ class Stage final : public frame::Stage {
   std::unique_ptr<RwTovTabs> tovTabs_;
   std::unique_ptr<RwSlowFrontTabs> slowFrontTabs_;
   std::unique_ptr<RwFastFrontTabs> fastFrontTabs_;
+  std::unique_ptr<KtConversions> conversions_;
 };
 
 }  // namespace required

@@ -1,0 +1,186 @@
+#include "required/conversion_kt.hpp"
+
+#include <optional>
+
+#include "frame/app.hpp"
+#include "frame/routes.hpp"
+#include "platform/window.hpp"
+#include "required/conversion_formulas.hpp"
+#include "required/rw_slots.hpp"
+
+namespace required {
+
+namespace {
+
+using frame::ControlRef;
+constexpr int kNone = platform::kNoIndex;
+
+// Kt boxes of the conversions.
+enum KtSlot : int {
+  KtSiwInt = 189,
+  KtSiwExt = 194,
+  KtSdwInt = 197,
+  KtLiwInt = 200,
+  KtSdwPpExt = 201,
+  KtLiwPpExt = 204,
+  KtSdwPeExt = 207,
+  KtLiwPeExt = 208,
+};
+
+// The LIW frames, which appear once the SDW results of their tab stand.
+constexpr int kLiwIntFrame = 3, kLiwExtFrame = 5;
+
+constexpr KtConversion kConversions[] = {
+    // Range II: one Kt per insulation for both results, converted from the temporary-overvoltage Urw.
+    {KtSiwInt, KtSiwInt, 22, SiwPeIntCalc, UrwTovPeInt, SiwPpIntCalc, UrwTovPpInt, 196, 199, kNone},
+    {KtSiwExt, KtSiwExt, 23, SiwPeExtCalc, UrwTovPeExt, SiwPpExtCalc, UrwTovPpExt, 200, 203, kNone},
+    // Range I: converted from the slow-front Urw; internal one Kt for both, external one Kt per result.
+    {KtSdwInt, KtSdwInt, 24, SdwPeIntCalc, UrwSfPeInt, SdwPpIntCalc, UrwSfPpInt, 207, 210, kLiwIntFrame},
+    {KtLiwInt, KtLiwInt, 25, LiwPeIntCalc, UrwSfPeInt, LiwPpIntCalc, UrwSfPpInt, 214, 217, kNone},
+    {KtSdwPeExt, KtSdwPpExt, 26, SdwPeExtCalc, UrwSfPeExt, SdwPpExtCalc, UrwSfPpExt, 224, 227, kLiwExtFrame},
+    {KtLiwPeExt, KtLiwPpExt, 27, LiwPeExtCalc, UrwSfPeExt, LiwPpExtCalc, UrwSfPpExt, 231, 234, kNone},
+};
+const KtConversion& kSdwExt = kConversions[4];
+const KtConversion& kLiwExt = kConversions[5];
+
+constexpr ControlRef kSdwKtRow[] = {{"Label4", 221}, {"Label4", 222}, {"Label4", 235}, {"Label4", 236},
+                                    {"Text1", KtSdwPeExt}, {"Text1", KtSdwPpExt}};
+constexpr ControlRef kLiwKtRow[] = {{"Label4", 228}, {"Label4", 229}, {"Label4", 237}, {"Label4", 238},
+                                    {"Text1", KtLiwPeExt}, {"Text1", KtLiwPpExt}};
+constexpr ControlRef kLiwOptions[] = {{"Option1", 58}, {"Option1", 59}};
+
+const KtChoice kChoices[] = {
+    {kSdwExt, 50, 51, kSdwKtRow, KtSdwPhaseToEarth, KtSdwPhaseToPhase, kLiwOptions},
+    {kLiwExt, 58, 59, kLiwKtRow, KtLiwPhaseToEarth, KtLiwPhaseToPhase, {}},
+};
+
+}  // namespace
+
+std::span<const KtConversion> KtConversionRoles() { return kConversions; }
+std::span<const KtChoice> KtChoiceRoles() { return kChoices; }
+
+void KtConversions::Build(platform::Window& w) {
+  w.createAll(Design());
+  mKtPe = mKtPp = 0.0;
+  from_.clear();
+}
+
+void KtConversions::ShowResults(const KtConversion& c, bool shown) {
+  for (int label = c.firstLabel; label <= c.lastLabel; ++label) app_.control("Label4", label).setVisible(shown);
+  app_.text1(c.resultPe).setVisible(shown);
+  app_.text1(c.resultPp).setVisible(shown);
+}
+
+void KtConversions::ClearResults(const KtConversion& c) {
+  ShowResults(c, false);
+  frame::Clear(app_, {{"Text1", c.resultPe}, {"Text1", c.resultPp}});
+  from_.erase(c.resultPe);
+}
+
+void KtConversions::ValidateKt(const KtConversion& c, int slot) {
+  WithdrawIfStale();
+  const ControlRef kts[] = {{"Text1", c.ktPe}, {"Text1", c.ktPp}};
+  frame::RunFilledRule(app_, {.box = {"Text1", slot}, .group = kts, .button = {"Command28", c.ok}});
+  // Results stand only for the factors on screen.
+  if (frame::IsFilled(app_.text1(c.resultPe)) || frame::IsFilled(app_.text1(c.resultPp))) ClearResults(c);
+}
+
+void KtConversions::Refuse(const KtConversion& c) {
+  app_.InvalidValueGroup();
+  frame::Clear(app_, {{"Text1", c.ktPe}, {"Text1", c.ktPp}});
+  ClearResults(c);
+  if (c.laterFrame != kNone) app_.control("Frame37", c.laterFrame).setVisible(false);
+}
+
+bool KtConversions::WriteResults(const KtConversion& c, double ktPe, double ktPp) {
+  const std::optional<double> uPe = frame::NumberAsTyped(app_.text1(c.sourcePe));
+  const std::optional<double> uPp = frame::NumberAsTyped(app_.text1(c.sourcePp));
+  if (!uPe || !uPp) return false;
+  const double pe = ConvertedWithstand(ktPe, *uPe), pp = ConvertedWithstand(ktPp, *uPp);
+  // A factor of 0 ignores the conversion; a negative withstand is none.
+  if (pe < 0.0 || pp < 0.0) return false;
+  if (!frame::WriteAll(app_, {{&app_.text1(c.resultPe), pe}, {&app_.text1(c.resultPp), pp}})) return false;
+  from_[c.resultPe] = {app_.text1(c.sourcePe).text(), app_.text1(c.sourcePp).text()};
+  return true;
+}
+
+void KtConversions::Calculate(const KtConversion& c) {
+  WithdrawIfStale();
+  platform::Control& pe = app_.text1(c.ktPe);
+  platform::Control& pp = app_.text1(c.ktPp);
+  if (!frame::IsUsableNumber(pe) || !frame::IsUsableNumber(pp)) {
+    Refuse(c);
+    return;
+  }
+  // Each factor is written back with its decimal comma, phase to earth first.
+  const std::optional<double> ktPe = app_.ReadNumber(pe);
+  const std::optional<double> ktPp = app_.ReadNumber(pp);
+  if (!ktPe || !ktPp || !WriteResults(c, *ktPe, *ktPp)) {
+    Refuse(c);
+    return;
+  }
+  ShowResults(c, true);
+  if (c.laterFrame != kNone) app_.control("Frame37", c.laterFrame).setVisible(true);
+}
+
+void KtConversions::SelectKtEntry(const KtChoice& choice) {
+  WithdrawIfStale();
+  const KtConversion& c = choice.conversion;
+  if (c.laterFrame != kNone) app_.control("Frame37", c.laterFrame).setVisible(false);
+  frame::Deselect(app_, choice.laterOptions);
+  frame::Clear(app_, {{"Text1", c.ktPp}, {"Text1", c.resultPe}, {"Text1", c.resultPp}, {"Text1", c.ktPe}});
+  frame::SetVisible(app_, choice.ktRow, true);
+  ClearResults(c);
+}
+
+void KtConversions::CalculateWithTable2Kt(const KtChoice& choice) {
+  WithdrawIfStale();
+  const KtConversion& c = choice.conversion;
+  frame::Deselect(app_, choice.laterOptions);
+  frame::Clear(app_, {{"Text1", c.ktPp}, {"Text1", c.ktPe}});
+  frame::SetVisible(app_, choice.ktRow, false);
+  const std::optional<double> uPe = frame::NumberAsTyped(app_.text1(c.sourcePe));
+  const std::optional<double> uPp = frame::NumberAsTyped(app_.text1(c.sourcePp));
+  if (uPe && uPp) {
+    mKtPe = choice.ktPe(*uPe);
+    mKtPp = choice.ktPp(*uPp);
+  }
+  if (!uPe || !uPp || !WriteResults(c, mKtPe, mKtPp)) {
+    // No withstand to show: the choice is left to be made again.
+    app_.InvalidValueGroup();
+    ClearResults(c);
+    if (c.laterFrame != kNone) app_.control("Frame37", c.laterFrame).setVisible(false);
+    frame::Deselect(app_, {{"Option1", choice.calculateOption}});
+    return;
+  }
+  if (c.laterFrame != kNone) app_.control("Frame37", c.laterFrame).setVisible(true);
+  ShowResults(c, true);
+}
+
+bool KtConversions::WithdrawIfStale() {
+  bool withdrawn = false;
+  for (const KtConversion& c : kConversions) {
+    const auto found = from_.find(c.resultPe);
+    if (found == from_.end()) continue;
+    const std::vector<std::string>& from = found->second;
+    if (from[0] == app_.text1(c.sourcePe).text() && from[1] == app_.text1(c.sourcePp).text()) continue;
+    ClearResults(c);
+    withdrawn = true;
+  }
+  return withdrawn;
+}
+
+void KtConversions::DeclareRoutes(frame::Routes& routes) {
+  using enum frame::ArrayEvent;
+  for (const KtConversion& c : kConversions) {
+    routes.on(Text1Change, c.ktPe, [this, &c] { ValidateKt(c, c.ktPe); });
+    if (c.ktPp != c.ktPe) routes.on(Text1Change, c.ktPp, [this, &c] { ValidateKt(c, c.ktPp); });
+    routes.on(Command28Click, c.ok, [this, &c] { Calculate(c); });
+  }
+  for (const KtChoice& choice : kChoices) {
+    routes.on(Option1Click, choice.enterOption, [this, &choice] { SelectKtEntry(choice); });
+    routes.on(Option1Click, choice.calculateOption, [this, &choice] { CalculateWithTable2Kt(choice); });
+  }
+}
+
+}  // namespace required

@@ -1,0 +1,94 @@
+#pragma once
+// The conversions of the conversion page's inner strips: switching impulse
+// withstand voltages (SIW) in Range II, short-duration power-frequency (SDW)
+// and lightning impulse withstand voltages (LIW) in Range I. Each is Kt times
+// the required withstand voltage of its source boxes, with Kt typed and
+// taken by "OK"; for external insulation of Range I Kt can instead be
+// calculated from the required withstand voltage. All conversions are rows
+// of one role table, played by the same procedures.
+
+#include <map>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "frame/page_kit.hpp"
+#include "platform/design.hpp"
+
+namespace frame {
+class App;
+class Routes;
+}  // namespace frame
+
+namespace platform {
+class Window;
+}
+
+namespace required {
+
+// One conversion by typed factors: its Kt boxes (one box serving both
+// results, or one per result), its "OK", its results phase to earth and
+// phase to phase with the box each is converted from, its result rows, and
+// the frame that appears once its results stand.
+struct KtConversion {
+  int ktPe, ktPp;                // Text1; ktPp == ktPe where one Kt serves both
+  int ok;                        // Command28
+  int resultPe, sourcePe;        // Text1
+  int resultPp, sourcePp;        // Text1
+  int firstLabel, lastLabel;     // Label4: captions and units of the result rows
+  int laterFrame;                // Frame37, kNoIndex for none
+};
+
+// The choice between typed factors and factors calculated from the required
+// withstand voltage, for one external conversion of Range I.
+struct KtChoice {
+  const KtConversion& conversion;
+  int enterOption, calculateOption;  // Option1
+  frame::ControlRefs ktRow;          // the captions and boxes of the typed factors
+  double (*ktPe)(double);            // Kt from the phase-to-earth source
+  double (*ktPp)(double);            // Kt from the phase-to-phase source
+  frame::ControlRefs laterOptions;   // deselected by either choice
+};
+
+std::span<const KtConversion> KtConversionRoles();
+std::span<const KtChoice> KtChoiceRoles();
+
+class KtConversions {
+ public:
+  explicit KtConversions(frame::App& app) : app_(app) {}
+  void Build(platform::Window& w);
+  void DeclareRoutes(frame::Routes& routes);
+
+  static std::span<const platform::ControlDesign> Design();
+  static std::span<const platform::ControlDesign> ValueStoreRows();
+
+  // ValidateKtSiwInt and its kind: the typed Kt checked on every change, the
+  // "OK" offered while every Kt of the conversion holds text.
+  void ValidateKt(const KtConversion& c, int slot);
+  // CalculateSiwInt and its kind: the results of the typed factors.
+  void Calculate(const KtConversion& c);
+  // SelectKtEntrySdwExt and SelectKtEntryLiwExt.
+  void SelectKtEntry(const KtChoice& choice);
+  // CalculateSdwExtWithTable2Kt and CalculateLiwExtWithTable2Kt.
+  void CalculateWithTable2Kt(const KtChoice& choice);
+
+  // Results converted from required withstand voltages that have changed
+  // since are cleared, their "Next >>" with them; true when any was.
+  bool WithdrawIfStale();
+
+ private:
+  void ShowResults(const KtConversion& c, bool shown);
+  void ClearResults(const KtConversion& c);
+  // A refused "OK": the message, the factors emptied, no result standing.
+  void Refuse(const KtConversion& c);
+  // Writes both products when a withstand can be shown for them; false when not.
+  bool WriteResults(const KtConversion& c, double ktPe, double ktPp);
+
+  frame::App& app_;
+  // The factors last calculated from the required withstand voltage.
+  double mKtPe = 0.0, mKtPp = 0.0;
+  // The source texts each standing result pair was converted from, by its phase-to-earth result box.
+  std::map<int, std::vector<std::string>> from_;
+};
+
+}  // namespace required
