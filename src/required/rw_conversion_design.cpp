@@ -54,8 +54,10 @@ constexpr RwCopy kSiwCopies[] = {
 constexpr RwSummaryGroup kSiwGroups[] = {{163, 172, kSiwCopies}};
 constexpr int kSiwIntWatch[] = {SiwPeIntCalc, SiwPpIntCalc};
 constexpr int kSiwExtWatch[] = {SiwPpExtCalc, SiwPeExtCalc};
+// Switching impulse withstands are converted from the temporary-overvoltage Urw.
+constexpr int kSiwSources[] = {UrwTovPeInt, UrwTovPpInt, UrwTovPeExt, UrwTovPpExt};
 constexpr RwStrip kSiwRoles{kSiwStrip, 31, 30, 33, 32, kSiwIntWatch, kSiwExtWatch, kSiwGroups, kNone, 18,
-                            "RE-CALCULATE", {}};
+                            "RE-CALCULATE", kSiwSources};
 
 constexpr RwCopy kSdwCopies[] = {
     {SdwPeInt, SdwPeIntCalc},
@@ -73,8 +75,10 @@ constexpr RwSummaryGroup kSdwLiwGroups[] = {{173, 182, kSdwCopies}, {183, 192, k
 // The strip's SDW and LIW results come together; its buttons wait for the LIW ones.
 constexpr int kSdwLiwIntWatch[] = {LiwPpIntCalc, LiwPeIntCalc};
 constexpr int kSdwLiwExtWatch[] = {LiwPeExtCalc, LiwPpExtCalc};
+// Short-duration and lightning impulse withstands are converted from the slow-front Urw.
+constexpr int kSdwLiwSources[] = {UrwSfPeInt, UrwSfPpInt, UrwSfPeExt, UrwSfPpExt};
 constexpr RwStrip kSdwLiwRoles{kSdwLiwStrip, 35, 34, 37, 36, kSdwLiwIntWatch, kSdwLiwExtWatch, kSdwLiwGroups,
-                               kNone, 18, "RE-CALCULATE", {}};
+                               kNone, 18, "RE-CALCULATE", kSdwLiwSources};
 
 }  // namespace
 

@@ -38,6 +38,7 @@ constexpr PageMove kMoves[] = {
     {30, false, 3, RwFastFrontStrip},        // OpenConversionPage
     {32, false, 2, nullptr},                 // BackToUrwFastFrontPage
 };
+constexpr int kConversionPage = 3;
 
 // The units of the fast-front page's external lines, which follow their boxes.
 constexpr int kPeExtUnit = 152, kPpExtUnit = 150;
@@ -69,6 +70,9 @@ void RwPageFlow::DeclareRoutes(frame::Routes& routes) {
       if (move.publishes != nullptr && WithdrawStaleSummary(move.publishes())) return;
       frame::OpenPage(move.toCoordination ? app_.control("tabGeneral") : app_.control("SSTab1", kPageStrip),
                       move.page);
+      // The way onto the conversion page passes every page whose values it
+      // converts: what it accepted from values that have changed since goes.
+      if (!move.toCoordination && move.page == kConversionPage) WithdrawStaleSummary(ConversionStrip());
     });
   for (const RwStrip* strip : Strips()) {
     routes.on(Command29Click, strip->intBack, [this, strip] { CloseStrip(*strip); });
@@ -96,7 +100,9 @@ void RwPageFlow::OpenStrip(const RwStrip& strip) {
   s.setVisible(true);
 }
 
-void RwPageFlow::OpenConversionTabs() { OpenStrip(app_.IsRange1() ? RwSdwLiwStrip() : RwSiwStrip()); }
+const RwStrip& RwPageFlow::ConversionStrip() const { return app_.IsRange1() ? RwSdwLiwStrip() : RwSiwStrip(); }
+
+void RwPageFlow::OpenConversionTabs() { OpenStrip(ConversionStrip()); }
 
 void RwPageFlow::CloseStrip(const RwStrip& strip) { app_.control("SSTab1", strip.strip).setVisible(false); }
 

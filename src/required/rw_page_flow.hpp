@@ -83,6 +83,7 @@ class RwPageFlow {
   void OpenStrip(const RwStrip& strip);
   // OpenConversionTabs: the strip of the range, nothing calculated.
   void OpenConversionTabs();
+  const RwStrip& ConversionStrip() const;
   // CloseUrwTovTabs and the like: the strip hidden, its contents kept.
   void CloseStrip(const RwStrip& strip);
   void OpenExternalTab(const RwStrip& strip);
