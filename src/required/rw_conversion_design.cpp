@@ -72,9 +72,10 @@ constexpr RwCopy kLiwCopies[] = {
     {LiwPpExt, LiwPpExtCalc},
 };
 constexpr RwSummaryGroup kSdwLiwGroups[] = {{173, 182, kSdwCopies}, {183, 192, kLiwCopies}};
-// The strip's SDW and LIW results come together; its buttons wait for the LIW ones.
-constexpr int kSdwLiwIntWatch[] = {LiwPpIntCalc, LiwPeIntCalc};
-constexpr int kSdwLiwExtWatch[] = {LiwPeExtCalc, LiwPpExtCalc};
+// The strip's buttons wait for the LIW results and for the SDW ones they
+// were converted beside: an SDW result cleared since is never accepted empty.
+constexpr int kSdwLiwIntWatch[] = {LiwPpIntCalc, LiwPeIntCalc, SdwPeIntCalc, SdwPpIntCalc};
+constexpr int kSdwLiwExtWatch[] = {LiwPeExtCalc, LiwPpExtCalc, SdwPeExtCalc, SdwPpExtCalc};
 // Short-duration and lightning impulse withstands are converted from the slow-front Urw.
 constexpr int kSdwLiwSources[] = {UrwSfPeInt, UrwSfPpInt, UrwSfPeExt, UrwSfPpExt};
 constexpr RwStrip kSdwLiwRoles{kSdwLiwStrip, 35, 34, 37, 36, kSdwLiwIntWatch, kSdwLiwExtWatch, kSdwLiwGroups,
