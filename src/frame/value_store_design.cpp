@@ -46,7 +46,7 @@ constexpr Range kMaxLength6[] = {
 constexpr Range kInputs[] = {
     {120, 120},
     {147, 149}, {155, 158}, {174, 174}, {177, 177}, {189, 189}, {194, 194},
-    {197, 197}, {200, 201}, {204, 204}, {207, 208}, {247, 248}};
+    {197, 197}, {200, 201}, {204, 204}, {207, 208}};
 
 // Locked boxes that keep the window's own back colour.
 constexpr Range kLockedDefaultColour[] = {{121, 123}, {159, 160}};
@@ -74,7 +74,6 @@ constexpr Placement kPlacements[] = {
     {{228, 229}, "tabGeneral", platform::kNoIndex, 3},
     {{234, 235}, "tabGeneral", platform::kNoIndex, 3},
     {{242, 242}, "tabGeneral", platform::kNoIndex, 3},
-    {{246, 252}, "tabGeneral", platform::kNoIndex, 3},
     {{254, 257}, "tabGeneral", platform::kNoIndex, 3},
 };
 

@@ -1,6 +1,8 @@
 #include "insulation_level/stage.hpp"
 
 #include "frame/routes.hpp"
+#include "insulation_level/clearance_calculations.hpp"
+#include "insulation_level/clearance_designs.hpp"
 #include "insulation_level/level_designs.hpp"
 #include "insulation_level/range1_selection.hpp"
 #include "insulation_level/range2_selection.hpp"
@@ -10,7 +12,8 @@ namespace insulation_level {
 
 Stage::Stage(frame::App& app)
     : range2_(std::make_unique<Range2Selection>(app, fits_, vars_)),
-      range1_(std::make_unique<Range1Selection>(app, fits_, vars_)) {}
+      range1_(std::make_unique<Range1Selection>(app, fits_, vars_)),
+      clearances_(std::make_unique<Clearances>(app, fits_, vars_)) {}
 
 Stage::~Stage() = default;
 
@@ -18,16 +21,19 @@ void Stage::Build(platform::Window& w) {
   vars_ = {};
   w.createAll(StandardLevelDesign());
   w.createAll(ClearanceFramesDesign());
+  w.createAll(ClearanceLinesDesign());
   w.createAll(ResultsDesign());
 }
 
 void Stage::DeclareRoutes(frame::Routes& routes) {
   range2_->DeclareRoutes(routes);
   range1_->DeclareRoutes(routes);
+  clearances_->DeclareRoutes(routes);
 }
 
 std::vector<std::span<const platform::ControlDesign>> Stage::ValueStoreRows() const {
-  return {StandardLevelValueStoreRows(), ClearanceValueStoreRows(), ResultsValueStoreRows()};
+  return {StandardLevelValueStoreRows(), ClearanceValueStoreRows(), ClearanceLinesValueStoreRows(),
+          ResultsValueStoreRows()};
 }
 
 }  // namespace insulation_level

@@ -16,6 +16,7 @@ class App;
 
 namespace insulation_level {
 
+class Clearances;
 class Range1Selection;
 class Range2Selection;
 
@@ -41,6 +42,7 @@ class Stage final : public frame::Stage {
   LevelVars vars_;
   std::unique_ptr<Range2Selection> range2_;
   std::unique_ptr<Range1Selection> range1_;
+  std::unique_ptr<Clearances> clearances_;
 };
 
 }  // namespace insulation_level
