@@ -1,8 +1,9 @@
 #pragma once
-// The minimum air clearances of the page "Standard insulation level" above
-// 245 kV: phase to earth from its table with the U50 and lightning withstand
-// of that clearance, and phase to phase from its table or by the equations
-// of the gap factor from the line's D and Ht.
+// The minimum air clearances of the page "Standard insulation level": phase
+// to earth and phase to phase from the clearance tables up to 245 kV; above
+// it phase to earth from its table with the U50 and lightning withstand of
+// that clearance, and phase to phase from its table or by the equations of
+// the gap factor from the line's D and Ht.
 
 #include "insulation_level/clearance_search.hpp"
 #include "insulation_level/level_selection.hpp"
@@ -35,6 +36,10 @@ class Clearances : public LevelSelection {
   void CalculatePpClearanceByEquations();
   void EnableNextOnEquationClearance();
 
+  // Up to 245 kV.
+  void CalculateRange1RodClearances();
+  void CalculateRange1ConductorClearances();
+
  private:
   void CalculatePeClearance(double k, const ClearanceColumn<kA2Rows>& column);
   void OpenPpClearance();
@@ -45,6 +50,7 @@ class Clearances : public LevelSelection {
   void OpenEquationEntry();
   void ValidateEntry(platform::Control& box);
   void HideEquationResults();
+  void CalculateRange1Clearances(const ClearanceColumn<kA1Rows>& column);
 };
 
 }  // namespace insulation_level

@@ -1,5 +1,6 @@
 // The clearance lines as they stand when the main window is loaded, all
-// hidden but the two methods of the phase-to-phase clearance: the table
+// hidden but the two methods of the phase-to-phase clearance. Up to 245 kV
+// two lines below the structures of Frame37(10); above 245 kV the table
 // clearance phase to earth with its U50 and lightning withstand in
 // Frame37(15), and in Frame37(16) the phase-to-phase method, the
 // configuration, then either the table clearance or the entry of D and Ht
@@ -20,12 +21,14 @@ using namespace design;
 using platform::Hidden;
 using platform::NoWrap;
 
-constexpr Place kPhaseToEarth = InFrame(15), kPhaseToPhase = InFrame(16);
+constexpr Place kClearances1 = InFrame(10), kPhaseToEarth = InFrame(15), kPhaseToPhase = InFrame(16);
 constexpr Place kMethods = InFrame(17), kConfigurations = InFrame(18);
 
 // Rows of the phase-to-phase frame.
 constexpr int kEntryTop = 1500, kBRow = 1980, kU0Row = 2460, kDRow = 2940;
 constexpr int kSpecialLeft = 8640;
+
+constexpr const char* kTableA1 = "According to IEC 71-2:1996,  Table A.1,  p.119";
 
 // A small label of a caption: a subscript in the middle of the blank run
 // after its letter, a superscript above the line over that run.
@@ -51,6 +54,12 @@ constexpr ControlDesign EntryCaption(int index, int left, int width, const char*
 }
 
 constexpr auto kDesign = std::to_array<ControlDesign>({
+    // Up to 245 kV.
+    Line(kClearances1, 274, 240, 840, 3000, "Phase to phase air clearance (mm)"),
+    Line(kClearances1, 275, 4680, 840, 4800, kTableA1),
+    Line(kClearances1, 276, 240, 1260, 3000, "Phase to earth air clearance (mm)"),
+    Line(kClearances1, 277, 4680, 1260, 4800, kTableA1),
+
     // Above 245 kV, phase to earth.
     Line(kPhaseToEarth, 327, 240, 720, 2400, "Minimum clearance (mm)"),
     Line(kPhaseToEarth, 326, 7200, 720, 4800, "According to IEC 71-2:1996,  Table A.2,  p.121"),

@@ -16,6 +16,8 @@ void Clearances::DeclareRoutes(frame::Routes& routes) {
   routes.on(Text1Change, 248, [this] { ValidateClearanceD(); });
   routes.on(Command21Click, 35, [this] { CalculatePpClearanceByEquations(); });
   routes.on(Text1Change, 253, [this] { EnableNextOnEquationClearance(); });
+  routes.on(Option1Click, 88, [this] { CalculateRange1RodClearances(); });
+  routes.on(Option1Click, 87, [this] { CalculateRange1ConductorClearances(); });
 }
 
 }  // namespace insulation_level
