@@ -14,6 +14,7 @@
 #include "insulation_level/clearance_controls.hpp"
 #include "insulation_level/clearance_slots.hpp"
 #include "insulation_level/level_slots.hpp"
+#include "insulation_level/level_vars.hpp"
 #include "platform/control.hpp"
 
 namespace insulation_level {
@@ -43,7 +44,8 @@ void Clearances::CalculatePeClearance(double k, const ClearanceColumn<kA2Rows>& 
     app_.InvalidValueGroup();
     return;
   }
-  const ClearanceFound found = SearchTableA2(*siw, column, fits_);
+  vars_.mRequiredLiw = *siw;
+  const ClearanceFound found = SearchTableA2(vars_.mRequiredLiw, column, fits_);
   platform::Control& clearance = app_.text1(ClearancePeTableA2);
   platform::Control& u50 = app_.text1(U50Pe);
   app_.WriteNumber(clearance, found.mm);
