@@ -40,7 +40,7 @@ constexpr Range kMaxLength6[] = {
 
 // Boxes the user types into; with the flags they are the boxes that are not locked.
 constexpr Range kInputs[] = {
-    {120, 120}, {247, 248}};
+    {120, 120}};
 
 // Locked boxes that keep the window's own back colour.
 constexpr Range kLockedDefaultColour[] = {{121, 123}, {159, 160}};
@@ -63,7 +63,6 @@ constexpr Placement kPlacements[] = {
     {{228, 229}, "tabGeneral", platform::kNoIndex, 3},
     {{234, 235}, "tabGeneral", platform::kNoIndex, 3},
     {{242, 242}, "tabGeneral", platform::kNoIndex, 3},
-    {{246, 252}, "tabGeneral", platform::kNoIndex, 3},
     {{254, 257}, "tabGeneral", platform::kNoIndex, 3},
 };
 

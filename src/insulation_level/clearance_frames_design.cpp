@@ -47,7 +47,7 @@ constexpr auto kValueStoreRows = std::to_array<ControlDesign>({
     LevelBox(kPhaseToEarth, LiwFromClearancePe, 7680, 1200, Hidden),
     // The phase-to-phase clearance by the equations, in m: four characters.
     [] {
-      ControlDesign d = LevelBox(kPhaseToPhase, ClearancePpEquation, 3000, 1800, Hidden);
+      ControlDesign d = LevelBox(kPhaseToPhase, ClearancePpEquation, 3000, 2940, Hidden);
       d.maxLength = 4;
       return d;
     }(),

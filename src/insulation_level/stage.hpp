@@ -16,6 +16,7 @@ class App;
 
 namespace insulation_level {
 
+class Clearances;
 class LevelPageFlow;
 class Range1Selection;
 class Range2Selection;
@@ -45,6 +46,7 @@ class Stage final : public frame::Stage {
   std::unique_ptr<Range1Selection> range1_;
   std::unique_ptr<ResultsTables> results_;
   std::unique_ptr<LevelPageFlow> flow_;
+  std::unique_ptr<Clearances> clearances_;
 };
 
 }  // namespace insulation_level

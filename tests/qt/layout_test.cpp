@@ -24,6 +24,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "clearance_walk.hpp"
 #include "qt/twips.hpp"
 #include "scenario/run.hpp"
 #include "scenario/session.hpp"
@@ -310,18 +311,23 @@ class LayoutTest : public ::testing::Test {
         if (step.words[0].starts_with("expect")) return;
         state = std::filesystem::path(step.source->file).filename().string() + ":" + std::to_string(step.line);
         for (const std::string& word : step.words) state += " " + word;
-        NoteCaptionsWithRuns(s.platform());
-        // The scenarios pass the same pages again and again: each look is checked once.
-        if (!looksChecked.insert(Look(s.platform())).second) return;
-        for (int fontPixels = 11; fontPixels >= 7; --fontPixels) {
-          UseScale(fontPixels);
-          CheckShownWindows(s.platform());
-        }
-        UseScale(11);
+        CheckLook(s.platform());
       };
       const bool passed = scenario::RunFile(file.string(), failures, check);
       EXPECT_TRUE(passed) << failures.str();
     }
+  }
+
+  // The checks of one state at every scale, and the captions with blank runs noted.
+  void CheckLook(const platform::Platform& platform) {
+    NoteCaptionsWithRuns(platform);
+    // The scenarios pass the same pages again and again: each look is checked once.
+    if (!looksChecked.insert(Look(platform)).second) return;
+    for (int fontPixels = 11; fontPixels >= 7; --fontPixels) {
+      UseScale(fontPixels);
+      CheckShownWindows(platform);
+    }
+    UseScale(11);
   }
 
   // What the checks look at in the shown windows: which controls are shown,
@@ -423,6 +429,10 @@ TEST_F(LayoutTest, ACaptionWhollyOnAPictureIsPartOfTheDrawing) {
 // run was among those checked while shown.
 TEST_F(LayoutTest, CaptionsSubscriptsAndNeighboursStayApartOnEveryPage) {
   ReplayScenarios();
+  clearance_walk::Walk([this](const platform::Platform& platform, const std::string& step) {
+    state = "clearances: " + step;
+    CheckLook(platform);
+  });
   EXPECT_TRUE(problems.empty()) << Report();
   std::vector<std::string> unseen;
   std::set_difference(captionsWithRuns.begin(), captionsWithRuns.end(), captionsWithRunsShown.begin(),
