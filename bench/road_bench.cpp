@@ -1,7 +1,7 @@
 // Headless timing of the two end-to-end roads, Um = 420 kV and 123 kV, as
 // their scenario files walk them: from START, with every check of the file,
-// to the "Next >>" that leaves the co-ordination withstand voltages. Each
-// run starts a fresh program; reading the files is not timed.
+// to the print of the results table. Each run starts a fresh program;
+// reading the files is not timed.
 
 #include <benchmark/benchmark.h>
 

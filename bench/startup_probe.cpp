@@ -13,7 +13,8 @@
 //       passing over), focus, type (TEXT typed into the box), write (TEXT written
 //       into the box from code, as a stage before writes its results), answer (TEXT
 //       queued for the next input box; the probe then answers input boxes
-//       itself instead of showing them)
+//       itself instead of showing them); while steps run, messages are printed to the
+//       error stream instead of shown
 //   startup-probe --start ... --time-steps --step ...
 //       also print, for each step, the time from the action to the main
 //       window repainted whole (an upper bound of what a person waits)
@@ -56,6 +57,10 @@ long long Now() {
 class ProbeDialogs : public platform::Dialogs {
  public:
   void messageBox(const std::string& prompt, const std::string& title) override {
+    if (printMessages) {
+      std::fprintf(stderr, "message: %s | %s\n", prompt.c_str(), title.c_str());
+      return;
+    }
     real.messageBox(prompt, title);
   }
   std::string inputBox(const std::string& prompt, const std::string& title, const std::string& defaultText) override {
@@ -65,6 +70,9 @@ class ProbeDialogs : public platform::Dialogs {
     return answer;
   }
   std::deque<std::string> answers;
+  // While the steps run, a message goes to the error stream: a modal box
+  // would stop the steps until someone closes it.
+  bool printMessages = false;
   qt::QtDialogs real;
 };
 
@@ -163,6 +171,7 @@ int main(int argc, char** argv) {
       // screen's corner, so that no pointer passing over the window undoes
       // the help texts the steps hovered.
       if (!steps.empty()) QCursor::setPos(0, 0);
+      dialogs.printMessages = !steps.empty();
       std::vector<double> waits;
       for (const std::string& step : steps) {
         const long long before = Now();

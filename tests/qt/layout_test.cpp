@@ -24,7 +24,6 @@
 #include <unordered_set>
 #include <vector>
 
-#include "clearance_walk.hpp"
 #include "qt/twips.hpp"
 #include "scenario/run.hpp"
 #include "scenario/session.hpp"
@@ -429,10 +428,6 @@ TEST_F(LayoutTest, ACaptionWhollyOnAPictureIsPartOfTheDrawing) {
 // run was among those checked while shown.
 TEST_F(LayoutTest, CaptionsSubscriptsAndNeighboursStayApartOnEveryPage) {
   ReplayScenarios();
-  clearance_walk::Walk([this](const platform::Platform& platform, const std::string& step) {
-    state = "clearances: " + step;
-    CheckLook(platform);
-  });
   EXPECT_TRUE(problems.empty()) << Report();
   std::vector<std::string> unseen;
   std::set_difference(captionsWithRuns.begin(), captionsWithRuns.end(), captionsWithRunsShown.begin(),
