@@ -1,7 +1,8 @@
 #include "coordination/coordination_factors.hpp"
 
-#include "coordination/cw_slots.hpp"
+#include "coordination/slots.hpp"
 #include "frame/app.hpp"
+#include "surge/slots.hpp"
 
 namespace coordination {
 
@@ -14,8 +15,8 @@ struct PreviousUe2 {
   int puOption;
   int kvOption;
 };
-constexpr PreviousUe2 kRange2Ue2{Ue2PeRange2, 62, 63};
-constexpr PreviousUe2 kRange1Ue2{Ue2PeRange1, 65, 64};
+constexpr PreviousUe2 kRange2Ue2{surge::Ue2PeRange2, 62, 63};
+constexpr PreviousUe2 kRange1Ue2{surge::Ue2PeRange1, 65, 64};
 
 }  // namespace
 

@@ -7,8 +7,7 @@
 #include <array>
 
 #include "coordination/cw_fast_front_page.hpp"
-#include "coordination/cw_fast_front_slots.hpp"
-#include "coordination/cw_slots.hpp"
+#include "coordination/slots.hpp"
 #include "coordination/cw_slow_front_page.hpp"
 #include "coordination/cw_tov_page.hpp"
 #include "frame/value_store.hpp"

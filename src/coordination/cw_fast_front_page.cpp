@@ -4,12 +4,13 @@
 #include <iterator>
 #include <string>
 
-#include "coordination/cw_fast_front_slots.hpp"
+#include "coordination/slots.hpp"
 #include "frame/app.hpp"
 #include "frame/enter_question.hpp"
 #include "frame/page_kit.hpp"
 #include "frame/page_rule.hpp"
 #include "frame/routes.hpp"
+#include "surge/slots.hpp"
 
 namespace coordination {
 
@@ -64,7 +65,7 @@ void CwFastFrontPage::FollowNext() {
   // The later stages convert the internal values; the external ones may be
   // ignored, which only Range II offers.
   const auto number = [this](int slot) { return frame::IsUsableNumber(app_.text1(slot)); };
-  const auto ignored = [this](int slot) { return app_.text1(slot).text() == kIgnored; };
+  const auto ignored = [this](int slot) { return app_.text1(slot).text() == surge::kIgnored; };
   const bool external = (number(UcwFfPeExt) && number(UcwFfPpExt)) ||
                         (!app_.IsRange1() && ignored(UcwFfPeExt) && ignored(UcwFfPpExt));
   app_.control("Command21", 24).setEnabled(number(UcwFfPeInt) && number(UcwFfPpInt) && external);

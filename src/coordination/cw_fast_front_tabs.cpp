@@ -4,13 +4,14 @@
 #include <optional>
 
 #include "coordination/cw_fast_front_formula.hpp"
-#include "coordination/cw_fast_front_slots.hpp"
+#include "coordination/slots.hpp"
 #include "frame/app.hpp"
 #include "frame/help_text.hpp"
 #include "frame/page_rule.hpp"
 #include "frame/routes.hpp"
 #include "frame/table_window.hpp"
 #include "platform/numbers.hpp"
+#include "surge/slots.hpp"
 
 namespace coordination {
 
@@ -134,9 +135,9 @@ void CwFastFrontTabs::SelectDeterministic(const CwFastFrontTab& tab) {
   // is a word, not a voltage: only the external tab of Range II, which can
   // ignore Ucw, takes it over.
   platform::Control& result = app_.text1(tab.result);
-  const std::string urp = app_.text1(UrpFfPe).text();
+  const std::string urp = app_.text1(surge::UrpFfPe).text();
   const std::optional<double> value = platform::TextToNumber(urp);
-  const bool takesIgnored = urp == kIgnored && tab.ignore != platform::kNoIndex && !app_.IsRange1();
+  const bool takesIgnored = urp == surge::kIgnored && tab.ignore != platform::kNoIndex && !app_.IsRange1();
   const bool usable = value && *value > 0.0 && platform::NumberTextForBox(*value, result.maxLength());
   if (!takesIgnored && !usable) {
     app_.InvalidValueGroup();
@@ -144,12 +145,12 @@ void CwFastFrontTabs::SelectDeterministic(const CwFastFrontTab& tab) {
     return;
   }
   result.setText(urp);
-  from_[tab.page] = CwFastFrontSource{UrpFfPe, urp};
+  from_[tab.page] = CwFastFrontSource{surge::UrpFfPe, urp};
 }
 
 void CwFastFrontTabs::SelectIgnore(const CwFastFrontTab& tab) {
   ShowResultWithoutInputs(tab, false, kIgnoredRowTop);
-  app_.text1(tab.result).setText(kIgnored);
+  app_.text1(tab.result).setText(surge::kIgnored);
   from_[tab.page].reset();
   Get(app_, tab.resultRow[kRowUnit]).setVisible(false);  // no unit beside a word
 }
@@ -206,7 +207,7 @@ void CwFastFrontTabs::CalculateStatistical(const CwFastFrontTab& tab) {
   for (const ControlRef& input : tab.inputs) app_.ReadNumber(Get(app_, input));
   const auto value = [this](int slot) { return frame::NumberAsTyped(app_.text1(slot)); };
   const std::optional<double> a = value(tab.a), l = value(tab.l), lsp = value(tab.lsp), la = value(tab.la),
-                              n = value(tab.n), upl = value(ArresterUpl);
+                              n = value(tab.n), upl = value(surge::ArresterUpl);
   if (!a || !l || !lsp || !la || !n || !upl) {
     RefuseStatistical(tab);
     return;
@@ -219,7 +220,7 @@ void CwFastFrontTabs::CalculateStatistical(const CwFastFrontTab& tab) {
     return;
   }
   ShowResultRow(tab, true);
-  from_[tab.page] = CwFastFrontSource{ArresterUpl, app_.text1(ArresterUpl).text()};
+  from_[tab.page] = CwFastFrontSource{surge::ArresterUpl, app_.text1(surge::ArresterUpl).text()};
 }
 
 void CwFastFrontTabs::OpenCwFastFrontExtTab() { frame::OpenPage(app_.control("SSTab1", 5), kExternal.page); }

@@ -9,7 +9,7 @@
 #include <array>
 #include <vector>
 
-#include "coordination/cw_fast_front_slots.hpp"
+#include "coordination/slots.hpp"
 #include "coordination/cw_fast_front_tabs.hpp"
 
 namespace coordination {

@@ -4,10 +4,11 @@
 // The method chosen here is also the method of the external phase-to-phase
 // frame. With the tab's "<<Back" and "Next >>".
 
-#include "coordination/cw_slow_front_tab_slots.hpp"
+#include "coordination/cw_slow_front_tab_groups.hpp"
 #include "coordination/cw_slow_front_tabs.hpp"
 #include "frame/app.hpp"
 #include "frame/page_rule.hpp"
+#include "surge/slots.hpp"
 
 namespace coordination {
 
@@ -40,7 +41,7 @@ constexpr ControlRef kPpFormula[] = {{"Shape1", 10}, {"Label41", 190}, {"Label41
 constexpr int kStatisticalResultTop = 3060, kEnteredResultTop = 3360, kDeterministicResultTop = 3900;
 
 constexpr Ue2IntakeBoxes kIntake{Box(Ue2PeCwExt), {"Option1", 73},    {"Option1", 72},       Box(UpsUe2RatioPeExt),
-                                 Box(KcdPeExt),   Box(UrpSfPeExt), Box(UcwSfPeExtCalc)};
+                                 Box(KcdPeExt),   Box(surge::UrpSfPeExt), Box(UcwSfPeExtCalc)};
 
 // The rows shown with a typed factor's result, and with a calculated Kcd's.
 constexpr ControlRef kEnteredShown[] = {Label(244), Label(245), Box(FactorPeExtEntered), Label(62), Label(63),
@@ -121,7 +122,7 @@ void CwSlowFrontTabs::AcceptFactorPeExt() {
     return;
   }
   // A factor that gives no withstand above zero: the entry line stays for another.
-  if (factors_.WithstandVoltage(Box(UrpSfPeExt), Box(FactorPeExtEntered), Box(UcwSfPeExtCalc)) !=
+  if (factors_.WithstandVoltage(Box(surge::UrpSfPeExt), Box(FactorPeExtEntered), Box(UcwSfPeExtCalc)) !=
       FactorOutcome::Written) {
     RefuseTypedFactor(FactorPeExtEntered, kPeExtUcwRow);
     return;

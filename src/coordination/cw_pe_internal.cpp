@@ -1,9 +1,10 @@
 // The internal insulation frame of the phase-to-earth tab, Frame31(0):
 // Ucw = Kcd × Urp, Kcd typed or calculated by curve a from Ue2 in kV or pu.
 
-#include "coordination/cw_slow_front_tab_slots.hpp"
+#include "coordination/cw_slow_front_tab_groups.hpp"
 #include "coordination/cw_slow_front_tabs.hpp"
 #include "frame/app.hpp"
+#include "surge/slots.hpp"
 
 namespace coordination {
 
@@ -16,7 +17,7 @@ constexpr int kTypedResultTop = 2820;  // in the place of the ratio row
 constexpr ControlRef kUnitChoice{"Frame36", 6};
 
 constexpr Ue2IntakeBoxes kIntake{Box(Ue2PeCwInt), {"Option1", 68},    {"Option1", 69},       Box(UpsUe2RatioPe),
-                                 Box(KcdPe),      Box(UrpSfPeInt), Box(UcwSfPeIntCalc)};
+                                 Box(KcdPe),      Box(surge::UrpSfPeInt), Box(UcwSfPeIntCalc)};
 
 // What each option of the frame does besides hiding the external frame and
 // emptying the frame's boxes.
@@ -79,7 +80,7 @@ void CwSlowFrontTabs::AcceptKcdPeInt() {
   if (!frame::IsFilled(kcd)) return;
   const bool number = app_.ReadNumber(kcd).has_value();
   if (!number) app_.InvalidValueGroup();
-  if (!number || factors_.WithstandVoltage(Box(UrpSfPeInt), Box(KcdPeEntered), Box(UcwSfPeIntCalc)) !=
+  if (!number || factors_.WithstandVoltage(Box(surge::UrpSfPeInt), Box(KcdPeEntered), Box(UcwSfPeIntCalc)) !=
                      FactorOutcome::Written) {
     // Nothing of an earlier result stays for the commit to copy.
     kcd.setText("");

@@ -3,10 +3,11 @@
 // curve b for a switching case (deterministic) or from the risk of failure R
 // (statistical, cw_risk_of_failure.cpp). With the tab's "<<Back".
 
-#include "coordination/cw_slow_front_tab_slots.hpp"
+#include "coordination/cw_slow_front_tab_groups.hpp"
 #include "coordination/cw_slow_front_tabs.hpp"
 #include "frame/app.hpp"
 #include "frame/page_rule.hpp"
+#include "surge/slots.hpp"
 
 namespace coordination {
 
@@ -17,7 +18,7 @@ using namespace tabs;
 constexpr int kDeterministicOption = 79, kStatisticalOption = 78;
 constexpr int kReenergizationOption = 80, kEnergizationOption = 81;
 
-constexpr CurveBBoxes kCurveB{Box(UpsUp2RatioPpExt), Box(KcdPpExt), Box(UrpSfPpExt), Box(UcwSfPpExtCalc)};
+constexpr CurveBBoxes kCurveB{Box(UpsUp2RatioPpExt), Box(KcdPpExt), Box(surge::UrpSfPpExt), Box(UcwSfPpExtCalc)};
 
 constexpr ControlRef kResults[] = {Box(UcwSfPpExtCalc), Box(KcsPp), Box(RiskPp)};
 constexpr ControlRef kDeterministicBoxes[] = {Box(UpsUp2RatioPpExt), Box(KcdPpExt)};
@@ -99,7 +100,7 @@ void CwSlowFrontTabs::AcceptFactorPpExt() {
   platform::Control& factor = app_.text1(FactorPpExtEntered);
   const bool number = app_.ReadNumber(factor).has_value();
   if (!number) app_.InvalidValueGroup();
-  if (!number || factors_.WithstandVoltage(Box(UrpSfPpExt), kEnteredFactor, Box(UcwSfPpExtCalc)) !=
+  if (!number || factors_.WithstandVoltage(Box(surge::UrpSfPpExt), kEnteredFactor, Box(UcwSfPpExtCalc)) !=
                      FactorOutcome::Written) {
     RefuseTypedFactor(FactorPpExtEntered, kPpExtUcwRow);
     return;

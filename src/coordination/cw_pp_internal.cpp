@@ -2,9 +2,10 @@
 // Ucw = Kcd × Urp, Kcd typed or calculated by curve b for a switching case
 // from the per-unit Ue2 that the phase-to-earth tab left.
 
-#include "coordination/cw_slow_front_tab_slots.hpp"
+#include "coordination/cw_slow_front_tab_groups.hpp"
 #include "coordination/cw_slow_front_tabs.hpp"
 #include "frame/app.hpp"
+#include "surge/slots.hpp"
 
 namespace coordination {
 
@@ -16,7 +17,7 @@ constexpr int kCalculatedTop = 2790;  // below the ratio row
 constexpr int kTypedTop = 2280;       // under the "OK" of the typed Kcd
 constexpr int kReenergizationOption = 43, kEnergizationOption = 42;
 
-constexpr CurveBBoxes kCurveB{Box(UpsUp2RatioPp), Box(KcdPp), Box(UrpSfPpInt), Box(UcwSfPpIntCalc)};
+constexpr CurveBBoxes kCurveB{Box(UpsUp2RatioPp), Box(KcdPp), Box(surge::UrpSfPpInt), Box(UcwSfPpIntCalc)};
 
 }  // namespace
 
@@ -70,7 +71,7 @@ void CwSlowFrontTabs::AcceptKcdPpInt() {
   platform::Control& kcd = app_.text1(KcdPpEntered);
   const bool number = app_.ReadNumber(kcd).has_value();
   if (!number) app_.InvalidValueGroup();
-  if (!number || factors_.WithstandVoltage(Box(UrpSfPpInt), Box(KcdPpEntered), Box(UcwSfPpIntCalc)) !=
+  if (!number || factors_.WithstandVoltage(Box(surge::UrpSfPpInt), Box(KcdPpEntered), Box(UcwSfPpIntCalc)) !=
                      FactorOutcome::Written) {
     RefuseTypedFactor(KcdPpEntered, kPpIntUcwRow);
     return;

@@ -2,10 +2,11 @@
 // risk of failure R, then Ucw = Kcs × Urp. One routine serves both frames;
 // each keeps its own rows and the title length of its own refusal.
 
-#include "coordination/cw_slow_front_tab_slots.hpp"
+#include "coordination/cw_slow_front_tab_groups.hpp"
 #include "coordination/cw_slow_front_tabs.hpp"
 #include "frame/app.hpp"
 #include "frame/number_text.hpp"
+#include "surge/slots.hpp"
 
 namespace coordination {
 
@@ -60,13 +61,13 @@ bool CwSlowFrontTabs::CalculateKcs(const RiskFrame& f) {
 }
 
 void CwSlowFrontTabs::CalculateKcsPeExt() {
-  if (CalculateKcs({RiskPe, KcsPe, UrpSfPeExt, UcwSfPeExtCalc, 34, kPeShown, kPeWithdrawn}))
+  if (CalculateKcs({RiskPe, KcsPe, surge::UrpSfPeExt, UcwSfPeExtCalc, 34, kPeShown, kPeWithdrawn}))
     PlaceRow(app_, kPeExtResultRow, kPeExtResultSubscript, kPeResultTop);
 }
 
 void CwSlowFrontTabs::CalculateKcsPpExt() {
   // The phase-to-phase Ucw row stays where it stands.
-  CalculateKcs({RiskPp, KcsPp, UrpSfPpExt, UcwSfPpExtCalc, 35, kPpShown, kPpWithdrawn});
+  CalculateKcs({RiskPp, KcsPp, surge::UrpSfPpExt, UcwSfPpExtCalc, 35, kPpShown, kPpWithdrawn});
 }
 
 }  // namespace coordination

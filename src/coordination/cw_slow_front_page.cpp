@@ -4,12 +4,13 @@
 #include <utility>
 
 #include "coordination/cw_fast_front_page.hpp"
-#include "coordination/cw_slots.hpp"
+#include "coordination/slots.hpp"
 #include "frame/app.hpp"
 #include "frame/enter_question.hpp"
 #include "frame/page_kit.hpp"
 #include "frame/page_rule.hpp"
 #include "frame/routes.hpp"
+#include "surge/slots.hpp"
 
 namespace coordination {
 
@@ -56,8 +57,8 @@ void CwSlowFrontPage::DeclareRoutes(frame::Routes& routes) {
 void CwSlowFrontPage::ShowSummary(bool shown) { frame::SetVisible(app_, kSummary, shown); }
 
 CwSlowFrontPage::Sources CwSlowFrontPage::CurrentSources() const {
-  return {{app_.text1(UrpSfPeInt).text(), app_.text1(UrpSfPpInt).text(), app_.text1(UrpSfPeExt).text(),
-           app_.text1(UrpSfPpExt).text()},
+  return {{app_.text1(surge::UrpSfPeInt).text(), app_.text1(surge::UrpSfPpInt).text(), app_.text1(surge::UrpSfPeExt).text(),
+           app_.text1(surge::UrpSfPpExt).text()},
           app_.g.gUps};
 }
 

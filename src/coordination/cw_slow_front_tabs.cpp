@@ -1,6 +1,6 @@
 #include "coordination/cw_slow_front_tabs.hpp"
 
-#include "coordination/cw_slow_front_tab_slots.hpp"
+#include "coordination/cw_slow_front_tab_groups.hpp"
 #include "frame/app.hpp"
 #include "frame/caption_click.hpp"
 #include "frame/page_kit.hpp"

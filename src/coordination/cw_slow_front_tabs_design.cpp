@@ -13,7 +13,7 @@
 #include <array>
 #include <vector>
 
-#include "coordination/cw_slow_front_tab_slots.hpp"
+#include "coordination/cw_slow_front_tab_groups.hpp"
 #include "coordination/cw_slow_front_tabs.hpp"
 
 namespace coordination {

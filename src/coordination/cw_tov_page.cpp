@@ -3,14 +3,15 @@
 #include <cmath>
 #include <optional>
 
-#include "coordination/cw_slots.hpp"
 #include "coordination/cw_slow_front_page.hpp"
+#include "coordination/slots.hpp"
 #include "frame/app.hpp"
 #include "frame/enter_question.hpp"
 #include "frame/page_kit.hpp"
 #include "frame/page_rule.hpp"
 #include "frame/routes.hpp"
 #include "platform/numbers.hpp"
+#include "tov/slots.hpp"
 
 namespace coordination {
 
@@ -45,7 +46,7 @@ void CwTovPage::DeclareRoutes(frame::Routes& routes) {
 }
 
 CwTovPage::TovTexts CwTovPage::CurrentTovTexts() const {
-  return {app_.m.mUrpTovPe, app_.m.mUrpTovPp, app_.control("txtTOVpe").text(), app_.control("txtTOVpp").text()};
+  return {app_.m.mUrpTovPe, app_.m.mUrpTovPp, app_.control(tov::kUrpTovPeBox).text(), app_.control(tov::kUrpTovPpBox).text()};
 }
 
 void CwTovPage::ShowResults(bool results, bool formula) {

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "frame/dependencies.hpp"
 #include "frame/main_vars.hpp"
 #include "frame/module1.hpp"
 #include "platform/platform.hpp"
@@ -28,6 +29,8 @@ class App {
   platform::Platform& platform;
   Module1 g;
   MainVars m;
+  // Withdraws results whose sources have changed since they were computed.
+  DependencyRule dependencies{*this};
 
   // Set by the program before Main runs: the stages in the order they build
   // their controls, and the merged routing table bound on every new main window.

@@ -33,6 +33,7 @@ EnterOutcome AskEnterQuestion(App& app, const EnterQuestion& q) {
     }
   }
   if (!app.WriteNumber(box, *v)) return refuseInvalid();
+  app.dependencies.Entered(box);
   return EnterOutcome::Written;
 }
 

@@ -10,20 +10,11 @@
 #include <utility>
 
 #include "frame/app.hpp"
+#include "frame/control_ref.hpp"
 #include "platform/control.hpp"
 #include "platform/design.hpp"
 
 namespace frame {
-
-// A control of the main window by name and, for an array element, index.
-struct ControlRef {
-  constexpr ControlRef() = default;
-  constexpr ControlRef(const char* n) : name(n) {}  // NOLINT: a plain name reads best in lists
-  constexpr ControlRef(const char* n, int i) : name(n), index(i) {}
-  const char* name = "";
-  int index = platform::kNoIndex;
-};
-using ControlRefs = std::span<const ControlRef>;
 
 void SetVisible(App& app, ControlRefs controls, bool visible);
 void SetVisible(App& app, std::initializer_list<ControlRef> controls, bool visible);

@@ -6,6 +6,7 @@
 #include <span>
 #include <vector>
 
+#include "frame/dependencies.hpp"
 #include "platform/design.hpp"
 
 namespace platform {
@@ -35,6 +36,10 @@ class Stage {
   // The design rows of the value-store boxes Text1(i) the stage owns, as
   // one table per page or group of pages.
   virtual std::vector<std::span<const platform::ControlDesign>> ValueStoreRows() const = 0;
+
+  // What each result the stage calculates or takes over is computed from,
+  // as one table per page or group of pages.
+  virtual std::vector<std::span<const Dependency>> Dependencies() const { return {}; }
 };
 
 }  // namespace frame

@@ -33,6 +33,7 @@ void App::Command1_Click() {
 void App::Form_Load(platform::Window& w) {
   g.gRestartFlag = kFalse;
   m = MainVars{};
+  dependencies.Reset();
   // Only the first main page is open; the strip itself stays disabled until Um is accepted.
   OpenPage(w("tabGeneral"), 0);
 }

@@ -10,7 +10,7 @@
 #include <array>
 
 #include "insulation_level/clearance_designs.hpp"
-#include "insulation_level/clearance_slots.hpp"
+#include "insulation_level/slots.hpp"
 #include "insulation_level/design_rows.hpp"
 
 namespace insulation_level {

@@ -12,8 +12,7 @@
 #include "insulation_level/clearance_calculations.hpp"
 #include "insulation_level/clearance_formulas.hpp"
 #include "insulation_level/clearance_controls.hpp"
-#include "insulation_level/clearance_slots.hpp"
-#include "insulation_level/level_slots.hpp"
+#include "insulation_level/slots.hpp"
 #include "insulation_level/level_vars.hpp"
 #include "platform/control.hpp"
 

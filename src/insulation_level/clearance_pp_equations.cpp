@@ -13,10 +13,10 @@
 #include "insulation_level/clearance_calculations.hpp"
 #include "insulation_level/clearance_controls.hpp"
 #include "insulation_level/clearance_formulas.hpp"
-#include "insulation_level/clearance_slots.hpp"
-#include "insulation_level/level_slots.hpp"
+#include "insulation_level/slots.hpp"
 #include "insulation_level/requirements.hpp"
 #include "platform/control.hpp"
+#include "required/slots.hpp"
 
 namespace insulation_level {
 
@@ -56,7 +56,7 @@ void Clearances::CalculatePpClearanceByEquations() {
   platform::Control& distanceBox = app_.text1(SilDistanceD);
   const std::optional<double> height = app_.ReadNumber(heightBox);
   const std::optional<double> distance = app_.ReadNumber(distanceBox);
-  const std::optional<double> withstand = Largest(app_, {UrwSfPpExt, SiwPpExt});
+  const std::optional<double> withstand = Largest(app_, {required::UrwSfPpExt, required::SiwPpExt});
   if (!height || !distance || !withstand) {
     HideEquationResults();
     app_.InvalidValueGroup();

@@ -10,10 +10,10 @@
 #include "frame/page_kit.hpp"
 #include "insulation_level/clearance_calculations.hpp"
 #include "insulation_level/clearance_controls.hpp"
-#include "insulation_level/clearance_slots.hpp"
-#include "insulation_level/level_slots.hpp"
+#include "insulation_level/slots.hpp"
 #include "insulation_level/requirements.hpp"
 #include "platform/control.hpp"
+#include "required/slots.hpp"
 
 namespace insulation_level {
 
@@ -71,7 +71,7 @@ void Clearances::CalculatePpClearance(const ClearanceColumn<kA3Rows>& column) {
   clearance.setVisible(true);
 
   const std::optional<double> siwPp = frame::NumberAsTyped(app_.text1(SiwPpExtRange2));
-  const std::optional<double> siwPe = Largest(app_, {UrwSfPeExt, SiwPeExt});
+  const std::optional<double> siwPe = Largest(app_, {required::UrwSfPeExt, required::SiwPeExt});
   if (!siwPp || !siwPe) {
     app_.InvalidValueGroup();
     return;

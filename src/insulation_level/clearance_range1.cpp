@@ -6,7 +6,7 @@
 #include "frame/page_kit.hpp"
 #include "insulation_level/clearance_calculations.hpp"
 #include "insulation_level/clearance_controls.hpp"
-#include "insulation_level/level_slots.hpp"
+#include "insulation_level/slots.hpp"
 #include "insulation_level/level_vars.hpp"
 #include "platform/control.hpp"
 

@@ -7,9 +7,10 @@
 #include "frame/routes.hpp"
 #include "insulation_level/clearance_parts.hpp"
 #include "insulation_level/level_search.hpp"
-#include "insulation_level/level_slots.hpp"
+#include "insulation_level/slots.hpp"
 #include "insulation_level/level_vars.hpp"
 #include "insulation_level/requirements.hpp"
+#include "required/slots.hpp"
 
 namespace insulation_level {
 
@@ -52,11 +53,11 @@ bool Range1Selection::SelectRange1StandardLevel() {
 
   // The short-duration requirement of a level is the largest of the
   // temporary one and the converted ones, so the level meets every one.
-  const std::optional<double> liwInt = Largest(app_, {UrwFfPpInt, LiwPpInt});
-  const std::optional<double> sdwInt = Largest(app_, {UrwTovPpInt, SdwPeInt, SdwPpInt});
-  const std::optional<double> liwPeInt = Largest(app_, {UrwFfPeInt, LiwPeInt});
-  const std::optional<double> liwPpExt = Largest(app_, {UrwFfPpExt, LiwPpExt});
-  const std::optional<double> sdwExt = Largest(app_, {UrwTovPpExt, SdwPeExt, SdwPpExt});
+  const std::optional<double> liwInt = Largest(app_, {required::UrwFfPpInt, required::LiwPpInt});
+  const std::optional<double> sdwInt = Largest(app_, {required::UrwTovPpInt, required::SdwPeInt, required::SdwPpInt});
+  const std::optional<double> liwPeInt = Largest(app_, {required::UrwFfPeInt, required::LiwPeInt});
+  const std::optional<double> liwPpExt = Largest(app_, {required::UrwFfPpExt, required::LiwPpExt});
+  const std::optional<double> sdwExt = Largest(app_, {required::UrwTovPpExt, required::SdwPeExt, required::SdwPpExt});
   if (!liwInt || !sdwInt || !liwPeInt || !liwPpExt || !sdwExt) {
     Refuse();
     return false;
@@ -77,7 +78,7 @@ bool Range1Selection::SelectRange1StandardLevel() {
 }
 
 void Range1Selection::SelectRange1LevelWithClearances() {
-  const std::optional<double> liwPeExt = Largest(app_, {LiwPeExt, UrwFfPeExt});
+  const std::optional<double> liwPeExt = Largest(app_, {required::LiwPeExt, required::UrwFfPeExt});
   if (!liwPeExt) {
     frame::SetVisible(app_, {{"Frame37", 7}, {"Frame37", 8}, {"Frame37", 9}}, true);
     app_.control("Frame37", 10).setVisible(false);

@@ -8,9 +8,11 @@
 #include "frame/routes.hpp"
 #include "insulation_level/clearance_parts.hpp"
 #include "insulation_level/level_search.hpp"
-#include "insulation_level/level_slots.hpp"
+#include "insulation_level/slots.hpp"
 #include "insulation_level/level_vars.hpp"
 #include "insulation_level/requirements.hpp"
+#include "required/slots.hpp"
+#include "surge/slots.hpp"
 
 namespace insulation_level {
 
@@ -69,9 +71,9 @@ void Range2Selection::LayOutRange2() {
 }
 
 void Range2Selection::SelectRange2IntLevel() {
-  const std::optional<double> pe = Largest(app_, {UrwSfPeInt, SiwPeInt});
-  const std::optional<double> pp = Largest(app_, {UrwSfPpInt, SiwPpInt});
-  const std::optional<double> liw = Largest(app_, {UrwFfPpInt});
+  const std::optional<double> pe = Largest(app_, {required::UrwSfPeInt, required::SiwPeInt});
+  const std::optional<double> pp = Largest(app_, {required::UrwSfPpInt, required::SiwPpInt});
+  const std::optional<double> liw = Largest(app_, {required::UrwFfPpInt});
   // The way on waits for an internal level that stands for the values on screen.
   app_.control("Command29", 39).setEnabled(pe && pp && liw);
   if (!pe || !pp || !liw) {
@@ -94,11 +96,11 @@ bool Range2Selection::SelectRange2ExtLevel() {
   platform::Control& next = app_.control("Command29", 40);
   next.setEnabled(true);
 
-  const std::optional<double> pe = Largest(app_, {UrwSfPeExt, SiwPeExt});
-  const std::optional<double> pp = Largest(app_, {UrwSfPpExt, SiwPpExt});
+  const std::optional<double> pe = Largest(app_, {required::UrwSfPeExt, required::SiwPeExt});
+  const std::optional<double> pp = Largest(app_, {required::UrwSfPpExt, required::SiwPpExt});
   // An ignored fast-front value sets no lightning requirement.
-  const bool liwIgnored = app_.text1(UrwFfPpExt).text() == kIgnored;
-  const std::optional<double> liw = liwIgnored ? std::nullopt : Largest(app_, {UrwFfPpExt});
+  const bool liwIgnored = app_.text1(required::UrwFfPpExt).text() == surge::kIgnored;
+  const std::optional<double> liw = liwIgnored ? std::nullopt : Largest(app_, {required::UrwFfPpExt});
   if (!pe || !pp || (!liwIgnored && !liw)) {
     next.setEnabled(false);
     RefuseSelection(app_, {SiwPeExtRange2, SiwPpExtRange2, LiwExtRange2}, {kExtSpecialTest});

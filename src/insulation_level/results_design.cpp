@@ -8,7 +8,7 @@
 
 #include "frame/value_store.hpp"
 #include "insulation_level/level_designs.hpp"
-#include "insulation_level/level_slots.hpp"
+#include "insulation_level/slots.hpp"
 #include "insulation_level/results_grid.hpp"
 
 namespace insulation_level {

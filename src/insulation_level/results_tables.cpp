@@ -6,11 +6,15 @@
 #include <span>
 #include <string>
 
+#include "coordination/slots.hpp"
 #include "frame/app.hpp"
 #include "frame/number_text.hpp"
 #include "frame/page_kit.hpp"
-#include "insulation_level/level_slots.hpp"
+#include "insulation_level/slots.hpp"
 #include "platform/numbers.hpp"
+#include "required/slots.hpp"
+#include "surge/slots.hpp"
+#include "tov/slots.hpp"
 
 namespace insulation_level {
 
@@ -31,16 +35,16 @@ struct Column {
   bool urpIgnorable, externalFastFront;
 };
 constexpr std::array<Column, 10> kColumns{{
-    {{"txtTOVpe"}, {"Text1", 101}, {"Text1", UrwTovPeInt}, false, false},
-    {{"txtTOVpe"}, {"Text1", 101}, {"Text1", UrwTovPeExt}, false, false},
-    {{"txtTOVpp"}, {"Text1", 100}, {"Text1", UrwTovPpInt}, false, false},
-    {{"txtTOVpp"}, {"Text1", 100}, {"Text1", UrwTovPpExt}, false, false},
-    {{"Text1", 60}, {"Text1", 103}, {"Text1", UrwSfPeInt}, false, false},
-    {{"Text1", 62}, {"Text1", 105}, {"Text1", UrwSfPeExt}, false, false},
-    {{"Text1", 61}, {"Text1", 102}, {"Text1", UrwSfPpInt}, false, false},
-    {{"Text1", 63}, {"Text1", 104}, {"Text1", UrwSfPpExt}, false, false},
-    {{"Text1", 77}, {"Text1", 139}, {"Text1", UrwFfPpInt}, true, false},
-    {{"Text1", 78}, {"Text1", 137}, {"Text1", UrwFfPpExt}, true, true},
+    {{tov::kUrpTovPeBox}, {"Text1", coordination::UcwTovPe}, {"Text1", required::UrwTovPeInt}, false, false},
+    {{tov::kUrpTovPeBox}, {"Text1", coordination::UcwTovPe}, {"Text1", required::UrwTovPeExt}, false, false},
+    {{tov::kUrpTovPpBox}, {"Text1", coordination::UcwTovPp}, {"Text1", required::UrwTovPpInt}, false, false},
+    {{tov::kUrpTovPpBox}, {"Text1", coordination::UcwTovPp}, {"Text1", required::UrwTovPpExt}, false, false},
+    {{"Text1", surge::UrpSfPeInt}, {"Text1", coordination::UcwSfPeInt}, {"Text1", required::UrwSfPeInt}, false, false},
+    {{"Text1", surge::UrpSfPeExt}, {"Text1", coordination::UcwSfPeExt}, {"Text1", required::UrwSfPeExt}, false, false},
+    {{"Text1", surge::UrpSfPpInt}, {"Text1", coordination::UcwSfPpInt}, {"Text1", required::UrwSfPpInt}, false, false},
+    {{"Text1", surge::UrpSfPpExt}, {"Text1", coordination::UcwSfPpExt}, {"Text1", required::UrwSfPpExt}, false, false},
+    {{"Text1", surge::UrpFfPe}, {"Text1", coordination::UcwFfPpInt}, {"Text1", required::UrwFfPpInt}, true, false},
+    {{"Text1", surge::UrpFfPp}, {"Text1", coordination::UcwFfPpExt}, {"Text1", required::UrwFfPpExt}, true, true},
 }};
 
 // A cell and its source box.
@@ -52,7 +56,7 @@ struct Cell {
 // Above 245 kV: the conversion to switching impulse levels in the temporary
 // columns, and the selected levels.
 constexpr Cell kRange2Conversion[] = {
-    {288, {"Text1", SiwPeInt}}, {289, {"Text1", SiwPeExt}}, {290, {"Text1", SiwPpInt}}, {291, {"Text1", SiwPpExt}}};
+    {288, {"Text1", required::SiwPeInt}}, {289, {"Text1", required::SiwPeExt}}, {290, {"Text1", required::SiwPpInt}}, {291, {"Text1", required::SiwPpExt}}};
 constexpr Cell kRange2PhaseToEarth[] = {{298, {"Text1", SiwPeIntRange2}}, {299, {"Text1", SiwPeExtRange2}}};
 constexpr Cell kRange2Lightning[] = {{306, {"Text1", LiwIntRange2}}, {307, {"Text1", LiwExtRange2}}};
 // The phase-to-phase switching level shows as its two opposite halves.
@@ -64,9 +68,9 @@ constexpr int kRange2SlowFrontSelection = 302, kRange2TovSelection = 298, kRange
 // Up to 245 kV: the conversions in the slow-front columns, then the selected
 // levels; each short-duration level fills both phases of its insulation.
 constexpr Cell kRange1Cells[] = {
-    {345, {"Text1", SdwPeInt}},       {344, {"Text1", SdwPeExt}},       {343, {"Text1", SdwPpInt}},
-    {342, {"Text1", SdwPpExt}},       {341, {"Text1", LiwPeInt}},       {340, {"Text1", LiwPeExt}},
-    {339, {"Text1", LiwPpInt}},       {338, {"Text1", LiwPpExt}},       {349, {"Text1", SdwIntSelected}},
+    {345, {"Text1", required::SdwPeInt}},       {344, {"Text1", required::SdwPeExt}},       {343, {"Text1", required::SdwPpInt}},
+    {342, {"Text1", required::SdwPpExt}},       {341, {"Text1", required::LiwPeInt}},       {340, {"Text1", required::LiwPeExt}},
+    {339, {"Text1", required::LiwPpInt}},       {338, {"Text1", required::LiwPpExt}},       {349, {"Text1", SdwIntSelected}},
     {348, {"Text1", SdwExtSelected}}, {347, {"Text1", SdwIntSelected}}, {346, {"Text1", SdwExtSelected}},
     {351, {"Text1", LiwIntSelected}}, {350, {"Text1", LiwExtSelected}},
 };

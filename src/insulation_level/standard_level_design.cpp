@@ -8,7 +8,7 @@
 
 #include "insulation_level/design_rows.hpp"
 #include "insulation_level/level_designs.hpp"
-#include "insulation_level/level_slots.hpp"
+#include "insulation_level/slots.hpp"
 
 namespace insulation_level {
 

@@ -21,6 +21,10 @@ class Observer {
   virtual void controlChanged(Control&, Property) {}
   virtual void focusChanged(Control*) {}
   virtual void mousePointerChanged(MousePointer) {}
+  // The outermost event dispatch has returned: what a person did has run to
+  // its end. A watcher may change the model here; its changes are dispatched
+  // as usual, and it is not told again until they have run.
+  virtual void eventsSettled() {}
 };
 
 }  // namespace platform

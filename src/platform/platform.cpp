@@ -9,8 +9,37 @@ Platform::Platform(Services services) : services_(services) {}
 Platform::~Platform() = default;
 
 Platform::DispatchScope::~DispatchScope() {
+  if (p_.depth_ == 1) p_.settle();
   if (--p_.depth_ == 0) p_.unloaded_.clear();
 }
+
+void Platform::settle() {
+  // Runs while the outermost scope is still open, so that what a watcher
+  // changes is dispatched as one more step of the same action.
+  if (settling_ || exited_) return;
+  settling_ = true;
+  for (Observer* w : watchers_) w->eventsSettled();
+  settling_ = false;
+}
+
+void Platform::removeWatcher(Observer* watcher) { std::erase(watchers_, watcher); }
+
+namespace {
+
+// Marks the box a person edits for as long as the edit runs.
+class UserEdit {
+ public:
+  UserEdit(const Control*& slot, const Control& box) : slot_(slot), old_(slot) { slot_ = &box; }
+  ~UserEdit() { slot_ = old_; }
+  UserEdit(const UserEdit&) = delete;
+  UserEdit& operator=(const UserEdit&) = delete;
+
+ private:
+  const Control*& slot_;
+  const Control* old_;
+};
+
+}  // namespace
 
 Window& Platform::load(const WindowDefinition& definition) {
   if (Window* existing = window(definition.name)) return *existing;
@@ -134,6 +163,7 @@ void Platform::typeChar(Control& box, char ch) {
   int key = raiseKeyPress(box, static_cast<unsigned char>(ch));
   if (!alive(box) || key == 0 || box.locked()) return;
   if (box.maxLength() > 0 && box.text().size() >= static_cast<std::size_t>(box.maxLength())) return;
+  UserEdit edit(userEditing_, box);
   box.insertTypedText(std::string(1, static_cast<char>(key)));
 }
 
@@ -142,6 +172,7 @@ void Platform::setTextByUser(Control& box, const std::string& text) {
   DispatchScope scope(*this);
   focus(box);
   if (!alive(box) || box.locked()) return;
+  UserEdit edit(userEditing_, box);
   box.setText(text);
 }
 
@@ -180,7 +211,9 @@ void Platform::close(Window& w) {
 }
 
 void Platform::notify(Control& c, Property p) {
-  if (observer_ && c.window().loaded()) observer_->controlChanged(c, p);
+  if (!c.window().loaded()) return;
+  for (Observer* w : watchers_) w->controlChanged(c, p);
+  if (observer_) observer_->controlChanged(c, p);
 }
 
 void Platform::notifyCreated(Control& c) {

@@ -37,6 +37,10 @@ class Platform {
   Clock& clock() const { return *services_.clock; }
   void setObserver(Observer* observer) { observer_ = observer; }
   Observer* observer() const { return observer_; }
+  // Parts of the program that follow the model as the front end does: told of
+  // every control change and of every settled dispatch, before the front end.
+  void addWatcher(Observer* watcher) { watchers_.push_back(watcher); }
+  void removeWatcher(Observer* watcher);
 
   // Windows. load() creates the controls in their design state and runs the
   // window's load procedure; a window already loaded is returned as it is.
@@ -62,6 +66,9 @@ class Platform {
   bool exited() const { return exited_; }
 
   Control* focused() const { return focused_; }
+  // The box a person is typing or pasting into while that edit runs (its
+  // change procedures included); nullptr while the program writes on its own.
+  const Control* userEditing() const { return userEditing_; }
 
   // What a person does. Each call is one event dispatch from the outside.
   void click(Control& control);
@@ -96,9 +103,13 @@ class Platform {
 
  private:
   bool alive(const Control& control) const;
+  void settle();
 
   Services services_;
   Observer* observer_ = nullptr;
+  std::vector<Observer*> watchers_;
+  const Control* userEditing_ = nullptr;
+  bool settling_ = false;
   std::vector<std::unique_ptr<Window>> windows_;
   std::vector<std::unique_ptr<Window>> unloaded_;
   Control* focused_ = nullptr;

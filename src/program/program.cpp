@@ -27,6 +27,7 @@ Program::Program(platform::Platform& platform) : app(platform) {
     routes.setOwner(stage->Name());
     stage->DeclareRoutes(routes);
     app.stages.push_back(stage.get());
+    for (std::span<const frame::Dependency> rows : stage->Dependencies()) app.dependencies.Declare(rows);
   }
   routes.Check();
   app.routes = &routes;

@@ -6,7 +6,7 @@
 #include "frame/routes.hpp"
 #include "platform/window.hpp"
 #include "required/conversion_formulas.hpp"
-#include "required/rw_slots.hpp"
+#include "required/slots.hpp"
 
 namespace required {
 
@@ -14,18 +14,6 @@ namespace {
 
 using frame::ControlRef;
 constexpr int kNone = platform::kNoIndex;
-
-// Kt boxes of the conversions.
-enum KtSlot : int {
-  KtSiwInt = 189,
-  KtSiwExt = 194,
-  KtSdwInt = 197,
-  KtLiwInt = 200,
-  KtSdwPpExt = 201,
-  KtLiwPpExt = 204,
-  KtSdwPeExt = 207,
-  KtLiwPeExt = 208,
-};
 
 // The LIW frames, which appear once the SDW results of their tab stand.
 constexpr int kLiwIntFrame = 3, kLiwExtFrame = 5;

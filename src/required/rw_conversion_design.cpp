@@ -6,7 +6,7 @@
 
 #include "required/rw_design_kit.hpp"
 #include "required/rw_page_flow.hpp"
-#include "required/rw_slots.hpp"
+#include "required/slots.hpp"
 
 namespace required {
 

@@ -6,7 +6,7 @@
 #include "frame/enter_question.hpp"
 #include "frame/routes.hpp"
 #include "required/rw_page_flow.hpp"
-#include "required/rw_slots.hpp"
+#include "required/slots.hpp"
 
 namespace required {
 

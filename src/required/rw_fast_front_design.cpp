@@ -2,9 +2,10 @@
 // window is loaded, and the buttons of its inner strip SSTab1(9). Each of
 // the two values stands on both lines of its block.
 
+#include "coordination/slots.hpp"
 #include "required/rw_design_kit.hpp"
 #include "required/rw_page_flow.hpp"
-#include "required/rw_slots.hpp"
+#include "required/slots.hpp"
 
 namespace required {
 
@@ -39,7 +40,7 @@ constexpr RwCopy kCopies[] = {
 constexpr RwSummaryGroup kGroups[] = {{149, 162, kCopies}};
 constexpr int kAcceptWatch[] = {UrwFfExtCalc};
 // The co-ordination withstand voltages the results are calculated from.
-constexpr int kSources[] = {UcwFfPeInt, UcwFfPeExt};
+constexpr int kSources[] = {coordination::UcwFfPeInt, coordination::UcwFfPeExt};
 constexpr RwStrip kStripRoles{kStrip, 26, 27, 28, 29, {}, kAcceptWatch, kGroups, RwFfAcceptedFlag, 15,
                               "RE-CALCULATED", kSources};
 

@@ -1,3 +1,4 @@
+#include "coordination/slots.hpp"
 #include "required/rw_fast_front_tabs.hpp"
 
 #include "frame/app.hpp"
@@ -9,7 +10,8 @@
 #include "required/rw_formulas.hpp"
 #include "required/rw_ka_tabs.hpp"
 #include "required/rw_page_flow.hpp"
-#include "required/rw_slots.hpp"
+#include "required/slots.hpp"
+#include "surge/slots.hpp"
 
 namespace required {
 
@@ -57,25 +59,25 @@ void RwFastFrontTabs::DeclareRoutes(frame::Routes& routes) {
 }
 
 void RwFastFrontTabs::WithdrawIfStale() {
-  if (internalFrom_ && *internalFrom_ != app_.text1(UcwFfPeInt).text()) {
+  if (internalFrom_ && *internalFrom_ != app_.text1(coordination::UcwFfPeInt).text()) {
     internalFrom_.reset();
     app_.text1(UrwFfIntCalc).setText("");
   }
-  if (externalFrom_ && *externalFrom_ != app_.text1(UcwFfPeExt).text()) ClearExternal();
+  if (externalFrom_ && *externalFrom_ != app_.text1(coordination::UcwFfPeExt).text()) ClearExternal();
 }
 
 void RwFastFrontTabs::CalculateUrwFastFrontInt() {
   flow_.OpenStrip(RwFastFrontStrip());
   WithdrawIfStale();
   platform::Control& result = app_.text1(UrwFfIntCalc);
-  const std::optional<double> ucw = frame::NumberAsTyped(app_.text1(UcwFfPeInt));
+  const std::optional<double> ucw = frame::NumberAsTyped(app_.text1(coordination::UcwFfPeInt));
   if (!ucw || UrwInternal(*ucw) <= 0 || !app_.WriteNumber(result, UrwInternal(*ucw))) {
     internalFrom_.reset();
     result.setText("");
     app_.InvalidValueGroup();
     return;
   }
-  internalFrom_ = app_.text1(UcwFfPeInt).text();
+  internalFrom_ = app_.text1(coordination::UcwFfPeInt).text();
 }
 
 void RwFastFrontTabs::OpenUrwFastFrontExtTab() {
@@ -108,7 +110,7 @@ void RwFastFrontTabs::SelectUrwFastFrontExtIgnore() {
   frame::SetVisible(app_, {kKaChoice, kKaEntry, kAltitudeFrame}, false);
   externalFrom_.reset();
   Get(app_, kResultFrame).setVisible(true);
-  app_.text1(UrwFfExtCalc).setText(kIgnored);
+  app_.text1(UrwFfExtCalc).setText(surge::kIgnored);
   frame::SetVisible(app_, kKsCaption, false);
   frame::SetVisible(app_, kKaFormula, false);
 }
@@ -153,14 +155,14 @@ void RwFastFrontTabs::RefuseExternal() {
 }
 
 std::optional<double> RwFastFrontTabs::ExternalUcw() const {
-  return frame::NumberAsTyped(app_.text1(UcwFfPeExt));
+  return frame::NumberAsTyped(app_.text1(coordination::UcwFfPeExt));
 }
 
 void RwFastFrontTabs::WriteExternal(double urw) {
   // A Ucw that is a word, a zero or negative withstand and one the box
   // cannot hold are refused alike.
   if (urw <= 0 || !app_.WriteNumber(app_.text1(UrwFfExtCalc), urw)) return RefuseExternal();
-  externalFrom_ = app_.text1(UcwFfPeExt).text();
+  externalFrom_ = app_.text1(coordination::UcwFfPeExt).text();
   frame::SetVisible(app_, kKsCaption, true);
   Get(app_, kResultFrame).setVisible(true);
 }

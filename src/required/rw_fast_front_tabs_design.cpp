@@ -9,7 +9,7 @@
 
 #include "required/rw_fast_front_tabs.hpp"
 #include "required/rw_ka_tabs_design.hpp"
-#include "required/rw_slots.hpp"
+#include "required/slots.hpp"
 
 namespace required {
 

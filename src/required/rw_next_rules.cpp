@@ -3,7 +3,7 @@
 // results of their strip. Every box change of a row runs the row's rule.
 
 #include "required/rw_page_flow.hpp"
-#include "required/rw_slots.hpp"
+#include "required/slots.hpp"
 
 namespace required {
 

@@ -8,7 +8,8 @@
 #include "frame/page_rule.hpp"
 #include "frame/routes.hpp"
 #include "platform/window.hpp"
-#include "required/rw_slots.hpp"
+#include "required/slots.hpp"
+#include "surge/slots.hpp"
 
 namespace required {
 
@@ -157,7 +158,7 @@ void RwPageFlow::Accept(const RwStrip& strip) {
 bool RwPageFlow::IsGiven(int slot) const {
   const platform::Control& box = app_.text1(slot);
   if (frame::IsUsableNumber(box)) return true;
-  return MayBeIgnored(slot) && !app_.IsRange1() && box.text() == kIgnored;
+  return MayBeIgnored(slot) && !app_.IsRange1() && box.text() == surge::kIgnored;
 }
 
 void RwPageFlow::FollowNext(const RwNextRule& rule) {
@@ -169,7 +170,7 @@ void RwPageFlow::FollowNext(const RwNextRule& rule) {
 void RwPageFlow::ShowExternalUnit(int slot) {
   const std::string& text = app_.text1(slot).text();
   app_.control("Label4", slot == UrwFfPeExt ? kPeExtUnit : kPpExtUnit)
-      .setVisible(!text.empty() && text != kIgnored);
+      .setVisible(!text.empty() && text != surge::kIgnored);
 }
 
 }  // namespace required

@@ -1,9 +1,10 @@
 // The slow-front page (page 1 of SSTab1(6)) as it stands when the main
 // window is loaded, and the buttons of its inner strip SSTab1(8).
 
+#include "coordination/slots.hpp"
 #include "required/rw_design_kit.hpp"
 #include "required/rw_page_flow.hpp"
-#include "required/rw_slots.hpp"
+#include "required/slots.hpp"
 
 namespace required {
 
@@ -37,7 +38,7 @@ constexpr RwCopy kCopies[] = {
 constexpr RwSummaryGroup kGroups[] = {{135, 148, kCopies}};
 constexpr int kAcceptWatch[] = {UrwSfPeExtCalc, UrwSfPpExtCalc};
 // The co-ordination withstand voltages the results are calculated from.
-constexpr int kSources[] = {UcwSfPeInt, UcwSfPpInt, UcwSfPeExt, UcwSfPpExt};
+constexpr int kSources[] = {coordination::UcwSfPeInt, coordination::UcwSfPpInt, coordination::UcwSfPeExt, coordination::UcwSfPpExt};
 constexpr RwStrip kStripRoles{kStrip, 25, 24, 21, 20, {}, kAcceptWatch, kGroups, RwSfAcceptedFlag, 14,
                               "RE-CALCULATE", kSources};
 

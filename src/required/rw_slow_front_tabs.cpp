@@ -1,3 +1,4 @@
+#include "coordination/slots.hpp"
 #include "required/rw_slow_front_tabs.hpp"
 
 #include "frame/app.hpp"
@@ -6,7 +7,7 @@
 #include "platform/window.hpp"
 #include "required/rw_formulas.hpp"
 #include "required/rw_page_flow.hpp"
-#include "required/rw_slots.hpp"
+#include "required/slots.hpp"
 
 namespace required {
 
@@ -22,7 +23,7 @@ constexpr ControlRef kAltitudeInputs[] = {{"Label33", 73},         {"Label33", 7
 constexpr ControlRef kAltitudeOk{"Command28", 19};
 constexpr int kEnterM = 52, kCalculatedM = 53;
 
-constexpr RwKaTabRoles kRoles{RwSlowFrontStrip, 14,  UcwSfPeInt, UcwSfPpInt, UcwSfPeExt, UcwSfPpExt, UrwSfPeIntCalc,
+constexpr RwKaTabRoles kRoles{RwSlowFrontStrip, 14,  coordination::UcwSfPeInt, coordination::UcwSfPpInt, coordination::UcwSfPeExt, coordination::UcwSfPpExt, UrwSfPeIntCalc,
                               UrwSfPpIntCalc,   UrwSfPeExtCalc, UrwSfPpExtCalc, 55, 54, KaSfEntered, 18, 4,
                               9,                8,   kKaFormula};
 
@@ -81,8 +82,8 @@ void RwSlowFrontTabs::CalculateExponentMFromFig9() {
   ShowExponents("m value (p-e)", "m value (p-p)", true);
   app_.text1(AltitudeSf).setText("");
   ClearExternal();
-  const std::optional<double> pe = frame::NumberAsTyped(app_.text1(UcwSfPeExt));
-  const std::optional<double> pp = frame::NumberAsTyped(app_.text1(UcwSfPpExt));
+  const std::optional<double> pe = frame::NumberAsTyped(app_.text1(coordination::UcwSfPeExt));
+  const std::optional<double> pp = frame::NumberAsTyped(app_.text1(coordination::UcwSfPpExt));
   if (!pe || !pp ||
       !frame::WriteAll(app_, {{&app_.text1(ExponentMSfPe), ExponentMPhaseToEarth(*pe)},
                               {&app_.text1(ExponentMSfPp), ExponentMPhaseToPhase(*pp)}})) {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "required/rw_ka_tabs_design.hpp"
-#include "required/rw_slots.hpp"
+#include "required/slots.hpp"
 #include "required/rw_slow_front_tabs.hpp"
 
 namespace required {

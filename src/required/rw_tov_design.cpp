@@ -3,9 +3,10 @@
 // summary of the four Urw values, the page's way buttons and its flag; and
 // the buttons of its inner strip SSTab1(7).
 
+#include "coordination/slots.hpp"
 #include "required/rw_design_kit.hpp"
 #include "required/rw_page_flow.hpp"
-#include "required/rw_slots.hpp"
+#include "required/slots.hpp"
 
 namespace required {
 
@@ -39,7 +40,7 @@ constexpr RwCopy kCopies[] = {
 constexpr RwSummaryGroup kGroups[] = {{121, 134, kCopies}};
 constexpr int kAcceptWatch[] = {UrwTovPpExtCalc, UrwTovPeExtCalc};
 // The co-ordination withstand voltages the results are calculated from.
-constexpr int kSources[] = {UcwTovPe, UcwTovPp};
+constexpr int kSources[] = {coordination::UcwTovPe, coordination::UcwTovPp};
 constexpr RwStrip kStripRoles{kStrip, 16, 17, 18, 19, {}, kAcceptWatch, kGroups, RwTovAcceptedFlag, 11,
                               "RE-CALCULATE", kSources};
 

@@ -1,3 +1,4 @@
+#include "coordination/slots.hpp"
 #include "required/rw_tov_tabs.hpp"
 
 #include <optional>
@@ -8,7 +9,7 @@
 #include "platform/window.hpp"
 #include "required/rw_formulas.hpp"
 #include "required/rw_page_flow.hpp"
-#include "required/rw_slots.hpp"
+#include "required/slots.hpp"
 
 namespace required {
 
@@ -23,7 +24,7 @@ constexpr ControlRef kAltitudeInputs[] = {{"Label33", 68}, {"Label33", 69}, {"La
 constexpr ControlRef kAltitudeGroup[] = {{"Text1", AltitudeTov}, {"Text1", ExponentMTov}};
 constexpr ControlRef kAltitudeOk{"Command28", 16};
 
-constexpr RwKaTabRoles kRoles{RwTovStrip,      11,  UcwTovPe, UcwTovPp, UcwTovPe, UcwTovPp, UrwTovPeIntCalc,
+constexpr RwKaTabRoles kRoles{RwTovStrip,      11,  coordination::UcwTovPe, coordination::UcwTovPp, coordination::UcwTovPe, coordination::UcwTovPp, UrwTovPeIntCalc,
                               UrwTovPpIntCalc, UrwTovPeExtCalc, UrwTovPpExtCalc, 48, 49, KaTovEntered, 17, 3,
                               6,               7,   kKaFormula};
 

@@ -8,7 +8,7 @@
 #include <cstddef>
 
 #include "surge/arrester_page.hpp"
-#include "surge/arrester_slots.hpp"
+#include "surge/slots.hpp"
 
 namespace surge {
 

@@ -8,9 +8,9 @@
 #include "frame/page_kit.hpp"
 #include "frame/page_rule.hpp"
 #include "frame/routes.hpp"
-#include "surge/arrester_slots.hpp"
+#include "surge/slots.hpp"
 #include "surge/slow_front_page.hpp"
-#include "surge/slow_front_slots.hpp"
+#include "tov/slots.hpp"
 
 namespace surge {
 
@@ -55,11 +55,11 @@ void ArresterPage::OpenSurgeArresterPage() {
   // cut (not rounded) by the box.
   if (const std::optional<double> v = frame::NumberAsTyped(um))
     app_.WriteNumber(app_.text1(ArresterUcMin), *v * 105 / 100 / std::sqrt(3.0));
-  const std::string& tovPe = app_.control("txtTOVpe").text();
+  const std::string& tovPe = app_.control(tov::kUrpTovPeBox).text();
   app_.text1(ArresterUrMin).setText(tovPe);
   app_.platform.focus(app_.text1(ArresterUc));
   app_.m.mUrpTovPe = tovPe;
-  app_.m.mUrpTovPp = app_.control("txtTOVpp").text();
+  app_.m.mUrpTovPp = app_.control(tov::kUrpTovPpBox).text();
 
   // An arrester accepted against another minimum Ur no longer stands.
   if (!mAcceptedUrMin.empty() && mAcceptedUrMin != tovPe) WithdrawAcceptance();

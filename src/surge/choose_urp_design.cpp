@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "surge/choose_urp_tab.hpp"
-#include "surge/fast_front_slots.hpp"
+#include "surge/slots.hpp"
 #include "surge/formula_display.hpp"
 
 namespace surge {

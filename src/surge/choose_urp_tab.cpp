@@ -4,7 +4,7 @@
 #include "frame/page_rule.hpp"
 #include "frame/routes.hpp"
 #include "surge/fast_front_page.hpp"
-#include "surge/fast_front_slots.hpp"
+#include "surge/slots.hpp"
 
 namespace surge {
 

@@ -3,7 +3,7 @@
 // page while it is shown.
 
 #include "surge/fast_front_page.hpp"
-#include "surge/fast_front_slots.hpp"
+#include "surge/slots.hpp"
 
 namespace surge {
 

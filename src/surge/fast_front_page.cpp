@@ -4,7 +4,8 @@
 #include "frame/page_kit.hpp"
 #include "frame/page_rule.hpp"
 #include "frame/routes.hpp"
-#include "surge/fast_front_slots.hpp"
+#include "surge/slots.hpp"
+#include "tov/slots.hpp"
 
 namespace surge {
 
@@ -47,8 +48,8 @@ void FastFrontPage::SkipFastFront() {
   app_.text1(UrpFfPp).setText(kIgnored);
   ShowSummary(true);
   OpenCoordinationWithstandPage();
-  app_.m.mUrpTovPe = app_.control("txtTOVpe").text();
-  app_.m.mUrpTovPp = app_.control("txtTOVpp").text();
+  app_.m.mUrpTovPe = app_.control(tov::kUrpTovPeBox).text();
+  app_.m.mUrpTovPp = app_.control(tov::kUrpTovPpBox).text();
   // With no fast-front Urp the deterministic method of the co-ordination
   // fast-front tabs has nothing to work on, for the rest of the run.
   for (int option : {44, 84})

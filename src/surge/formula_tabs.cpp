@@ -7,7 +7,7 @@
 #include "frame/routes.hpp"
 #include "frame/table_window.hpp"
 #include "surge/fast_front_formulas.hpp"
-#include "surge/fast_front_slots.hpp"
+#include "surge/slots.hpp"
 
 namespace surge {
 

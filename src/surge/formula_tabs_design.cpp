@@ -5,7 +5,7 @@
 #include <array>
 #include <vector>
 
-#include "surge/fast_front_slots.hpp"
+#include "surge/slots.hpp"
 #include "surge/formula_display.hpp"
 #include "surge/formula_tabs.hpp"
 

@@ -6,7 +6,7 @@
 
 #include "frame/value_store.hpp"
 #include "surge/slow_front_page.hpp"
-#include "surge/slow_front_slots.hpp"
+#include "surge/slots.hpp"
 
 namespace surge {
 

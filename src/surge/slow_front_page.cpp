@@ -8,7 +8,7 @@
 #include "frame/page_rule.hpp"
 #include "frame/routes.hpp"
 #include "surge/slow_front_range_tabs.hpp"
-#include "surge/slow_front_slots.hpp"
+#include "surge/slots.hpp"
 
 namespace surge {
 

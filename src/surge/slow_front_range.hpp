@@ -6,7 +6,7 @@
 // external phase-to-phase Urp; Range I publishes its one phase-to-phase Urp
 // for both kinds of insulation.
 
-#include "surge/slow_front_slots.hpp"
+#include "surge/slots.hpp"
 
 namespace surge {
 

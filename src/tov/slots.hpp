@@ -1,5 +1,6 @@
 #pragma once
-// The value-store boxes Text1(0..40) that belong to the temporary-overvoltage stage.
+// The value-store boxes Text1(0..40) of the temporary overvoltages, by name,
+// and the page's two result boxes that the later stages read.
 
 namespace tov {
 
@@ -46,5 +47,10 @@ enum Slot : int {
   UrpCombPp = 39,
   UrpCombPe = 40,
 };
+
+// The representative temporary overvoltages of the page, phase to earth and
+// phase to phase, as the factor pages' close or an entry left them.
+inline constexpr const char* kUrpTovPeBox = "txtTOVpe";
+inline constexpr const char* kUrpTovPpBox = "txtTOVpp";
 
 }  // namespace tov

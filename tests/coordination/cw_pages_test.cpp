@@ -9,7 +9,7 @@
 
 #include <initializer_list>
 
-#include "coordination/cw_slots.hpp"
+#include "coordination/slots.hpp"
 #include "frame/page_rule.hpp"
 #include "frame/routes.hpp"
 #include "support/driver.hpp"

@@ -1,8 +1,12 @@
 // The value store's design state, the stages' own rows, Option1(46) and the
 // page-opening rule.
 
+#include <filesystem>
+#include <fstream>
 #include <map>
+#include <regex>
 #include <set>
+#include <sstream>
 #include <string>
 
 #include "frame/app.hpp"
@@ -102,6 +106,48 @@ TEST(ValueStoreRows, EveryBoxHasExactlyOneRowFromAStageOrTheFrame) {
     ASSERT_NE(rows[static_cast<std::size_t>(i)], nullptr) << i;
     EXPECT_EQ(rows[static_cast<std::size_t>(i)]->index, i);
   }
+}
+
+// Every box is named once, in the folder of the stage that owns it: a later
+// stage reads an earlier stage's boxes through that stage's names, never by
+// declaring the number again.
+TEST(ValueStoreRows, EachBoxIsNamedOnlyByTheStageThatOwnsIt) {
+  const std::map<std::string, std::string> folders = {
+      {"temporary overvoltages", "tov"},
+      {"switching and lightning overvoltages", "surge"},
+      {"co-ordination withstand voltages", "coordination"},
+      {"required withstand voltages", "required"},
+      {"standard insulation level", "insulation_level"}};
+  platform::HeadlessPlatform h;
+  program::Program prog(h.platform);
+  const std::filesystem::path src = std::filesystem::path(IC_SCENARIOS_DIR) / ".." / ".." / "src";
+  const std::regex enumBlock(R"(enum\s+\w+\s*:\s*int\s*\{([^}]*)\})");
+  const std::regex entry(R"((\w+)\s*=\s*(\d+))");
+  std::map<int, std::string> namedBy;
+  for (const auto& stage : prog.stages()) {
+    ASSERT_TRUE(folders.contains(stage->Name())) << stage->Name();
+    const std::string folder = folders.at(stage->Name());
+    std::set<int> owned;
+    for (const auto& rows : stage->ValueStoreRows())
+      for (const platform::ControlDesign& d : rows) owned.insert(d.index);
+    for (const auto& file : std::filesystem::directory_iterator(src / folder)) {
+      std::ifstream in(file.path());
+      std::stringstream text;
+      text << in.rdbuf();
+      const std::string code = text.str();
+      for (std::sregex_iterator b(code.begin(), code.end(), enumBlock), e; b != e; ++b) {
+        const std::string body = (*b)[1];
+        for (std::sregex_iterator n(body.begin(), body.end(), entry); n != e; ++n) {
+          const int index = std::stoi((*n)[2]);
+          const std::string where = folder + "/" + file.path().filename().string() + " " + (*n)[1].str();
+          EXPECT_TRUE(owned.contains(index)) << where << " names Text1(" << index << "), which its stage does not own";
+          const auto [earlier, first] = namedBy.emplace(index, where);
+          EXPECT_TRUE(first) << "Text1(" << index << ") is named by " << earlier->second << " and by " << where;
+        }
+      }
+    }
+  }
+  EXPECT_GT(namedBy.size(), 200u);  // the headers were read
 }
 
 // The frame with one stand-in stage that owns a frame and a box.

@@ -4,8 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "insulation_level/level_slots.hpp"
+#include "insulation_level/slots.hpp"
 #include "level_page_fixture.hpp"
+#include "required/slots.hpp"
 
 namespace {
 
@@ -18,12 +19,12 @@ class ClearanceRange1Test : public LevelPageTest {
   ClearanceRange1Test() {
     StartWithUm("123");
     OpenLevelPage();
-    Write({{SdwPpInt, "0"}, {SdwPeInt, "0"}, {SdwPpExt, "0"}, {SdwPeExt, "0"}, {UrwFfPpInt, "580"},
-           {LiwPpInt, "600"}, {UrwTovPpInt, "240"}, {UrwFfPeInt, "400"}, {LiwPeInt, "380"}, {UrwTovPpExt, "200"}});
+    Write({{required::SdwPpInt, "0"}, {required::SdwPeInt, "0"}, {required::SdwPpExt, "0"}, {required::SdwPeExt, "0"}, {required::UrwFfPpInt, "580"},
+           {required::LiwPpInt, "600"}, {required::UrwTovPpInt, "240"}, {required::UrwFfPeInt, "400"}, {required::LiwPeInt, "380"}, {required::UrwTovPpExt, "200"}});
   }
   // The external lightning requirements, phase to phase and phase to earth, each the larger of two boxes.
   void Require(const char* pp, const char* pe) {
-    Write({{UrwFfPpExt, pp}, {LiwPpExt, "0"}, {LiwPeExt, pe}, {UrwFfPeExt, "0"}});
+    Write({{required::UrwFfPpExt, pp}, {required::LiwPpExt, "0"}, {required::LiwPeExt, pe}, {required::UrwFfPeExt, "0"}});
     Choose(85);
   }
   std::string Clearances() const { return Texts({ClearancePpTableA1, ClearancePeTableA1}); }

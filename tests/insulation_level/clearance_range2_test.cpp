@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include "insulation_level/clearance_slots.hpp"
-#include "insulation_level/level_slots.hpp"
+#include "insulation_level/slots.hpp"
 #include "level_page_fixture.hpp"
+#include "required/slots.hpp"
 
 namespace {
 
@@ -18,12 +18,12 @@ class ClearanceRange2Test : public LevelPageTest {
  protected:
   ClearanceRange2Test() {
     StartWithUm("420");
-    Write({{UrwSfPeInt, "800"}, {SiwPeInt, "820"}, {UrwSfPpInt, "1250"}, {SiwPpInt, "1300"}, {UrwFfPpInt, "1000"}});
+    Write({{required::UrwSfPeInt, "800"}, {required::SiwPeInt, "820"}, {required::UrwSfPpInt, "1250"}, {required::SiwPpInt, "1300"}, {required::UrwFfPpInt, "1000"}});
     OpenLevelPage();
     c("SSTab1", 12).setTabEnabled(1, true);
     c("SSTab1", 12).setTab(1);
     // 1000 / 1360 / 1300: the 420 kV row of 1050 / 1575 / 1300 kV.
-    Write({{UrwSfPeExt, "1000"}, {SiwPeExt, "980"}, {UrwSfPpExt, "1300"}, {SiwPpExt, "1360"}, {UrwFfPpExt, "1300"}});
+    Write({{required::UrwSfPeExt, "1000"}, {required::SiwPeExt, "980"}, {required::UrwSfPpExt, "1300"}, {required::SiwPpExt, "1360"}, {required::UrwFfPpExt, "1300"}});
     Choose(90);
   }
   bool Next() const { return Enabled("Command29", 40); }
@@ -90,7 +90,7 @@ TEST_F(ClearanceRange2Test, TheTableGivesThePhaseToPhaseClearanceOfTheConfigurat
 }
 
 TEST_F(ClearanceRange2Test, APhaseToEarthRequirementBeyondTheTableAsksForASpecialTest) {
-  Write({{UrwSfPeExt, "1600"}});
+  Write({{required::UrwSfPeExt, "1600"}});
   Choose(90);  // the highest level, 1550 / 2480 kV
   Choose(92);
   EXPECT_EQ(Texts(kPe), "4900|2833,327|2722,827|");
@@ -168,7 +168,7 @@ TEST_F(ClearanceRange2Test, AChangedOrUnusableEntryLeavesNoClearanceStanding) {
   EXPECT_EQ(text1(FactorB).text(), "1,019452");
   EXPECT_TRUE(Next());
   // A withstand whose clearance no number can hold: refused, nothing shown.
-  Write({{SiwPpExt, "30000000"}});
+  Write({{required::SiwPpExt, "30000000"}});
   click("Command21", 35);
   EXPECT_EQ(TakeMessage(), InvalidValue());
   EXPECT_EQ(Texts(kEquations), "|||||");

@@ -5,8 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include "insulation_level/level_slots.hpp"
+#include "insulation_level/slots.hpp"
 #include "level_page_fixture.hpp"
+#include "required/slots.hpp"
 
 namespace {
 
@@ -22,13 +23,13 @@ class Range1Test : public LevelPageTest {
     Write(kConverted);
   }
   // Converted short-duration values that play no part unless a case sets them.
-  static constexpr Summary kConverted{{SdwPpInt, "0"}, {SdwPeInt, "0"}, {SdwPpExt, "0"}, {SdwPeExt, "0"}};
+  static constexpr Summary kConverted{{required::SdwPpInt, "0"}, {required::SdwPeInt, "0"}, {required::SdwPpExt, "0"}, {required::SdwPeExt, "0"}};
   // Internal: lightning 580 / 600, short-duration 240, phase to earth 400 / 380;
   // external: lightning 700 / 651 phase to phase, 651 / 500 phase to earth, short-duration 200.
-  static constexpr Summary kRequired{{UrwFfPpInt, "580"}, {LiwPpInt, "600"}, {UrwTovPpInt, "240"},
-                                     {UrwFfPeInt, "400"}, {LiwPeInt, "380"}, {UrwFfPpExt, "700"},
-                                     {LiwPpExt, "651"},   {UrwTovPpExt, "200"}, {LiwPeExt, "651"},
-                                     {UrwFfPeExt, "500"}};
+  static constexpr Summary kRequired{{required::UrwFfPpInt, "580"}, {required::LiwPpInt, "600"}, {required::UrwTovPpInt, "240"},
+                                     {required::UrwFfPeInt, "400"}, {required::LiwPeInt, "380"}, {required::UrwFfPpExt, "700"},
+                                     {required::LiwPpExt, "651"},   {required::UrwTovPpExt, "200"}, {required::LiwPeExt, "651"},
+                                     {required::UrwFfPeExt, "500"}};
   static constexpr std::initializer_list<int> kLevels{SdwIntSelected, LiwIntSelected, SdwExtSelected, LiwExtSelected,
                                                       LiwIntMinPe,    LiwIntMinPp};
 };
@@ -58,15 +59,15 @@ TEST_F(Range1Test, EachLevelMeetsEveryRequirementOfItsInsulation) {
   const Case cases[] = {
       // A converted short-duration value above the temporary one raises the level: 280 kV
       // needs row 23, where 600 / 240 alone gave row 20.
-      {{{SdwPeInt, "280"}}, "325|750|325|750|450|650|", false, false},
-      {{{SdwPpExt, "330"}}, "275|650|360|850|450|650|", false, false},
+      {{{required::SdwPeInt, "280"}}, "325|750|325|750|450|650|", false, false},
+      {{{required::SdwPpExt, "330"}}, "275|650|360|850|450|650|", false, false},
       // Above the table's lightning levels: those above 245 kV with its highest short-duration level.
-      {{{LiwPpInt, "1100"}, {LiwPpExt, "1301"}}, "460|1175|460|1425|450|1175|", true, true},
-      {{{UrwFfPpInt, "1000"}, {UrwTovPpInt, "300"}}, "460|1050|325|750|450|1050|", false, false},
-      {{{UrwFfPpInt, "1000"}, {UrwTovPpInt, "470"}}, "460|1050|325|750|450|1050|", true, false},
+      {{{required::LiwPpInt, "1100"}, {required::LiwPpExt, "1301"}}, "460|1175|460|1425|450|1175|", true, true},
+      {{{required::UrwFfPpInt, "1000"}, {required::UrwTovPpInt, "300"}}, "460|1050|325|750|450|1050|", false, false},
+      {{{required::UrwFfPpInt, "1000"}, {required::UrwTovPpInt, "470"}}, "460|1050|325|750|450|1050|", true, false},
       // No level reaches 2200 kV: the highest, and no minimum level stands.
-      {{{LiwPpInt, "2200"}, {UrwFfPeInt, "2200"}}, "460|2100|325|750|||", true, false},
-      {{{UrwFfPpInt, "30"}, {LiwPpInt, "0"}, {UrwTovPpInt, "25"}}, "28|60|325|750|450|40|", false, false},
+      {{{required::LiwPpInt, "2200"}, {required::UrwFfPeInt, "2200"}}, "460|2100|325|750|||", true, false},
+      {{{required::UrwFfPpInt, "30"}, {required::LiwPpInt, "0"}, {required::UrwTovPpInt, "25"}}, "28|60|325|750|450|40|", false, false},
   };
   for (const Case& k : cases) {
     Write(kRequired);
@@ -107,16 +108,16 @@ TEST_F(Range1Test, TheConductorStructureNeedsBothExternalLightningRequirementsAb
     bool enabled;
   };
   const RuleCase cases[] = {
-      {{{UrwFfPpExt, "700"}, {LiwPeExt, "651"}}, true},
-      {{{UrwFfPpExt, "650"}, {LiwPpExt, "600"}, {LiwPeExt, "900"}}, false},
-      {{{UrwFfPpExt, "900"}, {LiwPeExt, "650"}, {UrwFfPeExt, "600"}}, false},
-      {{{UrwFfPpExt, "600"}, {LiwPpExt, "650.5"}, {LiwPeExt, "0"}, {UrwFfPeExt, "650,1"}}, true},
+      {{{required::UrwFfPpExt, "700"}, {required::LiwPeExt, "651"}}, true},
+      {{{required::UrwFfPpExt, "650"}, {required::LiwPpExt, "600"}, {required::LiwPeExt, "900"}}, false},
+      {{{required::UrwFfPpExt, "900"}, {required::LiwPeExt, "650"}, {required::UrwFfPeExt, "600"}}, false},
+      {{{required::UrwFfPpExt, "600"}, {required::LiwPpExt, "650.5"}, {required::LiwPeExt, "0"}, {required::UrwFfPeExt, "650,1"}}, true},
   };
   for (const auto& [boxes, enabled] : cases) {
     Write(kRequired);
     Write(boxes);
     Choose(85);
-    EXPECT_EQ(Enabled("Option1", 87), enabled) << text1(UrwFfPpExt).text();
+    EXPECT_EQ(Enabled("Option1", 87), enabled) << text1(required::UrwFfPpExt).text();
     EXPECT_TRUE(Enabled("Option1", 88));
   }
 }
@@ -124,13 +125,13 @@ TEST_F(Range1Test, TheConductorStructureNeedsBothExternalLightningRequirementsAb
 TEST_F(Range1Test, ARequirementThatIsNoNumberIsRefusedAndClearsTheLevels) {
   Write(kRequired);
   Choose(86);
-  Write({{UrwFfPeExt, "Ignored"}});
+  Write({{required::UrwFfPeExt, "Ignored"}});
   Choose(85);
   EXPECT_EQ(TakeMessage(), InvalidValue());
   EXPECT_EQ(Texts(kLevels), "||||||");
   EXPECT_FALSE(Enabled("Command21", 33));
   EXPECT_FALSE(Visible("Frame37", 10));
-  Write({{UrwFfPeExt, "500"}, {UrwTovPpInt, ""}});
+  Write({{required::UrwFfPeExt, "500"}, {required::UrwTovPpInt, ""}});
   Choose(86);
   EXPECT_EQ(TakeMessage(), InvalidValue());
   EXPECT_FALSE(Enabled("Command21", 33));

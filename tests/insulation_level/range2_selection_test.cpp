@@ -4,8 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "insulation_level/level_slots.hpp"
+#include "insulation_level/slots.hpp"
 #include "level_page_fixture.hpp"
+#include "required/slots.hpp"
 
 namespace {
 
@@ -20,7 +21,7 @@ class Range2Test : public LevelPageTest {
 };
 
 TEST_F(Range2Test, OpensThePageOnTheInternalLevelWithTheRangeTwoLayout) {
-  Write({{UrwSfPeInt, "800"}, {SiwPeInt, "820"}, {UrwSfPpInt, "1250"}, {SiwPpInt, "1300"}, {UrwFfPpInt, "1000"}});
+  Write({{required::UrwSfPeInt, "800"}, {required::SiwPeInt, "820"}, {required::UrwSfPpInt, "1250"}, {required::SiwPpInt, "1300"}, {required::UrwFfPpInt, "1000"}});
   OpenLevelPage();
   EXPECT_EQ(pages("tabGeneral"), "00010");
   EXPECT_EQ(c("tabGeneral").tab(), 3);
@@ -56,7 +57,7 @@ TEST_F(Range2Test, TheInternalLevelIsTheFirstRowMeetingTheLargerRequirements) {
       {"849.9", "0", "1275", "0", "950", "850|1275|950|", false},         // a dot reads as the decimal comma
   };
   for (const LevelCase& k : cases) {
-    Write({{UrwSfPeInt, k.pe}, {SiwPeInt, k.siwPe}, {UrwSfPpInt, k.pp}, {SiwPpInt, k.siwPp}, {UrwFfPpInt, k.liw}});
+    Write({{required::UrwSfPeInt, k.pe}, {required::SiwPeInt, k.siwPe}, {required::UrwSfPpInt, k.pp}, {required::SiwPpInt, k.siwPp}, {required::UrwFfPpInt, k.liw}});
     OpenLevelPage();
     EXPECT_EQ(Texts(kInternal), k.level) << k.pe;
     EXPECT_EQ(Visible("Label4", 295), k.specialTest) << k.pe;
@@ -65,7 +66,7 @@ TEST_F(Range2Test, TheInternalLevelIsTheFirstRowMeetingTheLargerRequirements) {
 
 TEST_F(Range2Test, AnyCaptionButRangeOneLaysOutRangeTwo) {
   c("lblRange").setCaption("range I");
-  Write({{UrwSfPeInt, "800"}, {SiwPeInt, "800"}, {UrwSfPpInt, "1200"}, {SiwPpInt, "1200"}, {UrwFfPpInt, "900"}});
+  Write({{required::UrwSfPeInt, "800"}, {required::SiwPeInt, "800"}, {required::UrwSfPpInt, "1200"}, {required::SiwPpInt, "1200"}, {required::UrwFfPpInt, "900"}});
   OpenLevelPage();
   EXPECT_TRUE(Visible("SSTab1", 12));
   EXPECT_EQ(Texts(kInternal), "850|1275|950|");
@@ -86,15 +87,15 @@ TEST_F(Range2Test, RangeOneShowsItsLayoutAndSelectsNothingYet) {
 }
 
 TEST_F(Range2Test, AnInternalRequirementThatIsNoNumberIsRefusedAndKeepsTheWayOnClosed) {
-  Write({{UrwSfPeInt, "800"}, {SiwPeInt, "820"}, {UrwSfPpInt, "1250"}, {SiwPpInt, "1300"}, {UrwFfPpInt, "1000"}});
+  Write({{required::UrwSfPeInt, "800"}, {required::SiwPeInt, "820"}, {required::UrwSfPpInt, "1250"}, {required::SiwPpInt, "1300"}, {required::UrwFfPpInt, "1000"}});
   OpenLevelPage();
-  text1(UrwFfPpInt).setText("");
+  text1(required::UrwFfPpInt).setText("");
   OpenLevelPage();
   EXPECT_EQ(TakeMessage(), InvalidValue());
   EXPECT_EQ(Texts(kInternal), "|||");
   EXPECT_FALSE(Visible("Label4", 295));
   EXPECT_FALSE(Enabled("Command29", 39));
-  text1(UrwFfPpInt).setText("1000");
+  text1(required::UrwFfPpInt).setText("1000");
   OpenLevelPage();
   EXPECT_TRUE(Enabled("Command29", 39));
   EXPECT_EQ(Texts(kInternal), "950|1425|1050|");
@@ -103,7 +104,7 @@ TEST_F(Range2Test, AnInternalRequirementThatIsNoNumberIsRefusedAndKeepsTheWayOnC
 class Range2ExternalTest : public Range2Test {
  protected:
   Range2ExternalTest() {
-    Write({{UrwSfPeInt, "800"}, {SiwPeInt, "820"}, {UrwSfPpInt, "1250"}, {SiwPpInt, "1300"}, {UrwFfPpInt, "1000"}});
+    Write({{required::UrwSfPeInt, "800"}, {required::SiwPeInt, "820"}, {required::UrwSfPpInt, "1250"}, {required::SiwPpInt, "1300"}, {required::UrwFfPpInt, "1000"}});
     OpenLevelPage();
     Run(frame::Command29Click, 39);
   }
@@ -117,7 +118,7 @@ TEST_F(Range2ExternalTest, TheExternalLevelMeetsTheLargerRequirementsOrIgnoresTh
       {"700", "750", "1100", "1125", "850", "750|1125|850|", false},
   };
   for (const LevelCase& k : cases) {
-    Write({{UrwSfPeExt, k.pe}, {SiwPeExt, k.siwPe}, {UrwSfPpExt, k.pp}, {SiwPpExt, k.siwPp}, {UrwFfPpExt, k.liw}});
+    Write({{required::UrwSfPeExt, k.pe}, {required::SiwPeExt, k.siwPe}, {required::UrwSfPpExt, k.pp}, {required::SiwPpExt, k.siwPp}, {required::UrwFfPpExt, k.liw}});
     Choose(89);
     EXPECT_EQ(Texts(kExternal), k.level) << k.liw;
     EXPECT_EQ(Visible("Label4", 324), k.specialTest) << k.liw;
@@ -129,7 +130,7 @@ TEST_F(Range2ExternalTest, TheExternalLevelMeetsTheLargerRequirementsOrIgnoresTh
 }
 
 TEST_F(Range2ExternalTest, WithClearancesTheClearanceFrameOpensEmptyAndTheWayOnWaits) {
-  Write({{UrwSfPeExt, "900"}, {SiwPeExt, "880"}, {UrwSfPpExt, "1300"}, {SiwPpExt, "1250"}, {UrwFfPpExt, "1100"}});
+  Write({{required::UrwSfPeExt, "900"}, {required::SiwPeExt, "880"}, {required::UrwSfPpExt, "1300"}, {required::SiwPpExt, "1250"}, {required::UrwFfPpExt, "1100"}});
   Choose(90);
   Choose(91);
   Write({{ClearancePeTableA2, "2900"}, {U50Pe, "1596,943"}, {LiwFromClearancePe, "1534,662"},
@@ -154,9 +155,9 @@ TEST_F(Range2ExternalTest, WithClearancesTheClearanceFrameOpensEmptyAndTheWayOnW
 }
 
 TEST_F(Range2ExternalTest, AnExternalRequirementThatIsNoNumberIsRefused) {
-  Write({{UrwSfPeExt, "900"}, {SiwPeExt, "880"}, {UrwSfPpExt, "1300"}, {SiwPpExt, "1250"}, {UrwFfPpExt, "1100"}});
+  Write({{required::UrwSfPeExt, "900"}, {required::SiwPeExt, "880"}, {required::UrwSfPpExt, "1300"}, {required::SiwPpExt, "1250"}, {required::UrwFfPpExt, "1100"}});
   Choose(89);
-  text1(UrwFfPpExt).setText("Ignore");
+  text1(required::UrwFfPpExt).setText("Ignore");
   Choose(90);
   EXPECT_EQ(TakeMessage(), InvalidValue());
   EXPECT_EQ(Texts(kExternal), "|||");

@@ -5,8 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include "insulation_level/level_slots.hpp"
+#include "insulation_level/slots.hpp"
 #include "level_page_fixture.hpp"
+#include "required/slots.hpp"
 
 namespace {
 
@@ -19,8 +20,8 @@ constexpr Summary kEarlierPages{
     {60, "99,96"},          {62, "1234,5"},        {61, "12345"},        {63, ""},
     {77, "Ignored"},        {78, "Ignored"},       {101, "420,5"},       {100, "700"},
     {103, "1050"},          {105, "12,345"},       {102, "980,12"},      {104, "1,5"},
-    {139, "1500"},          {137, "Ignored"},      {UrwTovPeInt, "500"}, {UrwTovPeExt, "510"},
-    {UrwTovPpInt, "520"},   {UrwTovPpExt, "530"},
+    {139, "1500"},          {137, "Ignored"},      {required::UrwTovPeInt, "500"}, {required::UrwTovPeExt, "510"},
+    {required::UrwTovPpInt, "520"},   {required::UrwTovPpExt, "530"},
 };
 
 class ResultsTest : public LevelPageTest {
@@ -46,8 +47,8 @@ class ResultsTest : public LevelPageTest {
 TEST_F(ResultsTest, RangeTwoFillsItsTableFromEveryPageAndShowsItAlone) {
   StartWithUm("420");
   EnterTov();
-  Write({{UrwSfPeInt, "800"}, {SiwPeInt, "820"}, {UrwSfPpInt, "1250"}, {SiwPpInt, "1300"}, {UrwFfPpInt, "1000"},
-         {UrwSfPeExt, "850"}, {SiwPeExt, "800"}, {UrwSfPpExt, "1250"}, {SiwPpExt, "1275"}, {UrwFfPpExt, "Ignored"}});
+  Write({{required::UrwSfPeInt, "800"}, {required::SiwPeInt, "820"}, {required::UrwSfPpInt, "1250"}, {required::SiwPpInt, "1300"}, {required::UrwFfPpInt, "1000"},
+         {required::UrwSfPeExt, "850"}, {required::SiwPeExt, "800"}, {required::UrwSfPpExt, "1250"}, {required::SiwPpExt, "1275"}, {required::UrwFfPpExt, "Ignored"}});
   OpenLevelPage();
   headless.clock.date = "10.12.2026";
   Run(frame::Command29Click, 39);
@@ -76,15 +77,15 @@ TEST_F(ResultsTest, RangeTwoFillsItsTableFromEveryPageAndShowsItAlone) {
 
   // The pages behind keep their values whole.
   EXPECT_EQ(c("txtTOVpe").text(), "363,73");
-  EXPECT_EQ(Texts({60, 77, 137, UrwFfPpExt, 105}), "99,96|Ignored|Ignored|Ignored|12,345|");
+  EXPECT_EQ(Texts({60, 77, 137, required::UrwFfPpExt, 105}), "99,96|Ignored|Ignored|Ignored|12,345|");
   EXPECT_TRUE(NoMoreMessages());
 }
 
 TEST_F(ResultsTest, TheHalvesOfTheHighestLevelsKeepTheirWholeText) {
   StartWithUm("765");
   EnterTov();
-  Write({{UrwSfPeInt, "1400"}, {SiwPeInt, "0"}, {UrwSfPpInt, "2400"}, {SiwPpInt, "0"}, {UrwFfPpInt, "1800"},
-         {UrwSfPeExt, "1550"}, {SiwPeExt, "0"}, {UrwSfPpExt, "2480"}, {SiwPpExt, "0"}, {UrwFfPpExt, "2100"}});
+  Write({{required::UrwSfPeInt, "1400"}, {required::SiwPeInt, "0"}, {required::UrwSfPpInt, "2400"}, {required::SiwPpInt, "0"}, {required::UrwFfPpInt, "1800"},
+         {required::UrwSfPeExt, "1550"}, {required::SiwPeExt, "0"}, {required::UrwSfPpExt, "2480"}, {required::SiwPpExt, "0"}, {required::UrwFfPpExt, "2100"}});
   OpenLevelPage();
   Run(frame::Command29Click, 39);
   Choose(89);
@@ -97,10 +98,10 @@ TEST_F(ResultsTest, TheHalvesOfTheHighestLevelsKeepTheirWholeText) {
 TEST_F(ResultsTest, RangeOneFillsItsTableFromEveryPageAndShowsItAlone) {
   StartWithUm("123");
   EnterTov();
-  Write({{UrwFfPpInt, "580"}, {LiwPpInt, "600"}, {UrwFfPeInt, "400"}, {LiwPeInt, "380"}, {UrwFfPpExt, "700"},
-         {LiwPpExt, "651"}, {LiwPeExt, "651"}, {UrwFfPeExt, "500"}, {SdwPpInt, "230,75"}, {SdwPeInt, "0"},
-         {SdwPpExt, "150"}, {SdwPeExt, "180.5"}, {UrwSfPeInt, "300"}, {UrwSfPeExt, "310"}, {UrwSfPpInt, "320"},
-         {UrwSfPpExt, "330"}, {UrwTovPpInt, "240"}, {UrwTovPpExt, "200"}});
+  Write({{required::UrwFfPpInt, "580"}, {required::LiwPpInt, "600"}, {required::UrwFfPeInt, "400"}, {required::LiwPeInt, "380"}, {required::UrwFfPpExt, "700"},
+         {required::LiwPpExt, "651"}, {required::LiwPeExt, "651"}, {required::UrwFfPeExt, "500"}, {required::SdwPpInt, "230,75"}, {required::SdwPeInt, "0"},
+         {required::SdwPpExt, "150"}, {required::SdwPeExt, "180.5"}, {required::UrwSfPeInt, "300"}, {required::UrwSfPeExt, "310"}, {required::UrwSfPpInt, "320"},
+         {required::UrwSfPpExt, "330"}, {required::UrwTovPpInt, "240"}, {required::UrwTovPpExt, "200"}});
   text1(77).setText("800");
   text1(78).setText("800");
   OpenLevelPage();
@@ -121,15 +122,15 @@ TEST_F(ResultsTest, RangeOneFillsItsTableFromEveryPageAndShowsItAlone) {
   EXPECT_EQ(CellsDown(349, 346), "275 kV|325 kV|275 kV|325 kV|");
   EXPECT_EQ(CellsDown(351, 350), "650 kV|750 kV|");
   EXPECT_EQ(Cells(258, 259), "2222222|2222222|");
-  EXPECT_EQ(Texts({SdwPeExt}), "180.5|");
+  EXPECT_EQ(Texts({required::SdwPeExt}), "180.5|");
 }
 
 class FlowTest : public LevelPageTest {
  protected:
   void OpenRange2() {
     StartWithUm("420");
-    Write({{UrwSfPeInt, "800"}, {SiwPeInt, "820"}, {UrwSfPpInt, "1250"}, {SiwPpInt, "1300"}, {UrwFfPpInt, "1000"},
-           {UrwSfPeExt, "850"}, {SiwPeExt, "800"}, {UrwSfPpExt, "1250"}, {SiwPpExt, "1275"}, {UrwFfPpExt, "900"}});
+    Write({{required::UrwSfPeInt, "800"}, {required::SiwPeInt, "820"}, {required::UrwSfPpInt, "1250"}, {required::SiwPpInt, "1300"}, {required::UrwFfPpInt, "1000"},
+           {required::UrwSfPeExt, "850"}, {required::SiwPeExt, "800"}, {required::UrwSfPpExt, "1250"}, {required::SiwPpExt, "1275"}, {required::UrwFfPpExt, "900"}});
     OpenLevelPage();
     Run(frame::Command29Click, 39);
   }
@@ -164,7 +165,7 @@ TEST_F(FlowTest, BackToTheRequiredWithstandPagesAskForTheExternalLevelAnew) {
   EXPECT_FALSE(Enabled("Command29", 40));
   // A changed requirement on the way back: the internal level follows at once,
   // the external one once its mode is chosen again.
-  Write({{UrwFfPpInt, "1200"}, {UrwFfPpExt, "1200"}});
+  Write({{required::UrwFfPpInt, "1200"}, {required::UrwFfPpExt, "1200"}});
   OpenLevelPage();
   EXPECT_EQ(Texts({SiwPeIntRange2, SiwPpIntRange2, LiwIntRange2}), "950|1425|1300|");
   Run(frame::Command29Click, 39);
@@ -178,9 +179,9 @@ TEST_F(FlowTest, BackToTheRequiredWithstandPagesAskForTheExternalLevelAnew) {
 
 TEST_F(FlowTest, RangeOneBackClearsTheModeAndTheWayOnUntilALevelIsSelectedAgain) {
   StartWithUm("123");
-  Write({{UrwFfPpInt, "580"}, {LiwPpInt, "600"}, {UrwTovPpInt, "240"}, {UrwFfPeInt, "400"}, {LiwPeInt, "380"},
-         {UrwFfPpExt, "700"}, {LiwPpExt, "651"}, {UrwTovPpExt, "200"}, {LiwPeExt, "651"}, {UrwFfPeExt, "500"},
-         {SdwPpInt, "0"}, {SdwPeInt, "0"}, {SdwPpExt, "0"}, {SdwPeExt, "0"}});
+  Write({{required::UrwFfPpInt, "580"}, {required::LiwPpInt, "600"}, {required::UrwTovPpInt, "240"}, {required::UrwFfPeInt, "400"}, {required::LiwPeInt, "380"},
+         {required::UrwFfPpExt, "700"}, {required::LiwPpExt, "651"}, {required::UrwTovPpExt, "200"}, {required::LiwPeExt, "651"}, {required::UrwFfPeExt, "500"},
+         {required::SdwPpInt, "0"}, {required::SdwPeInt, "0"}, {required::SdwPpExt, "0"}, {required::SdwPeExt, "0"}});
   OpenLevelPage();
   Choose(85);
   Run(frame::Command21Click, 34);

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "frame/page_rule.hpp"
-#include "required/rw_slots.hpp"
+#include "required/slots.hpp"
 #include "support/driver.hpp"
 
 namespace {

@@ -5,7 +5,7 @@
 // the Range II calculation that the later stages start from.
 
 #include "support/driver.hpp"
-#include "surge/arrester_slots.hpp"
+#include "surge/slots.hpp"
 
 namespace support {
 

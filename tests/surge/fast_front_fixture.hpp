@@ -9,7 +9,7 @@
 
 #include "frame/page_rule.hpp"
 #include "support/driver.hpp"
-#include "surge/fast_front_slots.hpp"
+#include "surge/slots.hpp"
 
 class FastFrontTest : public ::testing::Test, protected support::Driver {
  protected:

@@ -10,7 +10,7 @@
 
 #include "support/slow_front_road.hpp"
 #include "surge/slow_front_range_tabs.hpp"
-#include "surge/slow_front_slots.hpp"
+#include "surge/slots.hpp"
 #include "surge/stage.hpp"
 
 namespace {

@@ -9,8 +9,7 @@
 #include <string>
 
 #include "support/driver.hpp"
-#include "surge/arrester_slots.hpp"
-#include "surge/slow_front_slots.hpp"
+#include "surge/slots.hpp"
 
 namespace {
 

@@ -1,39 +1,13 @@
 #pragma once
-// The value-store boxes of the co-ordination slow-front tabs besides the four
-// Ucw results the commit copies (cw_slots.hpp), and the groups of controls
-// that their procedures show, hide and clear together.
+// The groups of controls of the co-ordination slow-front tabs that their
+// procedures show, hide and clear together.
 
 #include <array>
 
-#include "coordination/cw_slots.hpp"
+#include "coordination/slots.hpp"
 #include "frame/page_kit.hpp"
 
 namespace coordination {
-
-enum CwSlowFrontTabSlot : int {
-  // Phase to earth, internal insulation.
-  UpsUe2RatioPe = 107,
-  KcdPe = 108,
-  Ue2PeCwInt = 119,
-  KcdPeEntered = 212,
-  // Phase to earth, external insulation.
-  RiskPe = 110,
-  KcsPe = 111,
-  FactorPeExtEntered = 213,
-  Ue2PeCwExt = 214,
-  KcdPeExt = 215,
-  UpsUe2RatioPeExt = 216,
-  // Phase to phase, internal insulation.
-  KcdPp = 114,
-  UpsUp2RatioPp = 115,
-  KcdPpEntered = 217,
-  // Phase to phase, external insulation.
-  KcsPp = 117,
-  RiskPp = 118,
-  FactorPpExtEntered = 218,
-  UpsUp2RatioPpExt = 219,
-  KcdPpExt = 220,
-};
 
 namespace tabs {
 

@@ -1,20 +1,11 @@
 #pragma once
-// The value-store boxes of the required-withstand pages, and the boxes of
-// the co-ordination pages that they read.
+// The value-store boxes Text1(140..208) of the required withstand voltages and
+// their conversion, by name. The standard insulation level and the results
+// read the required and converted withstand voltages through these names.
 
 namespace required {
 
-enum RwSlot : int {
-  // The co-ordination withstand voltages, written by the co-ordination pages.
-  UcwTovPp = 100,
-  UcwTovPe = 101,
-  UcwSfPpInt = 102,
-  UcwSfPeInt = 103,
-  UcwSfPpExt = 104,
-  UcwSfPeExt = 105,
-  UcwFfPeExt = 136,  // a number or "Ignored"
-  UcwFfPeInt = 138,
-
+enum Slot : int {
   // The temporary-overvoltage page: its flag, summary, and the inner strip's boxes.
   RwTovAcceptedFlag = 140,
   UrwTovPeExt = 141,
@@ -82,9 +73,16 @@ enum RwSlot : int {
   SdwPpExtCalc = 203,
   LiwPeExtCalc = 205,
   LiwPpExtCalc = 206,
-};
 
-// What a fast-front box holds when its value is ignored.
-inline constexpr const char* kIgnored = "Ignored";
+  // The test conversion factors Kt of the conversion strips.
+  KtSiwInt = 189,
+  KtSiwExt = 194,
+  KtSdwInt = 197,
+  KtLiwInt = 200,
+  KtSdwPpExt = 201,
+  KtLiwPpExt = 204,
+  KtSdwPeExt = 207,
+  KtLiwPeExt = 208,
+};
 
 }  // namespace required

@@ -1,0 +1,20 @@
+#pragma once
+// A control of the main window by name and, for an array element, index: how
+// pages list the controls they show, clear or read together.
+
+#include <span>
+
+#include "platform/design.hpp"
+
+namespace frame {
+
+struct ControlRef {
+  constexpr ControlRef() = default;
+  constexpr ControlRef(const char* n) : name(n) {}  // NOLINT: a plain name reads best in lists
+  constexpr ControlRef(const char* n, int i) : name(n), index(i) {}
+  const char* name = "";
+  int index = platform::kNoIndex;
+};
+using ControlRefs = std::span<const ControlRef>;
+
+}  // namespace frame

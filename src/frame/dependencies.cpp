@@ -1,0 +1,127 @@
+#include "frame/dependencies.hpp"
+
+#include "frame/app.hpp"
+#include "platform/platform.hpp"
+
+namespace frame {
+
+namespace {
+
+bool Used(const ControlRef& r) { return r.name[0] != '\0'; }
+
+std::string Named(const ControlRef& r) {
+  return r.index == platform::kNoIndex ? r.name : std::string(r.name) + "(" + std::to_string(r.index) + ")";
+}
+
+// What a source shows: a box its text, an option whether it is chosen.
+std::string State(const platform::Control& c) {
+  switch (c.kind()) {
+    case platform::Kind::TextBox: return c.text();
+    case platform::Kind::OptionButton: return c.value() ? "1" : "0";
+    default: return c.caption();
+  }
+}
+
+}  // namespace
+
+DependencyRule::DependencyRule(App& app) : app_(app) { app_.platform.addWatcher(this); }
+
+DependencyRule::~DependencyRule() { app_.platform.removeWatcher(this); }
+
+void DependencyRule::Declare(std::span<const Dependency> rows) {
+  for (const Dependency& d : rows) {
+    const std::size_t row = rows_.size();
+    rows_.push_back(d);
+    byResult_.emplace(Key{d.result.name, d.result.index}, row);
+    for (const ControlRef& s : d.from)
+      if (Used(s)) bySource_[Key{s.name, s.index}].push_back(row);
+  }
+}
+
+void DependencyRule::Reset() {
+  recorded_.clear();
+  written_.clear();
+  changedSources_.clear();
+}
+
+void DependencyRule::Entered(const platform::Control& box) {
+  if (auto found = byResult_.find(Key{box.name(), box.index()}); found != byResult_.end())
+    written_[found->second] = Written::ByPerson;
+}
+
+std::vector<std::string> DependencyRule::Snapshot(const Dependency& row) const {
+  std::vector<std::string> states;
+  for (const ControlRef& s : row.from)
+    if (Used(s)) {
+      const platform::Control* c = app_.main().find(s.name, s.index);
+      states.push_back(c != nullptr ? State(*c) : std::string());
+    }
+  return states;
+}
+
+void DependencyRule::controlChanged(platform::Control& c, platform::Property p) {
+  if (p != platform::Property::Text && p != platform::Property::Value) return;
+  if (c.window().name() != app_.mainWindowDefinition().name) return;
+  const Key key{c.name(), c.index()};
+  if (auto found = byResult_.find(key); found != byResult_.end() && p == platform::Property::Text) {
+    Written& w = written_.try_emplace(found->second, Written::ByProgram).first->second;
+    if (c.text().empty()) w = Written::Emptied;
+    else if (&c == app_.platform.userEditing()) w = Written::ByPerson;
+    else if (w == Written::Emptied) w = Written::ByProgram;
+  }
+  if (bySource_.contains(key)) changedSources_.insert(key);
+}
+
+void DependencyRule::Withdraw(std::size_t row) {
+  recorded_.erase(row);
+  const Dependency& d = rows_[row];
+  platform::Window& w = app_.main();
+  w.get(d.result.name, d.result.index).setText("");
+  for (const ControlRef& b : d.publishers)
+    if (Used(b)) w.get(b.name, b.index).setEnabled(false);
+}
+
+void DependencyRule::eventsSettled() {
+  if (app_.platform.window(app_.mainWindowDefinition().name) == nullptr) return Reset();
+  // Emptying a result changes a source of what was computed from it: the
+  // rounds go on until nothing changes any more.
+  while (!written_.empty() || !changedSources_.empty()) {
+    const auto written = std::exchange(written_, {});
+    const auto changed = std::exchange(changedSources_, {});
+    for (const auto& [row, how] : written) {
+      if (how == Written::ByProgram) recorded_[row] = Snapshot(rows_[row]);
+      else recorded_.erase(row);
+    }
+    for (const Key& source : changed)
+      for (std::size_t row : bySource_.at(source))
+        if (auto r = recorded_.find(row); r != recorded_.end() && r->second != Snapshot(rows_[row])) Withdraw(row);
+  }
+}
+
+std::vector<std::string> DependencyRule::Stale() const {
+  std::vector<std::string> stale;
+  for (const auto& [row, states] : recorded_)
+    if (states != Snapshot(rows_[row])) stale.push_back(Named(rows_[row].result) + " outlived a change of its sources");
+  return stale;
+}
+
+std::vector<std::string> DependencyRule::Faults() const {
+  std::vector<std::string> faults;
+  const platform::Window& w = app_.main();
+  std::map<Key, int> results;
+  for (const Dependency& d : rows_) {
+    if (++results[Key{d.result.name, d.result.index}] == 2) faults.push_back(Named(d.result) + " is declared twice");
+    for (const ControlRef& r : d.from)
+      if (Used(r) && r.name == std::string(d.result.name) && r.index == d.result.index)
+        faults.push_back(Named(d.result) + " is computed from itself");
+    std::vector<ControlRef> named{d.result};
+    named.insert(named.end(), d.from.begin(), d.from.end());
+    named.insert(named.end(), d.publishers.begin(), d.publishers.end());
+    for (const ControlRef& r : named)
+      if (Used(r) && w.find(r.name, r.index) == nullptr)
+        faults.push_back(Named(d.result) + " names " + Named(r) + ", which does not exist");
+  }
+  return faults;
+}
+
+}  // namespace frame

@@ -1,0 +1,84 @@
+#pragma once
+// Results never outlive the values they were computed from. Each page
+// declares, beside its design, what every result it calculates or takes over
+// is computed from: boxes of its own page and of earlier stages, or the
+// options that chose its method. The rule records what those sources held
+// when the program wrote the result; once what a person did has run to its
+// end and a source holds something else (typed, entered, recalculated,
+// accepted or committed), the result is emptied and the buttons that would
+// pass it on are disabled. The emptied result is a source that changed too,
+// so whatever was computed from it goes as well.
+//
+// A value a person typed or ENTERed into a result box is theirs: it is never
+// recorded, so it is never withdrawn.
+
+#include <array>
+#include <cstddef>
+#include <map>
+#include <set>
+#include <span>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "frame/control_ref.hpp"
+#include "platform/observer.hpp"
+
+namespace frame {
+
+class App;
+
+inline constexpr std::size_t kMaxSources = 12;
+
+// One result and what it is computed from. Unused places stay empty.
+struct Dependency {
+  ControlRef result;
+  std::array<ControlRef, kMaxSources> from{};
+  // The "Next >>" or accept buttons that would pass the result on.
+  std::array<ControlRef, 2> publishers{};
+};
+
+class DependencyRule final : public platform::Observer {
+ public:
+  explicit DependencyRule(App& app);
+  ~DependencyRule() override;
+  DependencyRule(const DependencyRule&) = delete;
+  DependencyRule& operator=(const DependencyRule&) = delete;
+
+  // The rows of a stage; a result has one row in the whole program.
+  void Declare(std::span<const Dependency> rows);
+  const std::vector<Dependency>& rows() const { return rows_; }
+  // A new main window: nothing it shows was computed yet.
+  void Reset();
+  // The ENTER of a page wrote the person's own value into the box.
+  void Entered(const platform::Control& box);
+
+  // Shown results whose sources hold something else now than when they were
+  // written: empty whenever a person's action has run to its end.
+  std::vector<std::string> Stale() const;
+  // Rows that cannot stand on the loaded main window: a control that does
+  // not exist, a result declared twice or computed from itself.
+  std::vector<std::string> Faults() const;
+
+  void controlChanged(platform::Control& c, platform::Property p) override;
+  void eventsSettled() override;
+
+ private:
+  using Key = std::pair<std::string, int>;
+  enum class Written { ByProgram, ByPerson, Emptied };
+
+  std::vector<std::string> Snapshot(const Dependency& row) const;
+  void Withdraw(std::size_t row);
+
+  App& app_;
+  std::vector<Dependency> rows_;
+  std::map<Key, std::size_t> byResult_;
+  std::map<Key, std::vector<std::size_t>> bySource_;
+  // What the sources held when each recorded result was written.
+  std::map<std::size_t, std::vector<std::string>> recorded_;
+  // What happened since the last settled action.
+  std::map<std::size_t, Written> written_;
+  std::set<Key> changedSources_;
+};
+
+}  // namespace frame
