@@ -30,11 +30,18 @@ constexpr frame::ControlRef kFormula[] = {
     {"Label4", 30}, {"Label4", 31}, {"Label4", 239}, {"Label4", 240}, {"Label4", 241},
 };
 
+// Each value is the representative one of its phase, as the temporary-overvoltage page shows it.
+constexpr frame::Dependency kDependencies[] = {
+    {{"Text1", UcwTovPe}, {{tov::kUrpTovPeBox}}, {{{"Command21", 19}}}},
+    {{"Text1", UcwTovPp}, {{tov::kUrpTovPpBox}}, {{{"Command21", 19}}}},
+};
+
 }  // namespace
+
+std::span<const frame::Dependency> CwTovPage::Dependencies() { return kDependencies; }
 
 void CwTovPage::Build(platform::Window& w) {
   w.createAll(Design());
-  calculatedFrom_.reset();
 }
 
 void CwTovPage::DeclareRoutes(frame::Routes& routes) {
@@ -43,10 +50,6 @@ void CwTovPage::DeclareRoutes(frame::Routes& routes) {
   routes.on(Command25Click, 6, [this] { CalculateUcwTov(); });
   routes.on(Command21Click, 19, [this] { OpenCwSlowFrontPage(); });
   routes.on(Command21Click, 20, [this] { BackToRepresentativeFromCw(); });
-}
-
-CwTovPage::TovTexts CwTovPage::CurrentTovTexts() const {
-  return {app_.m.mUrpTovPe, app_.m.mUrpTovPp, app_.control(tov::kUrpTovPeBox).text(), app_.control(tov::kUrpTovPpBox).text()};
 }
 
 void CwTovPage::ShowResults(bool results, bool formula) {
@@ -60,26 +63,25 @@ void CwTovPage::FollowNext() {
 }
 
 void CwTovPage::CalculateUcwTov() {
-  const TovTexts tov = CurrentTovTexts();
   platform::Control& pe = app_.text1(UcwTovPe);
   platform::Control& pp = app_.text1(UcwTovPp);
-  pe.setText(tov.urpPe);
-  pp.setText(tov.urpPp);
+  pe.setText(app_.m.mUrpTovPe);
+  pp.setText(app_.m.mUrpTovPp);
+  const std::string& tovPe = app_.control(tov::kUrpTovPeBox).text();
+  const std::string& tovPp = app_.control(tov::kUrpTovPpBox).text();
   // The page's own TOV value replaces the copied one only when it is higher.
   const auto raise = [](platform::Control& box, const std::string& tovText) {
     const std::optional<double> page = platform::TextToNumber(tovText);
     const std::optional<double> copied = frame::NumberAsTyped(box);
     if (page && (!copied || *page > *copied)) box.setText(tovText);
   };
-  raise(pe, tov.tovPe);
-  raise(pp, tov.tovPp);
-  ShowResults(true, pe.text() == tov.tovPe && pp.text() == tov.tovPp);
-  calculatedFrom_ = tov;
+  raise(pe, tovPe);
+  raise(pp, tovPp);
+  ShowResults(true, pe.text() == tovPe && pp.text() == tovPp);
   FollowNext();
 }
 
 void CwTovPage::EnterUcwTov() {
-  WithdrawIfStale();
   // Both questions are always asked; an entry must raise the value its box holds.
   const double root3 = std::sqrt(3.0);
   frame::AskEnterQuestions(app_,
@@ -95,19 +97,8 @@ void CwTovPage::EnterUcwTov() {
 void CwTovPage::BackToRepresentativeFromCw() { frame::OpenPage(app_.control("tabGeneral"), kRepresentativePages); }
 
 void CwTovPage::OpenCwSlowFrontPage() {
-  if (WithdrawIfStale()) return;
   frame::OpenPage(app_.control("SSTab1", 3), kSlowFrontPage);
   slowFront_.WithdrawIfStale();
-}
-
-bool CwTovPage::WithdrawIfStale() {
-  if (!calculatedFrom_ || *calculatedFrom_ == CurrentTovTexts()) return false;
-  calculatedFrom_.reset();
-  frame::Clear(app_, {{"Text1", UcwTovPe}, {"Text1", UcwTovPp}});
-  ShowResults(false, false);
-  FollowNext();
-  app_.control("Command25", 5).setCaption("ENTER");
-  return true;
 }
 
 }  // namespace coordination

@@ -4,10 +4,9 @@
 // phase, equal to the representative TOV values (Kc = 1) or entered, an entry
 // only ever raising a value that stands.
 
-#include <optional>
 #include <span>
-#include <string>
 
+#include "frame/dependencies.hpp"
 #include "platform/design.hpp"
 
 namespace frame {
@@ -31,6 +30,7 @@ class CwTovPage {
 
   static std::span<const platform::ControlDesign> Design();
   static std::span<const platform::ControlDesign> ValueStoreRows();
+  static std::span<const frame::Dependency> Dependencies();
 
   void CalculateUcwTov();
   void EnterUcwTov();
@@ -38,24 +38,12 @@ class CwTovPage {
   void OpenCwSlowFrontPage();
 
  private:
-  // The texts a calculation took its values from: the representative TOV
-  // values as the surge arrester page or the fast-front SKIP copied them,
-  // and the temporary-overvoltage page's boxes.
-  struct TovTexts {
-    std::string urpPe, urpPp, tovPe, tovPp;
-    bool operator==(const TovTexts&) const = default;
-  };
-  TovTexts CurrentTovTexts() const;
-  // Values calculated from TOV texts that have changed since are cleared, with
-  // the page back to its start; true when it withdrew them.
-  bool WithdrawIfStale();
   void ShowResults(bool results, bool formula);
   // "Next >>" waits for both values: the later stages read both.
   void FollowNext();
 
   frame::App& app_;
   CwSlowFrontPage& slowFront_;
-  std::optional<TovTexts> calculatedFrom_;
 };
 
 }  // namespace coordination

@@ -45,4 +45,8 @@ std::vector<std::span<const platform::ControlDesign>> Stage::ValueStoreRows() co
           CwFastFrontPage::ValueStoreRows(), CwFastFrontTabs::ValueStoreRows()};
 }
 
+std::vector<std::span<const frame::Dependency>> Stage::Dependencies() const {
+  return {CwTovPage::Dependencies()};
+}
+
 }  // namespace coordination
