@@ -1,19 +1,30 @@
 // A seeded random walk over the whole program: a person who clicks, types,
 // presses Enter, moves the focus and the mouse and answers input boxes at
-// random. The program must never crash, and no control may ever show a
-// number text of a value that is not finite.
+// random. Each stretch of the walk sets out from a point of one of the two
+// worked roads, so that every main page is reached. The program must never
+// crash; no control may ever show a number text of a value that is not
+// finite, a "-0" or a cut exponent form; and no shown result may outlive a
+// change of what it was computed from.
+//
+// IC_WALK_SEEDS and IC_WALK_STEPS set the number of seeds and the steps in
+// all, for long runs.
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <cstdint>
+#include <cstdlib>
 #include <exception>
-#include <memory>
+#include <iostream>
+#include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
-#include "program/program.hpp"
 #include "platform/scripted_services.hpp"
+#include "program/program.hpp"
+#include "scenario/run.hpp"
+#include "scenario/session.hpp"
 
 using namespace platform;
 
@@ -96,32 +107,63 @@ bool LeadsBack(const Control& c) {
          t.find("Exit") != std::string::npos;
 }
 
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// A results cell shows its value with the unit.
+std::string WithoutUnit(std::string t) {
+  if (t.size() > 3 && t.ends_with(" kV")) t.resize(t.size() - 3);
+  return t;
+}
+
+// A number text the program wrote that a person must never see: a negative
+// zero, or an exponent form that lost its end ("1,5E+", "2E+1" of 2E+15).
+// The program writes exponents with a sign and at least two digits.
+bool IsBrokenNumberText(const std::string& text) {
+  const std::string t = WithoutUnit(text);
+  if (t.starts_with("-0") && t.find_first_not_of("0,", 1) == std::string::npos) return true;
+  for (std::size_t i = 1; i < t.size(); ++i) {
+    if ((t[i] != 'E' && t[i] != 'e') || !(IsDigit(t[i - 1]) || t[i - 1] == ',')) continue;
+    const std::string rest = t.substr(i + 1);
+    if (rest.size() < 3 || rest.size() > 4 || (rest[0] != '+' && rest[0] != '-')) return true;
+    for (std::size_t k = 1; k < rest.size(); ++k)
+      if (!IsDigit(rest[k])) return true;
+  }
+  return false;
+}
+
+// What the walks reached, over all seeds.
+struct Reach {
+  std::set<int> mainPages;
+  std::set<std::string> strips;  // "SSTab1(4):1": a strip shown on one of its pages
+  std::set<std::string> acted;   // every control acted on
+};
+
+// One stretch of the walk on a running program: a person at random.
 class Walk {
  public:
-  explicit Walk(std::uint64_t seed) : r_(seed) { StartProcess(); }
-
-  void StartProcess() {
-    prog_.reset();
-    h_ = std::make_unique<HeadlessPlatform>();
-    h_->platform.setObserver(&watcher_);
-    prog_ = std::make_unique<program::Program>(h_->platform);
-    prog_->Main();
+  Walk(Random& r, support::Driver& d, Reach& reach) : r_(r), d_(d), reach_(reach), watcher_(d.platform) {
+    d_.platform.addWatcher(&watcher_);
   }
+  ~Walk() { d_.platform.removeWatcher(&watcher_); }
+  Walk(const Walk&) = delete;
+  Walk& operator=(const Walk&) = delete;
+
+  bool Ended() const { return d_.platform.exited() || d_.platform.windows().empty(); }
 
   // One thing a person does. Returns a description for the failure report.
   std::string Step() {
-    Platform& p = h_->platform;
-    if (p.exited() || p.windows().empty()) {
-      StartProcess();
-      return "start";
+    Platform& p = d_.platform;
+    // Every ENTER finds its answers, so that the pages behind it are reached.
+    while (d_.headless.dialogs.pendingAnswers() < 4) {
+      if (r_.chance(10)) {
+        d_.headless.dialogs.queueCancel();
+      } else {
+        const std::string answer = RandomText(r_);
+        watcher_.Given(answer);
+        d_.headless.dialogs.queueAnswer(answer);
+      }
     }
-    if (h_->dialogs.pendingAnswers() < 2 && r_.chance(10)) {
-      if (r_.chance(20)) h_->dialogs.queueCancel();
-      else h_->dialogs.queueAnswer(RandomText(r_));
-    }
-    if (r_.chance(1)) {
-      h_->printer.failNext = r_.chance(50);
-    }
+    if (r_.chance(1)) d_.headless.printer.failNext = r_.chance(50);
     std::vector<Control*> usable;
     for (Window* w : p.windows())
       for (const auto& c : w->controls())
@@ -133,9 +175,10 @@ class Walk {
     // Prefer controls a person acts on over the many labels, and going on
     // over going back, so that the walk reaches the later pages.
     Control* c = r_.pick(usable);
-    for (int tries = 0; tries < 3 && (c->kind() == Kind::Label || (LeadsBack(*c) && r_.chance(75))); ++tries)
+    for (int tries = 0; tries < 3 && (c->kind() == Kind::Label || (LeadsBack(*c) && r_.chance(90))); ++tries)
       c = r_.pick(usable);
     const std::string who = c->window().name() + "." + c->displayName();
+    reach_.acted.insert(who);
     switch (c->kind()) {
       case Kind::TextBox:
         switch (r_.below(6)) {
@@ -179,26 +222,49 @@ class Walk {
     }
   }
 
-  // The first text or caption that held a not-finite number, or "".
-  const std::string& NotFiniteShown() const { return watcher_.found; }
-  HeadlessPlatform& headless() { return *h_; }
+  // The first fault the program showed, or "".
+  std::string Fault() {
+    if (!watcher_.found.empty()) return watcher_.found;
+    if (Ended()) return "";
+    const Window* main = d_.platform.window("frmVarno");
+    if (main == nullptr) return "";
+    for (const std::string& stale : d_.app().dependencies.Stale()) return stale;
+    if (main->shown() && (*main)("tabGeneral").enabled()) reach_.mainPages.insert((*main)("tabGeneral").tab());
+    for (const auto& c : main->controls())
+      if (c->kind() == Kind::TabStrip && c->isShown())
+        reach_.strips.insert(c->displayName() + ":" + std::to_string(c->tab()));
+    return "";
+  }
 
  private:
-  // Looks at every text and caption as the program writes it, so a value that
-  // is not finite is caught even when a later step would overwrite it.
+  // Looks at every text and caption as the program writes it, so a fault
+  // is caught even when a later step would overwrite it.
   struct Watcher : Observer {
+    explicit Watcher(const Platform& p) : platform(p) {}
+    const Platform& platform;
     std::string found;
+    // What the person typed or answered: the program may copy it as it
+    // stands or with its dots as commas, a "-0" or "1E+1" of theirs included.
+    std::set<std::string> typed;
+    void Given(std::string t) {
+      typed.insert(t);
+      for (char& ch : t)
+        if (ch == '.') ch = ',';
+      typed.insert(t);
+    }
     void look(const Control& c) {
       if (!found.empty()) return;
       if (c.kind() == Kind::TextBox) {
         if (HoldsNotFinite(c.text())) found = c.displayName() + " text " + c.text();
+        if (&c == platform.userEditing()) Given(c.text());
+        else if (!typed.contains(WithoutUnit(c.text())) && IsBrokenNumberText(c.text()))
+          found = c.displayName() + " was written " + c.text();
       } else if (c.kind() != Kind::Image && CaptionHoldsNotFinite(c.caption())) {
         found = c.displayName() + " caption " + c.caption();
       }
       for (int i = 0; found.empty() && i < c.tabCount(); ++i)
         if (CaptionHoldsNotFinite(c.tabCaption(i))) found = c.displayName() + " page caption " + c.tabCaption(i);
     }
-    void controlCreated(Control& c) override { look(c); }
     void controlChanged(Control& c, Property p) override {
       if (p == Property::Text || p == Property::Caption || p == Property::TabCaption) look(c);
     }
@@ -207,57 +273,83 @@ class Walk {
     }
   };
 
-  Random r_;
+  Random& r_;
+  support::Driver& d_;
+  Reach& reach_;
   Watcher watcher_;
-  std::unique_ptr<HeadlessPlatform> h_;
-  std::unique_ptr<program::Program> prog_;
 };
 
-TEST(RandomWalk, SeesNumberTextsOfNotFiniteValuesButNotWords) {
+int FromEnvironment(const char* name, int otherwise) {
+  const char* v = std::getenv(name);
+  return v != nullptr && std::atoi(v) > 0 ? std::atoi(v) : otherwise;
+}
+
+TEST(RandomWalk, SeesNumberTextsAPersonMustNotSee) {
   EXPECT_TRUE(HoldsNotFinite("-INF"));
   EXPECT_TRUE(HoldsNotFinite("1,#QNaN"));
   EXPECT_TRUE(CaptionHoldsNotFinite("Urp = inf kV"));
   EXPECT_TRUE(CaptionHoldsNotFinite("NAN"));
   EXPECT_FALSE(CaptionHoldsNotFinite("Resonance effects K4"));
   EXPECT_FALSE(CaptionHoldsNotFinite("Information"));
-  Walk walk(1);
-  EXPECT_EQ(walk.NotFiniteShown(), "");
-  walk.headless().platform.window("Form1")->get("Label2").setCaption("K = NaN");
-  EXPECT_EQ(walk.NotFiniteShown(), "Label2 caption K = NaN");
+  for (const char* broken : {"-0", "-0,0", "1,5E+", "1,5E", "2E+1", "1 kV", "1,5E+2 kV"})
+    EXPECT_EQ(IsBrokenNumberText(broken), std::string(broken) != "1 kV") << broken;
+  for (const char* fine : {"0", "-0,5", "1,5E+20", "3E-05", "1,2E+300 kV", "Ignored", "2222222", "E"})
+    EXPECT_FALSE(IsBrokenNumberText(fine)) << fine;
 }
 
 #ifdef NDEBUG
-constexpr int kSeeds = 4;
+constexpr int kSeeds = 8;
+constexpr int kTotalSteps = 40000;
 #else
-constexpr int kSeeds = 8;  // the sanitizer build: shorter walks, the same total
+constexpr int kSeeds = 8;  // the sanitizer build: shorter walks
+constexpr int kTotalSteps = 12000;
 #endif
-constexpr int kTotalSteps = 20000;
+constexpr int kStretch = 300;  // steps from one point of a road
 
-TEST(RandomWalk, NeverShowsANumberThatIsNotFinite) {
+TEST(RandomWalk, NeverShowsAFaultAndReachesEveryMainPage) {
+  const int seeds = FromEnvironment("IC_WALK_SEEDS", kSeeds);
+  const int total = FromEnvironment("IC_WALK_STEPS", kTotalSteps);
   const auto began = std::chrono::steady_clock::now();
-  for (int seed = 1; seed <= kSeeds; ++seed) {
-    Walk walk(static_cast<std::uint64_t>(seed));
-    std::vector<std::string> recent;
-    for (int i = 0; i < kTotalSteps / kSeeds; ++i) {
+  const std::string roads[] = {std::string(IC_SCENARIOS_DIR) + "/road_420kv.scn",
+                               std::string(IC_SCENARIOS_DIR) + "/road_123kv.scn"};
+  Reach reach;
+  for (int seed = 1; seed <= seeds; ++seed) {
+    Random r(static_cast<std::uint64_t>(seed));
+    for (int left = total / seeds; left > 0;) {
+      // A point of a road: its first steps, as a person who followed it so far.
+      scenario::Script road = scenario::Load(roads[r.below(2)]);
+      road.steps.resize(1 + static_cast<std::size_t>(r.below(static_cast<int>(road.steps.size()))));
+      std::ostringstream ignored;  // the road's own checks are the scenarios' business
       std::string bad;
-      try {
-        recent.push_back(walk.Step());
-        bad = walk.NotFiniteShown();
-      } catch (const std::exception& e) {
-        bad = std::string("the program failed: ") + e.what();
-      }
-      if (recent.size() > 12) recent.erase(recent.begin());
+      std::vector<std::string> recent;
+      scenario::Run(road, ignored, [&](scenario::Session& s, const scenario::Step& step) {
+        if (&step != &road.steps.back()) return;
+        Walk walk(r, s.driver(), reach);
+        for (int i = 0; i < kStretch && left > 0 && bad.empty() && !walk.Ended(); ++i, --left) {
+          try {
+            recent.push_back(walk.Step());
+            bad = walk.Fault();
+          } catch (const std::exception& e) {
+            bad = std::string("the program failed: ") + e.what();
+          }
+          if (recent.size() > 12) recent.erase(recent.begin());
+        }
+      });
       if (!bad.empty()) {
         std::string trail;
-        for (const auto& s : recent) trail += "\n  " + s;
-        FAIL() << "seed " << seed << ", step " << i << ": " << bad << "\nlast steps (the failing one may be missing):"
-               << trail;
+        for (const auto& step : recent) trail += "\n  " + step;
+        FAIL() << "seed " << seed << ", from line " << road.steps.back().line << " of "
+               << road.steps.back().source->file << ": " << bad
+               << "\nlast steps (the failing one may be missing):" << trail;
       }
+      left -= 1;  // a road that ended at once still counts
     }
   }
-  const auto seconds =
-      std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
+  const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
+  std::cout << "reach: " << reach.mainPages.size() << " main pages, " << reach.strips.size()
+            << " strip pages shown, " << reach.acted.size() << " controls acted on, in " << seconds << " s\n";
   RecordProperty("seconds", std::to_string(seconds));
+  EXPECT_EQ(reach.mainPages, (std::set<int>{0, 1, 2, 3, 4}));
 }
 
 }  // namespace

@@ -150,6 +150,14 @@ TEST(ValueStoreRows, EachBoxIsNamedOnlyByTheStageThatOwnsIt) {
   EXPECT_GT(namedBy.size(), 200u);  // the headers were read
 }
 
+// What a result is computed from is named by controls that exist, once per result.
+TEST_F(FrameTest, EveryDeclaredResultNamesControlsThatExist) {
+  Start();
+  const std::vector<std::string> faults = app.dependencies.Faults();
+  EXPECT_TRUE(faults.empty()) << faults.front();
+  EXPECT_FALSE(app.dependencies.rows().empty());
+}
+
 // The frame with one stand-in stage that owns a frame and a box.
 class FakeStage final : public frame::Stage {
  public:
