@@ -46,7 +46,7 @@ void DependencyRule::Reset() {
 
 void DependencyRule::Entered(const platform::Control& box) {
   if (auto found = byResult_.find(Key{box.name(), box.index()}); found != byResult_.end())
-    written_[found->second] = Written::ByPerson;
+    written_[found->second] = Writer::Person;
 }
 
 std::vector<std::string> DependencyRule::Snapshot(const Dependency& row) const {
@@ -59,17 +59,31 @@ std::vector<std::string> DependencyRule::Snapshot(const Dependency& row) const {
   return states;
 }
 
+// Who wrote a result last in this action: an empty result is nobody's; what
+// the person typed stays theirs when the program tidies it (a dot made a comma).
+void DependencyRule::Written(const platform::Control& c) {
+  const auto found = byResult_.find(Key{c.name(), c.index()});
+  if (found == byResult_.end()) return;
+  Writer& w = written_.try_emplace(found->second, Writer::Program).first->second;
+  if (c.text().empty()) w = Writer::None;
+  else if (&c == app_.platform.userEditing()) w = Writer::Person;
+  else if (w == Writer::None) w = Writer::Program;
+}
+
 void DependencyRule::controlChanged(platform::Control& c, platform::Property p) {
   if (p != platform::Property::Text && p != platform::Property::Value) return;
   if (c.window().name() != app_.mainWindowDefinition().name) return;
-  const Key key{c.name(), c.index()};
-  if (auto found = byResult_.find(key); found != byResult_.end() && p == platform::Property::Text) {
-    Written& w = written_.try_emplace(found->second, Written::ByProgram).first->second;
-    if (c.text().empty()) w = Written::Emptied;
-    else if (&c == app_.platform.userEditing()) w = Written::ByPerson;
-    else if (w == Written::Emptied) w = Written::ByProgram;
-  }
-  if (bySource_.contains(key)) changedSources_.insert(key);
+  if (p == platform::Property::Text) Written(c);
+  if (const Key key{c.name(), c.index()}; bySource_.contains(key)) changedSources_.insert(key);
+}
+
+void DependencyRule::textRewritten(platform::Control& c) {
+  if (c.window().name() != app_.mainWindowDefinition().name) return;
+  // Only a value the program computed is computed again; the person's own
+  // value, rewritten as it stands (read through the comma rule), stays theirs.
+  const auto found = byResult_.find(Key{c.name(), c.index()});
+  if (found != byResult_.end() && recorded_.contains(found->second))
+    written_.try_emplace(found->second, Writer::Program);
 }
 
 void DependencyRule::Withdraw(std::size_t row) {
@@ -89,7 +103,7 @@ void DependencyRule::eventsSettled() {
     const auto written = std::exchange(written_, {});
     const auto changed = std::exchange(changedSources_, {});
     for (const auto& [row, how] : written) {
-      if (how == Written::ByProgram) recorded_[row] = Snapshot(rows_[row]);
+      if (how == Writer::Program) recorded_[row] = Snapshot(rows_[row]);
       else recorded_.erase(row);
     }
     for (const Key& source : changed)

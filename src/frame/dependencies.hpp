@@ -61,13 +61,16 @@ class DependencyRule final : public platform::Observer {
   std::vector<std::string> Faults() const;
 
   void controlChanged(platform::Control& c, platform::Property p) override;
+  // A recalculation that arrives at the text a result shows records it anew.
+  void textRewritten(platform::Control& c) override;
   void eventsSettled() override;
 
  private:
   using Key = std::pair<std::string, int>;
-  enum class Written { ByProgram, ByPerson, Emptied };
+  enum class Writer { Program, Person, None };
 
   std::vector<std::string> Snapshot(const Dependency& row) const;
+  void Written(const platform::Control& c);
   void Withdraw(std::size_t row);
 
   App& app_;
@@ -77,7 +80,7 @@ class DependencyRule final : public platform::Observer {
   // What the sources held when each recorded result was written.
   std::map<std::size_t, std::vector<std::string>> recorded_;
   // What happened since the last settled action.
-  std::map<std::size_t, Written> written_;
+  std::map<std::size_t, Writer> written_;
   std::set<Key> changedSources_;
 };
 

@@ -124,7 +124,10 @@ std::string Control::cutToMaxLength(const std::string& t) const {
 
 void Control::setText(const std::string& t) {
   std::string kept = cutToMaxLength(t);
-  if (kept == text_) return;
+  if (kept == text_) {
+    window_.platform().notifyRewritten(*this);
+    return;
+  }
   text_ = std::move(kept);
   changed(Property::Text);
   window_.platform().raise(*this, EventType::Change);

@@ -19,6 +19,9 @@ class Observer {
   virtual void windowCaptionChanged(Window&) {}
   virtual void controlCreated(Control&) {}
   virtual void controlChanged(Control&, Property) {}
+  // The program wrote a box's text again as it stands: nothing changed, but
+  // a watcher may care that the value was arrived at once more.
+  virtual void textRewritten(Control&) {}
   virtual void focusChanged(Control*) {}
   virtual void mousePointerChanged(MousePointer) {}
   // The outermost event dispatch has returned: what a person did has run to

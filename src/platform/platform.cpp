@@ -216,6 +216,11 @@ void Platform::notify(Control& c, Property p) {
   if (observer_) observer_->controlChanged(c, p);
 }
 
+void Platform::notifyRewritten(Control& c) {
+  if (!c.window().loaded()) return;
+  for (Observer* w : watchers_) w->textRewritten(c);
+}
+
 void Platform::notifyCreated(Control& c) {
   if (observer_) observer_->controlCreated(c);
 }

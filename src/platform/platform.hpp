@@ -98,6 +98,7 @@ class Platform {
 
   // Called by controls and windows when they change.
   void notify(Control& control, Property property);
+  void notifyRewritten(Control& control);
   void notifyCreated(Control& control);
   void notifyCaption(Window& window);
 
