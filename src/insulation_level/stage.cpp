@@ -41,4 +41,8 @@ std::vector<std::span<const platform::ControlDesign>> Stage::ValueStoreRows() co
           ResultsValueStoreRows()};
 }
 
+std::vector<std::span<const frame::Dependency>> Stage::Dependencies() const {
+  return {Range2Selection::Dependencies(), Range1Selection::Dependencies()};
+}
+
 }  // namespace insulation_level
