@@ -5,6 +5,9 @@
 // that clearance, and phase to phase from its table or by the equations of
 // the gap factor from the line's D and Ht.
 
+#include <span>
+
+#include "frame/dependencies.hpp"
 #include "insulation_level/clearance_search.hpp"
 #include "insulation_level/level_selection.hpp"
 
@@ -18,6 +21,11 @@ class Clearances : public LevelSelection {
  public:
   using LevelSelection::LevelSelection;
   void DeclareRoutes(frame::Routes& routes);
+  // What each clearance and each value of its line is computed from, by layout.
+  static std::span<const frame::Dependency> Range1Dependencies();
+  static std::span<const frame::Dependency> PeDependencies();
+  static std::span<const frame::Dependency> PpTableDependencies();
+  static std::span<const frame::Dependency> PpEquationDependencies();
 
   // Above 245 kV, phase to earth.
   void CalculatePeClearanceRodStructure();

@@ -22,7 +22,17 @@ namespace {
 
 constexpr int kPeSpecialTest = 337;
 
+// The clearance is read for the external switching level phase to earth from
+// the column of the chosen structure, whose factor also gives the U50.
+constexpr frame::Dependency kDependencies[] = {
+    {{"Text1", ClearancePeTableA2}, {{{"Text1", SiwPeExtRange2}, {"Option1", 91}, {"Option1", 92}}}},
+    {{"Text1", U50Pe}, {{{"Text1", ClearancePeTableA2}, {"Option1", 91}, {"Option1", 92}}}},
+    {{"Text1", LiwFromClearancePe}, {{{"Text1", U50Pe}}}},
+};
+
 }  // namespace
+
+std::span<const frame::Dependency> Clearances::PeDependencies() { return kDependencies; }
 
 void Clearances::CalculatePeClearanceRodStructure() { CalculatePeClearance(kRodStructureK, gA2RodStructure); }
 

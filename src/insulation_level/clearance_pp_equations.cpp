@@ -25,7 +25,21 @@ namespace {
 constexpr int kRodConductor = 96;
 constexpr std::array<frame::ControlRef, 2> kEntry{{{"Text1", SilHeightHt}, {"Text1", SilDistanceD}}};
 
+// Each value is computed from the ones shown before it; B from D and Ht, U+
+// from the required phase-to-phase withstands, d from U50 with the factor of
+// the configuration. A new D or Ht thus withdraws B and what follows from it,
+// and "Next >>" with the clearance.
+constexpr frame::Dependency kDependencies[] = {
+    {{"Text1", FactorB}, {{{"Text1", SilDistanceD}, {"Text1", SilHeightHt}}}},
+    {{"Text1", UplusUminus}, {{{"Text1", required::UrwSfPpExt}, {"Text1", required::SiwPpExt}}}},
+    {{"Text1", U0Pp}, {{{"Text1", FactorB}, {"Text1", UplusUminus}}}},
+    {{"Text1", U50Pp}, {{{"Text1", U0Pp}}}},
+    {{"Text1", ClearancePpEquation}, {{{"Text1", U50Pp}, {"Option1", 96}, {"Option1", 95}}}, {{{"Command29", 40}}}},
+};
+
 }  // namespace
+
+std::span<const frame::Dependency> Clearances::PpEquationDependencies() { return kDependencies; }
 
 void Clearances::OpenEquationEntry() {
   frame::SetVisible(app_, {{"Frame37", 19}, {"Label4", 335}, {"Label4", 336}}, false);
@@ -38,9 +52,7 @@ void Clearances::OpenEquationEntry() {
 void Clearances::ValidateHeightHt() { ValidateEntry(app_.text1(SilHeightHt)); }
 void Clearances::ValidateClearanceD() { ValidateEntry(app_.text1(SilDistanceD)); }
 
-// A changed D or Ht leaves no clearance of the old ones standing.
 void Clearances::ValidateEntry(platform::Control& box) {
-  if (app_.text1(FactorB).visible()) HideEquationResults();
   frame::RunFilledRule(app_, {.box = {"Text1", box.index()}, .group = kEntry, .button = {"Command21", 35}});
 }
 

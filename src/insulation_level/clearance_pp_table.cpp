@@ -22,7 +22,21 @@ namespace {
 constexpr int kPpSpecialTest = 353, kTableResultCaption = 336, kEquationResultCaption = 352;
 constexpr int kTableMethod = 94;
 
+// The clearance of the configuration's column for the selected phase-to-phase
+// level and the larger required phase-to-earth withstand.
+constexpr frame::Dependency kDependencies[] = {
+    {{"Text1", ClearancePpTableA3},
+     {{{"Text1", SiwPpExtRange2},
+       {"Text1", required::UrwSfPeExt},
+       {"Text1", required::SiwPeExt},
+       {"Option1", 96},
+       {"Option1", 95}}},
+     {{{"Command29", 40}}}},
+};
+
 }  // namespace
+
+std::span<const frame::Dependency> Clearances::PpTableDependencies() { return kDependencies; }
 
 // No phase-to-phase clearance stands while a new one is being asked for, and
 // "Next >>" waits for it. Both result boxes are emptied, so whichever gives

@@ -9,6 +9,7 @@
 #include "insulation_level/slots.hpp"
 #include "insulation_level/level_vars.hpp"
 #include "platform/control.hpp"
+#include "required/slots.hpp"
 
 namespace insulation_level {
 
@@ -16,7 +17,19 @@ namespace {
 
 constexpr int kClearanceSpecialTest = 293;
 
+// Each clearance is read for the larger of its two lightning requirements,
+// from the column of the chosen structure. The results table does not take
+// the clearances, so no way on waits for them.
+constexpr frame::Dependency kDependencies[] = {
+    {{"Text1", ClearancePpTableA1},
+     {{{"Text1", required::UrwFfPpExt}, {"Text1", required::LiwPpExt}, {"Option1", 87}, {"Option1", 88}}}},
+    {{"Text1", ClearancePeTableA1},
+     {{{"Text1", required::LiwPeExt}, {"Text1", required::UrwFfPeExt}, {"Option1", 87}, {"Option1", 88}}}},
+};
+
 }  // namespace
+
+std::span<const frame::Dependency> Clearances::Range1Dependencies() { return kDependencies; }
 
 void Clearances::CalculateRange1RodClearances() { CalculateRange1Clearances(gA1RodStructure); }
 void Clearances::CalculateRange1ConductorClearances() { CalculateRange1Clearances(gA1ConductorStructure); }

@@ -41,17 +41,10 @@ void LevelPageFlow::OpenResultsRange1() { OpenResults(kRange1Table, kRange2Table
 void LevelPageFlow::BackToRequiredFromRange1() {
   frame::SetVisible(app_, {{"Frame37", 7}, {"Frame37", 8}, {"Frame37", 9}, {"Frame37", 10}}, false);
   frame::Deselect(app_, {{"Option1", 85}, {"Option1", 86}});
-  // The levels were selected for the requirements on screen before the step
-  // back; the results wait for a selection made anew.
-  app_.control("Command21", 33).setEnabled(false);
   frame::OpenPage(app_.control("tabGeneral"), kRequiredWithstandPage);
 }
 
 void LevelPageFlow::BackToRequiredFromRange2() {
-  // The external level waits for a choice made anew, as the internal one is
-  // selected anew when the page opens again.
-  ClearRange2ExternalMode();
-  app_.control("Command29", 40).setEnabled(false);
   frame::OpenPage(app_.control("tabGeneral"), kRequiredWithstandPage);
 }
 

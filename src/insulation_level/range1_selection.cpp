@@ -1,8 +1,10 @@
 #include "insulation_level/range1_selection.hpp"
 
+#include <array>
 #include <optional>
 
 #include "frame/app.hpp"
+#include "frame/dependencies.hpp"
 #include "frame/page_kit.hpp"
 #include "frame/routes.hpp"
 #include "insulation_level/clearance_parts.hpp"
@@ -27,6 +29,32 @@ void WriteLevel(frame::App& app, int sdwBox, int liwBox, const Range1Level& leve
   app.control("Label4", specialTest).setVisible(level.specialTest);
 }
 
+// Each level is one row of the table, found by its lightning and its
+// short-duration requirement together; a minimum level by its lightning
+// requirement alone. The results table takes the levels, not the minimum ones.
+using Sources = std::array<frame::ControlRef, frame::kMaxSources>;
+constexpr Sources kInternalLiw{{{"Text1", required::UrwFfPpInt}, {"Text1", required::LiwPpInt}}};
+constexpr Sources kInternalPeLiw{{{"Text1", required::UrwFfPeInt}, {"Text1", required::LiwPeInt}}};
+constexpr Sources kInternalLevel{{{"Text1", required::UrwFfPpInt},
+                                  {"Text1", required::LiwPpInt},
+                                  {"Text1", required::UrwTovPpInt},
+                                  {"Text1", required::SdwPeInt},
+                                  {"Text1", required::SdwPpInt}}};
+constexpr Sources kExternalLevel{{{"Text1", required::UrwFfPpExt},
+                                  {"Text1", required::LiwPpExt},
+                                  {"Text1", required::UrwTovPpExt},
+                                  {"Text1", required::SdwPeExt},
+                                  {"Text1", required::SdwPpExt}}};
+constexpr frame::ControlRef kToResults{"Command21", 33};
+constexpr frame::Dependency kDependencies[] = {
+    {{"Text1", SdwIntSelected}, kInternalLevel, {{kToResults}}},
+    {{"Text1", LiwIntSelected}, kInternalLevel, {{kToResults}}},
+    {{"Text1", LiwIntMinPe}, kInternalPeLiw, {}},
+    {{"Text1", LiwIntMinPp}, kInternalLiw, {}},
+    {{"Text1", SdwExtSelected}, kExternalLevel, {{kToResults}}},
+    {{"Text1", LiwExtSelected}, kExternalLevel, {{kToResults}}},
+};
+
 // A requirement above every lightning level leaves no minimum level standing.
 void WriteMinimum(frame::App& app, int box, double requirement) {
   if (const std::optional<double> level = MinimumStandardLiw(requirement)) app.WriteNumber(app.text1(box), *level);
@@ -34,6 +62,8 @@ void WriteMinimum(frame::App& app, int box, double requirement) {
 }
 
 }  // namespace
+
+std::span<const frame::Dependency> Range1Selection::Dependencies() { return kDependencies; }
 
 void Range1Selection::DeclareRoutes(frame::Routes& routes) {
   using enum frame::ArrayEvent;

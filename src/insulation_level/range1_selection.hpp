@@ -5,6 +5,9 @@
 // insulation; with the clearances, also the frame of the minimum air
 // clearances and whether the conductor structure may be asked for.
 
+#include <span>
+
+#include "frame/dependencies.hpp"
 #include "insulation_level/level_selection.hpp"
 
 namespace insulation_level {
@@ -13,6 +16,7 @@ class Range1Selection : public LevelSelection {
  public:
   using LevelSelection::LevelSelection;
   void DeclareRoutes(frame::Routes& routes);
+  static std::span<const frame::Dependency> Dependencies();
 
   // Returns whether the levels were selected.
   bool SelectRange1StandardLevel();

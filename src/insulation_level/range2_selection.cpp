@@ -1,8 +1,10 @@
 #include "insulation_level/range2_selection.hpp"
 
+#include <array>
 #include <optional>
 
 #include "frame/app.hpp"
+#include "frame/dependencies.hpp"
 #include "frame/page_kit.hpp"
 #include "frame/page_rule.hpp"
 #include "frame/routes.hpp"
@@ -28,6 +30,33 @@ struct LevelBoxes {
 constexpr LevelBoxes kInternal{SiwPeIntRange2, SiwPpIntRange2, LiwIntRange2};
 constexpr LevelBoxes kExternal{SiwPeExtRange2, SiwPpExtRange2, LiwExtRange2};
 
+// A level is one row of the table, found by all of its requirements together:
+// each of its boxes stands only while every box a requirement is read from
+// holds what it held then.
+using Sources = std::array<frame::ControlRef, frame::kMaxSources>;
+constexpr Sources kInternalRequirements{{{"Text1", required::UrwSfPeInt},
+                                         {"Text1", required::SiwPeInt},
+                                         {"Text1", required::UrwSfPpInt},
+                                         {"Text1", required::SiwPpInt},
+                                         {"Text1", required::UrwFfPpInt}}};
+constexpr Sources kExternalRequirements{{{"Text1", required::UrwSfPeExt},
+                                         {"Text1", required::SiwPeExt},
+                                         {"Text1", required::UrwSfPpExt},
+                                         {"Text1", required::SiwPpExt},
+                                         {"Text1", required::UrwFfPpExt}}};
+// The page selects the internal level anew each time it opens, so only the
+// way on to the external page waits for it; the results wait for the
+// external level.
+constexpr frame::ControlRef kToExternalPage{"Command29", 39}, kToResults{"Command29", 40};
+constexpr frame::Dependency kDependencies[] = {
+    {{"Text1", SiwPeIntRange2}, kInternalRequirements, {{kToExternalPage}}},
+    {{"Text1", SiwPpIntRange2}, kInternalRequirements, {{kToExternalPage}}},
+    {{"Text1", LiwIntRange2}, kInternalRequirements, {{kToExternalPage}}},
+    {{"Text1", SiwPeExtRange2}, kExternalRequirements, {{kToResults}}},
+    {{"Text1", SiwPpExtRange2}, kExternalRequirements, {{kToResults}}},
+    {{"Text1", LiwExtRange2}, kExternalRequirements, {{kToResults}}},
+};
+
 void WriteLevel(frame::App& app, const LevelBoxes& boxes, const Range2Level& level, int specialTest) {
   app.WriteNumber(app.text1(boxes.siwPe), gRange2SiwPe[level.row]);
   app.WriteNumber(app.text1(boxes.siwPp), gRange2SiwPp[level.row]);
@@ -36,6 +65,8 @@ void WriteLevel(frame::App& app, const LevelBoxes& boxes, const Range2Level& lev
 }
 
 }  // namespace
+
+std::span<const frame::Dependency> Range2Selection::Dependencies() { return kDependencies; }
 
 void Range2Selection::DeclareRoutes(frame::Routes& routes) {
   using enum frame::ArrayEvent;

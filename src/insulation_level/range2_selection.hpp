@@ -4,6 +4,9 @@
 // the external one by the user's choice of mode, alone or with the
 // minimum air clearances.
 
+#include <span>
+
+#include "frame/dependencies.hpp"
 #include "insulation_level/level_selection.hpp"
 
 namespace insulation_level {
@@ -12,6 +15,7 @@ class Range2Selection : public LevelSelection {
  public:
   using LevelSelection::LevelSelection;
   void DeclareRoutes(frame::Routes& routes);
+  static std::span<const frame::Dependency> Dependencies();
 
   void OpenStandardLevelPage();
   // Returns whether the level was selected.

@@ -41,4 +41,9 @@ std::vector<std::span<const platform::ControlDesign>> Stage::ValueStoreRows() co
           ResultsValueStoreRows()};
 }
 
+std::vector<std::span<const frame::Dependency>> Stage::Dependencies() const {
+  return {Range2Selection::Dependencies(), Range1Selection::Dependencies(), Clearances::Range1Dependencies(),
+          Clearances::PeDependencies(), Clearances::PpTableDependencies(), Clearances::PpEquationDependencies()};
+}
+
 }  // namespace insulation_level

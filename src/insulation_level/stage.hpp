@@ -33,6 +33,7 @@ class Stage final : public frame::Stage {
   void Build(platform::Window& w) override;
   void DeclareRoutes(frame::Routes& routes) override;
   std::vector<std::span<const platform::ControlDesign>> ValueStoreRows() const override;
+  std::vector<std::span<const frame::Dependency>> Dependencies() const override;
 
   // The fit marks of the last searches; they outlive a restart.
   const IecFits& fits() const { return fits_; }

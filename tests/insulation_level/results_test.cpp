@@ -162,7 +162,7 @@ TEST_F(FlowTest, BackToTheRequiredWithstandPagesAskForTheExternalLevelAnew) {
   Run(frame::Command29Click, 38);
   EXPECT_EQ(pages("tabGeneral"), "00100");
   EXPECT_EQ(c("tabGeneral").tab(), 2);
-  EXPECT_FALSE(Enabled("Command29", 40));
+  EXPECT_TRUE(Enabled("Command29", 40));
   // A changed requirement on the way back: the internal level follows at once,
   // the external one once its mode is chosen again.
   Write({{required::UrwFfPpInt, "1200"}, {required::UrwFfPpExt, "1200"}});
