@@ -122,6 +122,9 @@ void RwSlowFrontTabs::CalculateUrwSlowFrontExtWithAltitudeKa() {
   // Both exponents take their decimal comma before either is tested.
   const std::optional<double> mPe = app_.ReadNumber(app_.text1(ExponentMSfPe));
   const std::optional<double> mPp = app_.ReadNumber(app_.text1(ExponentMSfPp));
+  // A typed exponent written back with its decimal comma is still the person's own.
+  for (int slot : {ExponentMSfPe, ExponentMSfPp})
+    if (!app_.text1(slot).locked()) app_.dependencies.Entered(app_.text1(slot));
   if (!mPe || !mPp) return RefuseExternal();
   if (!ExponentAtMost1(ExponentMSfPe, *mPe) || !ExponentAtMost1(ExponentMSfPp, *mPp)) return;
   const std::optional<double> h = ReadOkInput(app_, app_.text1(AltitudeSf));
