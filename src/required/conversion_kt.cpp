@@ -1,11 +1,14 @@
 #include "required/conversion_kt.hpp"
 
+#include <array>
+#include <iterator>
 #include <optional>
 
 #include "frame/app.hpp"
 #include "frame/routes.hpp"
 #include "platform/window.hpp"
 #include "required/conversion_formulas.hpp"
+#include "required/rw_dependencies.hpp"
 #include "required/slots.hpp"
 
 namespace required {
@@ -20,13 +23,14 @@ constexpr int kLiwIntFrame = 3, kLiwExtFrame = 5;
 
 constexpr KtConversion kConversions[] = {
     // Range II: one Kt per insulation for both results, converted from the temporary-overvoltage Urw.
-    {KtSiwInt, KtSiwInt, 22, SiwPeIntCalc, UrwTovPeInt, SiwPpIntCalc, UrwTovPpInt, 196, 199, kNone},
-    {KtSiwExt, KtSiwExt, 23, SiwPeExtCalc, UrwTovPeExt, SiwPpExtCalc, UrwTovPpExt, 200, 203, kNone},
+    {KtSiwInt, KtSiwInt, 22, SiwPeIntCalc, UrwTovPeInt, SiwPpIntCalc, UrwTovPpInt, 196, 199, kNone, 30, 32},
+    {KtSiwExt, KtSiwExt, 23, SiwPeExtCalc, UrwTovPeExt, SiwPpExtCalc, UrwTovPpExt, 200, 203, kNone, kNone, 32},
     // Range I: converted from the slow-front Urw; internal one Kt for both, external one Kt per result.
-    {KtSdwInt, KtSdwInt, 24, SdwPeIntCalc, UrwSfPeInt, SdwPpIntCalc, UrwSfPpInt, 207, 210, kLiwIntFrame},
-    {KtLiwInt, KtLiwInt, 25, LiwPeIntCalc, UrwSfPeInt, LiwPpIntCalc, UrwSfPpInt, 214, 217, kNone},
-    {KtSdwPeExt, KtSdwPpExt, 26, SdwPeExtCalc, UrwSfPeExt, SdwPpExtCalc, UrwSfPpExt, 224, 227, kLiwExtFrame},
-    {KtLiwPeExt, KtLiwPpExt, 27, LiwPeExtCalc, UrwSfPeExt, LiwPpExtCalc, UrwSfPpExt, 231, 234, kNone},
+    {KtSdwInt, KtSdwInt, 24, SdwPeIntCalc, UrwSfPeInt, SdwPpIntCalc, UrwSfPpInt, 207, 210, kLiwIntFrame, 34, 36},
+    {KtLiwInt, KtLiwInt, 25, LiwPeIntCalc, UrwSfPeInt, LiwPpIntCalc, UrwSfPpInt, 214, 217, kNone, 34, 36},
+    {KtSdwPeExt, KtSdwPpExt, 26, SdwPeExtCalc, UrwSfPeExt, SdwPpExtCalc, UrwSfPpExt, 224, 227, kLiwExtFrame, kNone,
+     36},
+    {KtLiwPeExt, KtLiwPpExt, 27, LiwPeExtCalc, UrwSfPeExt, LiwPpExtCalc, UrwSfPpExt, 231, 234, kNone, kNone, 36},
 };
 const KtConversion& kSdwExt = kConversions[4];
 const KtConversion& kLiwExt = kConversions[5];
@@ -42,15 +46,30 @@ const KtChoice kChoices[] = {
     {kLiwExt, 58, 59, kLiwKtRow, KtLiwPhaseToEarth, KtLiwPhaseToPhase, {}},
 };
 
+// The SDW choice deselects the LIW options and leaves the LIW results as they
+// are, so no choice of Kt is a source: the Kt boxes and the Urw are.
+constexpr std::array<frame::Dependency, 2 * std::size(kConversions)> MakeDependencies() {
+  std::array<frame::Dependency, 2 * std::size(kConversions)> rows{};
+  std::size_t row = 0;
+  for (const KtConversion& c : kConversions) {
+    const std::array<ControlRef, 2> publishers{
+        ControlRef{"Command29", c.accept}, c.next == kNone ? ControlRef{} : ControlRef{"Command29", c.next}};
+    rows.at(row++) = {Box(c.resultPe), {Box(c.ktPe), Box(c.sourcePe)}, publishers};
+    rows.at(row++) = {Box(c.resultPp), {Box(c.ktPp), Box(c.sourcePp)}, publishers};
+  }
+  return rows;
+}
+constexpr auto kDependencies = MakeDependencies();
+
 }  // namespace
 
 std::span<const KtConversion> KtConversionRoles() { return kConversions; }
+std::span<const frame::Dependency> KtConversionDependencies() { return kDependencies; }
 std::span<const KtChoice> KtChoiceRoles() { return kChoices; }
 
 void KtConversions::Build(platform::Window& w) {
   w.createAll(Design());
   mKtPe = mKtPp = 0.0;
-  from_.clear();
 }
 
 void KtConversions::ShowResults(const KtConversion& c, bool shown) {
@@ -62,15 +81,11 @@ void KtConversions::ShowResults(const KtConversion& c, bool shown) {
 void KtConversions::ClearResults(const KtConversion& c) {
   ShowResults(c, false);
   frame::Clear(app_, {{"Text1", c.resultPe}, {"Text1", c.resultPp}});
-  from_.erase(c.resultPe);
 }
 
 void KtConversions::ValidateKt(const KtConversion& c, int slot) {
-  WithdrawIfStale();
   const ControlRef kts[] = {{"Text1", c.ktPe}, {"Text1", c.ktPp}};
   frame::RunFilledRule(app_, {.box = {"Text1", slot}, .group = kts, .button = {"Command28", c.ok}});
-  // Results stand only for the factors on screen.
-  if (frame::IsFilled(app_.text1(c.resultPe)) || frame::IsFilled(app_.text1(c.resultPp))) ClearResults(c);
 }
 
 void KtConversions::Refuse(const KtConversion& c) {
@@ -87,13 +102,10 @@ bool KtConversions::WriteResults(const KtConversion& c, double ktPe, double ktPp
   const double pe = ConvertedWithstand(ktPe, *uPe), pp = ConvertedWithstand(ktPp, *uPp);
   // A factor of 0 ignores the conversion; a negative withstand is none.
   if (pe < 0.0 || pp < 0.0) return false;
-  if (!frame::WriteAll(app_, {{&app_.text1(c.resultPe), pe}, {&app_.text1(c.resultPp), pp}})) return false;
-  from_[c.resultPe] = {app_.text1(c.sourcePe).text(), app_.text1(c.sourcePp).text()};
-  return true;
+  return frame::WriteAll(app_, {{&app_.text1(c.resultPe), pe}, {&app_.text1(c.resultPp), pp}});
 }
 
 void KtConversions::Calculate(const KtConversion& c) {
-  WithdrawIfStale();
   platform::Control& pe = app_.text1(c.ktPe);
   platform::Control& pp = app_.text1(c.ktPp);
   if (!frame::IsUsableNumber(pe) || !frame::IsUsableNumber(pp)) {
@@ -112,7 +124,6 @@ void KtConversions::Calculate(const KtConversion& c) {
 }
 
 void KtConversions::SelectKtEntry(const KtChoice& choice) {
-  WithdrawIfStale();
   const KtConversion& c = choice.conversion;
   if (c.laterFrame != kNone) app_.control("Frame37", c.laterFrame).setVisible(false);
   frame::Deselect(app_, choice.laterOptions);
@@ -122,7 +133,6 @@ void KtConversions::SelectKtEntry(const KtChoice& choice) {
 }
 
 void KtConversions::CalculateWithTable2Kt(const KtChoice& choice) {
-  WithdrawIfStale();
   const KtConversion& c = choice.conversion;
   frame::Deselect(app_, choice.laterOptions);
   frame::Clear(app_, {{"Text1", c.ktPp}, {"Text1", c.ktPe}});
@@ -143,19 +153,6 @@ void KtConversions::CalculateWithTable2Kt(const KtChoice& choice) {
   }
   if (c.laterFrame != kNone) app_.control("Frame37", c.laterFrame).setVisible(true);
   ShowResults(c, true);
-}
-
-bool KtConversions::WithdrawIfStale() {
-  bool withdrawn = false;
-  for (const KtConversion& c : kConversions) {
-    const auto found = from_.find(c.resultPe);
-    if (found == from_.end()) continue;
-    const std::vector<std::string>& from = found->second;
-    if (from[0] == app_.text1(c.sourcePe).text() && from[1] == app_.text1(c.sourcePp).text()) continue;
-    ClearResults(c);
-    withdrawn = true;
-  }
-  return withdrawn;
 }
 
 void KtConversions::DeclareRoutes(frame::Routes& routes) {

@@ -7,11 +7,9 @@
 // calculated from the required withstand voltage. All conversions are rows
 // of one role table, played by the same procedures.
 
-#include <map>
 #include <span>
-#include <string>
-#include <vector>
 
+#include "frame/dependencies.hpp"
 #include "frame/page_kit.hpp"
 #include "platform/design.hpp"
 
@@ -37,6 +35,7 @@ struct KtConversion {
   int resultPp, sourcePp;        // Text1
   int firstLabel, lastLabel;     // Label4: captions and units of the result rows
   int laterFrame;                // Frame37, kNoIndex for none
+  int next, accept;              // Command29 that pass the results on; next kNoIndex on the external tab
 };
 
 // The choice between typed factors and factors calculated from the required
@@ -52,6 +51,9 @@ struct KtChoice {
 
 std::span<const KtConversion> KtConversionRoles();
 std::span<const KtChoice> KtChoiceRoles();
+// Each result is Kt times its source: it depends on both, whether Kt was
+// typed or calculated from the source.
+std::span<const frame::Dependency> KtConversionDependencies();
 
 class KtConversions {
  public:
@@ -72,10 +74,6 @@ class KtConversions {
   // CalculateSdwExtWithTable2Kt and CalculateLiwExtWithTable2Kt.
   void CalculateWithTable2Kt(const KtChoice& choice);
 
-  // Results converted from required withstand voltages that have changed
-  // since are cleared, their "Next >>" with them; true when any was.
-  bool WithdrawIfStale();
-
  private:
   void ShowResults(const KtConversion& c, bool shown);
   void ClearResults(const KtConversion& c);
@@ -87,8 +85,6 @@ class KtConversions {
   frame::App& app_;
   // The factors last calculated from the required withstand voltage.
   double mKtPe = 0.0, mKtPp = 0.0;
-  // The source texts each standing result pair was converted from, by its phase-to-earth result box.
-  std::map<int, std::vector<std::string>> from_;
 };
 
 }  // namespace required

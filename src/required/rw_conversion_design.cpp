@@ -4,6 +4,7 @@
 // in Range I, SIW between them in Range II) and the way buttons; and the
 // buttons of its inner strips, SSTab1(10) for SIW and SSTab1(11) for SDW and LIW.
 
+#include "required/rw_dependencies.hpp"
 #include "required/rw_design_kit.hpp"
 #include "required/rw_page_flow.hpp"
 #include "required/slots.hpp"
@@ -53,11 +54,10 @@ constexpr RwCopy kSiwCopies[] = {
 };
 constexpr RwSummaryGroup kSiwGroups[] = {{163, 172, kSiwCopies}};
 constexpr int kSiwIntWatch[] = {SiwPeIntCalc, SiwPpIntCalc};
-constexpr int kSiwExtWatch[] = {SiwPpExtCalc, SiwPeExtCalc};
-// Switching impulse withstands are converted from the temporary-overvoltage Urw.
-constexpr int kSiwSources[] = {UrwTovPeInt, UrwTovPpInt, UrwTovPeExt, UrwTovPpExt};
+// The accept waits for the internal results too: one withdrawn since is never accepted empty.
+constexpr int kSiwExtWatch[] = {SiwPpExtCalc, SiwPeExtCalc, SiwPeIntCalc, SiwPpIntCalc};
 constexpr RwStrip kSiwRoles{kSiwStrip, 31, 30, 33, 32, kSiwIntWatch, kSiwExtWatch, kSiwGroups, kNone, 18,
-                            "RE-CALCULATE", kSiwSources};
+                            "RE-CALCULATE"};
 
 constexpr RwCopy kSdwCopies[] = {
     {SdwPeInt, SdwPeIntCalc},
@@ -73,19 +73,21 @@ constexpr RwCopy kLiwCopies[] = {
 };
 constexpr RwSummaryGroup kSdwLiwGroups[] = {{173, 182, kSdwCopies}, {183, 192, kLiwCopies}};
 // The strip's buttons wait for the LIW results and for the SDW ones they
-// were converted beside: an SDW result cleared since is never accepted empty.
+// were converted beside, the accept for the internal ones too: a result
+// cleared since is never accepted empty.
 constexpr int kSdwLiwIntWatch[] = {LiwPpIntCalc, LiwPeIntCalc, SdwPeIntCalc, SdwPpIntCalc};
-constexpr int kSdwLiwExtWatch[] = {LiwPeExtCalc, LiwPpExtCalc, SdwPeExtCalc, SdwPpExtCalc};
-// Short-duration and lightning impulse withstands are converted from the slow-front Urw.
-constexpr int kSdwLiwSources[] = {UrwSfPeInt, UrwSfPpInt, UrwSfPeExt, UrwSfPpExt};
+constexpr int kSdwLiwExtWatch[] = {LiwPeExtCalc, LiwPpExtCalc, SdwPeExtCalc, SdwPpExtCalc,
+                                   LiwPpIntCalc, LiwPeIntCalc, SdwPeIntCalc, SdwPpIntCalc};
 constexpr RwStrip kSdwLiwRoles{kSdwLiwStrip, 35, 34, 37, 36, kSdwLiwIntWatch, kSdwLiwExtWatch, kSdwLiwGroups,
-                               kNone, 18, "RE-CALCULATE", kSdwLiwSources};
+                               kNone, 18, "RE-CALCULATE"};
+// Only the summaries of the range are ever filled; each follows its own result.
+constexpr auto kAccepted = AcceptedDependencies<12>({kSiwGroups, kSdwLiwGroups}, 31);
 
 }  // namespace
 
 RwPageDesign RwConversionPageDesign() {
   static const PageDesign design(kParts);
-  return {design.controls(), design.boxes()};
+  return {design.controls(), design.boxes(), kAccepted};
 }
 
 const RwStrip& RwSiwStrip() { return kSiwRoles; }

@@ -70,8 +70,12 @@ void RwDirectEntry::EnterGroup(const Group& group, int button) {
     const frame::EnterQuestion question{q.prompt,         {"Text1", q.slot},  q.phaseToEarth ? std::sqrt(3.0) : 1.0,
                                         group.invalidTitle, kInvalidTitleLength, calculated,
                                         q.notChangedTitle};
-    if (frame::AskEnterQuestion(app_, question) == frame::EnterOutcome::Written && q.copyTo != kNone)
-      app_.text1(q.copyTo).setText(app_.text1(q.slot).text());
+    if (frame::AskEnterQuestion(app_, question) == frame::EnterOutcome::Written && q.copyTo != kNone) {
+      // The copy is the person's entry as much as the value it copies.
+      platform::Control& copy = app_.text1(q.copyTo);
+      copy.setText(app_.text1(q.slot).text());
+      app_.dependencies.Entered(copy);
+    }
   }
   bool any = false;
   for (const RwCopy& copy : group.summary.copies) any = any || !app_.text1(copy.summary).text().empty();

@@ -2,7 +2,7 @@
 // window is loaded, and the buttons of its inner strip SSTab1(9). Each of
 // the two values stands on both lines of its block.
 
-#include "coordination/slots.hpp"
+#include "required/rw_dependencies.hpp"
 #include "required/rw_design_kit.hpp"
 #include "required/rw_page_flow.hpp"
 #include "required/slots.hpp"
@@ -38,17 +38,17 @@ constexpr RwCopy kCopies[] = {
     {UrwFfPpInt, UrwFfIntCalc},
 };
 constexpr RwSummaryGroup kGroups[] = {{149, 162, kCopies}};
-constexpr int kAcceptWatch[] = {UrwFfExtCalc};
-// The co-ordination withstand voltages the results are calculated from.
-constexpr int kSources[] = {coordination::UcwFfPeInt, coordination::UcwFfPeExt};
+// The accept waits for the internal result too: one withdrawn since is never accepted empty.
+constexpr int kAcceptWatch[] = {UrwFfExtCalc, UrwFfIntCalc};
 constexpr RwStrip kStripRoles{kStrip, 26, 27, 28, 29, {}, kAcceptWatch, kGroups, RwFfAcceptedFlag, 15,
-                              "RE-CALCULATED", kSources};
+                              "RE-CALCULATED"};
+constexpr auto kAccepted = AcceptedDependencies<4>({kGroups}, 30);
 
 }  // namespace
 
 RwPageDesign RwFastFrontPageDesign() {
   static const PageDesign design(kParts);
-  return {design.controls(), design.boxes()};
+  return {design.controls(), design.boxes(), kAccepted};
 }
 
 const RwStrip& RwFastFrontStrip() { return kStripRoles; }

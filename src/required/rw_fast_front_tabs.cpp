@@ -7,6 +7,7 @@
 #include "frame/page_rule.hpp"
 #include "frame/routes.hpp"
 #include "platform/window.hpp"
+#include "required/rw_dependencies.hpp"
 #include "required/rw_formulas.hpp"
 #include "required/rw_ka_tabs.hpp"
 #include "required/rw_page_flow.hpp"
@@ -30,6 +31,19 @@ constexpr ControlRef kAltitudeGroup[] = {{"Text1", AltitudeFf}};
 constexpr int kCalculateUrw = 61, kIgnoreUrw = 60, kEnterKa = 56, kCalculateKa = 57;
 constexpr int kCoordinationIgnore = 46;
 
+// Internal Urw = 1,15 Ucw; external Urw = Ka 1,05 Ucw with Ka typed or from H,
+// or "Ignored" where the person or the co-ordination page ignored it. The
+// co-ordination choice to ignore is no source of its own: while its Ucw stands
+// as it was, so does the "Ignored" taken from it.
+constexpr ControlRef kAccept{"Command29", 29};
+constexpr frame::Dependency kDependencies[] = {
+    {Box(UrwFfIntCalc), {Box(coordination::UcwFfPeInt)}, {kAccept}},
+    {Box(UrwFfExtCalc),
+     {Box(coordination::UcwFfPeExt), Box(KaFfEntered), Box(AltitudeFf), Option(kEnterKa), Option(kCalculateKa),
+      Option(kCalculateUrw), Option(kIgnoreUrw)},
+     {kAccept}},
+};
+
 constexpr frame::HelpText kAltitudeHelp{"Label83", {"Label85", 7}, "Label83", "Altitude above sea level", 0,
                                         frame::kKeepHeight};
 
@@ -37,11 +51,11 @@ platform::Control& Get(frame::App& app, const ControlRef& r) { return app.contro
 
 }  // namespace
 
+std::span<const frame::Dependency> RwFastFrontTabs::Dependencies() { return kDependencies; }
+
 void RwFastFrontTabs::Build(platform::Window& w) {
   w.createAll(Design());
   w.on("Label83", platform::EventType::MouseMove, [this](platform::Event&) { ShowAltitudeHelp(); });
-  internalFrom_.reset();
-  externalFrom_.reset();
 }
 
 void RwFastFrontTabs::DeclareRoutes(frame::Routes& routes) {
@@ -58,26 +72,14 @@ void RwFastFrontTabs::DeclareRoutes(frame::Routes& routes) {
   routes.on(Command28Click, 20, [this] { CalculateUrwFastFrontExtWithAltitudeKa(); });
 }
 
-void RwFastFrontTabs::WithdrawIfStale() {
-  if (internalFrom_ && *internalFrom_ != app_.text1(coordination::UcwFfPeInt).text()) {
-    internalFrom_.reset();
-    app_.text1(UrwFfIntCalc).setText("");
-  }
-  if (externalFrom_ && *externalFrom_ != app_.text1(coordination::UcwFfPeExt).text()) ClearExternal();
-}
-
 void RwFastFrontTabs::CalculateUrwFastFrontInt() {
   flow_.OpenStrip(RwFastFrontStrip());
-  WithdrawIfStale();
   platform::Control& result = app_.text1(UrwFfIntCalc);
   const std::optional<double> ucw = frame::NumberAsTyped(app_.text1(coordination::UcwFfPeInt));
   if (!ucw || UrwInternal(*ucw) <= 0 || !app_.WriteNumber(result, UrwInternal(*ucw))) {
-    internalFrom_.reset();
     result.setText("");
     app_.InvalidValueGroup();
-    return;
   }
-  internalFrom_ = app_.text1(coordination::UcwFfPeInt).text();
 }
 
 void RwFastFrontTabs::OpenUrwFastFrontExtTab() {
@@ -108,7 +110,6 @@ void RwFastFrontTabs::SelectUrwFastFrontExtCalculation() {
 
 void RwFastFrontTabs::SelectUrwFastFrontExtIgnore() {
   frame::SetVisible(app_, {kKaChoice, kKaEntry, kAltitudeFrame}, false);
-  externalFrom_.reset();
   Get(app_, kResultFrame).setVisible(true);
   app_.text1(UrwFfExtCalc).setText(surge::kIgnored);
   frame::SetVisible(app_, kKsCaption, false);
@@ -132,19 +133,15 @@ void RwFastFrontTabs::SelectKaCalculationUrwFastFront() {
   frame::SetVisible(app_, kKaFormula, true);
 }
 
-// A changed input leaves no result of the inputs before it standing.
 void RwFastFrontTabs::ValidateKaUrwFastFront() {
-  if (externalFrom_) ClearExternal();
   frame::RunFilledRule(app_, {{"Text1", KaFfEntered}, kKaGroup, {"Command28", 21}});
 }
 
 void RwFastFrontTabs::ValidateAltitudeUrwFastFront() {
-  if (externalFrom_) ClearExternal();
   frame::RunFilledRule(app_, {{"Text1", AltitudeFf}, kAltitudeGroup, {"Command28", 20}});
 }
 
 void RwFastFrontTabs::ClearExternal() {
-  externalFrom_.reset();
   Get(app_, kResultFrame).setVisible(false);
   app_.text1(UrwFfExtCalc).setText("");
 }
@@ -162,7 +159,6 @@ void RwFastFrontTabs::WriteExternal(double urw) {
   // A Ucw that is a word, a zero or negative withstand and one the box
   // cannot hold are refused alike.
   if (urw <= 0 || !app_.WriteNumber(app_.text1(UrwFfExtCalc), urw)) return RefuseExternal();
-  externalFrom_ = app_.text1(coordination::UcwFfPeExt).text();
   frame::SetVisible(app_, kKsCaption, true);
   Get(app_, kResultFrame).setVisible(true);
 }

@@ -7,8 +7,8 @@
 
 #include <optional>
 #include <span>
-#include <string>
 
+#include "frame/dependencies.hpp"
 #include "platform/design.hpp"
 
 namespace frame {
@@ -32,6 +32,7 @@ class RwFastFrontTabs {
 
   static std::span<const platform::ControlDesign> Design();
   static std::span<const platform::ControlDesign> ValueStoreRows();
+  static std::span<const frame::Dependency> Dependencies();
 
   void CalculateUrwFastFrontInt();
   void OpenUrwFastFrontExtTab();
@@ -54,13 +55,9 @@ class RwFastFrontTabs {
   void WriteExternal(double urw);
   // The external Ucw as a number; nullopt for "Ignored" or no number.
   std::optional<double> ExternalUcw() const;
-  // Results calculated from a Ucw that has changed since are cleared.
-  void WithdrawIfStale();
 
   frame::App& app_;
   RwPageFlow& flow_;
-  // The Ucw text each calculated result came from.
-  std::optional<std::string> internalFrom_, externalFrom_;
 };
 
 }  // namespace required

@@ -16,11 +16,6 @@ std::optional<double> ReadOkInput(frame::App& app, platform::Control& box) {
   return value;
 }
 
-void RwKaTabs::Reset() {
-  internalFrom_.reset();
-  externalFrom_.reset();
-}
-
 void RwKaTabs::DeclareRoutes(frame::Routes& routes) {
   using enum frame::ArrayEvent;
   routes.on(Command25Click, roles_.calculate, [this] { CalculateInternal(); });
@@ -29,42 +24,22 @@ void RwKaTabs::DeclareRoutes(frame::Routes& routes) {
   routes.on(Command28Click, roles_.kaOk, [this] { CalculateExternalWithEnteredKa(); });
 }
 
-std::string RwKaTabs::SourceTexts() const {
-  std::string texts;
-  for (int slot : {roles_.ucwIntPe, roles_.ucwIntPp, roles_.ucwExtPe, roles_.ucwExtPp})
-    texts += app_.text1(slot).text() + '\n';
-  return texts;
-}
-
-void RwKaTabs::ClearInternal() {
-  internalFrom_.reset();
-  frame::Clear(app_, {{"Text1", roles_.intPe}, {"Text1", roles_.intPp}});
-}
-
 void RwKaTabs::ClearExternal() {
-  externalFrom_.reset();
   app_.control("Frame30", roles_.resultsFrame).setVisible(false);
   frame::Clear(app_, {{"Text1", roles_.extPe}, {"Text1", roles_.extPp}});
 }
 
-void RwKaTabs::InputChanged() {
-  if (externalFrom_) ClearExternal();
-}
-
 void RwKaTabs::CalculateInternal() {
   flow_.OpenStrip(roles_.strip());
-  WithdrawIfStale();
   const std::optional<double> pe = frame::NumberAsTyped(app_.text1(roles_.ucwIntPe));
   const std::optional<double> pp = frame::NumberAsTyped(app_.text1(roles_.ucwIntPp));
   // No zero or negative withstand is shown, nor one the boxes cannot hold.
   if (!pe || !pp || UrwInternal(*pe) <= 0 || UrwInternal(*pp) <= 0 ||
       !frame::WriteAll(app_, {{&app_.text1(roles_.intPe), UrwInternal(*pe)},
                               {&app_.text1(roles_.intPp), UrwInternal(*pp)}})) {
-    ClearInternal();
+    frame::Clear(app_, {{"Text1", roles_.intPe}, {"Text1", roles_.intPp}});
     app_.InvalidValueGroup();
-    return;
   }
-  internalFrom_ = SourceTexts();
 }
 
 void RwKaTabs::SelectKaEntry() {
@@ -76,7 +51,6 @@ void RwKaTabs::SelectKaEntry() {
 }
 
 void RwKaTabs::ValidateKa() {
-  InputChanged();
   const frame::ControlRef box{"Text1", roles_.kaBox};
   frame::RunFilledRule(app_, {box, {&box, 1}, {"Command28", roles_.kaOk}});
 }
@@ -101,7 +75,6 @@ void RwKaTabs::WriteExternal(double pe, double pp) {
     RefuseExternal();
     return;
   }
-  externalFrom_ = SourceTexts();
   app_.control("Frame30", roles_.resultsFrame).setVisible(true);
 }
 
@@ -111,12 +84,6 @@ void RwKaTabs::CalculateExternalWithEnteredKa() {
   double pe = 0, pp = 0;
   if (!ReadExternalUcw(pe, pp)) return RefuseExternal();
   WriteExternal(UrwExternalWithEnteredKa(pe, *ka), UrwExternalWithEnteredKa(pp, *ka));
-}
-
-void RwKaTabs::WithdrawIfStale() {
-  const std::string now = SourceTexts();
-  if (internalFrom_ && *internalFrom_ != now) ClearInternal();
-  if (externalFrom_ && *externalFrom_ != now) ClearExternal();
 }
 
 }  // namespace required

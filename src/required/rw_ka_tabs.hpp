@@ -2,12 +2,10 @@
 // What the temporary-overvoltage and slow-front strips share: Urw of
 // internal insulation from CALCULATE, the choice between a typed Ka and a Ka
 // from the altitude, and Urw of external insulation from a typed Ka. Each
-// strip adds its own way of calculating Ka. A result is shown only for the
-// inputs and Ucw values on screen: a changed input withdraws it, and so does
-// a Ucw that changed on the co-ordination pages since.
+// strip adds its own way of calculating Ka, and declares beside it what each
+// result is computed from.
 
 #include <optional>
-#include <string>
 
 #include "frame/page_kit.hpp"
 
@@ -44,10 +42,8 @@ struct RwKaTabRoles {
 class RwKaTabs {
  public:
   RwKaTabs(frame::App& app, RwPageFlow& flow, const RwKaTabRoles& roles) : app_(app), flow_(flow), roles_(roles) {}
-  virtual ~RwKaTabs() = default;
   RwKaTabs(const RwKaTabs&) = delete;
   RwKaTabs& operator=(const RwKaTabs&) = delete;
-  void Reset();
   void DeclareRoutes(frame::Routes& routes);
 
   // CalculateUrwTovInt, CalculateUrwSlowFrontInt: the strip opened, then Ks Ucw.
@@ -58,31 +54,20 @@ class RwKaTabs {
   void ValidateKa();
   // CalculateUrwTovExtWithEnteredKa, CalculateUrwSlowFrontExtWithEnteredKa.
   void CalculateExternalWithEnteredKa();
-  // Results calculated from Ucw values that have changed since are cleared.
-  virtual void WithdrawIfStale();
 
  protected:
   // The external results cleared and their frame hidden.
   void ClearExternal();
-  // Withdraws the external results when an input they came from changes.
-  void InputChanged();
   // The external Ucw values as numbers; false when either is none.
   bool ReadExternalUcw(double& pe, double& pp) const;
   // The external results written, or refused with the OK's message.
   void WriteExternal(double pe, double pp);
   // A refused "OK": the message, and no result left standing.
   void RefuseExternal();
-  // The texts of the Ucw values the strip reads, in one string.
-  std::string SourceTexts() const;
 
   frame::App& app_;
   RwPageFlow& flow_;
   const RwKaTabRoles& roles_;
-
- private:
-  void ClearInternal();
-
-  std::optional<std::string> internalFrom_, externalFrom_;
 };
 
 }  // namespace required

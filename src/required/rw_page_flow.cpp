@@ -1,7 +1,9 @@
 #include "required/rw_page_flow.hpp"
 
 #include <array>
+#include <map>
 #include <string>
+#include <vector>
 
 #include "frame/app.hpp"
 #include "frame/page_kit.hpp"
@@ -22,24 +24,21 @@ constexpr int kInternalTab = 0, kExternalTab = 1;
 // The page buttons: each opens one page of SSTab1(6), or the co-ordination
 // pages of tabGeneral for the first page's "<< Back". "Next >>" of the
 // conversion page opens the next stage, which routes it.
-// A "Next >>" first withdraws the page's accepted values that were
-// calculated from values that have changed since.
 struct PageMove {
   int button;  // Command21
   bool toCoordination;
   int page;
-  const RwStrip& (*publishes)();  // the strip whose accepted values the move passes on
 };
 constexpr PageMove kMoves[] = {
-    {25, true, kCoordinationPage, nullptr},  // BackToCwFromUrw
-    {26, false, 1, RwTovStrip},              // OpenUrwSlowFrontPage
-    {28, false, 0, nullptr},                 // BackToUrwTovPage
-    {27, false, 2, RwSlowFrontStrip},        // OpenUrwFastFrontPage
-    {29, false, 1, nullptr},                 // BackToUrwSlowFrontPage
-    {30, false, 3, RwFastFrontStrip},        // OpenConversionPage
-    {32, false, 2, nullptr},                 // BackToUrwFastFrontPage
+    {25, true, kCoordinationPage},  // BackToCwFromUrw
+    {26, false, 1},                 // OpenUrwSlowFrontPage
+    {28, false, 0},                 // BackToUrwTovPage
+    {27, false, 2},                 // OpenUrwFastFrontPage
+    {29, false, 1},                 // BackToUrwSlowFrontPage
+    {30, false, 3},                 // OpenConversionPage
+    {32, false, 2},                 // BackToUrwFastFrontPage
 };
-constexpr int kConversionPage = 3;
+constexpr int kOpenConversionTabs = 18;  // Command25 "CALCULATE" of the conversion page
 
 // The units of the fast-front page's external lines, which follow their boxes.
 constexpr int kPeExtUnit = 152, kPpExtUnit = 150;
@@ -53,7 +52,6 @@ std::array<const RwStrip*, 5> Strips() {
 }  // namespace
 
 void RwPageFlow::Build(platform::Window& w) {
-  accepted_.clear();
   for (const RwPageDesign& page :
        {RwTovPageDesign(), RwSlowFrontPageDesign(), RwFastFrontPageDesign(), RwConversionPageDesign()})
     w.createAll(page.controls);
@@ -68,13 +66,10 @@ void RwPageFlow::DeclareRoutes(frame::Routes& routes) {
   using enum frame::ArrayEvent;
   for (const PageMove& move : kMoves)
     routes.on(Command21Click, move.button, [this, &move] {
-      if (move.publishes != nullptr && WithdrawStaleSummary(move.publishes())) return;
       frame::OpenPage(move.toCoordination ? app_.control("tabGeneral") : app_.control("SSTab1", kPageStrip),
                       move.page);
-      // The way onto the conversion page passes every page whose values it
-      // converts: what it accepted from values that have changed since goes.
-      if (!move.toCoordination && move.page == kConversionPage) WithdrawStaleSummary(ConversionStrip());
     });
+  routes.on(Command25Click, kOpenConversionTabs, [this] { OpenConversionTabs(); });
   for (const RwStrip* strip : Strips()) {
     routes.on(Command29Click, strip->intBack, [this, strip] { CloseStrip(*strip); });
     // The fast-front strip lays its external tab out by range as it opens it.
@@ -83,16 +78,16 @@ void RwPageFlow::DeclareRoutes(frame::Routes& routes) {
     routes.on(Command29Click, strip->extBack, [this, strip] { BackToInternalTab(*strip); });
     routes.on(Command29Click, strip->extNext, [this, strip] { Accept(*strip); });
   }
+  // An internal result of a conversion is watched by its tab's "Next >>" and
+  // by the accept: its change runs the rule of each.
+  std::map<int, std::vector<const RwNextRule*>> watchers;
   for (const RwNextRule& rule : RwNextRules())
-    for (int slot : rule.watched) {
-      if (slot == UrwFfPeExt || slot == UrwFfPpExt)
-        routes.on(Text1Change, slot, [this, &rule, slot] {
-          ShowExternalUnit(slot);
-          FollowNext(rule);
-        });
-      else
-        routes.on(Text1Change, slot, [this, &rule] { FollowNext(rule); });
-    }
+    for (int slot : rule.watched) watchers[slot].push_back(&rule);
+  for (const auto& [slot, rules] : watchers)
+    routes.on(Text1Change, slot, [this, slot, rules] {
+      if (slot == UrwFfPeExt || slot == UrwFfPpExt) ShowExternalUnit(slot);
+      for (const RwNextRule* rule : rules) FollowNext(*rule);
+    });
 }
 
 void RwPageFlow::OpenStrip(const RwStrip& strip) {
@@ -115,27 +110,7 @@ void RwPageFlow::BackToInternalTab(const RwStrip& strip) {
   frame::OpenPage(app_.control("SSTab1", strip.strip), kInternalTab);
 }
 
-bool RwPageFlow::WithdrawStaleSummary(const RwStrip& strip) {
-  const auto found = accepted_.find(strip.strip);
-  if (found == accepted_.end()) return false;
-  const Accepted& accepted = found->second;
-  std::size_t i = 0;
-  bool stale = false;
-  for (int source : strip.sources) stale = stale || app_.text1(source).text() != accepted.sources[i++];
-  if (!stale) return false;
-  // Values entered since the accept are the user's own and stay.
-  i = 0;
-  for (const RwSummaryGroup& group : strip.groups)
-    for (const RwCopy& copy : group.copies)
-      if (platform::Control& box = app_.text1(copy.summary); box.text() == accepted.copies[i++]) box.setText("");
-  accepted_.erase(found);
-  return true;
-}
-
 void RwPageFlow::Accept(const RwStrip& strip) {
-  Accepted& accepted = accepted_[strip.strip];
-  accepted = {};
-  for (int source : strip.sources) accepted.sources.push_back(app_.text1(source).text());
   // The labels stand before the values are copied, so the units that follow
   // their boxes are left as the copied values ask.
   for (const RwSummaryGroup& group : strip.groups) {
@@ -145,7 +120,6 @@ void RwPageFlow::Accept(const RwStrip& strip) {
       platform::Control& box = app_.text1(copy.summary);
       box.setVisible(true);
       box.setText(app_.text1(copy.result).text());
-      accepted.copies.push_back(box.text());
       // A copy of the text the box holds runs no change: its unit is set here too.
       if (copy.summary == UrwFfPeExt || copy.summary == UrwFfPpExt) ShowExternalUnit(copy.summary);
     }

@@ -5,11 +5,10 @@
 // each "Next >>". The four pages and their five strips are rows of data
 // (rw_*_design.cpp); one set of procedures plays them all.
 
-#include <map>
 #include <span>
-#include <string>
 #include <vector>
 
+#include "frame/dependencies.hpp"
 #include "platform/design.hpp"
 
 namespace frame {
@@ -45,7 +44,6 @@ struct RwStrip {
   int flag;                           // Text1 "1" once accepted; kNoIndex for none
   int calculate;                      // Command25 whose caption the accept changes
   const char* recalculated;
-  std::span<const int> sources;       // the boxes of earlier pages the results are calculated from
 };
 
 // A "Next >>" and the boxes it waits for.
@@ -55,9 +53,11 @@ struct RwNextRule {
   std::span<const int> watched;
 };
 
-// One page's design: its controls and its value-store boxes.
+// One page's design: its controls, its value-store boxes, and what each
+// summary value its accepts fill is computed from.
 struct RwPageDesign {
   std::span<const platform::ControlDesign> controls, boxes;
+  std::span<const frame::Dependency> accepted;
 };
 RwPageDesign RwTovPageDesign();
 RwPageDesign RwSlowFrontPageDesign();
@@ -88,14 +88,8 @@ class RwPageFlow {
   void CloseStrip(const RwStrip& strip);
   void OpenExternalTab(const RwStrip& strip);
   void BackToInternalTab(const RwStrip& strip);
-  // AcceptUrwTov and the like: the results into the page's summary. (An
-  // open strip covers its page, so the values its results were calculated
-  // from cannot change before the accept: CALCULATE opens the strip and
-  // withdraws what has gone stale.)
+  // AcceptUrwTov and the like: the results into the page's summary.
   void Accept(const RwStrip& strip);
-  // Accepted values calculated from sources that have changed since are
-  // cleared from the summary, its "Next >>" disabled; true when any was.
-  bool WithdrawStaleSummary(const RwStrip& strip);
 
   // A box that a later page or stage can read: a number, or "Ignored" where
   // the fast-front value of external insulation may be ignored (Range II).
@@ -106,11 +100,6 @@ class RwPageFlow {
 
  private:
   frame::App& app_;
-  // What each strip's last accept copied, and the texts of its sources then.
-  struct Accepted {
-    std::vector<std::string> sources, copies;
-  };
-  std::map<int, Accepted> accepted_;
 };
 
 }  // namespace required

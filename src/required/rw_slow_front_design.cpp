@@ -1,7 +1,7 @@
 // The slow-front page (page 1 of SSTab1(6)) as it stands when the main
 // window is loaded, and the buttons of its inner strip SSTab1(8).
 
-#include "coordination/slots.hpp"
+#include "required/rw_dependencies.hpp"
 #include "required/rw_design_kit.hpp"
 #include "required/rw_page_flow.hpp"
 #include "required/slots.hpp"
@@ -36,17 +36,17 @@ constexpr RwCopy kCopies[] = {
     {UrwSfPpExt, UrwSfPpExtCalc},
 };
 constexpr RwSummaryGroup kGroups[] = {{135, 148, kCopies}};
-constexpr int kAcceptWatch[] = {UrwSfPeExtCalc, UrwSfPpExtCalc};
-// The co-ordination withstand voltages the results are calculated from.
-constexpr int kSources[] = {coordination::UcwSfPeInt, coordination::UcwSfPpInt, coordination::UcwSfPeExt, coordination::UcwSfPpExt};
+// The accept waits for the internal results too: one withdrawn since is never accepted empty.
+constexpr int kAcceptWatch[] = {UrwSfPeExtCalc, UrwSfPpExtCalc, UrwSfPeIntCalc, UrwSfPpIntCalc};
 constexpr RwStrip kStripRoles{kStrip, 25, 24, 21, 20, {}, kAcceptWatch, kGroups, RwSfAcceptedFlag, 14,
-                              "RE-CALCULATE", kSources};
+                              "RE-CALCULATE"};
+constexpr auto kAccepted = AcceptedDependencies<4>({kGroups}, 27);
 
 }  // namespace
 
 RwPageDesign RwSlowFrontPageDesign() {
   static const PageDesign design(kParts);
-  return {design.controls(), design.boxes()};
+  return {design.controls(), design.boxes(), kAccepted};
 }
 
 const RwStrip& RwSlowFrontStrip() { return kStripRoles; }

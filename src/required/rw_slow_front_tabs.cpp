@@ -5,6 +5,7 @@
 #include "frame/help_text.hpp"
 #include "frame/routes.hpp"
 #include "platform/window.hpp"
+#include "required/rw_dependencies.hpp"
 #include "required/rw_formulas.hpp"
 #include "required/rw_page_flow.hpp"
 #include "required/slots.hpp"
@@ -27,6 +28,24 @@ constexpr RwKaTabRoles kRoles{RwSlowFrontStrip, 14,  coordination::UcwSfPeInt, c
                               UrwSfPpIntCalc,   UrwSfPeExtCalc, UrwSfPpExtCalc, 55, 54, KaSfEntered, 18, 4,
                               9,                8,   kKaFormula};
 
+// Internal Urw = 1,15 Ucw; external Urw = Ka 1,05 Ucw, with one Ka typed or
+// each phase's Ka from H and its exponent, typed or fitted to its external Ucw.
+constexpr ControlRef kAccept{"Command29", 20};
+constexpr frame::Dependency kDependencies[] = {
+    {Box(UrwSfPeIntCalc), {Box(coordination::UcwSfPeInt)}, {kAccept}},
+    {Box(UrwSfPpIntCalc), {Box(coordination::UcwSfPpInt)}, {kAccept}},
+    {Box(ExponentMSfPe), {Box(coordination::UcwSfPeExt), Option(kCalculatedM)}},
+    {Box(ExponentMSfPp), {Box(coordination::UcwSfPpExt), Option(kCalculatedM)}},
+    {Box(UrwSfPeExtCalc),
+     {Box(coordination::UcwSfPeExt), Box(KaSfEntered), Box(AltitudeSf), Box(ExponentMSfPe), Option(55), Option(54),
+      Option(kEnterM), Option(kCalculatedM)},
+     {kAccept}},
+    {Box(UrwSfPpExtCalc),
+     {Box(coordination::UcwSfPpExt), Box(KaSfEntered), Box(AltitudeSf), Box(ExponentMSfPp), Option(55), Option(54),
+      Option(kEnterM), Option(kCalculatedM)},
+     {kAccept}},
+};
+
 constexpr frame::HelpText kAltitudeHelp{{"Label33", 73}, {"Label85", 6}, {"Label33", 73},
                                         "Altitude above sea level", 0, frame::kKeepHeight};
 
@@ -34,11 +53,9 @@ constexpr frame::HelpText kAltitudeHelp{{"Label33", 73}, {"Label85", 6}, {"Label
 
 RwSlowFrontTabs::RwSlowFrontTabs(frame::App& app, RwPageFlow& flow) : RwKaTabs(app, flow, kRoles) {}
 
-void RwSlowFrontTabs::Build(platform::Window& w) {
-  w.createAll(Design());
-  Reset();
-  exponentsFrom_.reset();
-}
+std::span<const frame::Dependency> RwSlowFrontTabs::Dependencies() { return kDependencies; }
+
+void RwSlowFrontTabs::Build(platform::Window& w) { w.createAll(Design()); }
 
 void RwSlowFrontTabs::DeclareRoutes(frame::Routes& routes) {
   using enum frame::ArrayEvent;
@@ -55,7 +72,6 @@ void RwSlowFrontTabs::DeclareRoutes(frame::Routes& routes) {
 void RwSlowFrontTabs::SelectKaCalculationUrwSlowFront() {
   app_.control("Frame30", roles_.altitudeFrame).setVisible(true);
   frame::Clear(app_, kAltitudeGroup);
-  exponentsFrom_.reset();
   app_.control("Frame28", roles_.kaFrame).setVisible(false);
   frame::DeselectOptions(app_, kEnterM, kCalculatedM);
   ClearExternal();
@@ -74,7 +90,6 @@ void RwSlowFrontTabs::ShowExponents(const char* peCaption, const char* ppCaption
 void RwSlowFrontTabs::SelectExponentMEntryUrwSlowFront() {
   ShowExponents("Enter m (p-e) value", "Enter m (p-p) value", false);
   frame::Clear(app_, kAltitudeGroup);
-  exponentsFrom_.reset();
   ClearExternal();
 }
 
@@ -89,13 +104,10 @@ void RwSlowFrontTabs::CalculateExponentMFromFig9() {
                               {&app_.text1(ExponentMSfPp), ExponentMPhaseToPhase(*pp)}})) {
     frame::Clear(app_, {{"Text1", ExponentMSfPe}, {"Text1", ExponentMSfPp}});
     app_.InvalidValueGroup();
-    return;
   }
-  exponentsFrom_ = SourceTexts();
 }
 
 void RwSlowFrontTabs::ValidateAltitudeInput(int slot) {
-  InputChanged();
   frame::RunFilledRule(app_, {{"Text1", slot}, kAltitudeGroup, kAltitudeOk});
 }
 
@@ -110,6 +122,9 @@ void RwSlowFrontTabs::CalculateUrwSlowFrontExtWithAltitudeKa() {
   // Both exponents take their decimal comma before either is tested.
   const std::optional<double> mPe = app_.ReadNumber(app_.text1(ExponentMSfPe));
   const std::optional<double> mPp = app_.ReadNumber(app_.text1(ExponentMSfPp));
+  // A typed exponent written back with its decimal comma is still the person's own.
+  for (int slot : {ExponentMSfPe, ExponentMSfPp})
+    if (!app_.text1(slot).locked()) app_.dependencies.Entered(app_.text1(slot));
   if (!mPe || !mPp) return RefuseExternal();
   if (!ExponentAtMost1(ExponentMSfPe, *mPe) || !ExponentAtMost1(ExponentMSfPp, *mPp)) return;
   const std::optional<double> h = ReadOkInput(app_, app_.text1(AltitudeSf));
@@ -121,12 +136,5 @@ void RwSlowFrontTabs::CalculateUrwSlowFrontExtWithAltitudeKa() {
 }
 
 void RwSlowFrontTabs::ShowAltitudeHelpUrwSlowFront() { frame::ShowHelpText(app_, kAltitudeHelp); }
-
-void RwSlowFrontTabs::WithdrawIfStale() {
-  RwKaTabs::WithdrawIfStale();
-  if (!exponentsFrom_ || *exponentsFrom_ == SourceTexts()) return;
-  exponentsFrom_.reset();
-  frame::Clear(app_, {{"Text1", ExponentMSfPe}, {"Text1", ExponentMSfPp}});
-}
 
 }  // namespace required

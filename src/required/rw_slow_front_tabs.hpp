@@ -4,10 +4,9 @@
 // Ka typed, or calculated from the altitude H with an exponent m for each of
 // phase to earth and phase to phase, typed or fitted to the external Ucw.
 
-#include <optional>
 #include <span>
-#include <string>
 
+#include "frame/dependencies.hpp"
 #include "platform/design.hpp"
 #include "required/rw_ka_tabs.hpp"
 
@@ -25,6 +24,7 @@ class RwSlowFrontTabs : public RwKaTabs {
 
   static std::span<const platform::ControlDesign> Design();
   static std::span<const platform::ControlDesign> ValueStoreRows();
+  static std::span<const frame::Dependency> Dependencies();
 
   void SelectKaCalculationUrwSlowFront();
   void SelectExponentMEntryUrwSlowFront();
@@ -34,16 +34,11 @@ class RwSlowFrontTabs : public RwKaTabs {
   void CalculateUrwSlowFrontExtWithAltitudeKa();
   void ShowAltitudeHelpUrwSlowFront();
 
-  // The fitted exponents of a Ucw that has changed since are withdrawn too.
-  void WithdrawIfStale() override;
-
  private:
   // The exponent boxes shown with their captions, editable or not.
   void ShowExponents(const char* peCaption, const char* ppCaption, bool locked);
   // An exponent above 1 is refused and its box emptied; true when it passed.
   bool ExponentAtMost1(int slot, double m);
-
-  std::optional<std::string> exponentsFrom_;
 };
 
 }  // namespace required

@@ -3,7 +3,7 @@
 // summary of the four Urw values, the page's way buttons and its flag; and
 // the buttons of its inner strip SSTab1(7).
 
-#include "coordination/slots.hpp"
+#include "required/rw_dependencies.hpp"
 #include "required/rw_design_kit.hpp"
 #include "required/rw_page_flow.hpp"
 #include "required/slots.hpp"
@@ -38,17 +38,17 @@ constexpr RwCopy kCopies[] = {
     {UrwTovPpExt, UrwTovPpExtCalc},
 };
 constexpr RwSummaryGroup kGroups[] = {{121, 134, kCopies}};
-constexpr int kAcceptWatch[] = {UrwTovPpExtCalc, UrwTovPeExtCalc};
-// The co-ordination withstand voltages the results are calculated from.
-constexpr int kSources[] = {coordination::UcwTovPe, coordination::UcwTovPp};
+// The accept waits for the internal results too: one withdrawn since is never accepted empty.
+constexpr int kAcceptWatch[] = {UrwTovPpExtCalc, UrwTovPeExtCalc, UrwTovPeIntCalc, UrwTovPpIntCalc};
 constexpr RwStrip kStripRoles{kStrip, 16, 17, 18, 19, {}, kAcceptWatch, kGroups, RwTovAcceptedFlag, 11,
-                              "RE-CALCULATE", kSources};
+                              "RE-CALCULATE"};
+constexpr auto kAccepted = AcceptedDependencies<4>({kGroups}, 26);
 
 }  // namespace
 
 RwPageDesign RwTovPageDesign() {
   static const PageDesign design(kParts);
-  return {design.controls(), design.boxes()};
+  return {design.controls(), design.boxes(), kAccepted};
 }
 
 const RwStrip& RwTovStrip() { return kStripRoles; }

@@ -7,6 +7,7 @@
 #include "frame/help_text.hpp"
 #include "frame/routes.hpp"
 #include "platform/window.hpp"
+#include "required/rw_dependencies.hpp"
 #include "required/rw_formulas.hpp"
 #include "required/rw_page_flow.hpp"
 #include "required/slots.hpp"
@@ -28,6 +29,19 @@ constexpr RwKaTabRoles kRoles{RwTovStrip,      11,  coordination::UcwTovPe, coor
                               UrwTovPpIntCalc, UrwTovPeExtCalc, UrwTovPpExtCalc, 48, 49, KaTovEntered, 17, 3,
                               6,               7,   kKaFormula};
 
+// Internal Urw = 1,15 Ucw; external Urw = Ka 1,05 Ucw, with Ka typed or from H and m.
+constexpr ControlRef kAccept{"Command29", 19};
+constexpr frame::Dependency kDependencies[] = {
+    {Box(UrwTovPeIntCalc), {Box(coordination::UcwTovPe)}, {kAccept}},
+    {Box(UrwTovPpIntCalc), {Box(coordination::UcwTovPp)}, {kAccept}},
+    {Box(UrwTovPeExtCalc),
+     {Box(coordination::UcwTovPe), Box(KaTovEntered), Box(AltitudeTov), Box(ExponentMTov), Option(48), Option(49)},
+     {kAccept}},
+    {Box(UrwTovPpExtCalc),
+     {Box(coordination::UcwTovPp), Box(KaTovEntered), Box(AltitudeTov), Box(ExponentMTov), Option(48), Option(49)},
+     {kAccept}},
+};
+
 constexpr frame::HelpText kAltitudeHelp{{"Label33", 68}, {"Label85", 5}, {"Label33", 68},
                                         "Altitude above sea level", 0, frame::kKeepHeight};
 
@@ -35,10 +49,9 @@ constexpr frame::HelpText kAltitudeHelp{{"Label33", 68}, {"Label85", 5}, {"Label
 
 RwTovTabs::RwTovTabs(frame::App& app, RwPageFlow& flow) : RwKaTabs(app, flow, kRoles) {}
 
-void RwTovTabs::Build(platform::Window& w) {
-  w.createAll(Design());
-  Reset();
-}
+std::span<const frame::Dependency> RwTovTabs::Dependencies() { return kDependencies; }
+
+void RwTovTabs::Build(platform::Window& w) { w.createAll(Design()); }
 
 void RwTovTabs::DeclareRoutes(frame::Routes& routes) {
   using enum frame::ArrayEvent;
@@ -60,12 +73,10 @@ void RwTovTabs::SelectKaCalculationUrwTov() {
 }
 
 void RwTovTabs::ValidateAltitudeUrwTov() {
-  InputChanged();
   frame::RunFilledRule(app_, {{"Text1", AltitudeTov}, kAltitudeGroup, kAltitudeOk});
 }
 
 void RwTovTabs::ValidateExponentMUrwTov() {
-  InputChanged();
   platform::Control& m = app_.text1(ExponentMTov);
   // A refused text is emptied, and an empty box never reaches the test of m.
   if (frame::RefuseUnlessNumber(app_, m)) {

@@ -5,6 +5,7 @@
 
 #include <span>
 
+#include "frame/dependencies.hpp"
 #include "platform/design.hpp"
 #include "required/rw_ka_tabs.hpp"
 
@@ -22,6 +23,7 @@ class RwTovTabs : public RwKaTabs {
 
   static std::span<const platform::ControlDesign> Design();
   static std::span<const platform::ControlDesign> ValueStoreRows();
+  static std::span<const frame::Dependency> Dependencies();
 
   void SelectKaCalculationUrwTov();
   void ValidateAltitudeUrwTov();

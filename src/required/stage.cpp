@@ -34,11 +34,6 @@ void Stage::DeclareRoutes(frame::Routes& routes) {
   slowFrontTabs_->DeclareRoutes(routes);
   fastFrontTabs_->DeclareRoutes(routes);
   conversions_->DeclareRoutes(routes);
-  // The strip opens without results converted from required withstand voltages that have changed since.
-  routes.on(frame::ArrayEvent::Command25Click, 18, [this] {
-    conversions_->WithdrawIfStale();
-    flow_->OpenConversionTabs();
-  });
 }
 
 std::vector<std::span<const platform::ControlDesign>> Stage::ValueStoreRows() const {
@@ -48,6 +43,13 @@ std::vector<std::span<const platform::ControlDesign>> Stage::ValueStoreRows() co
   rows.push_back(RwFastFrontTabs::ValueStoreRows());
   rows.push_back(KtConversions::ValueStoreRows());
   return rows;
+}
+
+std::vector<std::span<const frame::Dependency>> Stage::Dependencies() const {
+  return {RwTovTabs::Dependencies(),       RwTovPageDesign().accepted,
+          RwSlowFrontTabs::Dependencies(), RwSlowFrontPageDesign().accepted,
+          RwFastFrontTabs::Dependencies(), RwFastFrontPageDesign().accepted,
+          KtConversionDependencies(),      RwConversionPageDesign().accepted};
 }
 
 }  // namespace required
