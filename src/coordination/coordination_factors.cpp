@@ -120,6 +120,9 @@ FactorOutcome CoordinationFactors::CalculateKcdPhaseToEarth(const Ue2IntakeBoxes
 
 FactorOutcome CoordinationFactors::CalculateKcdPhaseToPhase(SwitchingCase switching, const CurveBBoxes& b) {
   const auto results = {b.ratio, b.factor, b.ucw};
+  // Each case writes its results afresh, so that they are known as computed
+  // for the case now chosen even where another case gave the same texts.
+  frame::Clear(app_, results);
   // Without a phase-to-earth calculation of this run there is no Up2.
   if (!mUe2PuCw) return Refuse(results);
   mUp2KvCw = factors::Up2Kv(*mUe2PuCw, app_.Um(), switching);

@@ -1,7 +1,5 @@
 #include "coordination/cw_fast_front_page.hpp"
 
-#include <cstddef>
-#include <iterator>
 #include <string>
 
 #include "coordination/slots.hpp"
@@ -17,7 +15,6 @@ namespace coordination {
 namespace {
 
 constexpr int kSlowFrontPage = 1, kRequiredWithstand = 2, kRequiredTov = 0;
-constexpr std::size_t kInternal = 0, kExternal = 1;
 
 // The headings, captions, subscripts and units of the summary, with its boxes.
 constexpr frame::ControlRef kSummary[] = {
@@ -38,12 +35,20 @@ constexpr Pair kPairs[] = {
 };
 constexpr int kPeExtUnit = 110, kPpExtUnit = 108;
 
+// A committed value stands for the tab result it copies; an entered one is the person's own.
+constexpr frame::ControlRef kNext{"Command21", 24};
+constexpr frame::Dependency kDependencies[] = {
+    {{"Text1", UcwFfPeInt}, {{{"Text1", UcwFfInt}}}, {{kNext}}},
+    {{"Text1", UcwFfPpInt}, {{{"Text1", UcwFfInt}}}, {{kNext}}},
+    {{"Text1", UcwFfPeExt}, {{{"Text1", UcwFfExt}}}, {{kNext}}},
+    {{"Text1", UcwFfPpExt}, {{{"Text1", UcwFfExt}}}, {{kNext}}},
+};
+
 }  // namespace
 
-void CwFastFrontPage::Build(platform::Window& w) {
-  w.createAll(Design());
-  for (auto& from : committedFrom_) from.reset();
-}
+std::span<const frame::Dependency> CwFastFrontPage::Dependencies() { return kDependencies; }
+
+void CwFastFrontPage::Build(platform::Window& w) { w.createAll(Design()); }
 
 void CwFastFrontPage::DeclareRoutes(frame::Routes& routes) {
   using enum frame::ArrayEvent;
@@ -86,12 +91,13 @@ bool CwFastFrontPage::ShowSummary() {
 
 void CwFastFrontPage::EnterUcwFastFront() {
   // Both questions are always asked; an entry replaces what stands, lower or higher.
-  for (std::size_t i = 0; i < std::size(kPairs); ++i) {
-    const Pair& pair = kPairs[i];
+  for (const Pair& pair : kPairs) {
     const frame::EnterQuestion question{pair.prompt, {"Text1", pair.first}, 1.0, "Invalid Ucw", 32};
     if (frame::AskEnterQuestion(app_, question) != frame::EnterOutcome::Written) continue;
-    app_.text1(pair.second).setText(app_.text1(pair.first).text());
-    committedFrom_[i].reset();
+    platform::Control& second = app_.text1(pair.second);
+    second.setText(app_.text1(pair.first).text());
+    // The copy is as much the person's entry as the box they answered for.
+    app_.dependencies.Entered(second);
   }
   app_.control("Command25", 10).setCaption(ShowSummary() ? "RE-ENTER" : "ENTER");
 }
@@ -111,36 +117,14 @@ void CwFastFrontPage::OpenRequiredWithstandFromCw() {
 }
 
 void CwFastFrontPage::AcceptUcwFastFront() {
-  const auto roles = CwFastFrontTabRoles();
   const std::string external = app_.text1(UcwFfExt).text();
   app_.text1(UcwFfPeExt).setText(external);
   app_.text1(UcwFfPpExt).setText(external);
   const std::string internal = app_.text1(UcwFfInt).text();
   app_.text1(UcwFfPpInt).setText(internal);
   app_.text1(UcwFfPeInt).setText(internal);
-  committedFrom_[kInternal] = tabs_.ResultSource(roles[kInternal]);
-  committedFrom_[kExternal] = tabs_.ResultSource(roles[kExternal]);
   app_.control("Command25", 9).setCaption(ShowSummary() ? "RE-CALCULATE" : "CALCULATE");
   app_.control("SSTab1", 5).setVisible(false);
-}
-
-bool CwFastFrontPage::WithdrawIfStale() {
-  bool withdrawn = tabs_.WithdrawIfStale();
-  bool fromSummary = false;
-  for (std::size_t i = 0; i < std::size(kPairs); ++i) {
-    std::optional<CwFastFrontSource>& from = committedFrom_[i];
-    if (!from || from->Stands(app_)) continue;
-    from.reset();
-    frame::Clear(app_, {{"Text1", kPairs[i].first}, {"Text1", kPairs[i].second}});
-    fromSummary = true;
-  }
-  if (!fromSummary) return withdrawn;
-  // The buttons read as at the start once no value is left.
-  if (!ShowSummary()) {
-    app_.control("Command25", 9).setCaption("CALCULATE");
-    app_.control("Command25", 10).setCaption("ENTER");
-  }
-  return true;
 }
 
 }  // namespace coordination

@@ -5,10 +5,9 @@
 // entered by ENTER or committed from the tab strip SSTab1(5) that CALCULATE
 // opens. Its "Next >>" opens the required-withstand stage.
 
-#include <optional>
 #include <span>
 
-#include "coordination/cw_fast_front_tabs.hpp"
+#include "frame/dependencies.hpp"
 #include "platform/design.hpp"
 
 namespace frame {
@@ -24,12 +23,13 @@ namespace coordination {
 
 class CwFastFrontPage {
  public:
-  CwFastFrontPage(frame::App& app, CwFastFrontTabs& tabs) : app_(app), tabs_(tabs) {}
+  explicit CwFastFrontPage(frame::App& app) : app_(app) {}
   void Build(platform::Window& w);
   void DeclareRoutes(frame::Routes& routes);
 
   static std::span<const platform::ControlDesign> Design();
   static std::span<const platform::ControlDesign> ValueStoreRows();
+  static std::span<const frame::Dependency> Dependencies();
 
   void EnterUcwFastFront();
   void OpenCwFastFrontTabs();
@@ -41,11 +41,6 @@ class CwFastFrontPage {
   // only while it is a number.
   void ShowExternalUnit(int slot);
 
-  // Values calculated on the tabs from a fast-front Urp or an arrester that
-  // have changed since are cleared, on the tabs and in the summary; true when
-  // any was. The way onto the page runs it.
-  bool WithdrawIfStale();
-
  private:
   // The summary shown while any of its boxes holds text, hidden otherwise;
   // returns whether it is shown.
@@ -54,10 +49,6 @@ class CwFastFrontPage {
   void FollowNext();
 
   frame::App& app_;
-  CwFastFrontTabs& tabs_;
-  // What each committed pair, internal and external, was calculated from;
-  // nothing for an entered or ignored value.
-  std::optional<CwFastFrontSource> committedFrom_[2];
 };
 
 }  // namespace coordination

@@ -1,6 +1,9 @@
 #include "coordination/cw_fast_front_tabs.hpp"
 
+#include <algorithm>
+#include <array>
 #include <cstddef>
+#include <iterator>
 #include <optional>
 
 #include "coordination/cw_fast_front_formula.hpp"
@@ -31,7 +34,6 @@ constexpr ControlRef Caption(int i) { return {"Label33", i}; }
 constexpr ControlRef Formula(int i) { return {"Label41", i}; }
 
 // Internal insulation, page 0.
-constexpr ControlRef kIntOptions[] = {{"Option1", 44}, {"Option1", 45}};
 constexpr ControlRef kIntInputs[] = {Box(FfIntA), Box(FfIntN), Box(FfIntLsp), Box(FfIntL), Box(FfIntLa)};
 constexpr ControlRef kIntCaptions[] = {Caption(51), Caption(52), Caption(53), Caption(54),
                                        Caption(55), Caption(56), Caption(57), Caption(58)};
@@ -42,7 +44,6 @@ constexpr ControlRef kIntStatistical[] = {{"Shape1", 12}, Formula(198), Formula(
 constexpr ControlRef kIntResultRow[] = {{"Label4", 103}, {"Label4", 102}, {"Label4", 101}, Box(UcwFfInt)};
 
 // External insulation, page 1.
-constexpr ControlRef kExtOptions[] = {{"Option1", 84}, {"Option1", 47}, {"Option1", 46}};
 constexpr ControlRef kExtInputs[] = {Box(FfExtLa), Box(FfExtL), Box(FfExtLsp), Box(FfExtN), Box(FfExtA)};
 constexpr ControlRef kExtCaptions[] = {Caption(59), Caption(60), Caption(61), Caption(62),
                                        Caption(63), Caption(64), Caption(65), Caption(66)};
@@ -53,9 +54,9 @@ constexpr ControlRef kExtStatistical[] = {{"Shape1", 14}, Formula(213), Formula(
 constexpr ControlRef kExtResultRow[] = {{"Label4", 106}, {"Label4", 104}, {"Label4", 105}, Box(UcwFfExt)};
 
 constexpr CwFastFrontTab kTabs[] = {
-    {0, 3, 44, 45, platform::kNoIndex, kIntOptions, "Command31", FfIntA, FfIntL, FfIntLsp, FfIntLa, FfIntN,
+    {0, 3, 44, 45, platform::kNoIndex, "Command31", FfIntA, FfIntL, FfIntLsp, FfIntLa, FfIntN,
      kIntInputs, kIntCaptions, kIntDeterministic, kIntStatistical, 14, UcwFfInt, kIntResultRow, 12, false},
-    {1, 4, 84, 47, 46, kExtOptions, "Command32", FfExtA, FfExtL, FfExtLsp, FfExtLa, FfExtN, kExtInputs,
+    {1, 4, 84, 47, 46, "Command32", FfExtA, FfExtL, FfExtLsp, FfExtLa, FfExtN, kExtInputs,
      kExtCaptions, kExtDeterministic, kExtStatistical, 15, UcwFfExt, kExtResultRow, 14, true},
 };
 const CwFastFrontTab& kInternal = kTabs[0];
@@ -83,18 +84,30 @@ constexpr frame::HelpText kHelp[] = {
 
 platform::Control& Get(frame::App& app, const ControlRef& r) { return app.control(r.name, r.index); }
 
+// Kcd = 1 takes the fast-front Urp over; the statistical method computes from
+// the arrester's Upl and the tab's inputs, so a new Urp leaves its result
+// standing. "Ignored" is computed from nothing.
+constexpr auto kDependencies = [] {
+  std::array<frame::Dependency, 2 * std::size(kTabs)> rows{};
+  std::size_t n = 0;
+  for (const CwFastFrontTab& tab : kTabs) {
+    const ControlRef result = Box(tab.result), next{"Command29", tab.next};
+    rows[n++] = {result, {{Box(surge::UrpFfPe)}}, {{next}}, {"Option1", tab.deterministic}};
+    frame::Dependency& statistical = rows[n++];
+    statistical = {result, {{Box(surge::ArresterUpl)}}, {{next}}, {"Option1", tab.statistical}};
+    std::copy(tab.inputs.begin(), tab.inputs.end(), statistical.from.begin() + 1);
+  }
+  return rows;
+}();
+
 }  // namespace
 
-std::span<const CwFastFrontTab> CwFastFrontTabRoles() { return kTabs; }
-
-bool CwFastFrontSource::Stands(const frame::App& app) const { return app.text1(slot).text() == text; }
+std::span<const frame::Dependency> CwFastFrontTabs::Dependencies() { return kDependencies; }
 
 void CwFastFrontTabs::Build(platform::Window& w) {
   w.createAll(Design());
-  for (const CwFastFrontTab& tab : kTabs) {
+  for (const CwFastFrontTab& tab : kTabs)
     w.on(tab.table, platform::EventType::Click, [this](platform::Event&) { frame::ShowTableWindow(app_); });
-    from_[tab.page].reset();
-  }
 }
 
 void CwFastFrontTabs::ShowResultRow(const CwFastFrontTab& tab, bool shown) {
@@ -111,7 +124,6 @@ void CwFastFrontTabs::MoveResultRow(const CwFastFrontTab& tab, int top) {
 void CwFastFrontTabs::ClearResult(const CwFastFrontTab& tab) {
   ShowResultRow(tab, false);
   app_.text1(tab.result).setText("");
-  from_[tab.page].reset();
 }
 
 void CwFastFrontTabs::ShowResultWithoutInputs(const CwFastFrontTab& tab, bool kcdFormula, int rowTop) {
@@ -145,13 +157,11 @@ void CwFastFrontTabs::SelectDeterministic(const CwFastFrontTab& tab) {
     return;
   }
   result.setText(urp);
-  from_[tab.page] = CwFastFrontSource{surge::UrpFfPe, urp};
 }
 
 void CwFastFrontTabs::SelectIgnore(const CwFastFrontTab& tab) {
   ShowResultWithoutInputs(tab, false, kIgnoredRowTop);
   app_.text1(tab.result).setText(surge::kIgnored);
-  from_[tab.page].reset();
   Get(app_, tab.resultRow[kRowUnit]).setVisible(false);  // no unit beside a word
 }
 
@@ -170,8 +180,6 @@ void CwFastFrontTabs::SelectStatistical(const CwFastFrontTab& tab) {
 void CwFastFrontTabs::CheckInput(const CwFastFrontTab& tab, int slot) {
   frame::RunFilledRule(app_, {.box = Box(slot), .group = tab.inputs, .button = {"Command28", tab.ok},
                               .checkNumber = tab.checksTyping});
-  // A statistical result stands only for the inputs on screen.
-  if (app_.control("Option1", tab.statistical).value() && frame::IsFilled(app_.text1(tab.result))) ClearResult(tab);
 }
 
 void CwFastFrontTabs::RefuseStatistical(const CwFastFrontTab& tab) {
@@ -220,7 +228,6 @@ void CwFastFrontTabs::CalculateStatistical(const CwFastFrontTab& tab) {
     return;
   }
   ShowResultRow(tab, true);
-  from_[tab.page] = CwFastFrontSource{surge::ArresterUpl, app_.text1(surge::ArresterUpl).text()};
 }
 
 void CwFastFrontTabs::OpenCwFastFrontExtTab() { frame::OpenPage(app_.control("SSTab1", 5), kExternal.page); }
@@ -228,19 +235,6 @@ void CwFastFrontTabs::OpenCwFastFrontExtTab() { frame::OpenPage(app_.control("SS
 void CwFastFrontTabs::CloseCwFastFrontTabs() { app_.control("SSTab1", 5).setVisible(false); }
 
 void CwFastFrontTabs::BackToCwFastFrontIntTab() { frame::OpenPage(app_.control("SSTab1", 5), kInternal.page); }
-
-bool CwFastFrontTabs::WithdrawIfStale() {
-  bool withdrawn = false;
-  for (const CwFastFrontTab& tab : kTabs) {
-    const std::optional<CwFastFrontSource>& from = from_[tab.page];
-    if (!from || from->Stands(app_)) continue;
-    ClearResult(tab);
-    frame::Deselect(app_, tab.options);
-    app_.control("Frame30", tab.frame).setVisible(false);
-    withdrawn = true;
-  }
-  return withdrawn;
-}
 
 void CwFastFrontTabs::DeclareRoutes(frame::Routes& routes) {
   using enum frame::ArrayEvent;

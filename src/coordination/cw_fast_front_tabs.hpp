@@ -6,10 +6,9 @@
 // tabs are one family: the same procedures, played by the controls of each
 // tab's row of the role table.
 
-#include <optional>
 #include <span>
-#include <string>
 
+#include "frame/dependencies.hpp"
 #include "frame/page_kit.hpp"
 #include "platform/design.hpp"
 
@@ -29,7 +28,6 @@ struct CwFastFrontTab {
   int page;                                // of SSTab1(5)
   int frame;                               // Frame30: the calculation frame
   int deterministic, statistical, ignore;  // Option1; no "Ignore" on the internal tab
-  frame::ControlRefs options;
   const char* table;                       // "Show table for A"
   int a, l, lsp, la, n;                    // Text1: the statistical inputs
   frame::ControlRefs inputs;               // in index order
@@ -42,16 +40,6 @@ struct CwFastFrontTab {
   bool checksTyping;                       // each input refuses a non-number as it is typed
 };
 
-std::span<const CwFastFrontTab> CwFastFrontTabRoles();
-
-// The one box a result was calculated from and its text then: the fast-front
-// Urp for Kcd = 1, the arrester's Upl for the statistical method.
-struct CwFastFrontSource {
-  int slot;
-  std::string text;
-  bool Stands(const frame::App& app) const;
-};
-
 class CwFastFrontTabs {
  public:
   explicit CwFastFrontTabs(frame::App& app) : app_(app) {}
@@ -60,6 +48,7 @@ class CwFastFrontTabs {
 
   static std::span<const platform::ControlDesign> Design();
   static std::span<const platform::ControlDesign> ValueStoreRows();
+  static std::span<const frame::Dependency> Dependencies();
 
   // The options: SelectCwFastFrontIntDeterministic, ...ExtDeterministic,
   // ...IntStatistical, ...ExtStatistical and SelectCwFastFrontExtIgnore.
@@ -75,14 +64,6 @@ class CwFastFrontTabs {
   void CloseCwFastFrontTabs();  // "<<Back" of the internal tab: nothing is committed
   void BackToCwFastFrontIntTab();
 
-  // What the result of a tab was calculated from; nullopt for "Ignored" or no result.
-  const std::optional<CwFastFrontSource>& ResultSource(const CwFastFrontTab& tab) const {
-    return from_[tab.page];
-  }
-  // A tab result calculated from a fast-front Urp or an arrester that no
-  // longer stands is cleared, the tab back to its start; true when one was.
-  bool WithdrawIfStale();
-
  private:
   void ShowResultRow(const CwFastFrontTab& tab, bool shown);
   // Kcd = 1 and "Ignore": the inputs hidden and emptied, the result row shown at its place.
@@ -94,7 +75,6 @@ class CwFastFrontTabs {
   bool RefuseZeroDivisors(const CwFastFrontTab& tab, double n, double lsp, double la);
 
   frame::App& app_;
-  std::optional<CwFastFrontSource> from_[2];
 };
 
 }  // namespace coordination

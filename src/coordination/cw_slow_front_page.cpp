@@ -1,16 +1,17 @@
 #include "coordination/cw_slow_front_page.hpp"
 
+#include <array>
 #include <cmath>
+#include <cstddef>
+#include <iterator>
 #include <utility>
 
-#include "coordination/cw_fast_front_page.hpp"
 #include "coordination/slots.hpp"
 #include "frame/app.hpp"
 #include "frame/enter_question.hpp"
 #include "frame/page_kit.hpp"
 #include "frame/page_rule.hpp"
 #include "frame/routes.hpp"
-#include "surge/slots.hpp"
 
 namespace coordination {
 
@@ -35,13 +36,21 @@ constexpr std::pair<int, int> kCommitted[] = {
     {UcwSfPeExtCalc, UcwSfPeExt}, {UcwSfPpExtCalc, UcwSfPpExt},
 };
 
+// A committed value stands for the tab result it copies; an entered one is the person's own.
+constexpr auto kDependencies = [] {
+  std::array<frame::Dependency, std::size(kCommitted)> rows{};
+  for (std::size_t i = 0; i < rows.size(); ++i)
+    rows[i] = {{"Text1", kCommitted[i].second}, {{{"Text1", kCommitted[i].first}}}, {{{"Command21", 21}}}};
+  return rows;
+}();
+
 }  // namespace
+
+std::span<const frame::Dependency> CwSlowFrontPage::Dependencies() { return kDependencies; }
 
 void CwSlowFrontPage::Build(platform::Window& w) {
   w.createAll(Design());
   mUcwSlowFrontCalculated = "0";
-  committedFrom_.reset();
-  tabsOpenedWith_.reset();
 }
 
 void CwSlowFrontPage::DeclareRoutes(frame::Routes& routes) {
@@ -56,14 +65,7 @@ void CwSlowFrontPage::DeclareRoutes(frame::Routes& routes) {
 
 void CwSlowFrontPage::ShowSummary(bool shown) { frame::SetVisible(app_, kSummary, shown); }
 
-CwSlowFrontPage::Sources CwSlowFrontPage::CurrentSources() const {
-  return {{app_.text1(surge::UrpSfPeInt).text(), app_.text1(surge::UrpSfPpInt).text(), app_.text1(surge::UrpSfPeExt).text(),
-           app_.text1(surge::UrpSfPpExt).text()},
-          app_.g.gUps};
-}
-
 void CwSlowFrontPage::EnterUcwSlowFront() {
-  WithdrawIfStale();
   // After a commit an entry may only raise a value; an empty box takes any.
   const bool mustRaise = app_.text1(CwSfAcceptedFlag).text() == "1";
   const double root3 = std::sqrt(3.0);
@@ -80,12 +82,7 @@ void CwSlowFrontPage::EnterUcwSlowFront() {
 }
 
 void CwSlowFrontPage::OpenCwSlowFrontTabs() {
-  WithdrawIfStale();
-  // The tabs keep what they held from an earlier calculation, unless it was
-  // calculated from other overvoltages or another arrester.
-  const Sources now = CurrentSources();
-  if (tabsOpenedWith_ && *tabsOpenedWith_ != now && withdrawTabResults_) withdrawTabResults_();
-  tabsOpenedWith_ = now;
+  // The tabs keep what they held from an earlier calculation.
   platform::Control& strip = app_.control("SSTab1", 4);
   frame::OpenPage(strip, 0);
   strip.setVisible(true);
@@ -93,11 +90,7 @@ void CwSlowFrontPage::OpenCwSlowFrontTabs() {
 
 void CwSlowFrontPage::BackToCwTovPage() { frame::OpenPage(app_.control("SSTab1", 3), kTovPage); }
 
-void CwSlowFrontPage::OpenCwFastFrontPage() {
-  if (WithdrawIfStale()) return;
-  frame::OpenPage(app_.control("SSTab1", 3), kFastFrontPage);
-  if (fastFront_ != nullptr) fastFront_->WithdrawIfStale();
-}
+void CwSlowFrontPage::OpenCwFastFrontPage() { frame::OpenPage(app_.control("SSTab1", 3), kFastFrontPage); }
 
 void CwSlowFrontPage::EnableCwSlowFrontNext(int slot) {
   frame::RunFilledRule(app_, {.box = {"Text1", slot},
@@ -113,23 +106,10 @@ void CwSlowFrontPage::AcceptUcwSlowFront() {
     ShowSummary(true);
     // Copied as they stand; values entered earlier are overwritten.
     for (const auto& [from, to] : kCommitted) app_.text1(to).setText(app_.text1(from).text());
-    committedFrom_ = CurrentSources();
   }
   app_.text1(CwSfAcceptedFlag).setText(mUcwSlowFrontCalculated);
   app_.control("SSTab1", 4).setVisible(false);
   app_.control("Command25", 8).setCaption("RE-CALCULATE");
-}
-
-bool CwSlowFrontPage::WithdrawIfStale() {
-  if (!committedFrom_ || *committedFrom_ == CurrentSources()) return false;
-  committedFrom_.reset();
-  frame::Clear(app_, kSummaryBoxes);
-  mUcwSlowFrontCalculated = "0";
-  app_.text1(CwSfAcceptedFlag).setText("0");
-  ShowSummary(false);
-  app_.control("Command25", 7).setCaption("ENTER");
-  app_.control("Command25", 8).setCaption("CALCULATE");
-  return true;
 }
 
 }  // namespace coordination

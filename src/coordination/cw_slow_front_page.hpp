@@ -4,13 +4,10 @@
 // external insulation, phase to earth and phase to phase, entered by ENTER or
 // committed from the tab strip SSTab1(4) that CALCULATE opens.
 
-#include <array>
-#include <functional>
-#include <optional>
 #include <span>
 #include <string>
-#include <utility>
 
+#include "frame/dependencies.hpp"
 #include "platform/design.hpp"
 
 namespace frame {
@@ -24,8 +21,6 @@ class Window;
 
 namespace coordination {
 
-class CwFastFrontPage;
-
 class CwSlowFrontPage {
  public:
   explicit CwSlowFrontPage(frame::App& app) : app_(app) {}
@@ -34,6 +29,7 @@ class CwSlowFrontPage {
 
   static std::span<const platform::ControlDesign> Design();
   static std::span<const platform::ControlDesign> ValueStoreRows();
+  static std::span<const frame::Dependency> Dependencies();
 
   void EnterUcwSlowFront();
   void OpenCwSlowFrontTabs();
@@ -45,38 +41,13 @@ class CwSlowFrontPage {
   // "Next >>" of the tab strip's phase-to-phase tab: the tabs' results into the summary.
   void AcceptUcwSlowFront();
 
-  // Committed values that the tabs calculated from representative slow-front
-  // overvoltages or an arrester that have changed since are cleared, with the
-  // page back to its state before the commit; true when it withdrew them.
-  bool WithdrawIfStale();
-
-  // What CALCULATE runs when the representative overvoltages or the arrester
-  // have changed since the strip was last open: the tabs' results, all
-  // calculated from the old ones, are withdrawn before the strip shows.
-  void OnStaleTabResults(std::function<void()> withdraw) { withdrawTabResults_ = std::move(withdraw); }
-  // The fast-front page, whose stale values the way onto it withdraws.
-  void AttachFastFrontPage(CwFastFrontPage& page) { fastFront_ = &page; }
-
   // "1" once a commit found the tabs' results, "0" otherwise.
   std::string mUcwSlowFrontCalculated;
 
  private:
-  // What the tabs calculated the committed values from.
-  struct Sources {
-    std::array<std::string, 4> urp;
-    double ups;
-    bool operator==(const Sources&) const = default;
-  };
-  Sources CurrentSources() const;
   void ShowSummary(bool shown);
 
   frame::App& app_;
-  std::optional<Sources> committedFrom_;
-  // What the strip showed its results for when it was last open; nothing
-  // changes them while it is open.
-  std::optional<Sources> tabsOpenedWith_;
-  std::function<void()> withdrawTabResults_;
-  CwFastFrontPage* fastFront_ = nullptr;
 };
 
 }  // namespace coordination

@@ -5,6 +5,7 @@
 #include "frame/caption_click.hpp"
 #include "frame/page_kit.hpp"
 #include "frame/routes.hpp"
+#include "surge/slots.hpp"
 
 namespace coordination {
 
@@ -27,7 +28,37 @@ constexpr frame::CaptionOption kCaptionClicks[] = {
     {171, 68}, {173, 68}, {170, 69}, {172, 69}, {174, 73}, {176, 73}, {175, 72}, {177, 72},
 };
 
+// What each ratio, factor and Ucw of the tabs is computed from. Ups is the
+// arrester's, taken over when its page moves on. The factor boxes of the ways
+// not taken stay empty, so a Ucw lists the factor box of every way; curve b
+// also reads the run's per-unit Ue2, whose change the phase-to-earth "OK"
+// follows itself.
+constexpr ControlRef kUps = Box(surge::ArresterUps);
+constexpr ControlRef Option(int index) { return {"Option1", index}; }
+constexpr frame::Dependency kDependencies[] = {
+    {Box(UpsUe2RatioPe), {{Box(Ue2PeCwInt), Option(68), Option(69), kUps}}},
+    {Box(KcdPe), {{Box(UpsUe2RatioPe)}}},
+    {Box(UcwSfPeIntCalc), {{Box(surge::UrpSfPeInt), Box(KcdPe), Box(KcdPeEntered)}}},
+    {Box(UpsUe2RatioPeExt), {{Box(Ue2PeCwExt), Option(73), Option(72), kUps}}},
+    {Box(KcdPeExt), {{Box(UpsUe2RatioPeExt)}}},
+    {Box(KcsPe), {{Box(RiskPe)}}},
+    {Box(UcwSfPeExtCalc),
+     {{Box(surge::UrpSfPeExt), Box(KcdPeExt), Box(KcsPe), Box(FactorPeExtEntered)}},
+     {{{"Command29", 9}}}},
+    {Box(UpsUp2RatioPp), {{Option(43), Option(42), kUps}}},
+    {Box(KcdPp), {{Box(UpsUp2RatioPp)}}},
+    {Box(UcwSfPpIntCalc), {{Box(surge::UrpSfPpInt), Box(KcdPp), Box(KcdPpEntered)}}},
+    {Box(UpsUp2RatioPpExt), {{Option(80), Option(81), kUps}}},
+    {Box(KcdPpExt), {{Box(UpsUp2RatioPpExt)}}},
+    {Box(KcsPp), {{Box(RiskPp)}}},
+    {Box(UcwSfPpExtCalc),
+     {{Box(surge::UrpSfPpExt), Box(KcdPpExt), Box(KcsPp), Box(FactorPpExtEntered)}},
+     {{{"Command29", 11}}}},
+};
+
 }  // namespace
+
+std::span<const frame::Dependency> CwSlowFrontTabs::Dependencies() { return kDependencies; }
 
 void CwSlowFrontTabs::Build(platform::Window& w) { w.createAll(Design()); }
 
@@ -93,26 +124,6 @@ void CwSlowFrontTabs::EnableNext(int slot, int next) {
 void CwSlowFrontTabs::RefuseTypedFactor(int slot, frame::ControlRefs ucwRow) {
   app_.text1(slot).setText("");
   frame::SetVisible(app_, ucwRow, false);
-}
-
-void CwSlowFrontTabs::WithdrawResults() {
-  // Phase to earth: the external frame waits again for the internal Ucw.
-  frame::Clear(app_, kPeIntResults);
-  frame::SetVisible(app_, kPeIntRows, false);
-  frame::SetVisible(app_, kPeIntResults, false);
-  frame::SetVisible(app_, {kPeIntLine, kPeExtFrame}, false);
-  frame::Clear(app_, {Box(KcsPe), Box(UcwSfPeExtCalc), Box(KcdPeExt), Box(UpsUe2RatioPeExt)});
-  frame::SetVisible(app_, {Label(58), Label(59), Label(60), Label(62), Label(63), Label(64), Box(KcsPe),
-                           Box(UcwSfPeExtCalc), Box(KcdPeExt), Box(UpsUe2RatioPeExt), kPeExtLine},
-                    false);
-  frame::SetVisible(app_, Labels<249, 256>(), false);
-
-  // Phase to phase: the external frame waits again for the internal Ucw.
-  WithdrawPpIntCase();
-  frame::SetVisible(app_, {kPpExtFrame}, false);
-  WithdrawPpExtCase();
-  frame::Clear(app_, {Box(KcsPp)});
-  frame::SetVisible(app_, {Label(79), Label(81), Label(82), Box(KcsPp)}, false);
 }
 
 void CwSlowFrontTabs::FollowNewUe2PerUnit(std::optional<double> before) {

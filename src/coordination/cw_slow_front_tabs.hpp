@@ -13,6 +13,7 @@
 #include <span>
 
 #include "coordination/coordination_factors.hpp"
+#include "frame/dependencies.hpp"
 #include "platform/design.hpp"
 
 namespace frame {
@@ -36,6 +37,7 @@ class CwSlowFrontTabs {
 
   static std::span<const platform::ControlDesign> Design();
   static std::span<const platform::ControlDesign> ValueStoreRows();
+  static std::span<const frame::Dependency> Dependencies();
 
   // Phase to earth, internal insulation (cw_pe_internal.cpp).
   void SelectKcdEntryPeInt();        // Option1(67)
@@ -80,12 +82,6 @@ class CwSlowFrontTabs {
   // EnableCwSlowFrontPeNext, EnableCwSlowFrontPpNext: the tab's "Next >>"
   // follows its result box.
   void EnableNext(int slot, int next);
-
-  // The representative overvoltages or the arrester these results were
-  // calculated from have changed: every result of both tabs is cleared, with
-  // the rows that show it, so none of them is committed; the inputs stay for
-  // a new "OK" or switching case.
-  void WithdrawResults();
 
  private:
   // The statistical "OK" of either external frame: R, Kcs, Ucw.

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <optional>
 
-#include "coordination/cw_slow_front_page.hpp"
 #include "coordination/slots.hpp"
 #include "frame/app.hpp"
 #include "frame/enter_question.hpp"
@@ -96,9 +95,6 @@ void CwTovPage::EnterUcwTov() {
 
 void CwTovPage::BackToRepresentativeFromCw() { frame::OpenPage(app_.control("tabGeneral"), kRepresentativePages); }
 
-void CwTovPage::OpenCwSlowFrontPage() {
-  frame::OpenPage(app_.control("SSTab1", 3), kSlowFrontPage);
-  slowFront_.WithdrawIfStale();
-}
+void CwTovPage::OpenCwSlowFrontPage() { frame::OpenPage(app_.control("SSTab1", 3), kSlowFrontPage); }
 
 }  // namespace coordination

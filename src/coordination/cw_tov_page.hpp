@@ -20,11 +20,9 @@ class Window;
 
 namespace coordination {
 
-class CwSlowFrontPage;
-
 class CwTovPage {
  public:
-  CwTovPage(frame::App& app, CwSlowFrontPage& slowFront) : app_(app), slowFront_(slowFront) {}
+  explicit CwTovPage(frame::App& app) : app_(app) {}
   void Build(platform::Window& w);
   void DeclareRoutes(frame::Routes& routes);
 
@@ -43,7 +41,6 @@ class CwTovPage {
   void FollowNext();
 
   frame::App& app_;
-  CwSlowFrontPage& slowFront_;
 };
 
 }  // namespace coordination

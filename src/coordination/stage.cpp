@@ -14,12 +14,9 @@ Stage::Stage(frame::App& app)
     : factors_(std::make_unique<CoordinationFactors>(app)),
       slowFront_(std::make_unique<CwSlowFrontPage>(app)),
       slowFrontTabs_(std::make_unique<CwSlowFrontTabs>(app, *factors_)),
-      tov_(std::make_unique<CwTovPage>(app, *slowFront_)),
+      tov_(std::make_unique<CwTovPage>(app)),
       fastFrontTabs_(std::make_unique<CwFastFrontTabs>(app)),
-      fastFront_(std::make_unique<CwFastFrontPage>(app, *fastFrontTabs_)) {
-  slowFront_->OnStaleTabResults([this] { slowFrontTabs_->WithdrawResults(); });
-  slowFront_->AttachFastFrontPage(*fastFront_);
-}
+      fastFront_(std::make_unique<CwFastFrontPage>(app)) {}
 
 Stage::~Stage() = default;
 
@@ -46,7 +43,8 @@ std::vector<std::span<const platform::ControlDesign>> Stage::ValueStoreRows() co
 }
 
 std::vector<std::span<const frame::Dependency>> Stage::Dependencies() const {
-  return {CwTovPage::Dependencies()};
+  return {CwTovPage::Dependencies(), CwSlowFrontPage::Dependencies(), CwSlowFrontTabs::Dependencies(),
+          CwFastFrontPage::Dependencies(), CwFastFrontTabs::Dependencies()};
 }
 
 }  // namespace coordination

@@ -32,7 +32,7 @@ void DependencyRule::Declare(std::span<const Dependency> rows) {
   for (const Dependency& d : rows) {
     const std::size_t row = rows_.size();
     rows_.push_back(d);
-    byResult_.emplace(Key{d.result.name, d.result.index}, row);
+    byResult_[Key{d.result.name, d.result.index}].push_back(row);
     for (const ControlRef& s : d.from)
       if (Used(s)) bySource_[Key{s.name, s.index}].push_back(row);
   }
@@ -46,7 +46,13 @@ void DependencyRule::Reset() {
 
 void DependencyRule::Entered(const platform::Control& box) {
   if (auto found = byResult_.find(Key{box.name(), box.index()}); found != byResult_.end())
-    written_[found->second] = Writer::Person;
+    for (std::size_t row : found->second) written_[row] = Writer::Person;
+}
+
+bool DependencyRule::Chosen(const Dependency& row) const {
+  if (!Used(row.when)) return true;
+  const platform::Control* option = app_.main().find(row.when.name, row.when.index);
+  return option != nullptr && option->value();
 }
 
 std::vector<std::string> DependencyRule::Snapshot(const Dependency& row) const {
@@ -64,10 +70,12 @@ std::vector<std::string> DependencyRule::Snapshot(const Dependency& row) const {
 void DependencyRule::Written(const platform::Control& c) {
   const auto found = byResult_.find(Key{c.name(), c.index()});
   if (found == byResult_.end()) return;
-  Writer& w = written_.try_emplace(found->second, Writer::Program).first->second;
-  if (c.text().empty()) w = Writer::None;
-  else if (&c == app_.platform.userEditing()) w = Writer::Person;
-  else if (w == Writer::None) w = Writer::Program;
+  for (std::size_t row : found->second) {
+    Writer& w = written_.try_emplace(row, Writer::Program).first->second;
+    if (c.text().empty()) w = Writer::None;
+    else if (&c == app_.platform.userEditing()) w = Writer::Person;
+    else if (w == Writer::None) w = Writer::Program;
+  }
 }
 
 void DependencyRule::controlChanged(platform::Control& c, platform::Property p) {
@@ -82,8 +90,11 @@ void DependencyRule::textRewritten(platform::Control& c) {
   // Only a value the program computed is computed again; the person's own
   // value, rewritten as it stands (read through the comma rule), stays theirs.
   const auto found = byResult_.find(Key{c.name(), c.index()});
-  if (found != byResult_.end() && recorded_.contains(found->second))
-    written_.try_emplace(found->second, Writer::Program);
+  if (found == byResult_.end()) return;
+  bool computed = false;
+  for (std::size_t row : found->second) computed = computed || recorded_.contains(row);
+  if (computed)
+    for (std::size_t row : found->second) written_.try_emplace(row, Writer::Program);
 }
 
 void DependencyRule::Withdraw(std::size_t row) {
@@ -103,7 +114,7 @@ void DependencyRule::eventsSettled() {
     const auto written = std::exchange(written_, {});
     const auto changed = std::exchange(changedSources_, {});
     for (const auto& [row, how] : written) {
-      if (how == Writer::Program) recorded_[row] = Snapshot(rows_[row]);
+      if (how == Writer::Program && Chosen(rows_[row])) recorded_[row] = Snapshot(rows_[row]);
       else recorded_.erase(row);
     }
     for (const Key& source : changed)
@@ -122,15 +133,17 @@ std::vector<std::string> DependencyRule::Stale() const {
 std::vector<std::string> DependencyRule::Faults() const {
   std::vector<std::string> faults;
   const platform::Window& w = app_.main();
-  std::map<Key, int> results;
+  std::map<std::pair<Key, Key>, int> results;
   for (const Dependency& d : rows_) {
-    if (++results[Key{d.result.name, d.result.index}] == 2) faults.push_back(Named(d.result) + " is declared twice");
+    if (++results[{Key{d.result.name, d.result.index}, Key{d.when.name, d.when.index}}] == 2)
+      faults.push_back(Named(d.result) + " is declared twice");
     for (const ControlRef& r : d.from)
       if (Used(r) && r.name == std::string(d.result.name) && r.index == d.result.index)
         faults.push_back(Named(d.result) + " is computed from itself");
     std::vector<ControlRef> named{d.result};
     named.insert(named.end(), d.from.begin(), d.from.end());
     named.insert(named.end(), d.publishers.begin(), d.publishers.end());
+    named.push_back(d.when);
     for (const ControlRef& r : named)
       if (Used(r) && w.find(r.name, r.index) == nullptr)
         faults.push_back(Named(d.result) + " names " + Named(r) + ", which does not exist");

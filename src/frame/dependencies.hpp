@@ -36,6 +36,11 @@ struct Dependency {
   std::array<ControlRef, kMaxSources> from{};
   // The "Next >>" or accept buttons that would pass the result on.
   std::array<ControlRef, 2> publishers{};
+  // The option that chooses this way of computing the result. A result that
+  // an option computes from other values than another option does has one
+  // row per option; what it was computed from is recorded by the row whose
+  // option is chosen when the program writes it. Empty: the only way.
+  ControlRef when{};
 };
 
 class DependencyRule final : public platform::Observer {
@@ -45,7 +50,8 @@ class DependencyRule final : public platform::Observer {
   DependencyRule(const DependencyRule&) = delete;
   DependencyRule& operator=(const DependencyRule&) = delete;
 
-  // The rows of a stage; a result has one row in the whole program.
+  // The rows of a stage; a result has one row in the whole program, or one
+  // per option that chooses how it is computed.
   void Declare(std::span<const Dependency> rows);
   const std::vector<Dependency>& rows() const { return rows_; }
   // A new main window: nothing it shows was computed yet.
@@ -57,7 +63,7 @@ class DependencyRule final : public platform::Observer {
   // written: empty whenever a person's action has run to its end.
   std::vector<std::string> Stale() const;
   // Rows that cannot stand on the loaded main window: a control that does
-  // not exist, a result declared twice or computed from itself.
+  // not exist, a result declared twice for one option or computed from itself.
   std::vector<std::string> Faults() const;
 
   void controlChanged(platform::Control& c, platform::Property p) override;
@@ -70,12 +76,13 @@ class DependencyRule final : public platform::Observer {
   enum class Writer { Program, Person, None };
 
   std::vector<std::string> Snapshot(const Dependency& row) const;
+  bool Chosen(const Dependency& row) const;
   void Written(const platform::Control& c);
   void Withdraw(std::size_t row);
 
   App& app_;
   std::vector<Dependency> rows_;
-  std::map<Key, std::size_t> byResult_;
+  std::map<Key, std::vector<std::size_t>> byResult_;
   std::map<Key, std::vector<std::size_t>> bySource_;
   // What the sources held when each recorded result was written.
   std::map<std::size_t, std::vector<std::string>> recorded_;
