@@ -36,6 +36,9 @@ struct Dependency {
   std::array<ControlRef, kMaxSources> from{};
   // The "Next >>" or accept buttons that would pass the result on.
   std::array<ControlRef, 2> publishers{};
+  // A choice among the sources: the result is a copy of the one that held its
+  // text when it was written, and only a change of that one withdraws it.
+  bool choice = false;
 };
 
 class DependencyRule final : public platform::Observer {
@@ -68,6 +71,8 @@ class DependencyRule final : public platform::Observer {
   enum class Written { ByProgram, ByPerson, Emptied };
 
   std::vector<std::string> Snapshot(const Dependency& row) const;
+  // The sources of a recorded result hold something else now than they did.
+  bool Outdated(std::size_t row, const std::vector<std::string>& recorded) const;
   void Withdraw(std::size_t row);
 
   App& app_;
