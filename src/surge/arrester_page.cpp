@@ -9,7 +9,6 @@
 #include "frame/page_rule.hpp"
 #include "frame/routes.hpp"
 #include "surge/slots.hpp"
-#include "surge/slow_front_page.hpp"
 #include "tov/slots.hpp"
 
 namespace surge {
@@ -30,12 +29,23 @@ constexpr frame::ControlRef kUpsCopies[] = {
     {"Text1", UpsCopySfPpRange1}, {"Text1", UpsCopySfPpRange2},
 };
 
+// The minimums follow Um and the temporary overvoltage phase to earth; a copy
+// of Ups stands for the arrester accepted against the minimums on screen.
+constexpr frame::Dependency UpsCopy(int slot) {
+  return {{"Text1", slot}, {{{"Text1", ArresterUps}, {"Text1", ArresterUcMin}, {"Text1", ArresterUrMin}}}};
+}
+constexpr frame::Dependency kDependencies[] = {
+    {{"Text1", ArresterUm}, {{"txtUm"}}},
+    {{"Text1", ArresterUcMin}, {{{"Text1", ArresterUm}}}},
+    {{"Text1", ArresterUrMin}, {{tov::kUrpTovPeBox}}},
+    UpsCopy(UpsCopySfPeRange1), UpsCopy(UpsCopySfPeRange2), UpsCopy(UpsCopySfPpRange1), UpsCopy(UpsCopySfPpRange2),
+};
+
 }  // namespace
 
-void ArresterPage::Build(platform::Window& w) {
-  w.createAll(Design());
-  mAcceptedUrMin.clear();
-}
+std::span<const frame::Dependency> ArresterPage::Dependencies() { return kDependencies; }
+
+void ArresterPage::Build(platform::Window& w) { w.createAll(Design()); }
 
 void ArresterPage::DeclareRoutes(frame::Routes& routes) {
   using enum frame::ArrayEvent;
@@ -60,9 +70,6 @@ void ArresterPage::OpenSurgeArresterPage() {
   app_.platform.focus(app_.text1(ArresterUc));
   app_.m.mUrpTovPe = tovPe;
   app_.m.mUrpTovPp = app_.control(tov::kUrpTovPpBox).text();
-
-  // An arrester accepted against another minimum Ur no longer stands.
-  if (!mAcceptedUrMin.empty() && mAcceptedUrMin != tovPe) WithdrawAcceptance();
 }
 
 void ArresterPage::ValidateArresterRequired(int slot) {
@@ -106,18 +113,9 @@ void ArresterPage::cmdNextSurge() {
     return;
   }
 
-  // Slow-front results calculated with another Ups no longer hold.
-  if (*ups != app_.g.gUps) slowFront_.WithdrawCalculatedUrp();
   app_.g.gUps = *ups;
   for (const frame::ControlRef& copy : kUpsCopies) app_.WriteNumber(app_.text1(copy.index), app_.g.gUps);
-  mAcceptedUrMin = app_.text1(ArresterUrMin).text();
   frame::OpenPage(app_.control("tabSubGeneral1"), kSlowFrontPage);
-}
-
-void ArresterPage::WithdrawAcceptance() {
-  mAcceptedUrMin.clear();
-  frame::Clear(app_, kUpsCopies);
-  slowFront_.WithdrawCalculatedUrp();
 }
 
 }  // namespace surge
