@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <optional>
+#include <utility>
 
 #include "frame/app.hpp"
 #include "frame/number_text.hpp"
@@ -97,10 +98,11 @@ void ArresterPage::cmdNextSurge() {
   const std::optional<double> urMin = frame::NumberAsTyped(app_.text1(ArresterUrMin));
   const std::optional<double> ur = frame::NumberAsTyped(app_.text1(ArresterUr));
   const std::optional<double> uc = frame::NumberAsTyped(app_.text1(ArresterUc));
+  const std::optional<double> upl = frame::NumberAsTyped(app_.text1(ArresterUpl));
   const std::optional<double> ups = frame::NumberAsTyped(app_.text1(ArresterUps));
   // A box the normalisation emptied (its text held both "." and ","): its
   // check has refused it and disabled "Next >>"; nothing is accepted.
-  if (!ucMin || !urMin || !ur || !uc || !ups) return;
+  if (!ucMin || !urMin || !ur || !uc || !upl || !ups) return;
 
   if (*ur < *urMin) {
     app_.platform.messageBox("Enter a valid value...", frame::PaddedTitle("Invalid Ur", 32));
@@ -110,6 +112,14 @@ void ArresterPage::cmdNextSurge() {
   if (*uc < *ucMin) {
     app_.platform.messageBox("Enter a valid value...", frame::PaddedTitle("Invalid Uc", 32));
     app_.text1(ArresterUc).setText("");
+    return;
+  }
+  // The later stages calculate with both protective levels: a level of zero
+  // or below is refused as the box's own check refuses a text that is no number.
+  for (const auto& [slot, level] : {std::pair{ArresterUpl, *upl}, std::pair{ArresterUps, *ups}}) {
+    if (level > 0) continue;
+    app_.InvalidValueBox();
+    app_.text1(slot).setText("");
     return;
   }
 
