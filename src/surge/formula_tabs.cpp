@@ -119,8 +119,9 @@ void FormulaTabs::RefuseResult(const FormulaTab& tab, ControlRefs cleared) {
 void FormulaTabs::AcceptEnteredUrp(const FormulaTab& tab) {
   platform::Control& entered = Get(app_, tab.enteredUrp);
   if (!frame::IsFilled(entered)) return;
+  // A Urp of zero or below is no overvoltage, whether entered or calculated.
   const std::optional<double> urp = app_.ReadNumber(entered);
-  if (!urp || !frame::WriteAll(app_, {{&Get(app_, tab.result), *urp}})) {
+  if (!urp || !(*urp > 0.0) || !frame::WriteAll(app_, {{&Get(app_, tab.result), *urp}})) {
     RefuseResult(tab, {&tab.enteredUrp, 1});
     return;
   }
