@@ -78,6 +78,17 @@ void DependencyRule::Written(const platform::Control& c) {
   }
 }
 
+bool DependencyRule::Outdated(std::size_t row, const std::vector<std::string>& recorded) const {
+  const Dependency& d = rows_[row];
+  const std::vector<std::string> now = Snapshot(d);
+  if (!d.choice) return now != recorded;
+  const platform::Control* result = app_.main().find(d.result.name, d.result.index);
+  const std::string copied = result != nullptr ? result->text() : std::string();
+  for (std::size_t i = 0; i < recorded.size(); ++i)
+    if (recorded[i] == copied && now[i] != recorded[i]) return true;
+  return false;
+}
+
 void DependencyRule::controlChanged(platform::Control& c, platform::Property p) {
   if (p != platform::Property::Text && p != platform::Property::Value) return;
   if (c.window().name() != app_.mainWindowDefinition().name) return;
@@ -119,14 +130,14 @@ void DependencyRule::eventsSettled() {
     }
     for (const Key& source : changed)
       for (std::size_t row : bySource_.at(source))
-        if (auto r = recorded_.find(row); r != recorded_.end() && r->second != Snapshot(rows_[row])) Withdraw(row);
+        if (auto r = recorded_.find(row); r != recorded_.end() && Outdated(row, r->second)) Withdraw(row);
   }
 }
 
 std::vector<std::string> DependencyRule::Stale() const {
   std::vector<std::string> stale;
   for (const auto& [row, states] : recorded_)
-    if (states != Snapshot(rows_[row])) stale.push_back(Named(rows_[row].result) + " outlived a change of its sources");
+    if (Outdated(row, states)) stale.push_back(Named(rows_[row].result) + " outlived a change of its sources");
   return stale;
 }
 

@@ -41,6 +41,9 @@ struct Dependency {
   // row per option; what it was computed from is recorded by the row whose
   // option is chosen when the program writes it. Empty: the only way.
   ControlRef when{};
+  // A choice among the sources: the result is a copy of the one that held its
+  // text when it was written, and only a change of that one withdraws it.
+  bool choice = false;
 };
 
 class DependencyRule final : public platform::Observer {
@@ -78,6 +81,8 @@ class DependencyRule final : public platform::Observer {
   std::vector<std::string> Snapshot(const Dependency& row) const;
   bool Chosen(const Dependency& row) const;
   void Written(const platform::Control& c);
+  // The sources of a recorded result hold something else now than they did.
+  bool Outdated(std::size_t row, const std::vector<std::string>& recorded) const;
   void Withdraw(std::size_t row);
 
   App& app_;

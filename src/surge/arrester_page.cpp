@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <optional>
+#include <utility>
 
 #include "frame/app.hpp"
 #include "frame/number_text.hpp"
@@ -9,7 +10,6 @@
 #include "frame/page_rule.hpp"
 #include "frame/routes.hpp"
 #include "surge/slots.hpp"
-#include "surge/slow_front_page.hpp"
 #include "tov/slots.hpp"
 
 namespace surge {
@@ -30,12 +30,23 @@ constexpr frame::ControlRef kUpsCopies[] = {
     {"Text1", UpsCopySfPpRange1}, {"Text1", UpsCopySfPpRange2},
 };
 
+// The minimums follow Um and the temporary overvoltage phase to earth; a copy
+// of Ups stands for the arrester accepted against the minimums on screen.
+constexpr frame::Dependency UpsCopy(int slot) {
+  return {{"Text1", slot}, {{{"Text1", ArresterUps}, {"Text1", ArresterUcMin}, {"Text1", ArresterUrMin}}}};
+}
+constexpr frame::Dependency kDependencies[] = {
+    {{"Text1", ArresterUm}, {{"txtUm"}}},
+    {{"Text1", ArresterUcMin}, {{{"Text1", ArresterUm}}}},
+    {{"Text1", ArresterUrMin}, {{tov::kUrpTovPeBox}}},
+    UpsCopy(UpsCopySfPeRange1), UpsCopy(UpsCopySfPeRange2), UpsCopy(UpsCopySfPpRange1), UpsCopy(UpsCopySfPpRange2),
+};
+
 }  // namespace
 
-void ArresterPage::Build(platform::Window& w) {
-  w.createAll(Design());
-  mAcceptedUrMin.clear();
-}
+std::span<const frame::Dependency> ArresterPage::Dependencies() { return kDependencies; }
+
+void ArresterPage::Build(platform::Window& w) { w.createAll(Design()); }
 
 void ArresterPage::DeclareRoutes(frame::Routes& routes) {
   using enum frame::ArrayEvent;
@@ -60,9 +71,6 @@ void ArresterPage::OpenSurgeArresterPage() {
   app_.platform.focus(app_.text1(ArresterUc));
   app_.m.mUrpTovPe = tovPe;
   app_.m.mUrpTovPp = app_.control(tov::kUrpTovPpBox).text();
-
-  // An arrester accepted against another minimum Ur no longer stands.
-  if (!mAcceptedUrMin.empty() && mAcceptedUrMin != tovPe) WithdrawAcceptance();
 }
 
 void ArresterPage::ValidateArresterRequired(int slot) {
@@ -90,10 +98,11 @@ void ArresterPage::cmdNextSurge() {
   const std::optional<double> urMin = frame::NumberAsTyped(app_.text1(ArresterUrMin));
   const std::optional<double> ur = frame::NumberAsTyped(app_.text1(ArresterUr));
   const std::optional<double> uc = frame::NumberAsTyped(app_.text1(ArresterUc));
+  const std::optional<double> upl = frame::NumberAsTyped(app_.text1(ArresterUpl));
   const std::optional<double> ups = frame::NumberAsTyped(app_.text1(ArresterUps));
   // A box the normalisation emptied (its text held both "." and ","): its
   // check has refused it and disabled "Next >>"; nothing is accepted.
-  if (!ucMin || !urMin || !ur || !uc || !ups) return;
+  if (!ucMin || !urMin || !ur || !uc || !upl || !ups) return;
 
   if (*ur < *urMin) {
     app_.platform.messageBox("Enter a valid value...", frame::PaddedTitle("Invalid Ur", 32));
@@ -105,19 +114,18 @@ void ArresterPage::cmdNextSurge() {
     app_.text1(ArresterUc).setText("");
     return;
   }
+  // The later stages calculate with both protective levels: a level of zero
+  // or below is refused as the box's own check refuses a text that is no number.
+  for (const auto& [slot, level] : {std::pair{ArresterUpl, *upl}, std::pair{ArresterUps, *ups}}) {
+    if (level > 0) continue;
+    app_.InvalidValueBox();
+    app_.text1(slot).setText("");
+    return;
+  }
 
-  // Slow-front results calculated with another Ups no longer hold.
-  if (*ups != app_.g.gUps) slowFront_.WithdrawCalculatedUrp();
   app_.g.gUps = *ups;
   for (const frame::ControlRef& copy : kUpsCopies) app_.WriteNumber(app_.text1(copy.index), app_.g.gUps);
-  mAcceptedUrMin = app_.text1(ArresterUrMin).text();
   frame::OpenPage(app_.control("tabSubGeneral1"), kSlowFrontPage);
-}
-
-void ArresterPage::WithdrawAcceptance() {
-  mAcceptedUrMin.clear();
-  frame::Clear(app_, kUpsCopies);
-  slowFront_.WithdrawCalculatedUrp();
 }
 
 }  // namespace surge

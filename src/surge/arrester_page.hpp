@@ -5,8 +5,8 @@
 // publishes the switching impulse protective level gUps.
 
 #include <span>
-#include <string>
 
+#include "frame/dependencies.hpp"
 #include "platform/design.hpp"
 
 namespace frame {
@@ -20,16 +20,15 @@ class Window;
 
 namespace surge {
 
-class SlowFrontPage;
-
 class ArresterPage {
  public:
-  ArresterPage(frame::App& app, SlowFrontPage& slowFront) : app_(app), slowFront_(slowFront) {}
+  explicit ArresterPage(frame::App& app) : app_(app) {}
   void Build(platform::Window& w);
   void DeclareRoutes(frame::Routes& routes);
 
   static std::span<const platform::ControlDesign> Design();
   static std::span<const platform::ControlDesign> ValueStoreRows();
+  static std::span<const frame::Dependency> Dependencies();
 
   void OpenSurgeArresterPage();  // "Next >>" of the temporary-overvoltage page
   // ValidateArresterUr, ValidateArresterUc, ValidateArresterSteepResidual,
@@ -44,18 +43,7 @@ class ArresterPage {
   void NormalizeArresterDecimals();
 
  private:
-  // The acceptance no longer stands: the Ups copies and the slow-front
-  // results calculated from them are cleared until the arrester is accepted
-  // and calculated with again.
-  void WithdrawAcceptance();
-
   frame::App& app_;
-  SlowFrontPage& slowFront_;
-
-  // The minimum rated voltage (the temporary overvoltage phase to earth, as
-  // its box showed it) that the standing arrester was accepted against; empty
-  // while no arrester of this run stands.
-  std::string mAcceptedUrMin;
 };
 
 }  // namespace surge

@@ -34,7 +34,23 @@ constexpr frame::ControlRef kChosenRow[] = {
     {"Label41", 60}, {"Label79", 10}, {"Label75", 10}, {"lblKV", 19}, {"Text1", UrpFfChosen},
 };
 
+// The candidates are copies of the formulas' results and of the Urp standing
+// on the page; the chosen value is a copy of the candidate accepted.
+constexpr frame::Dependency kDependencies[] = {
+    {{"Text1", UrpChoiceFormula1}, {{{"Text1", UrpFormula1}}}},
+    {{"Text1", UrpChoiceFormula2}, {{{"Text1", UrpFormula2}}}},
+    {{"Text1", UrpChoiceFormula3}, {{{"Text1", UrpFormula3}}}},
+    {{"Text1", UrpChoiceEntered}, {{{"Text1", UrpFfPe}}}},
+    {.result = {"Text1", UrpFfChosen},
+     .from = {{{"Text1", UrpChoiceFormula1}, {"Text1", UrpChoiceFormula2}, {"Text1", UrpChoiceFormula3},
+               {"Text1", UrpChoiceEntered}}},
+     .publishers = {{{"Command29", 6}}},
+     .choice = true},
+};
+
 }  // namespace
+
+std::span<const frame::Dependency> ChooseUrpTab::Dependencies() { return kDependencies; }
 
 void ChooseUrpTab::Build(platform::Window& w) { w.createAll(Design()); }
 

@@ -6,6 +6,7 @@
 #include <span>
 
 #include "frame/app.hpp"
+#include "frame/dependencies.hpp"
 #include "platform/design.hpp"
 #include "platform/window.hpp"
 
@@ -25,6 +26,7 @@ class ChooseUrpTab {
 
   static std::span<const platform::ControlDesign> Design();
   static std::span<const platform::ControlDesign> ValueStoreRows();
+  static std::span<const frame::Dependency> Dependencies();
 
   // "Next >>" of Formula III: the tab opens with every candidate refreshed.
   void OpenChooseUrpTab();

@@ -16,7 +16,16 @@ constexpr frame::ControlRef kSummary[] = {
     {"Label4", 21}, {"Label4", 22}, {"Text1", UrpFfPe}, {"Text1", UrpFfPp},
 };
 
+// The Urp that the Choose tab hands over; the phase-to-phase box repeats the
+// phase-to-earth one, whatever put it there.
+constexpr frame::Dependency kDependencies[] = {
+    {{"Text1", UrpFfPe}, {{{"Text1", UrpFfChosen}}}, {{{"Command21", 18}}}},
+    {{"Text1", UrpFfPp}, {{{"Text1", UrpFfPe}}}, {{{"Command21", 18}}}},
+};
+
 }  // namespace
+
+std::span<const frame::Dependency> FastFrontPage::Dependencies() { return kDependencies; }
 
 void FastFrontPage::Build(platform::Window& w) {
   w.createAll(Design());
@@ -45,6 +54,8 @@ void FastFrontPage::OpenFastFrontFormulas() {
 
 void FastFrontPage::SkipFastFront() {
   app_.text1(UrpFfPe).setText(kIgnored);
+  // To ignore the overvoltage is the person's own choice, as an entry is.
+  app_.dependencies.Entered(app_.text1(UrpFfPe));
   app_.text1(UrpFfPp).setText(kIgnored);
   ShowSummary(true);
   OpenCoordinationWithstandPage();

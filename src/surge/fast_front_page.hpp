@@ -7,6 +7,7 @@
 #include <span>
 
 #include "frame/app.hpp"
+#include "frame/dependencies.hpp"
 #include "platform/design.hpp"
 #include "platform/window.hpp"
 
@@ -24,6 +25,7 @@ class FastFrontPage {
 
   static std::span<const platform::ControlDesign> Design();
   static std::span<const platform::ControlDesign> ValueStoreRows();
+  static std::span<const frame::Dependency> Dependencies();
 
   void EnterFastFrontUrp();
   void OpenFastFrontFormulas();

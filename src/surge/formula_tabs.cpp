@@ -49,9 +49,24 @@ constexpr FormulaTab kTabs[] = {
 
 platform::Control& Get(frame::App& app, const ControlRef& r) { return app.control(r.name, r.index); }
 
+// A tab's result is the value entered, the formula's value or "Ignored", as
+// the option chosen says.
+constexpr frame::Dependency ResultDependency(const FormulaTab& tab) {
+  frame::Dependency d{tab.result, {}, {{{"Command29", tab.next}}}};
+  std::size_t n = 0;
+  d.from[n++] = tab.enteredUrp;
+  for (const ControlRef& input : tab.inputs) d.from[n++] = input;
+  for (int option : {tab.enterOption, tab.calculateOption, tab.ignoreOption}) d.from[n++] = {"Option1", option};
+  return d;
+}
+constexpr frame::Dependency kDependencies[] = {ResultDependency(kTabs[0]), ResultDependency(kTabs[1]),
+                                               ResultDependency(kTabs[2])};
+
 }  // namespace
 
 std::span<const FormulaTab> FormulaTabRoles() { return kTabs; }
+
+std::span<const frame::Dependency> FormulaTabs::Dependencies() { return kDependencies; }
 
 void FormulaTabs::Build(platform::Window& w) {
   w.createAll(Design());
@@ -104,8 +119,9 @@ void FormulaTabs::RefuseResult(const FormulaTab& tab, ControlRefs cleared) {
 void FormulaTabs::AcceptEnteredUrp(const FormulaTab& tab) {
   platform::Control& entered = Get(app_, tab.enteredUrp);
   if (!frame::IsFilled(entered)) return;
+  // A Urp of zero or below is no overvoltage, whether entered or calculated.
   const std::optional<double> urp = app_.ReadNumber(entered);
-  if (!urp || !frame::WriteAll(app_, {{&Get(app_, tab.result), *urp}})) {
+  if (!urp || !(*urp > 0.0) || !frame::WriteAll(app_, {{&Get(app_, tab.result), *urp}})) {
     RefuseResult(tab, {&tab.enteredUrp, 1});
     return;
   }

@@ -8,6 +8,7 @@
 #include <span>
 
 #include "frame/app.hpp"
+#include "frame/dependencies.hpp"
 #include "frame/page_kit.hpp"
 #include "platform/design.hpp"
 #include "platform/window.hpp"
@@ -45,6 +46,7 @@ class FormulaTabs {
 
   static std::span<const platform::ControlDesign> Design();
   static std::span<const platform::ControlDesign> ValueStoreRows();
+  static std::span<const frame::Dependency> Dependencies();
 
   // The options: ShowFormula1Entry, ShowFormula1Calculation, IgnoreFormula1
   // and their members on Formula II and III.

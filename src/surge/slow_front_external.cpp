@@ -30,15 +30,27 @@ constexpr ControlRef kResultRows[] = {
 // The rule line: Urp is the lower of 2 Ups and Uptre.
 constexpr ControlRef kRule[] = {{"Label30", 22}, {"Label30", 23}, {"Label30", 24}, {"Label30", 25}};
 
+// Uptre weighs Upt and Uet by the ratio D / Ht; Urp is the lower of Uptre as
+// shown and 2 Ups.
+constexpr ControlRef kD{"Text1", SfClearanceD}, kHt{"Text1", SfHeightHt}, kUpt{"Text1", UptRange2},
+    kUet{"Text1", UetPeRange2};
+constexpr frame::Dependency kDependencies[] = {
+    {{"Text1", UptreRange2}, {{kD, kHt, kUpt, kUet}}},
+    {{"Text1", UrpSfPpExtRange2},
+     {{kD, kHt, kUpt, kUet, {"Text1", UptreRange2}, {"Text1", UpsCopySfPpRange2}}},
+     {{{"Command21", 16}}}},
+};
+
 }  // namespace
+
+std::span<const frame::Dependency> SlowFrontRangeTabs::ExternalDependencies() { return kDependencies; }
 
 void SlowFrontRangeTabs::ResetExternal() {
   app_.control(kOk.name, kOk.index).setVisible(false);
   frame::SetVisible(app_, kResultRows, false);
-  // The checks of D and Ht hide the rule line as the boxes empty.
+  // The checks of D and Ht hide the rule line as the boxes empty; the results
+  // calculated from them go with them.
   frame::Clear(app_, {{"Text1", SfClearanceD}, {"Text1", SfHeightHt}});
-  // An Urp of the previous switching case is never published for this one.
-  frame::Clear(app_, {{"Text1", UptreRange2}, {"Text1", UrpSfPpExtRange2}});
 }
 
 void SlowFrontRangeTabs::ShowExternalResults(bool shown) {

@@ -7,7 +7,6 @@
 #include "frame/page_kit.hpp"
 #include "frame/page_rule.hpp"
 #include "frame/routes.hpp"
-#include "surge/slow_front_range_tabs.hpp"
 #include "surge/slots.hpp"
 
 namespace surge {
@@ -27,7 +26,19 @@ constexpr frame::ControlRef kResultArea[] = {
     {"Text1", UrpSfPpExt},
 };
 
+// The summary takes over the results of the range tab that was accepted: its
+// phase-to-earth Urp for both kinds of insulation, its phase-to-phase Urp
+// (Range II: the internal one, and the external one from D and Ht).
+constexpr frame::Dependency kDependencies[] = {
+    {{"Text1", UrpSfPeInt}, {{{"Text1", UrpSfPeRange1}, {"Text1", UrpSfPeRange2}}}, {{{"Command21", 10}}}},
+    {{"Text1", UrpSfPeExt}, {{{"Text1", UrpSfPeRange1}, {"Text1", UrpSfPeRange2}}}, {{{"Command21", 10}}}},
+    {{"Text1", UrpSfPpInt}, {{{"Text1", UrpSfPpRange1}, {"Text1", UrpSfPpIntRange2}}}, {{{"Command21", 10}}}},
+    {{"Text1", UrpSfPpExt}, {{{"Text1", UrpSfPpRange1}, {"Text1", UrpSfPpExtRange2}}}, {{{"Command21", 10}}}},
+};
+
 }  // namespace
+
+std::span<const frame::Dependency> SlowFrontPage::Dependencies() { return kDependencies; }
 
 void SlowFrontPage::Build(platform::Window& w) { w.createAll(Design()); }
 
@@ -100,19 +111,6 @@ void SlowFrontPage::EnableSlowFrontNext(int slot) {
                               .button = {"Command21", 10},
                               .action = frame::FilledRule::Action::Enable,
                               .checkNumber = false});
-}
-
-void SlowFrontPage::WithdrawCalculatedUrp() {
-  // What the tabs calculated, accepted or not, came from the old values too.
-  if (rangeTabs_ != nullptr) rangeTabs_->WithdrawResults();
-  platform::Control& calculate = app_.control("Command25", 1);
-  // Only an accepted calculation of the range tabs turns the caption.
-  if (calculate.caption() != "RE-CALCULATE") return;
-  frame::Clear(app_, kSummaryBoxes);
-  app_.text1(SfAcceptedFlag).setText("0");
-  ShowResultArea(false);
-  app_.control("Command25", 0).setCaption("ENTER");
-  calculate.setCaption("CALCULATE");
 }
 
 }  // namespace surge

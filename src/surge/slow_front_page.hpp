@@ -6,6 +6,7 @@
 
 #include <span>
 
+#include "frame/dependencies.hpp"
 #include "platform/design.hpp"
 
 namespace frame {
@@ -19,8 +20,6 @@ class Window;
 
 namespace surge {
 
-class SlowFrontRangeTabs;
-
 class SlowFrontPage {
  public:
   explicit SlowFrontPage(frame::App& app) : app_(app) {}
@@ -30,6 +29,7 @@ class SlowFrontPage {
   static std::span<const platform::ControlDesign> Design();
   // The page's boxes Text1(59) to (63) and the range tabs' copies of Ups.
   static std::span<const platform::ControlDesign> ValueStoreRows();
+  static std::span<const frame::Dependency> Dependencies();
 
   void EnterSlowFrontUrp();
   void OpenSlowFrontCalculation();
@@ -39,13 +39,6 @@ class SlowFrontPage {
   // to (63)): "Next >>" is enabled while all four boxes hold text.
   void EnableSlowFrontNext(int slot);
 
-  // Results that the range tabs calculated from an arrester that no longer
-  // stands are cleared, with the page back to its state before the
-  // calculation; values only entered stay.
-  void WithdrawCalculatedUrp();
-
-  // The range tabs whose results a withdrawal clears as well.
-  void AttachRangeTabs(SlowFrontRangeTabs& tabs) { rangeTabs_ = &tabs; }
   // A range strip closes and gives the page back its "<< Back" and "Next >>".
   void ShowPageButtons();
   // After the range tabs' accept: the summary shown, with "RE-CALCULATE",
@@ -58,7 +51,6 @@ class SlowFrontPage {
   bool AnySummaryValue();
 
   frame::App& app_;
-  SlowFrontRangeTabs* rangeTabs_ = nullptr;
 };
 
 }  // namespace surge

@@ -52,7 +52,34 @@ std::array<ControlRef, 12> PeResults(const SlowFrontRange& r) {
            {"Label30", r.peRule}, {"Label30", r.peRule + 1}, {"Label30", r.peRule + 2}, {"Label30", r.peRule + 3}}};
 }
 
+// Ue2 in the unit chosen and Um give B and x, from which tab 0 calculates
+// Uet and tab 1 the fits of the switching case; each Urp is limited by the
+// strip's copy of Ups.
+constexpr std::array<frame::Dependency, 5> RangeDependencies(const SlowFrontRange& r) {
+  const ControlRef ue2{"Text1", r.ue2}, kv{"Option1", r.optionKv}, pu{"Option1", r.optionPu}, um{"txtUm"};
+  const ControlRef reenergization{"Option1", r.optionReenergization}, energization{"Option1", r.optionEnergization};
+  return {{
+      {{"Text1", r.uet}, {{ue2, kv, pu, um}}},
+      {{"Text1", r.urpPe}, {{ue2, kv, pu, um, {"Text1", r.uet}, {"Text1", r.upsPe}}}, {{{"Command21", r.nextPe}}}},
+      {{"Text1", r.up2}, {{ue2, kv, pu, um, reenergization, energization}}},
+      {{"Text1", r.upt}, {{ue2, kv, pu, um, reenergization, energization}}},
+      {{"Text1", r.urpPp},
+       {{ue2, kv, pu, um, reenergization, energization, {"Text1", r.upt}, {"Text1", r.upsPp}}},
+       {{{"Command21", r.nextPp}}}},
+  }};
+}
+
+constexpr auto kDependencies = [] {
+  std::array<frame::Dependency, 10> rows{};
+  std::size_t n = 0;
+  for (const SlowFrontRange* r : kRanges)
+    for (const frame::Dependency& d : RangeDependencies(*r)) rows[n++] = d;
+  return rows;
+}();
+
 }  // namespace
+
+std::span<const frame::Dependency> SlowFrontRangeTabs::Dependencies() { return kDependencies; }
 
 void SlowFrontRangeTabs::Build(platform::Window& w) {
   w.createAll(Design());
@@ -118,8 +145,6 @@ void SlowFrontRangeTabs::CalculateUet(const SlowFrontRange& r) {
   const bool kv = app_.control("Option1", r.optionKv).value();
   if (!kv && !app_.control("Option1", r.optionPu).value()) return;  // no unit: nothing to calculate
 
-  // A new B and x: what tab 1 calculated with the old ones no longer holds.
-  ClearPpResults(r);
   const std::optional<double> ue2 = NumberAsTyped(ue2Box);
   if (!ue2 || *ue2 <= 0) {
     app_.InvalidValueGroup();
@@ -188,6 +213,9 @@ bool SlowFrontRangeTabs::EvaluatePp(const SlowFrontRange& r, SwitchingCase c, bo
   const std::optional<double> x = Ue2PuValue(r);
   const std::optional<double> ups = NumberAsTyped(app_.text1(r.upsPp));
 
+  // Emptied first, so that results written again, even with the same texts,
+  // count as calculated for the case now chosen.
+  ClearPpResults(r);
   std::optional<std::string> up2Text, uptText, urpText;
   if (b && x && ups) {
     const double ratio = fits::RatioFit(*x, c);
@@ -203,7 +231,6 @@ bool SlowFrontRangeTabs::EvaluatePp(const SlowFrontRange& r, SwitchingCase c, bo
   }
   if (!up2Text || !uptText || !urpText) {
     if (announce) app_.InvalidValueGroup();
-    ClearPpResults(r);
     return false;
   }
   up2Box.setText(*up2Text);
@@ -214,7 +241,6 @@ bool SlowFrontRangeTabs::EvaluatePp(const SlowFrontRange& r, SwitchingCase c, bo
 
 void SlowFrontRangeTabs::ClearPpResults(const SlowFrontRange& r) {
   frame::Clear(app_, {{"Text1", r.up2}, {"Text1", r.upt}, {"Text1", r.urpPp}});
-  if (r.external) frame::Clear(app_, {{"Text1", UptreRange2}, {"Text1", UrpSfPpExtRange2}});
 }
 
 void SlowFrontRangeTabs::EnablePpNext(const SlowFrontRange& r) {
@@ -253,13 +279,6 @@ void SlowFrontRangeTabs::Publish(int summary, int source) {
   platform::Control& box = app_.text1(summary);
   const std::optional<double> standing = NumberAsTyped(box);
   if (!IsFilled(box) || !standing || *offered > *standing) box.setText(from.text());
-}
-
-void SlowFrontRangeTabs::WithdrawResults() {
-  for (const SlowFrontRange* r : kRanges) {
-    frame::Clear(app_, {{"Text1", r->uet}, {"Text1", r->urpPe}});
-    ClearPpResults(*r);
-  }
 }
 
 }  // namespace surge

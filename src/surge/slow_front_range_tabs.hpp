@@ -13,6 +13,7 @@
 #include <string>
 #include <variant>
 
+#include "frame/dependencies.hpp"
 #include "platform/design.hpp"
 #include "surge/slow_front_fits.hpp"
 #include "surge/slow_front_range.hpp"
@@ -40,6 +41,9 @@ class SlowFrontRangeTabs {
 
   static std::span<const platform::ControlDesign> Design();
   static std::span<const platform::ControlDesign> ValueStoreRows();
+  static std::span<const frame::Dependency> Dependencies();
+  // The external insulation frame's Uptre and Urp.
+  static std::span<const frame::Dependency> ExternalDependencies();
 
   // ShowUe2Range1EntryKv, ShowUe2Range1EntryPu, ShowUe2Range2EntryKv and
   // ShowUe2Range2EntryPu: the unit is chosen, the Ue2 row shown, the results
@@ -62,10 +66,6 @@ class SlowFrontRangeTabs {
   // ValidateSlowFrontPpDistanceD and ValidateSlowFrontPpHeightHt.
   void ValidateSlowFrontPpGeometry(int slot);
   void CalculateUrpPpExtRange2();
-
-  // The arrester these results were calculated with no longer stands: every
-  // result of both strips is cleared, so none of them is published.
-  void WithdrawResults();
 
   // x, Ue2 in per unit: a number when Ue2 was entered in kV, the typed text
   // when it was entered in pu; nothing while this run has not calculated it.

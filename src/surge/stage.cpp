@@ -15,14 +15,12 @@ namespace surge {
 Stage::Stage(frame::App& app)
     : app_(app),
       slowFront_(std::make_unique<SlowFrontPage>(app)),
-      arrester_(std::make_unique<ArresterPage>(app, *slowFront_)),
+      arrester_(std::make_unique<ArresterPage>(app)),
       rangeTabs_(std::make_unique<SlowFrontRangeTabs>(app, *slowFront_)),
       fastFront_(std::make_unique<FastFrontPage>(app)),
       formulaTabs_(std::make_unique<FormulaTabs>(app)),
       chooseUrp_(std::make_unique<ChooseUrpTab>(app, *fastFront_)),
-      fastFrontHelp_(std::make_unique<FastFrontHelp>(app)) {
-  slowFront_->AttachRangeTabs(*rangeTabs_);
-}
+      fastFrontHelp_(std::make_unique<FastFrontHelp>(app)) {}
 
 Stage::~Stage() = default;
 
@@ -48,6 +46,12 @@ void Stage::DeclareRoutes(frame::Routes& routes) {
 std::vector<std::span<const platform::ControlDesign>> Stage::ValueStoreRows() const {
   return {ArresterPage::ValueStoreRows(), SlowFrontPage::ValueStoreRows(), SlowFrontRangeTabs::ValueStoreRows(),
           FastFrontPage::ValueStoreRows(), FormulaTabs::ValueStoreRows(), ChooseUrpTab::ValueStoreRows()};
+}
+
+std::vector<std::span<const frame::Dependency>> Stage::Dependencies() const {
+  return {ArresterPage::Dependencies(),        SlowFrontPage::Dependencies(), SlowFrontRangeTabs::Dependencies(),
+          SlowFrontRangeTabs::ExternalDependencies(), FormulaTabs::Dependencies(), ChooseUrpTab::Dependencies(),
+          FastFrontPage::Dependencies()};
 }
 
 }  // namespace surge

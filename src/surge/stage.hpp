@@ -32,6 +32,7 @@ class Stage final : public frame::Stage {
   void Build(platform::Window& w) override;
   void DeclareRoutes(frame::Routes& routes) override;
   std::vector<std::span<const platform::ControlDesign>> ValueStoreRows() const override;
+  std::vector<std::span<const frame::Dependency>> Dependencies() const override;
 
   SlowFrontRangeTabs& rangeTabs() const { return *rangeTabs_; }
 
