@@ -1,12 +1,16 @@
 #pragma once
-// What every stage of the procedure gives the frame: its controls on the main
-// window, the routed procedures of its array elements and its value-store rows.
-// The program lists the stages; the frame builds the main window from them.
+// A stage of the procedure is its pages, in the order they build their
+// controls. The program lists the stages; the frame builds the main window
+// from them, merges their routes, and gathers their value-store rows and
+// what their results are computed from.
 
+#include <memory>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "frame/dependencies.hpp"
+#include "frame/page.hpp"
 #include "platform/design.hpp"
 
 namespace platform {
@@ -24,22 +28,27 @@ class Stage {
   // The stage's name in the printed routing table.
   virtual const char* Name() const = 0;
 
-  // Creates the stage's controls on a freshly loaded main window, in their
-  // design state, binds the events of its own named controls, and puts the
-  // stage's main-window variables back to their start values: every load of
-  // the main window (a restart too) begins a clean run.
-  virtual void Build(platform::Window& w) = 0;
+  // Each page's controls, in order, on a freshly loaded main window.
+  virtual void Build(platform::Window& w);
+  // Each page's routed procedures.
+  virtual void DeclareRoutes(Routes& routes);
+  // Each page's value-store rows.
+  virtual std::vector<std::span<const platform::ControlDesign>> ValueStoreRows() const;
+  // What each result of each page is computed from.
+  virtual std::vector<std::span<const Dependency>> Dependencies() const;
 
-  // One row per routed array element the stage owns.
-  virtual void DeclareRoutes(Routes& routes) = 0;
+ protected:
+  // Adds a page after the ones before it; the stage keeps it for the run of the program.
+  template <class P, class... Args>
+  P& AddPage(Args&&... args) {
+    auto page = std::make_unique<P>(std::forward<Args>(args)...);
+    P& added = *page;
+    pages_.push_back(std::move(page));
+    return added;
+  }
 
-  // The design rows of the value-store boxes Text1(i) the stage owns, as
-  // one table per page or group of pages.
-  virtual std::vector<std::span<const platform::ControlDesign>> ValueStoreRows() const = 0;
-
-  // What each result the stage calculates or takes over is computed from,
-  // as one table per page or group of pages.
-  virtual std::vector<std::span<const Dependency>> Dependencies() const { return {}; }
+ private:
+  std::vector<std::unique_ptr<Page>> pages_;
 };
 
 }  // namespace frame
