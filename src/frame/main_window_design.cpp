@@ -14,6 +14,7 @@ using platform::ControlDesign;
 using platform::Disabled;
 using platform::Hidden;
 using platform::Kind;
+using platform::NoPageFocus;
 
 constexpr int kSubscript = platform::kSubscriptFontSize;
 
@@ -114,9 +115,11 @@ constexpr std::array kPageTree{
     ControlDesign{.kind = Kind::Label, .name = "Label23", .index = 8, .container = "Frame38",
                   .left = 240, .top = 1440, .width = 2535, .height = 285, .caption = "Date"},
     ControlDesign{.kind = Kind::CommandButton, .name = "Command25", .index = 19, .container = "tabGeneral",
-                  .page = 4, .left = 7560, .top = 9240, .width = 1935, .height = 495, .caption = "Restart Program"},
+                  .page = 4, .left = 7560, .top = 9240, .width = 1935, .height = 495, .caption = "Restart Program",
+                  .flags = NoPageFocus},
     ControlDesign{.kind = Kind::CommandButton, .name = "Command25", .index = 20, .container = "tabGeneral",
-                  .page = 4, .left = 9735, .top = 9240, .width = 1935, .height = 495, .caption = "Exit Program"},
+                  .page = 4, .left = 9735, .top = 9240, .width = 1935, .height = 495, .caption = "Exit Program",
+                  .flags = NoPageFocus},
     ControlDesign{.kind = Kind::CommandButton, .name = "Command25", .index = 21, .container = "tabGeneral",
                   .page = 4, .left = 11910, .top = 9240, .width = 1935, .height = 495, .caption = "Print Screen"},
 };

@@ -11,6 +11,7 @@
 #include "qt/label_widget.hpp"
 #include "qt/option_widget.hpp"
 #include "qt/picture_widget.hpp"
+#include "qt/reading_order.hpp"
 #include "qt/tab_strip_widget.hpp"
 #include "qt/text_box_widget.hpp"
 
@@ -123,6 +124,7 @@ QWidget* CreateControlWidget(const Control& c, QWidget* parent, UserActions& act
       break;
   }
   widget->setObjectName(QString::fromStdString(c.displayName()));
+  if ((c.designFlags() & platform::NoPageFocus) != 0) KeepPageFocusAway(*widget);
   return widget;
 }
 
