@@ -8,6 +8,7 @@
 #include "qt/colors.hpp"
 #include "qt/drawing_widgets.hpp"
 #include "qt/frame_widget.hpp"
+#include "qt/indicator_style.hpp"
 #include "qt/label_widget.hpp"
 #include "qt/option_widget.hpp"
 #include "qt/picture_widget.hpp"
@@ -114,7 +115,10 @@ QWidget* CreateControlWidget(const Control& c, QWidget* parent, UserActions& act
     case Kind::Label: widget = new LabelWidget(actions, c.designFlags(), parent); break;
     case Kind::TextBox: widget = new TextBoxWidget(actions, parent); break;
     case Kind::CommandButton: widget = new ButtonWidget(actions, parent); break;
-    case Kind::OptionButton: widget = new OptionWidget(actions, parent); break;
+    case Kind::OptionButton:
+      widget = new OptionWidget(actions, parent);
+      if (QStyle* style = IndicatorStyle::ForScale(twips.scale())) widget->setStyle(style);
+      break;
     case Kind::Frame: widget = new FrameWidget(actions, parent); break;
     case Kind::Image: widget = new PictureWidget(parent); break;
     case Kind::Line: widget = new LineWidget(parent); break;

@@ -77,7 +77,7 @@ void AddKaTabs(std::vector<ControlDesign>& rows, const KaTabsDesign& d) {
   // Internal insulation: Urw = Ks Ucw and the two results.
   a.Formula(kInternal, 0, 1560, "U      = K       U");
   a.FormulaSub(kInternal, 1, 187, "rw");
-  a.FormulaSub(kInternal, 2, 764, "s");
+  a.FormulaSub(kInternal, 2, 771, "s");
   a.FormulaSub(kInternal, 3, 1110, "cw");
   a.OnTab(Kind::Frame, "Frame30", d.internalFrame, kInternal, kFrameLeft, kResultsTop, kFrameWidth, kResultsHeight,
           "");
