@@ -138,4 +138,18 @@ TEST_F(LookTest, UnitsStandLevelWithTheTextOfTheirBox) {
   EXPECT_LE(std::abs(unitBase - boxBase), 1) << "kV at row " << unitBase << ", the box's text at " << boxBase;
 }
 
+// Ka = e^(m H / 8150) on the three altitude frames: the exponent stands as a
+// superscript just right of the e, not a word's width away from it.
+TEST_F(LookTest, TheExponentOfKaStandsBesideItsE) {
+  StartAndEnterUm("420");
+  for (int first : {220, 225, 230}) {
+    auto* caption = Widget<QLabel>("Label41", first);
+    ASSERT_EQ(caption->text(), "K   = e");
+    const double e = caption->x() + QFontMetricsF(caption->font()).horizontalAdvance(caption->text());
+    const int exponent = Widget("Label41", first + 4)->x();  // "8150" under the fraction line
+    EXPECT_GE(exponent - e, 0.0) << first;
+    EXPECT_LE(exponent - e, 3.0) << first;
+  }
+}
+
 }  // namespace
