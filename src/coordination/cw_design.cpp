@@ -92,8 +92,8 @@ constexpr auto kDesign = std::to_array<ControlDesign>({
     ResultLabel(kPage, 30, kCentredLeft, kFormulaTop, 2700, "U       = U    K     where  K    = 1"),
     Subscript(kPage, 31, kCentredLeft + 195, kFormulaTop, "cw"),
     Subscript(kPage, 239, kCentredLeft + 720, kFormulaTop, "rp"),
-    Subscript(kPage, 240, kCentredLeft + 1080, kFormulaTop, "c"),
-    Subscript(kPage, 241, kCentredLeft + 1920, kFormulaTop, "c"),
+    Subscript(kPage, 240, kCentredLeft + 1071, kFormulaTop, "c"),
+    Subscript(kPage, 241, kCentredLeft + 1930, kFormulaTop, "c"),
 
     WayButton(kPage, 20, false),
     WayButton(kPage, 19, true),

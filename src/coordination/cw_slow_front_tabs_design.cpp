@@ -117,7 +117,7 @@ constexpr std::array<ControlDesign, 5> Formula(const FormulaLook& f, Place p, in
   label.fontSize = kFormulaFontSize;
   label.foreColor = kBlue;
   std::array<ControlDesign, 5> a{shape, label, Subscript("Label41", f.cw, p, 660, top + 90, "cw", flags | Bold),
-                                 Subscript("Label41", f.k, p, 1328, top + 90, "cd", flags | Bold),
+                                 Subscript("Label41", f.k, p, 1336, top + 90, "cd", flags | Bold),
                                  Subscript("Label41", f.rp, p, 1755, top + 90, "rp", flags | Bold)};
   for (std::size_t i = 2; i < a.size(); ++i) a[i].foreColor = kBlue;
   return a;
@@ -147,7 +147,7 @@ constexpr std::array<ControlDesign, 2> EnterK(int caption, int subscript, Place 
 // "Enter Ue2 value" with what Ue2 means beside the box.
 constexpr std::array<ControlDesign, 3> EnterUe2(int caption, int subscript, int meaning, Place p, int top) {
   return {Caption(caption, p, kCaptionLeft, top, 1440, "Enter U      value "),
-          Subscript("Label4", subscript, p, 855, top + kDrop, "e2"),
+          Subscript("Label4", subscript, p, 863, top + kDrop, "e2"),
           Caption(meaning, p, kAsideLeft, top, 5880,
                   "Value of phase to earth overvoltage having a 2% probability of being exceeded")};
 }

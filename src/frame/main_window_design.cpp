@@ -14,6 +14,7 @@ using platform::ControlDesign;
 using platform::Disabled;
 using platform::Hidden;
 using platform::Kind;
+using platform::NoPageFocus;
 
 constexpr int kSubscript = platform::kSubscriptFontSize;
 
@@ -109,14 +110,24 @@ constexpr std::array kPageTree{
     ControlDesign{.kind = Kind::TabStrip, .name = "SSTab1", .index = 14, .container = "tabGeneral", .page = 4,
                   .left = 0, .top = 510, .width = 14445, .height = 6045, .flags = Hidden,
                   .tabs = "Tab 0", .tab = 0},
+    // Below the table, and on its print, the block that says what made it and when.
     ControlDesign{.kind = Kind::Frame, .name = "Frame38", .container = "tabGeneral", .page = 4,
                   .left = 240, .top = 6720, .width = 6855, .height = 1935},
+    ControlDesign{.kind = Kind::Label, .name = "lblCredit", .index = 0, .container = "Frame38",
+                  .left = 240, .top = 300, .width = 6375, .height = 285, .caption = kWindowCaption, .flags = Bold},
+    ControlDesign{.kind = Kind::Label, .name = "lblCredit", .index = 1, .container = "Frame38",
+                  .left = 240, .top = 660, .width = 6375, .height = 285,
+                  .caption = "Insulation co-ordination procedure of IEC 60071-1 and IEC 60071-2"},
+    ControlDesign{.kind = Kind::Label, .name = "lblCredit", .index = 2, .container = "Frame38",
+                  .left = 240, .top = 1020, .width = 2535, .height = 285, .caption = kVersionCredit},
     ControlDesign{.kind = Kind::Label, .name = "Label23", .index = 8, .container = "Frame38",
                   .left = 240, .top = 1440, .width = 2535, .height = 285, .caption = "Date"},
     ControlDesign{.kind = Kind::CommandButton, .name = "Command25", .index = 19, .container = "tabGeneral",
-                  .page = 4, .left = 7560, .top = 9240, .width = 1935, .height = 495, .caption = "Restart Program"},
+                  .page = 4, .left = 7560, .top = 9240, .width = 1935, .height = 495, .caption = "Restart Program",
+                  .flags = NoPageFocus},
     ControlDesign{.kind = Kind::CommandButton, .name = "Command25", .index = 20, .container = "tabGeneral",
-                  .page = 4, .left = 9735, .top = 9240, .width = 1935, .height = 495, .caption = "Exit Program"},
+                  .page = 4, .left = 9735, .top = 9240, .width = 1935, .height = 495, .caption = "Exit Program",
+                  .flags = NoPageFocus},
     ControlDesign{.kind = Kind::CommandButton, .name = "Command25", .index = 21, .container = "tabGeneral",
                   .page = 4, .left = 11910, .top = 9240, .width = 1935, .height = 495, .caption = "Print Screen"},
 };

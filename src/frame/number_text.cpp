@@ -4,6 +4,7 @@
 
 #include "frame/number_text.hpp"
 
+#include <cmath>
 #include <optional>
 
 #include "platform/numbers.hpp"
@@ -15,6 +16,8 @@ namespace {
 constexpr char kDot = '.';
 constexpr const char* kComma = ",";
 constexpr int kFixedPointWidth = 8;
+// The cut keeps four characters; from this value on the integer part alone is longer.
+constexpr double kWholeFrom = 10000;
 
 // Splits a text into its characters; a character of several UTF-8 bytes
 // stays whole, so a cut never leaves half of one.
@@ -65,6 +68,20 @@ void FormatFourCharsWithComma(Module1& g, platform::Control& box) {
   ConvertScratch(g, 4, 4);
   g.gNumText = g.gNumResult;
   box.setText(g.gNumText);
+}
+
+std::string FourCharsCopy(Module1& g, const std::string& text, platform::Control& scratch) {
+  if (const std::optional<double> value = platform::TextToNumber(text)) {
+    if (text.find_first_of("Ee") != std::string::npos) {
+      g.gNumText = text;
+      ConvertScratch(g, 0, 0);
+      return g.gNumResult;
+    }
+    if (std::fabs(*value) >= kWholeFrom) return text.substr(0, text.find_first_of(",."));
+  }
+  scratch.setText(text);
+  FormatFourCharsWithComma(g, scratch);
+  return scratch.text();
 }
 
 bool FormatFixedPoint(Module1& g, const std::string& s, platform::Control& box) {

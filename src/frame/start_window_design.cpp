@@ -22,7 +22,7 @@ constexpr std::array kStartWindow{
                   .caption = "Calculator for three-phase AC systems", .flags = Centered},
     ControlDesign{.kind = Kind::Label, .name = "Label3",
                   .left = 360, .top = 1680, .width = 13320, .height = 375,
-                  .caption = "Version 1.0", .flags = Centered},
+                  .caption = kVersionCredit, .flags = Centered},
     // Rules: two frame the title, one runs across the window under the credits.
     ControlDesign{.kind = Kind::Line, .name = "Line1", .index = 0,
                   .left = 4290, .top = 2760, .width = 5670, .height = 0},

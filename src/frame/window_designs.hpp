@@ -14,6 +14,8 @@ inline constexpr int kMainWindowWidth = 14445, kMainWindowHeight = 11010;
 inline constexpr int kTableWindowWidth = 9390, kTableWindowHeight = 6870;
 
 inline constexpr const char* kWindowCaption = "Insulation Co-ordination";
+// The version the start window and the results page credit.
+inline constexpr const char* kVersionCredit = "Version 1.0";
 
 // Form1: title, rules, picture, credits and "START".
 std::span<const platform::ControlDesign> StartWindowDesign();

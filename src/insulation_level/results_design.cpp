@@ -21,8 +21,10 @@ using namespace grid;
 
 constexpr int kRange2Strip = 13, kRange1Strip = 14;
 constexpr int kCellWidth = 930, kCellHeight = 285;
-// The phase-to-phase switching cells leave room for the ± of the picture.
+// The phase-to-phase switching cells leave room for the ± before them.
 constexpr int kSignRoom = 180;
+// The ± of the two opposite halves, between the column's left line and its cell.
+constexpr int kSignLeft = 15, kSignWidth = 120;
 
 struct Table {
   bool range1;
@@ -119,6 +121,13 @@ void AddHeaders(std::vector<ControlDesign>& rows, const Table& t, int& label) {
     for (int column : {1, 3, 5, 7}) add({ColumnLeft(column), top, 2 * kColumnWidth, kHeaderHeight, "Switching impulse"});
   }
   add({ColumnLeft(9), top, 2 * kColumnWidth, kHeaderHeight, "Lightning impulse"});
+  if (!t.range1) {
+    int sign = 0;
+    for (int column : {3, 4, 7, 8})
+      rows.push_back(OnPage(t, Kind::Label, "lblPlusMinus", sign++, ColumnLeft(column) + kSignLeft,
+                            SelectionValueTop(false) + (kValueHeight - kCellHeight) / 2, kSignWidth, kCellHeight, "±",
+                            platform::Centered));
+  }
 }
 
 constexpr Table kRange2{false, kRange2Strip, "Image7", "results_range2"};

@@ -1,7 +1,6 @@
 #include "insulation_level/results_tables.hpp"
 
 #include <array>
-#include <cmath>
 #include <optional>
 #include <span>
 #include <string>
@@ -25,8 +24,6 @@ using frame::ControlRef;
 constexpr const char* kUnit = " kV";
 // What a word of a fast-front box leaves after the cut; its cell stays empty.
 constexpr const char* kIgnoredCut = "Igno";
-// The cut keeps four characters; from this value on the integer part alone is longer.
-constexpr double kWholeFrom = 10000;
 
 // The sources of one column in the rows Urp, Ucw and Urw. The fast-front
 // boxes of the external column, and the fast-front Urp of both, may hold a word.
@@ -75,17 +72,9 @@ constexpr Cell kRange1Cells[] = {
     {351, {"Text1", LiwIntSelected}}, {350, {"Text1", LiwExtSelected}},
 };
 
-// The text a cell shows of its source: the first four characters, a comma
-// in fourth place dropped, cut on the frame's scratch box; a value whose
-// integer part is longer is shown whole.
+// The text a cell shows of its source; the source keeps its whole text.
 std::string CutCopy(frame::App& app, const ControlRef& source) {
-  const std::string& text = app.control(source.name, source.index).text();
-  const std::optional<double> value = platform::TextToNumber(text);
-  if (value && std::fabs(*value) >= kWholeFrom) return text.substr(0, text.find_first_of(",."));
-  platform::Control& scratch = app.control("Text8");
-  scratch.setText(text);
-  frame::FormatFourCharsWithComma(app.g, scratch);
-  return scratch.text();
+  return frame::FourCharsCopy(app.g, app.control(source.name, source.index).text(), app.control("Text8"));
 }
 
 void WriteCell(frame::App& app, int cell, const ControlRef& source, bool ignorable = false) {

@@ -60,8 +60,13 @@ class FixedClock : public Clock {
 
 class RecordingScreen : public Screen {
  public:
-  void setMousePointer(MousePointer p) override { pointer = p; }
+  void setMousePointer(MousePointer p) override {
+    pointer = p;
+    if (shownOn != nullptr) shownOn->setMousePointer(p);
+  }
   MousePointer pointer = MousePointer::Default;
+  // A desktop that shows the pointer as well, while a front end shows the program on one.
+  Screen* shownOn = nullptr;
 };
 
 class RecordingProcess : public Process {

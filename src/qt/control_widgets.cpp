@@ -8,9 +8,11 @@
 #include "qt/colors.hpp"
 #include "qt/drawing_widgets.hpp"
 #include "qt/frame_widget.hpp"
+#include "qt/indicator_style.hpp"
 #include "qt/label_widget.hpp"
 #include "qt/option_widget.hpp"
 #include "qt/picture_widget.hpp"
+#include "qt/reading_order.hpp"
 #include "qt/tab_strip_widget.hpp"
 #include "qt/text_box_widget.hpp"
 
@@ -113,7 +115,10 @@ QWidget* CreateControlWidget(const Control& c, QWidget* parent, UserActions& act
     case Kind::Label: widget = new LabelWidget(actions, c.designFlags(), parent); break;
     case Kind::TextBox: widget = new TextBoxWidget(actions, parent); break;
     case Kind::CommandButton: widget = new ButtonWidget(actions, parent); break;
-    case Kind::OptionButton: widget = new OptionWidget(actions, parent); break;
+    case Kind::OptionButton:
+      widget = new OptionWidget(actions, parent);
+      if (QStyle* style = IndicatorStyle::ForScale(twips.scale())) widget->setStyle(style);
+      break;
     case Kind::Frame: widget = new FrameWidget(actions, parent); break;
     case Kind::Image: widget = new PictureWidget(parent); break;
     case Kind::Line: widget = new LineWidget(parent); break;
@@ -123,6 +128,7 @@ QWidget* CreateControlWidget(const Control& c, QWidget* parent, UserActions& act
       break;
   }
   widget->setObjectName(QString::fromStdString(c.displayName()));
+  if ((c.designFlags() & platform::NoPageFocus) != 0) KeepPageFocusAway(*widget);
   return widget;
 }
 

@@ -9,6 +9,27 @@
 
 namespace qt {
 
+namespace {
+
+// The least margin of the print on every side.
+constexpr double kLeastMarginMm = 10.0;
+constexpr double kMmPerInch = 25.4;
+
+// Where a window of `window` pixels goes on a sheet of `sheet` device pixels
+// whose printer cannot print within `unprintable`: as large as the margins
+// allow, its proportions kept, centred on the sheet.
+QRectF WindowOnSheet(QSizeF window, QSizeF sheet, QMarginsF unprintable, double dotsPerMm) {
+  const double least = kLeastMarginMm * dotsPerMm;
+  const double x = std::max({least, unprintable.left(), unprintable.right()});
+  const double y = std::max({least, unprintable.top(), unprintable.bottom()});
+  const double scale =
+      std::min((sheet.width() - 2 * x) / window.width(), (sheet.height() - 2 * y) / window.height());
+  const QSizeF size = window * scale;
+  return QRectF(QPointF((sheet.width() - size.width()) / 2, (sheet.height() - size.height()) / 2), size);
+}
+
+}  // namespace
+
 QtPrinter::QtPrinter(const WindowRenderer& windows) : windows_(windows) {}
 
 QtPrinter::QtPrinter(const WindowRenderer& windows, const QString& pdfFile)
@@ -38,6 +59,8 @@ bool QtPrinter::startJob() {
     printer_->setOutputFileName(pdfFile_);
   }
   printer_->setPageOrientation(orientation_);
+  // The painter's origin is the sheet's corner; the margins are placed by printWindow.
+  printer_->setFullPage(true);
   painter_ = std::make_unique<QPainter>();
   if (!painter_->begin(printer_.get())) {
     abandonJob();
@@ -63,14 +86,18 @@ bool QtPrinter::printWindow(const platform::Window& window) {
     abandonJob();
     return false;
   }
-  const QRect page = painter_->viewport();
-  const double scale = std::min(static_cast<double>(page.width()) / widget->width(),
-                                static_cast<double>(page.height()) / widget->height());
+  const double dotsPerMm = printer_->resolution() / kMmPerInch;
+  QPageLayout layout = printer_->pageLayout();
+  layout.setUnits(QPageLayout::Point);
+  const QMarginsF unprintable = layout.minimumMargins() * (printer_->resolution() / 72.0);
+  const QSizeF sheet = printer_->paperRect(QPrinter::DevicePixel).size();
+  const QRectF place = WindowOnSheet(widget->size(), sheet, unprintable, dotsPerMm);
   painter_->save();
-  painter_->translate(page.topLeft());
-  painter_->scale(scale, scale);
+  painter_->translate(place.topLeft());
+  painter_->scale(place.width() / widget->width(), place.height() / widget->height());
   widget->render(painter_.get(), QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
   painter_->restore();
+  lastWindow_ = QRectF(place.topLeft() / dotsPerMm, place.size() / dotsPerMm);
   pageUsed_ = true;
   return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPageLayout>
+#include <QRectF>
 #include <QString>
 #include <memory>
 #include <optional>
@@ -14,9 +15,11 @@ namespace qt {
 
 class WindowRenderer;
 
-// Prints a window's client area, as it is shown, scaled to fit the page of the
-// desktop's default printer (or of a PDF file). No default printer, or a page
-// that cannot be painted, is a printer failure for the caller to handle.
+// Prints a window's client area, as it is shown, on the page of the desktop's
+// default printer (or of a PDF file): scaled to the printable area with its
+// proportions kept, and centred on the sheet with even margins of at least
+// 10 mm. No default printer, or a page that cannot be painted, is a printer
+// failure for the caller to handle.
 class QtPrinter : public platform::Printer {
  public:
   explicit QtPrinter(const WindowRenderer& windows);
@@ -29,6 +32,8 @@ class QtPrinter : public platform::Printer {
 
   // The page orientation of the last job that went out.
   std::optional<QPageLayout::Orientation> lastJobOrientation() const { return lastJob_; }
+  // Where the last window printed lies on its sheet, in millimetres from the sheet's top left corner.
+  std::optional<QRectF> lastWindowOnSheet() const { return lastWindow_; }
 
  private:
   bool available() const;
@@ -42,6 +47,7 @@ class QtPrinter : public platform::Printer {
   std::unique_ptr<QPainter> painter_;
   bool pageUsed_ = false;
   std::optional<QPageLayout::Orientation> lastJob_;
+  std::optional<QRectF> lastWindow_;
 };
 
 }  // namespace qt

@@ -71,6 +71,19 @@ std::vector<QWidget*> ReadingOrder(QWidget* container) {
   return order;
 }
 
+namespace {
+constexpr const char* kNoPageFocus = "noPageFocus";
+}  // namespace
+
+QWidget* FirstToFocus(const std::vector<QWidget*>& order) {
+  if (order.empty()) return nullptr;
+  const auto first = std::find_if(order.begin(), order.end(),
+                                  [](const QWidget* w) { return !w->property(kNoPageFocus).toBool(); });
+  return first != order.end() ? *first : order.front();
+}
+
+void KeepPageFocusAway(QWidget& widget) { widget.setProperty(kNoPageFocus, true); }
+
 QWidget* StripOver(const QWidget& widget) {
   for (const QWidget* w = &widget; !w->isWindow(); w = w->parentWidget()) {
     for (QObject* sibling : w->parentWidget()->children()) {

@@ -28,12 +28,17 @@ class Twips {
 
   // The program's font at this scale (pointSize 0: the window's 8 pt). Shrunk,
   // a font takes the whole pixel size at or below its share of the size it has
-  // at the design scale, so that no text outgrows the place the design gave it.
+  // at the design scale, so that no text outgrows the height the design gave
+  // it, and is stretched to its whole share of the width: a caption's words
+  // and blank runs then stand where the layout, shrunk by the same scale,
+  // puts the small labels laid into them.
   QFont font(int pointSize = 0, bool bold = false) const {
     QFont font = ProgramFont(pointSize, bold);
     if (scale_ < 1.0) {
-      const double designPixels = std::round(font.pointSizeF() * dpi_ / 72.0);
-      font.setPixelSize(std::max(1, static_cast<int>(std::floor(designPixels * scale_ + 1e-9))));
+      const double share = std::round(font.pointSizeF() * dpi_ / 72.0) * scale_;
+      const int pixels = std::max(1, static_cast<int>(std::floor(share + 1e-9)));
+      font.setPixelSize(pixels);
+      font.setStretch(static_cast<int>(std::lround(100.0 * share / pixels)));
     }
     return font;
   }

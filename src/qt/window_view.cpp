@@ -46,8 +46,7 @@ void WindowView::showWindow() {
     move(std::max(outer.left(), area.left()), std::max(outer.top(), area.top()));
   }
   // The window opens with the focus on its first control.
-  const std::vector<QWidget*> order = ReadingOrder(this);
-  if (!order.empty()) order.front()->setFocus(Qt::OtherFocusReason);
+  if (QWidget* first = FirstToFocus(ReadingOrder(this))) first->setFocus(Qt::OtherFocusReason);
   show();
 }
 
@@ -77,9 +76,8 @@ void WindowView::checkFocus() {
   for (QWidget* container = start; container != nullptr;
        container = container == this ? nullptr : container->parentWidget()) {
     if (!container->isVisibleTo(this)) continue;
-    const std::vector<QWidget*> inner = ReadingOrder(container);
-    if (!inner.empty()) {
-      inner.front()->setFocus(Qt::OtherFocusReason);
+    if (QWidget* first = FirstToFocus(ReadingOrder(container))) {
+      first->setFocus(Qt::OtherFocusReason);
       return;
     }
   }

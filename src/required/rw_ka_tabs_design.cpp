@@ -77,7 +77,7 @@ void AddKaTabs(std::vector<ControlDesign>& rows, const KaTabsDesign& d) {
   // Internal insulation: Urw = Ks Ucw and the two results.
   a.Formula(kInternal, 0, 1560, "U      = K       U");
   a.FormulaSub(kInternal, 1, 187, "rw");
-  a.FormulaSub(kInternal, 2, 764, "s");
+  a.FormulaSub(kInternal, 2, 771, "s");
   a.FormulaSub(kInternal, 3, 1110, "cw");
   a.OnTab(Kind::Frame, "Frame30", d.internalFrame, kInternal, kFrameLeft, kResultsTop, kFrameWidth, kResultsHeight,
           "");
@@ -122,15 +122,21 @@ void AddKaFormula(std::vector<ControlDesign>& rows, int frame, int first, int li
                                            .top = top, .width = width, .height = 255, .caption = caption,
                                            .flags = Hidden | NoWrap, .foreColor = platform::kBlue});
   };
-  label(0, kKaLeft, kKaTop, 780, "K   = e");
-  ControlDesign& sub = label(1, kKaLeft + 136, kKaTop + 60, 120, "a");
-  sub.height = 195;
-  sub.fontSize = platform::kSubscriptFontSize;
-  label(2, kKaLeft + 780, kKaTop - 420, 165, "m");
-  label(3, kKaLeft + 960, kKaTop - 420, 165, "H");
+  const auto small = [&](int index, int left, int top, int width, const char* caption) {
+    ControlDesign& c = label(index, left, top, width, caption);
+    c.height = 195;
+    c.fontSize = platform::kSubscriptFontSize;
+  };
+  label(0, kKaLeft, kKaTop, 510, "K   = e");
+  small(1, kKaLeft + 136, kKaTop + 60, 120, "a");
+  // The exponent m H / 8150 as a superscript just right of the e: its
+  // fraction line level with the top of the e.
+  constexpr int kExponentLeft = kKaLeft + 510, kExponentWidth = 330, kLineTop = kKaTop - 30;
+  small(2, kExponentLeft + 45, kLineTop - 210, 135, "m");
+  small(3, kExponentLeft + 195, kLineTop - 210, 135, "H");
   rows.push_back({.kind = Kind::Line, .name = "Line2", .index = line, .container = "Frame30", .containerIndex = frame,
-                  .left = kKaLeft + 780, .top = kKaTop - 150, .width = 480, .height = 0, .flags = Hidden});
-  label(4, kKaLeft + 780, kKaTop - 120, 480, "8150");
+                  .left = kExponentLeft, .top = kLineTop, .width = kExponentWidth, .height = 0, .flags = Hidden});
+  small(4, kExponentLeft, kLineTop + 15, kExponentWidth, "8150");
 }
 
 ControlDesign AltitudeText(const KaTabsDesign& d, const char* name, int index, int top, int width,

@@ -54,7 +54,7 @@ std::vector<ControlDesign> MakeDesign() {
     }
     rows.push_back(OnTab(Kind::Label, "Label79", 6 + c, x + kRowCaptionOffset[c], kRowTop,
                          kBoxOffset - 30 - kRowCaptionOffset[c], 255, kRowCaption[c], NoWrap));
-    rows.push_back(OnTab(Kind::Label, "Label75", 6 + c, x + kSubscriptOffset, kRowTop + 60, 120, 195, "rp", NoWrap,
+    rows.push_back(OnTab(Kind::Label, "Label75", 6 + c, x + kSubscriptOffset, kRowTop + 60, 150, 195, "rp", NoWrap,
                          kSubscript));
     rows.push_back(OnTab(Kind::Label, "lblKV", 15 + c, x + kUnitOffset, kRowTop, 255, 255, "kV"));
     rows.push_back(OnTab(Kind::CommandButton, "Command28", 6 + c, x + kBoxOffset, 2340, 900, 315, "Accept"));
@@ -66,7 +66,7 @@ std::vector<ControlDesign> MakeDesign() {
   chosen.foreColor = platform::kPurple;
   rows.push_back(chosen);
   rows.push_back(OnTab(Kind::Label, "Label79", 10, 5475, 3540, 1440, 255, "           U      value =", Hidden | NoWrap));
-  rows.push_back(OnTab(Kind::Label, "Label75", 10, 6180, 3600, 120, 195, "rp", Hidden | NoWrap, kSubscript));
+  rows.push_back(OnTab(Kind::Label, "Label75", 10, 6173, 3600, 150, 195, "rp", Hidden | NoWrap, kSubscript));
   rows.push_back(OnTab(Kind::Label, "lblKV", 19, 7920, 3540, 255, 255, "kV", Hidden));
 
   rows.push_back(OnTab(Kind::CommandButton, "Command29", 7, 10800, 6480, 1335, 375, "<<Back"));

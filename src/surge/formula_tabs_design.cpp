@@ -132,7 +132,7 @@ void AddTab(std::vector<ControlDesign>& rows, const FormulaTab& tab, const TabLa
   rows.push_back(OnTab(Kind::Frame, "Frame28", p, p, kEntryFrameLeft, kFramesTop, 4695, 1215, "", Hidden));
   rows.push_back(In(Kind::Label, "Label79", entryCaption, "Frame28", p, 240, 420, 1275, 255, "Enter U      value",
                     NoWrap));
-  rows.push_back(In(Kind::Label, "Label75", entryCaption, "Frame28", p, 885, 480, 120, 195, "rp", NoWrap, kSubscript));
+  rows.push_back(In(Kind::Label, "Label75", entryCaption, "Frame28", p, 875, 480, 150, 195, "rp", NoWrap, kSubscript));
   rows.push_back(In(Kind::Label, "lblKV", entryUnit, "Frame28", p, 2520, 420, 255, 255, "kV"));
   rows.push_back(In(Kind::CommandButton, "Command28", tab.entryOk, "Frame28", p, 3000, 390, 900, 315, "OK", Hidden));
 
@@ -148,7 +148,7 @@ void AddTab(std::vector<ControlDesign>& rows, const FormulaTab& tab, const TabLa
   rows.push_back(OnTab(Kind::Label, "Label79", tab.resultCaption, p, kResultCaptionLeft, kResultTop, 1440, 255,
                        "           U      value =", Hidden | NoWrap));
   ControlDesign subscript =
-      OnTab(Kind::Label, "Label75", tab.resultCaption, p, 6180, kResultTop + 60, 120, 195, "rp", Hidden | NoWrap);
+      OnTab(Kind::Label, "Label75", tab.resultCaption, p, 6173, kResultTop + 60, 150, 195, "rp", Hidden | NoWrap);
   subscript.fontSize = kSubscript;
   rows.push_back(subscript);
   rows.push_back(OnTab(Kind::Label, "lblKV", tab.resultUnit, p, kResultUnitLeft, kResultTop, 255, 255, "kV", Hidden));

@@ -66,7 +66,7 @@ constexpr auto kDesign = std::to_array<ControlDesign>({
     Subscript(10, kExternal + 165, kPeTop),
     SummaryLabel(11, kExternal + kUnitOffset, kPeTop, 285, "kV"),
     SummaryLabel(12, kExternal, kPpTop, 2160, "U      value (phase to phase):"),
-    Subscript(13, kExternal + 180, kPpTop),
+    Subscript(13, kExternal + 195, kPpTop),
     SummaryLabel(14, kExternal + kUnitOffset, kPpTop, 285, "kV"),
 
     {.kind = Kind::CommandButton, .name = "Command21", .index = 9, .container = kPage, .page = kPageIndex,

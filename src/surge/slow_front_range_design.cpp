@@ -180,7 +180,7 @@ constexpr std::array<ControlDesign, kStripControls> StripDesign(const StripLook&
   const Place tab0 = OnTab(r.strip, 0);
   *out++ = Option(r.optionKv, tab0, 960, 480, 255, "Enter U     (kV)");
   *out++ = Label("Label41", r.kvCaption, tab0, 1230, 480, 1200, "Enter U      (kV)");
-  *out++ = Subscript("Label41", r.kvSubscript, tab0, 1845, 480, "e2");
+  *out++ = Subscript("Label41", r.kvSubscript, tab0, 1853, 480, "e2");
   *out++ = Option(r.optionPu, tab0, 3960, 480, 255, "Enter U     (pu)");
   *out++ = Label("Label41", r.puCaption, tab0, 4230, 480, 1200, "Enter U      (pu)");
   *out++ = Subscript("Label41", r.puSubscript, tab0, 4845, 480, "e2");

@@ -115,7 +115,7 @@ constexpr ControlDesign kDesign[] = {
     {.kind = Kind::Label, .name = "Label33", .index = 12, .container = "Frame3",
      .left = 270, .top = 3240, .width = 2100, .height = 255, .caption = "Enter Q      value (kVAr)", .flags = NoWrap},
     {.kind = Kind::Label, .name = "Label33", .index = 13, .container = "Frame3",
-     .left = 885, .top = 3330, .width = 300, .height = 195, .caption = "RE", .flags = NoWrap, .fontSize = kSubscript},
+     .left = 877, .top = 3330, .width = 300, .height = 195, .caption = "RE", .flags = NoWrap, .fontSize = kSubscript},
     {.kind = Kind::Label, .name = "Label33", .index = 14, .container = "Frame3",
      .left = 270, .top = 3660, .width = 2100, .height = 255, .caption = "Enter S       value (MVA)", .flags = NoWrap},
     {.kind = Kind::Label, .name = "Label33", .index = 15, .container = "Frame3",

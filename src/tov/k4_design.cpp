@@ -92,7 +92,7 @@ constexpr ControlDesign kDesign[] = {
     {.kind = Kind::Label, .name = "Label33", .index = 22, .container = "Frame12",
      .left = 270, .top = 270, .width = 2055, .height = 225, .caption = "Enter S      value (MVA)"},
     {.kind = Kind::Label, .name = "Label33", .index = 23, .container = "Frame12",
-     .left = 900, .top = 360, .width = 195, .height = 195, .caption = "Tr", .fontSize = kSubscript},
+     .left = 895, .top = 360, .width = 195, .height = 195, .caption = "Tr", .fontSize = kSubscript},
     {.kind = Kind::Label, .name = "Label33", .index = 24, .container = "Frame12",
      .left = 270, .top = 690, .width = 2055, .height = 225, .caption = "Enter S       value (GVA)"},
     {.kind = Kind::Label, .name = "Label33", .index = 25, .container = "Frame12",

@@ -43,7 +43,7 @@ constexpr auto kDesign = std::to_array<ControlDesign>({
     {.kind = Kind::Label, .name = "Label5", .container = kPage, .page = 0,
      .left = 5430, .top = 2835, .width = 1965, .height = 255, .caption = "U      (phase to earth) :", .flags = Hidden},
     {.kind = Kind::Label, .name = "Label7", .index = 0, .container = kPage, .page = 0,
-     .left = 5610, .top = 2880, .width = 165, .height = 225, .caption = "rp", .flags = Hidden, .fontSize = kSubscript},
+     .left = 5626, .top = 2880, .width = 165, .height = 225, .caption = "rp", .flags = Hidden, .fontSize = kSubscript},
     {.kind = Kind::TextBox, .name = "txtTOVpe", .container = kPage, .page = 0,
      .left = 7395, .top = 2820, .width = 900, .height = 285, .flags = Hidden | Locked, .maxLength = 6,
      .backColor = kLightYellow},

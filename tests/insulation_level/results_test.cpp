@@ -81,11 +81,11 @@ TEST_F(ResultsTest, RangeTwoFillsItsTableFromEveryPageAndShowsItAlone) {
   EXPECT_TRUE(NoMoreMessages());
 }
 
-TEST_F(ResultsTest, TheHalvesOfTheHighestLevelsKeepTheirWholeText) {
+TEST_F(ResultsTest, TheHalvesOfTheHighestLevelsAndAnExponentFormKeepTheirWholeText) {
   StartWithUm("765");
   EnterTov();
   Write({{required::UrwSfPeInt, "1400"}, {required::SiwPeInt, "0"}, {required::UrwSfPpInt, "2400"}, {required::SiwPpInt, "0"}, {required::UrwFfPpInt, "1800"},
-         {required::UrwSfPeExt, "1550"}, {required::SiwPeExt, "0"}, {required::UrwSfPpExt, "2480"}, {required::SiwPpExt, "0"}, {required::UrwFfPpExt, "2100"}});
+         {required::UrwSfPeExt, "1550"}, {required::SiwPeExt, "0"}, {required::UrwSfPpExt, "2480"}, {required::SiwPpExt, "0"}, {required::UrwFfPpExt, "1,5E+20"}});
   OpenLevelPage();
   Run(frame::Command29Click, 39);
   Choose(89);
@@ -93,6 +93,8 @@ TEST_F(ResultsTest, TheHalvesOfTheHighestLevelsKeepTheirWholeText) {
   // 1425 / 2423 / 1800 and 1550 / 2480 / 2100: half of 2423 takes nine characters with its unit.
   EXPECT_EQ(Cells(298, 307),
             "1425 kV|1550 kV|1211,5 kV|1240 kV|1425 kV|1550 kV|1211,5 kV|1240 kV|1800 kV|2100 kV|");
+  // A requirement beyond every row, in exponent form: a cut would make it 1 kV.
+  EXPECT_EQ(text1(287).text(), "1,5E+20 kV");
 }
 
 TEST_F(ResultsTest, RangeOneFillsItsTableFromEveryPageAndShowsItAlone) {

@@ -73,6 +73,7 @@ TEST_F(KeyboardTest, TheFocusGoesToTheFirstControlOfThePageTheModelShows) {
       {{.kind = Kind::TabStrip, .name = "tabSteps", .left = 0, .top = 0, .width = 8000, .height = 4500,
         .tabs = "One|Two"},
        Button("cmdNext", 300, 3000, 0, "tabSteps", 0), Option("optEnter", "tabSteps", 300, 600, 1),
+       Button("cmdRestart", 300, 150, NoPageFocus, "tabSteps", 1),
        {.kind = Kind::Frame, .name = "Frame5", .container = "tabSteps", .page = 1, .left = 300, .top = 1200,
         .width = 4000, .height = 1500},
        {.kind = Kind::TextBox, .name = "txtK", .container = "Frame5", .left = 300, .top = 300, .width = 900,
@@ -92,7 +93,7 @@ TEST_F(KeyboardTest, TheFocusGoesToTheFirstControlOfThePageTheModelShows) {
   EXPECT_EQ(TabWalk(2), (std::vector<std::string>{"cmdCalculate", "cmdNext"}));
 
   QTest::keyClick(Widget("cmdNext"), Qt::Key_Return);
-  EXPECT_EQ(Focused(), "optEnter");  // the page now shown, not its row of tabs
+  EXPECT_EQ(Focused(), "optEnter");  // the page now shown, not its row of tabs, nor a button that ends the run
 
   Widget("txtK")->setFocus(Qt::MouseFocusReason);
   EXPECT_EQ(TabWalk(1), (std::vector<std::string>{"cmdOK"}));

@@ -45,7 +45,8 @@ TEST_F(LookTest, FramesDrawAnEtchedBorder) {
   OpenFactorPages();
   QWidget* frame = Widget("fraK1");  // a frame without caption
   const QImage image = Shot(frame);
-  const QColor inside = image.pixelColor(frame->width() / 2, frame->height() / 2);
+  // The inside just within the border, clear of the options it holds.
+  const QColor inside = image.pixelColor(4, frame->height() / 2);
   // Down the left edge and along the top: a line darker than the inside, and a lighter one beside it.
   const int y = frame->height() / 2, x = frame->width() / 2;
   EXPECT_LT(Lightness(image.pixelColor(0, y)), Lightness(inside) - 0.1);
@@ -135,6 +136,20 @@ TEST_F(LookTest, UnitsStandLevelWithTheTextOfTheirBox) {
   ASSERT_GE(boxBase, 0);
   ASSERT_GE(unitBase, 0);
   EXPECT_LE(std::abs(unitBase - boxBase), 1) << "kV at row " << unitBase << ", the box's text at " << boxBase;
+}
+
+// Ka = e^(m H / 8150) on the three altitude frames: the exponent stands as a
+// superscript just right of the e, not a word's width away from it.
+TEST_F(LookTest, TheExponentOfKaStandsBesideItsE) {
+  StartAndEnterUm("420");
+  for (int first : {220, 225, 230}) {
+    auto* caption = Widget<QLabel>("Label41", first);
+    ASSERT_EQ(caption->text(), "K   = e");
+    const double e = caption->x() + QFontMetricsF(caption->font()).horizontalAdvance(caption->text());
+    const int exponent = Widget("Label41", first + 4)->x();  // "8150" under the fraction line
+    EXPECT_GE(exponent - e, 0.0) << first;
+    EXPECT_LE(exponent - e, 3.0) << first;
+  }
 }
 
 }  // namespace

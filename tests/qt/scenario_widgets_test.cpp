@@ -32,9 +32,8 @@ std::string FailuresOf(const std::string& steps) {
 const char* const kMainWindow = "start\nclick Form1.Command1\n";
 
 TEST(ScenarioThroughWidgets, StepsTheWidgetsCannotExpressFailTheFile) {
-  EXPECT_EQ(FailuresOf(std::string(kMainWindow) + "key txtUm 65\nexpect-pointer default\n"),
-            ":3: not expressible through the widgets: key 65: a key that types nothing in a box is Enter (13)\n"
-            ":4: not expressible through the widgets: the pointer is the scripted screen's\n");
+  EXPECT_EQ(FailuresOf(std::string(kMainWindow) + "key txtUm 65\n"),
+            ":3: not expressible through the widgets: key 65: a key that types nothing in a box is Enter (13)\n");
 }
 
 // The headless model lets a step reach a control on a page not shown; a person cannot.

@@ -58,6 +58,15 @@ TEST_F(ServicesTest, PrintingToAPdfFileGivesALandscapePage) {
   EXPECT_TRUE(bytes.startsWith("%PDF"));
   const QSizeF page = FirstMediaBox(bytes);
   EXPECT_GT(page.width(), page.height());
+  // The window as large as 10 mm margins allow, its proportions kept, centred on the sheet.
+  const QSizeF sheet = page * (25.4 / 72.0);  // millimetres
+  const QRectF on = pdf.lastWindowOnSheet().value_or(QRectF());
+  const double left = on.left(), right = sheet.width() - on.right();
+  const double top = on.top(), bottom = sheet.height() - on.bottom();
+  EXPECT_NEAR(left, right, 0.1);
+  EXPECT_NEAR(top, bottom, 0.1);
+  EXPECT_NEAR(std::min(left, top), 10.0, 0.1);
+  EXPECT_NEAR(on.width() / on.height(), static_cast<double>(View()->width()) / View()->height(), 0.005);
 
   // A second job starts again in landscape.
   ASSERT_TRUE(pdf.setOrientation(Orientation::Landscape));

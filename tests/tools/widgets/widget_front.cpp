@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QCursor>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -86,11 +87,14 @@ WidgetFront::~WidgetFront() = default;
 void WidgetFront::Attach(support::Driver& driver) {
   renderer_ = std::make_unique<qt::WindowRenderer>();
   renderer_->attach(driver.platform);
+  driver.headless.screen.shownOn = &screen_;
 }
 
 void WidgetFront::Detach(support::Driver& driver) {
   for (platform::Window* w : driver.platform.windows()) driver.platform.unload(*w);
   driver.platform.setObserver(nullptr);
+  driver.headless.screen.shownOn = nullptr;
+  screen_.setMousePointer(platform::MousePointer::Default);
   renderer_.reset();
   Settle();
 }
@@ -287,6 +291,10 @@ std::string WidgetFront::WindowCaption(const platform::Window& w) {
   return view->windowTitle().toStdString();
 }
 
-platform::MousePointer WidgetFront::Pointer() { NotExpressible("the pointer is the scripted screen's"); }
+platform::MousePointer WidgetFront::Pointer() {
+  const QCursor* cursor = QApplication::overrideCursor();
+  return cursor != nullptr && cursor->shape() == Qt::WaitCursor ? platform::MousePointer::Hourglass
+                                                                 : platform::MousePointer::Default;
+}
 
 }  // namespace scenario

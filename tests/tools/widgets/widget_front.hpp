@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 
+#include "qt/qt_screen.hpp"
 #include "scenario/front.hpp"
 
 class QLineEdit;
@@ -64,6 +65,8 @@ class WidgetFront final : public Front {
   std::string FocusBox(QLineEdit* box);
 
   std::unique_ptr<qt::WindowRenderer> renderer_;
+  // The model's pointer as the desktop shows it: the application's override cursor.
+  qt::QtScreen screen_;
   // Where the last move left the pointer: a person resting on a control again moves it a little.
   QPointer<QWidget> pointerWindow_;
   std::optional<QPoint> pointerAt_;
