@@ -110,7 +110,7 @@ FactorOutcome CoordinationFactors::CalculateKcdPhaseToEarth(const Ue2IntakeBoxes
   const double um = app_.Um();
   const double ue2Kv = kv ? *ue2 : factors::Ue2KvFromPu(*ue2, um);
   if (!std::isfinite(ue2Kv)) return Refuse(results);
-  const std::optional<double> ratio = WriteAndReadBack(b.ratio, app_.g.gUps / ue2Kv);
+  const std::optional<double> ratio = WriteAndReadBack(b.ratio, app_.module1.gUps / ue2Kv);
   if (!ratio) return Refuse(results);
   if (!WriteAndReadBack(b.factor, factors::CurveA(*ratio))) return Refuse(results);
   if (!WriteWithstand(b.urp, b.factor, b.ucw)) return Refuse(results);
@@ -127,7 +127,7 @@ FactorOutcome CoordinationFactors::CalculateKcdPhaseToPhase(SwitchingCase switch
   if (!mUe2PuCw) return Refuse(results);
   mUp2KvCw = factors::Up2Kv(*mUe2PuCw, app_.Um(), switching);
   if (!(mUp2KvCw > 0) || !std::isfinite(mUp2KvCw)) return Refuse(results);
-  const std::optional<double> ratio = WriteAndReadBack(b.ratio, 2 * app_.g.gUps / mUp2KvCw);
+  const std::optional<double> ratio = WriteAndReadBack(b.ratio, 2 * app_.module1.gUps / mUp2KvCw);
   if (!ratio) return Refuse(results);
   if (!WriteAndReadBack(b.factor, factors::CurveB(*ratio))) return Refuse(results);
   if (!WriteWithstand(b.urp, b.factor, b.ucw)) return Refuse(results);

@@ -7,14 +7,17 @@
 #include <array>
 
 #include "coordination/cw_fast_front_page.hpp"
-#include "coordination/slots.hpp"
 #include "coordination/cw_slow_front_page.hpp"
 #include "coordination/cw_tov_page.hpp"
+#include "coordination/slots.hpp"
+#include "frame/design_kit.hpp"
 #include "frame/value_store.hpp"
 
 namespace coordination {
 
 namespace {
+
+namespace kit = frame::design;
 
 using platform::ControlDesign;
 
@@ -102,6 +105,7 @@ constexpr auto kDesign = std::to_array<ControlDesign>({
 constexpr auto kBoxes = std::to_array<ControlDesign>({
     UcwBox(kPage, UcwTovPp, kBoxLeft, kPpTop),
     UcwBox(kPage, UcwTovPe, kBoxLeft, kPeTop),
+    kit::Box(kit::TabPage(kStrip, kStripIndex, 0), 99, {240, 600, 900, 285}).hidden().text("0"),  // a flag no step sets
 });
 
 }  // namespace tov_page
@@ -153,6 +157,8 @@ constexpr auto kBoxes = std::to_array<ControlDesign>({
     {.kind = platform::Kind::TextBox, .name = "Text1", .index = CwSfAcceptedFlag, .container = kStrip,
      .containerIndex = kStripIndex, .page = kPage, .left = 12960, .top = 5490, .width = 900, .height = 285,
      .caption = frame::kFlagDesignText, .flags = platform::Hidden},
+    kit::Box(kit::TabPage(kStrip, kStripIndex, 1), 221, {240, 600, 900, 285})
+            .hidden().locked().length(8).back(platform::kLightYellow),  // a working box no step uses
 });
 
 }  // namespace slow_front_page
@@ -207,6 +213,11 @@ constexpr auto kBoxes = std::to_array<ControlDesign>({
     WordBox(UcwBox(kPage, UcwFfPpExt, kBoxLeft, kExtPpTop)),
     UcwBox(kPage, UcwFfPeInt, kBoxLeft, kIntPeTop),
     UcwBox(kPage, UcwFfPpInt, kBoxLeft, kIntPpTop),
+    // The internal Kcd boxes, which the internal tab does not compute.
+    kit::Box(kit::TabPage(kStrip, kStripIndex, 2), 120, {240, 600, 900, 285}).hidden().length(8),
+    kit::Box(kit::TabPage(kStrip, kStripIndex, 2), 121, {1380, 600, 900, 285}).hidden().locked().length(6),
+    kit::Box(kit::TabPage(kStrip, kStripIndex, 2), 122, {2520, 600, 900, 285}).hidden().locked().length(8),
+    kit::Box(kit::TabPage(kStrip, kStripIndex, 2), 123, {3660, 600, 900, 285}).hidden().locked().length(8),
 });
 
 }  // namespace fast_front_page

@@ -29,7 +29,7 @@ constexpr int kSubscriptDrop = 60;
 // The result row of each tab lists its caption, subscript, unit and box in this order.
 constexpr std::size_t kRowSubscript = 1, kRowUnit = 2;
 
-constexpr ControlRef Box(int slot) { return {"Text1", slot}; }
+using frame::Box;
 constexpr ControlRef Caption(int i) { return {"Label33", i}; }
 constexpr ControlRef Formula(int i) { return {"Label41", i}; }
 
@@ -82,7 +82,6 @@ constexpr frame::HelpText kHelp[] = {
     Help(63, kExtHelp, 63, kLines),      Help(64, kExtHelp, 64, kFactorA),
 };
 
-platform::Control& Get(frame::App& app, const ControlRef& r) { return app.control(r.name, r.index); }
 
 // Kcd = 1 takes the fast-front Urp over; the statistical method computes from
 // the arrester's Upl and the tab's inputs, so a new Urp leaves its result

@@ -51,7 +51,7 @@ bool CwSlowFrontTabs::CalculateKcs(const RiskFrame& f) {
     frame::SetVisible(app_, f.withdrawn, false);
     return false;
   }
-  frame::ReplaceDotWithComma(app_.g, risk);
+  frame::ReplaceDotWithComma(app_.module1, risk);
   if (factors_.CalculateKcs(Box(f.risk), Box(f.kcs), Box(f.urp), Box(f.ucw)) != FactorOutcome::Written) {
     frame::SetVisible(app_, f.withdrawn, false);
     return false;

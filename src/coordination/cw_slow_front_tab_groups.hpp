@@ -13,7 +13,7 @@ namespace tabs {
 
 using frame::ControlRef;
 
-constexpr ControlRef Box(int slot) { return {"Text1", slot}; }
+using frame::Box;
 constexpr ControlRef Label(int index) { return {"Label4", index}; }
 
 // Label4(first) to Label4(last).

@@ -34,7 +34,7 @@ constexpr frame::CaptionOption kCaptionClicks[] = {
 // also reads the run's per-unit Ue2, whose change the phase-to-earth "OK"
 // follows itself.
 constexpr ControlRef kUps = Box(surge::ArresterUps);
-constexpr ControlRef Option(int index) { return {"Option1", index}; }
+using frame::Option;
 constexpr frame::Dependency kDependencies[] = {
     {Box(UpsUe2RatioPe), {{Box(Ue2PeCwInt), Option(68), Option(69), kUps}}},
     {Box(KcdPe), {{Box(UpsUe2RatioPe)}}},

@@ -34,7 +34,7 @@ void App::InvalidValueGroup() { platform.messageBox("Enter a valid value...", Pa
 
 std::optional<double> App::ReadNumber(platform::Control& box) {
   if (!platform::IsNumeric(box.text())) return std::nullopt;
-  ReplaceDotWithComma(g, box);
+  ReplaceDotWithComma(module1, box);
   return platform::TextToNumber(box.text());
 }
 

@@ -27,8 +27,10 @@ class App {
   App& operator=(const App&) = delete;
 
   platform::Platform& platform;
-  Module1 g;
-  MainVars m;
+  // The shared module's data, which outlives every reload of the main window.
+  Module1 module1;
+  // The main window's variables that several stages share, reset at every load.
+  MainVars mainVars;
   // Withdraws results whose sources have changed since they were computed.
   DependencyRule dependencies{*this};
 
@@ -41,6 +43,9 @@ class App {
   platform::Window& main() const;
   platform::Control& control(std::string_view name, int index = platform::kNoIndex) const;
   platform::Control& text1(int index) const;
+  // The hidden box Text8 that the number-text helpers cut and convert on,
+  // so that the box a text comes from keeps it.
+  platform::Control& scratch() const { return control("Text8"); }
 
   // Runs the event procedure of another control as if the event had happened,
   // for example the click of an option that another stage owns: the procedure

@@ -17,4 +17,9 @@ struct ControlRef {
 };
 using ControlRefs = std::span<const ControlRef>;
 
+// The value-store box Text1(slot) and the option Option1(index), the two
+// arrays pages name most.
+constexpr ControlRef Box(int slot) { return {"Text1", slot}; }
+constexpr ControlRef Option(int index) { return {"Option1", index}; }
+
 }  // namespace frame

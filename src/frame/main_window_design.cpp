@@ -132,18 +132,9 @@ constexpr std::array kPageTree{
                   .page = 4, .left = 11910, .top = 9240, .width = 1935, .height = 495, .caption = "Print Screen"},
 };
 
-constexpr ControlDesign kStandIns[] = {
-    // "Next >>" of the Conversion page, which opens the standard-insulation-level page.
-    ControlDesign{.kind = Kind::CommandButton, .name = "Command21", .index = 31, .container = "SSTab1",
-                  .containerIndex = 6, .page = 3, .left = 7380, .top = 8880, .width = 1485, .height = 405,
-                  .caption = "Next >>", .flags = Disabled},
-};
-
 }  // namespace
 
 std::span<const ControlDesign> MainWindowTopAreaDesign() { return kTopArea; }
 std::span<const ControlDesign> MainWindowPageTreeDesign() { return kPageTree; }
-
-std::span<const ControlDesign> MainWindowStandInDesign() { return kStandIns; }
 
 }  // namespace frame

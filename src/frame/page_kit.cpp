@@ -4,12 +4,6 @@
 
 namespace frame {
 
-namespace {
-
-platform::Control& Get(App& app, const ControlRef& r) { return app.control(r.name, r.index); }
-
-}  // namespace
-
 void SetVisible(App& app, ControlRefs controls, bool visible) {
   for (const ControlRef& c : controls) Get(app, c).setVisible(visible);
 }

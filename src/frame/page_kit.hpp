@@ -16,6 +16,9 @@
 
 namespace frame {
 
+// The control a reference names on the main window as it is loaded now.
+inline platform::Control& Get(App& app, const ControlRef& r) { return app.control(r.name, r.index); }
+
 void SetVisible(App& app, ControlRefs controls, bool visible);
 void SetVisible(App& app, std::initializer_list<ControlRef> controls, bool visible);
 void Clear(App& app, ControlRefs boxes);

@@ -11,7 +11,7 @@ constexpr short kFalse = 0;
 }  // namespace
 
 void App::Main() {
-  if (g.gRestartFlag == kTrue) {
+  if (module1.gRestartFlag == kTrue) {
     // A restart: the main window comes back in its design state; the start
     // window stays gone.
     if (platform::Window* old = platform.window(main_.name)) platform.unload(*old);
@@ -31,15 +31,15 @@ void App::Command1_Click() {
 }
 
 void App::Form_Load(platform::Window& w) {
-  g.gRestartFlag = kFalse;
-  m = MainVars{};
+  module1.gRestartFlag = kFalse;
+  mainVars = MainVars{};
   dependencies.Reset();
   // Only the first main page is open; the strip itself stays disabled until Um is accepted.
   OpenPage(w("tabGeneral"), 0);
 }
 
 void App::RestartProgram() {
-  g.gRestartFlag = kTrue;
+  module1.gRestartFlag = kTrue;
   Main();
 }
 

@@ -33,7 +33,7 @@ void App::cmdOKUm_Click() {
     RefuseUm("Enter a valid value...");
     return;
   }
-  ReplaceDotWithComma(g, txtUm);
+  ReplaceDotWithComma(module1, txtUm);
   // A text that passes the test can still be no number a double holds
   // (an exponent like 1E999): refused like any other unusable text.
   const std::optional<double> um = platform::TextToNumber(txtUm.text());

@@ -23,7 +23,6 @@ std::vector<const platform::ControlDesign*> ValueStoreRows(const std::vector<Sta
   std::vector<std::vector<const platform::ControlDesign*>> all(kValueStoreSize);
   for (const Stage* stage : stages)
     for (const auto& table : stage->ValueStoreRows()) Add(all, table);
-  Add(all, GenericValueStoreRows());
   std::vector<const platform::ControlDesign*> rows(kValueStoreSize, nullptr);
   for (int i = 0; i < kValueStoreSize; ++i) {
     const auto& found = all[static_cast<std::size_t>(i)];

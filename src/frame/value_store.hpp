@@ -1,8 +1,7 @@
 #pragma once
 // The value store Text1(0..351): every stage keeps its inputs and results in
 // these boxes. A stage owns the boxes of its pages and gives their design
-// rows; the frame's generic rule describes only the boxes that no stage in
-// the program owns yet, so every box has exactly one row.
+// rows, so every box has exactly one row, and the frame describes none.
 
 #include <span>
 #include <string>
@@ -18,11 +17,8 @@ class Stage;
 inline constexpr const char* kResultsCellText = "2222222";  // a results cell not yet filled
 inline constexpr const char* kFlagDesignText = "0";          // a page-calculated flag not yet set
 
-// The frame's rows, in index order, for the boxes no stage owns.
-std::span<const platform::ControlDesign> GenericValueStoreRows();
-
-// The row of every index, from the stages and the generic rule. Indices with
-// no row or with more than one are named in `faults`.
+// The row of every index, from the stages. Indices with no row or with more
+// than one are named in `faults`.
 std::vector<const platform::ControlDesign*> ValueStoreRows(const std::vector<Stage*>& stages,
                                                            std::vector<std::string>* faults = nullptr);
 

@@ -1,7 +1,7 @@
 // The three windows of the program and the order in which the main window's
 // controls are created: the frame's pages first, so that every stage finds
-// its containers, then the stages, the value store and the stand-ins for
-// controls no stage has claimed, and the routing last, once every control exists.
+// its containers, then the stages, the value store, and the routing last,
+// once every control exists.
 
 #include "frame/app.hpp"
 #include "frame/routes.hpp"
@@ -33,10 +33,6 @@ void App::BuildMainWindow(Window& w) {
   w.createAll(MainWindowPageTreeDesign());
   for (Stage* stage : stages) stage->Build(w);
   BuildValueStore(w, stages);
-  // Controls the frame itself refers to, or that hold a page's place, before
-  // the stage that owns them is built: a stage claims one by creating it.
-  for (const platform::ControlDesign& d : MainWindowStandInDesign())
-    if (w.find(d.name, d.index) == nullptr) w.create(d);
   BindFrameHandlers(w);
   if (routes != nullptr) routes->Bind(w);
 }

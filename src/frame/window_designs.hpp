@@ -28,10 +28,4 @@ std::span<const platform::ControlDesign> TableWindowDesign();
 std::span<const platform::ControlDesign> MainWindowTopAreaDesign();
 std::span<const platform::ControlDesign> MainWindowPageTreeDesign();
 
-// Controls that stages own but the frame or a later stage needs before those
-// stages exist: "Next >>" of the Conversion page, which opens the
-// standard-insulation-level page. Each is created only when no stage has
-// created a control of its name and index.
-std::span<const platform::ControlDesign> MainWindowStandInDesign();
-
 }  // namespace frame

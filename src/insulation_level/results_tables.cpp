@@ -74,7 +74,7 @@ constexpr Cell kRange1Cells[] = {
 
 // The text a cell shows of its source; the source keeps its whole text.
 std::string CutCopy(frame::App& app, const ControlRef& source) {
-  return frame::FourCharsCopy(app.g, app.control(source.name, source.index).text(), app.control("Text8"));
+  return frame::FourCharsCopy(app.module1, app.control(source.name, source.index).text(), app.control("Text8"));
 }
 
 void WriteCell(frame::App& app, int cell, const ControlRef& source, bool ignorable = false) {

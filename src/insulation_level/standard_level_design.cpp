@@ -6,6 +6,7 @@
 
 #include <array>
 
+#include "frame/design_kit.hpp"
 #include "insulation_level/design_rows.hpp"
 #include "insulation_level/level_designs.hpp"
 #include "insulation_level/slots.hpp"
@@ -92,6 +93,10 @@ constexpr auto kDesign = std::to_array<ControlDesign>({
     Button("Command21", 33, kPage3, 12480, 9360, "Next >>", Hidden | Disabled),
 });
 
+constexpr ControlDesign WorkingBox(int slot, int left) {
+  return frame::design::Box({kPage3.container, kPage3.containerIndex, kPage3.page}, slot, {left, 600, 900, 285}).hidden().locked().length(8).back(platform::kLightYellow);
+}
+
 constexpr auto kValueStoreRows = std::to_array<ControlDesign>({
     LevelBox(kInternal1, SdwIntSelected, 4500, 660),
     LevelBox(kInternal1, LiwIntSelected, 4500, 1060),
@@ -108,6 +113,10 @@ constexpr auto kValueStoreRows = std::to_array<ControlDesign>({
     LevelBox(kExternal2, SiwPpExtRange2, 10680, 300),
     LevelBox(kExternal2, SiwPeExtRange2, 3960, 300),
     LevelBox(kExternal2, LiwExtRange2, 3960, 720),
+    // Working boxes of the page that no step uses.
+    WorkingBox(228, 240), WorkingBox(229, 1380), WorkingBox(234, 2520), WorkingBox(235, 3660),
+    WorkingBox(242, 4800), WorkingBox(254, 5940), WorkingBox(255, 7080), WorkingBox(256, 8220),
+    WorkingBox(257, 9360),
 });
 
 }  // namespace

@@ -14,8 +14,8 @@
 
 namespace required {
 
-constexpr frame::ControlRef Box(int slot) { return {"Text1", slot}; }
-constexpr frame::ControlRef Option(int index) { return {"Option1", index}; }
+using frame::Box;
+using frame::Option;
 
 // Rows is the number of copies in all the strips' summaries together.
 template <std::size_t Rows>

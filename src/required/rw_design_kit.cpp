@@ -1,5 +1,7 @@
 #include "required/rw_design_kit.hpp"
 
+#include "frame/design_kit.hpp"
+
 namespace required {
 
 namespace {
@@ -74,5 +76,20 @@ PageDesign::PageDesign(const PageParts& p) {
   if (p.flag != platform::kNoIndex) boxes_.push_back(FlagBox(p.page, p.flag));
   for (const SummaryBlock& block : p.summaries) AddSummaryBoxes(boxes_, block);
 }
+
+namespace {
+
+namespace kit = frame::design;
+constexpr kit::Place kSlowFrontPage = kit::TabPage(kPageStripName, kPageStripIndex, 1),
+                     kFastFrontPage = kit::TabPage(kPageStripName, kPageStripIndex, 2);
+constexpr platform::ControlDesign kWorkingBoxes[] = {
+    kit::Box(kSlowFrontPage, 159, {240, 600, 900, 285}).hidden().locked().length(5),
+    kit::Box(kSlowFrontPage, 160, {1380, 600, 900, 285}).hidden().locked().length(5),
+    kit::Box(kFastFrontPage, 180, {240, 600, 900, 285}).hidden().text("0"),
+};
+
+}  // namespace
+
+std::span<const platform::ControlDesign> RwWorkingBoxes() { return kWorkingBoxes; }
 
 }  // namespace required

@@ -88,6 +88,9 @@ struct PageParts {
   std::span<const StripButtons> strips;
 };
 
+// Working boxes of the slow-front and fast-front pages that no step uses.
+std::span<const platform::ControlDesign> RwWorkingBoxes();
+
 // A page's controls and value-store boxes, made once from its parts.
 class PageDesign {
  public:

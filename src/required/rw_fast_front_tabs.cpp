@@ -47,7 +47,6 @@ constexpr frame::Dependency kDependencies[] = {
 constexpr frame::HelpText kAltitudeHelp{"Label83", {"Label85", 7}, "Label83", "Altitude above sea level", 0,
                                         frame::kKeepHeight};
 
-platform::Control& Get(frame::App& app, const ControlRef& r) { return app.control(r.name, r.index); }
 
 }  // namespace
 

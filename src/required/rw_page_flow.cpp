@@ -10,6 +10,7 @@
 #include "frame/page_rule.hpp"
 #include "frame/routes.hpp"
 #include "platform/window.hpp"
+#include "required/rw_design_kit.hpp"
 #include "required/slots.hpp"
 #include "surge/slots.hpp"
 
@@ -59,7 +60,7 @@ void RwPageFlow::Build(platform::Window& w) {
 
 std::vector<std::span<const platform::ControlDesign>> RwPageFlow::ValueStoreRows() {
   return {RwTovPageDesign().boxes, RwSlowFrontPageDesign().boxes, RwFastFrontPageDesign().boxes,
-          RwConversionPageDesign().boxes};
+          RwConversionPageDesign().boxes, RwWorkingBoxes()};
 }
 
 void RwPageFlow::DeclareRoutes(frame::Routes& routes) {

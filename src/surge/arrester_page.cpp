@@ -69,8 +69,8 @@ void ArresterPage::OpenSurgeArresterPage() {
   const std::string& tovPe = app_.control(tov::kUrpTovPeBox).text();
   app_.text1(ArresterUrMin).setText(tovPe);
   app_.platform.focus(app_.text1(ArresterUc));
-  app_.m.mUrpTovPe = tovPe;
-  app_.m.mUrpTovPp = app_.control(tov::kUrpTovPpBox).text();
+  app_.mainVars.mUrpTovPe = tovPe;
+  app_.mainVars.mUrpTovPp = app_.control(tov::kUrpTovPpBox).text();
 }
 
 void ArresterPage::ValidateArresterRequired(int slot) {
@@ -87,7 +87,7 @@ void ArresterPage::cmdBackSurge() { frame::OpenPage(app_.control("tabSubGeneral1
 void ArresterPage::NormalizeArresterDecimals() {
   for (int slot = ArresterUm; slot <= ArresterEnergy; ++slot) {
     platform::Control& box = app_.text1(slot);
-    if (frame::IsFilled(box)) frame::ReplaceDotWithComma(app_.g, box);
+    if (frame::IsFilled(box)) frame::ReplaceDotWithComma(app_.module1, box);
   }
 }
 
@@ -123,8 +123,8 @@ void ArresterPage::cmdNextSurge() {
     return;
   }
 
-  app_.g.gUps = *ups;
-  for (const frame::ControlRef& copy : kUpsCopies) app_.WriteNumber(app_.text1(copy.index), app_.g.gUps);
+  app_.module1.gUps = *ups;
+  for (const frame::ControlRef& copy : kUpsCopies) app_.WriteNumber(app_.text1(copy.index), app_.module1.gUps);
   frame::OpenPage(app_.control("tabSubGeneral1"), kSlowFrontPage);
 }
 

@@ -2,6 +2,7 @@
 // formula strip SSTab1(2) belongs to the frame's page tree and covers the
 // page while it is shown.
 
+#include "frame/design_kit.hpp"
 #include "surge/fast_front_page.hpp"
 #include "surge/slots.hpp"
 
@@ -59,7 +60,13 @@ constexpr ControlDesign Summary(int slot, int top) {
           .backColor = platform::kLightYellow};
 }
 
-constexpr ControlDesign kValueStoreRows[] = {Summary(UrpFfPe, 2820), Summary(UrpFfPp, 3300)};
+namespace kit = frame::design;
+
+constexpr ControlDesign kValueStoreRows[] = {
+    Summary(UrpFfPe, 2820), Summary(UrpFfPp, 3300),
+    // A flag box of the page that no step sets.
+    kit::Box(kit::TabPage(kPage, platform::kNoIndex, kPageIndex), 79, {240, 600, 900, 285}).hidden().text("0"),
+};
 
 }  // namespace
 

@@ -30,8 +30,8 @@ std::span<const frame::Dependency> FastFrontPage::Dependencies() { return kDepen
 void FastFrontPage::Build(platform::Window& w) {
   w.createAll(Design());
   // The SKIP of this run has not copied the temporary overvoltages yet.
-  app_.m.mUrpTovPe.clear();
-  app_.m.mUrpTovPp.clear();
+  app_.mainVars.mUrpTovPe.clear();
+  app_.mainVars.mUrpTovPp.clear();
 }
 
 void FastFrontPage::ShowSummary(bool shown) { frame::SetVisible(app_, kSummary, shown); }
@@ -59,8 +59,8 @@ void FastFrontPage::SkipFastFront() {
   app_.text1(UrpFfPp).setText(kIgnored);
   ShowSummary(true);
   OpenCoordinationWithstandPage();
-  app_.m.mUrpTovPe = app_.control(tov::kUrpTovPeBox).text();
-  app_.m.mUrpTovPp = app_.control(tov::kUrpTovPpBox).text();
+  app_.mainVars.mUrpTovPe = app_.control(tov::kUrpTovPeBox).text();
+  app_.mainVars.mUrpTovPp = app_.control(tov::kUrpTovPpBox).text();
   // With no fast-front Urp the deterministic method of the co-ordination
   // fast-front tabs has nothing to work on, for the rest of the run.
   for (int option : {44, 84})

@@ -16,7 +16,7 @@ namespace {
 using frame::ControlRef;
 using frame::ControlRefs;
 
-constexpr ControlRef Box(int slot) { return {"Text1", slot}; }
+using frame::Box;
 
 // Formula I reads S, L, Upl and c.
 constexpr ControlRef kFormula1Inputs[] = {Box(Formula1S), Box(Formula1L), Box(Formula1Upl), Box(Formula1C)};
@@ -47,7 +47,6 @@ constexpr FormulaTab kTabs[] = {
      Box(UrpFormula3), 5, Formula3},
 };
 
-platform::Control& Get(frame::App& app, const ControlRef& r) { return app.control(r.name, r.index); }
 
 // A tab's result is the value entered, the formula's value or "Ignored", as
 // the option chosen says.

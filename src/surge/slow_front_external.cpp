@@ -73,8 +73,8 @@ void SlowFrontRangeTabs::ValidateSlowFrontPpGeometry(int slot) {
 void SlowFrontRangeTabs::CalculateUrpPpExtRange2() {
   platform::Control& dBox = app_.text1(SfClearanceD);
   platform::Control& htBox = app_.text1(SfHeightHt);
-  if (IsFilled(htBox)) frame::ReplaceDotWithComma(app_.g, htBox);
-  if (IsFilled(dBox)) frame::ReplaceDotWithComma(app_.g, dBox);
+  if (IsFilled(htBox)) frame::ReplaceDotWithComma(app_.module1, htBox);
+  if (IsFilled(dBox)) frame::ReplaceDotWithComma(app_.module1, dBox);
   const std::optional<double> d = NumberAsTyped(dBox);
   const std::optional<double> ht = NumberAsTyped(htBox);
 

@@ -138,7 +138,7 @@ void SlowFrontRangeTabs::ValidateUe2(const SlowFrontRange& r) {
 
 void SlowFrontRangeTabs::CalculateUet(const SlowFrontRange& r) {
   platform::Control& ue2Box = app_.text1(r.ue2);
-  if (IsFilled(ue2Box)) frame::ReplaceDotWithComma(app_.g, ue2Box);
+  if (IsFilled(ue2Box)) frame::ReplaceDotWithComma(app_.module1, ue2Box);
   frame::SetVisible(app_, PeResults(r), true);
   const double b = fits::PuBase(app_.Um());
   PuBase(r) = b;
@@ -184,7 +184,7 @@ void SlowFrontRangeTabs::CloseTabs(const SlowFrontRange& r) {
 
 void SlowFrontRangeTabs::OpenPp(const SlowFrontRange& r) {
   platform::Control& urp = app_.text1(r.urpPe);
-  if (IsFilled(urp)) frame::ReplaceDotWithComma(app_.g, urp);
+  if (IsFilled(urp)) frame::ReplaceDotWithComma(app_.module1, urp);
   frame::OpenPage(app_.control("SSTab1", r.strip), 1);
   // Selecting the option runs its click, which shows any refusal; Range II
   // then writes Urp as the number text of Upt's value.
@@ -257,7 +257,7 @@ void SlowFrontRangeTabs::AcceptSlowFront(const SlowFrontRange& r) {
   bool complete = true;
   for (int slot : {r.urpPp, urpPpExt}) {
     platform::Control& box = app_.text1(slot);
-    if (IsFilled(box)) frame::ReplaceDotWithComma(app_.g, box);
+    if (IsFilled(box)) frame::ReplaceDotWithComma(app_.module1, box);
     complete = complete && IsFilled(box);
   }
   if (complete) mSlowFrontAccepted = "1";

@@ -214,7 +214,7 @@ void K1Page::cmdEnterOK1_Click() {
       k1Box.setText("");
       success = false;
     } else {
-      frame::ReplaceDotWithComma(app_.g, k1Box);
+      frame::ReplaceDotWithComma(app_.module1, k1Box);
       const std::optional<double> k1 = platform::TextToNumber(k1Box.text());
       if (!k1 || !WriteUrpFromK1(*k1)) {
         RefuseResult();
@@ -225,8 +225,8 @@ void K1Page::cmdEnterOK1_Click() {
     Control& peBox = c("txtEnterpe1");
     Control& ppBox = c("txtEnterpp1");
     if (platform::TextToNumber(peBox.text()) && platform::TextToNumber(ppBox.text())) {
-      frame::ReplaceDotWithComma(app_.g, peBox);
-      frame::ReplaceDotWithComma(app_.g, ppBox);
+      frame::ReplaceDotWithComma(app_.module1, peBox);
+      frame::ReplaceDotWithComma(app_.module1, ppBox);
       const std::optional<double> pe = platform::TextToNumber(peBox.text());
       const std::optional<double> pp = platform::TextToNumber(ppBox.text());
       if (!pe || !pp || !WriteUrp(*pe, *pp)) {
@@ -259,7 +259,7 @@ void K1Page::cmdCalculateOK1_Click() {
     Clear(app_, set);
     success = false;
   } else {
-    for (const ControlRef& r : set) frame::ReplaceDotWithComma(app_.g, c(r.name, r.index));
+    for (const ControlRef& r : set) frame::ReplaceDotWithComma(app_.module1, c(r.name, r.index));
     double v[5] = {};
     int n = 0;
     for (const ControlRef& r : set) {

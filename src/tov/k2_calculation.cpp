@@ -151,7 +151,7 @@ void K2Page::Command8_Click() {
     for (int slot = K2Frequency; slot <= last; ++slot) Slot(slot).setText("");
     outcome = Outcome::Failed;
   } else {
-    for (int slot = K2Frequency; slot <= last; ++slot) frame::ReplaceDotWithComma(app_.g, Slot(slot));
+    for (int slot = K2Frequency; slot <= last; ++slot) frame::ReplaceDotWithComma(app_.module1, Slot(slot));
     // The charging power again, from the rewritten texts, so that K2 never
     // rests on a value left from data typed since the box was last left.
     if (!WriteChargingPower(false)) {
@@ -193,7 +193,7 @@ void K2Page::Command1_Click() {
       app_.InvalidValueGroup();
       factor.setText("");
     } else {
-      frame::ReplaceDotWithComma(app_.g, factor);
+      frame::ReplaceDotWithComma(app_.module1, factor);
       const auto k2 = Number(factor);
       const double um = app_.Um();
       if (k2 && WriteResults({{UrpK2Pe, *k2 * um / std::sqrt(3.0)}, {UrpK2Pp, *k2 * um}})) {
@@ -210,8 +210,8 @@ void K2Page::Command1_Click() {
       pe.setText("");
       pp.setText("");
     } else {
-      frame::ReplaceDotWithComma(app_.g, pe);
-      frame::ReplaceDotWithComma(app_.g, pp);
+      frame::ReplaceDotWithComma(app_.module1, pe);
+      frame::ReplaceDotWithComma(app_.module1, pp);
       const auto urpPe = Number(pe);
       const auto urpPp = Number(pp);
       if (urpPe && urpPp && WriteResults({{UrpK2Pe, *urpPe}, {UrpK2Pp, *urpPp}})) {

@@ -212,7 +212,7 @@ bool K4Page::WriteRatio(int slot, double quotient) {
   // The box keeps the first characters of the fixed-point text: a ratio whose
   // fixed-point form does not fit them would read as another number.
   if (!platform::FixedPointText(quotient, box.maxLength())) return false;
-  if (!frame::FormatFixedPoint(app_.g, platform::PlainNumberText(quotient), scratch)) return false;
+  if (!frame::FormatFixedPoint(app_.module1, platform::PlainNumberText(quotient), scratch)) return false;
   box.setText(scratch.text());
   return true;
 }

@@ -40,7 +40,7 @@ void TovPage::ShowResultDisplay(bool shown) {
   frame::SetVisible(app_, kResultDisplay, shown);
 }
 
-void TovPage::StorePuPerKv() { app_.m.mPuPerKv = (std::sqrt(3.0) / std::sqrt(2.0)) / app_.Um(); }
+void TovPage::StorePuPerKv() { app_.mainVars.mPuPerKv = (std::sqrt(3.0) / std::sqrt(2.0)) / app_.Um(); }
 
 void TovPage::cmdCalculateTOV_Click() {
   StorePuPerKv();

@@ -66,7 +66,7 @@ class FactorsTest : public ::testing::Test, protected support::Driver {
     text1(slot).setText(text);
   }
   FactorOutcome PhaseToEarth(const char* ue2, Unit unit, double ups, const char* urp) {
-    app().g.gUps = ups;
+    app().module1.gUps = ups;
     SetUnit(unit);
     c("Ue2").setText(ue2);
     c("Urp").setText(urp);
@@ -135,7 +135,7 @@ TEST_F(FactorsTest, CurveBMeetsItsConstantsOnTheLine) {
   c("Urp").setText("1200");
   for (const CurveBCase& k : kCurveBCases) {
     SCOPED_TRACE(std::to_string(k.ups));
-    app().g.gUps = k.ups;
+    app().module1.gUps = k.ups;
     EXPECT_EQ(factors.CalculateKcdPhaseToPhase(k.switching, kCurveB), FactorOutcome::Written);
     EXPECT_EQ(Text("Ratio") + " " + Text("Factor") + " " + Text("Ucw"),
               std::string(k.ratio) + " " + k.kcd + " " + k.ucw);
@@ -229,7 +229,7 @@ TEST_F(FactorsTest, NothingIsComputedForAnEmptyBoxOrWithoutAUnit) {
 TEST_F(FactorsTest, CurveBWithoutAPerUnitUe2OfThisRunIsRefused) {
   // The stage's factors: a phase-to-earth calculation, then a restart.
   CoordinationFactors& shared = program().stage<coordination::Stage>().factors();
-  app().g.gUps = 600;
+  app().module1.gUps = 600;
   SetUnit(Unit::Pu);
   c("Ue2").setText("2");
   c("Urp").setText("650");

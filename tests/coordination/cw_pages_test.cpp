@@ -39,8 +39,8 @@ class CwPagesTest : public ::testing::Test, protected support::Driver {
     click(button, index);
   }
   void StandInForSkip() {
-    app().m.mUrpTovPe = c("txtTOVpe").text();
-    app().m.mUrpTovPp = c("txtTOVpp").text();
+    app().mainVars.mUrpTovPe = c("txtTOVpe").text();
+    app().mainVars.mUrpTovPp = c("txtTOVpp").text();
     frame::OpenPage(c("tabGeneral"), 1);
     frame::OpenPage(c("SSTab1", 3), 0);
   }

@@ -42,7 +42,7 @@ class NumberTextTest : public ::testing::Test {
   }
   std::string FourChars(const std::string& text) {
     Put(text);
-    frame::FormatFourCharsWithComma(app.g, box());
+    frame::FormatFourCharsWithComma(app.module1, box());
     return box().text();
   }
 
@@ -54,28 +54,28 @@ class NumberTextTest : public ::testing::Test {
 
 TEST_F(NumberTextTest, ReplaceDotWithCommaRewritesEveryDotAndNothingElse) {
   Put("");
-  frame::ReplaceDotWithComma(app.g, box());
+  frame::ReplaceDotWithComma(app.module1, box());
   EXPECT_EQ(box().text(), "");
   EXPECT_EQ(changes, 0);
 
   Put("12,5");
-  frame::ReplaceDotWithComma(app.g, box());
+  frame::ReplaceDotWithComma(app.module1, box());
   EXPECT_EQ(box().text(), "12,5");
   EXPECT_EQ(changes, 0);
 
   Put("1.000.5");
-  frame::ReplaceDotWithComma(app.g, box());
+  frame::ReplaceDotWithComma(app.module1, box());
   EXPECT_EQ(box().text(), "1,000,5");
   EXPECT_EQ(changes, 1);
 }
 
 TEST_F(NumberTextTest, FiveCharsCountTheLeadingBlank) {
   std::string s = " 0.123456";
-  frame::FormatFiveCharsWithComma(app.g, s, box());
+  frame::FormatFiveCharsWithComma(app.module1, s, box());
   EXPECT_EQ(s, " 0,12");
   EXPECT_EQ(box().text(), " 0,12");
   s = " .8";
-  frame::FormatFiveCharsWithComma(app.g, s, box());
+  frame::FormatFiveCharsWithComma(app.module1, s, box());
   EXPECT_EQ(s, " ,8");
   EXPECT_EQ(box().text(), " ,8");
 }
@@ -93,35 +93,35 @@ TEST_F(NumberTextTest, FourCharsNeverEndInACommaInFourthPlace) {
 }
 
 TEST_F(NumberTextTest, FixedPointWithoutExponentWritesTheDefaultText) {
-  EXPECT_TRUE(frame::FormatFixedPoint(app.g, " 12.5", box()));
+  EXPECT_TRUE(frame::FormatFixedPoint(app.module1, " 12.5", box()));
   EXPECT_EQ(box().text(), "12,5");
-  EXPECT_TRUE(frame::FormatFixedPoint(app.g, "-3", box()));
+  EXPECT_TRUE(frame::FormatFixedPoint(app.module1, "-3", box()));
   EXPECT_EQ(box().text(), "-3");
-  EXPECT_TRUE(frame::FormatFixedPoint(app.g, platform::PlainNumberText(0.5), box()));
+  EXPECT_TRUE(frame::FormatFixedPoint(app.module1, platform::PlainNumberText(0.5), box()));
   EXPECT_EQ(box().text(), "0,5");
-  EXPECT_TRUE(frame::FormatFixedPoint(app.g, " 2.25", box()));
+  EXPECT_TRUE(frame::FormatFixedPoint(app.module1, " 2.25", box()));
   EXPECT_EQ(box().text(), "2,25");
 }
 
 TEST_F(NumberTextTest, FixedPointOfAnExponentFormFitsEightCharactersAndReadsBack) {
   const std::string plain = platform::PlainNumberText(0.000015);
   ASSERT_EQ(plain, " 1.5E-05");
-  ASSERT_TRUE(frame::FormatFixedPoint(app.g, plain, box()));
+  ASSERT_TRUE(frame::FormatFixedPoint(app.module1, plain, box()));
   EXPECT_EQ(box().text(), "0,000015");
   EXPECT_EQ(platform::TextToNumber(box().text()), 0.000015);
 
-  ASSERT_TRUE(frame::FormatFixedPoint(app.g, platform::PlainNumberText(1.23456e-5), box()));
+  ASSERT_TRUE(frame::FormatFixedPoint(app.module1, platform::PlainNumberText(1.23456e-5), box()));
   EXPECT_EQ(box().text().size(), 8u);
   EXPECT_NEAR(*platform::TextToNumber(box().text()), 1.23456e-5, 0.5e-6);
 }
 
 TEST_F(NumberTextTest, FixedPointRefusesWhatEightCharactersCannotHold) {
   Put("kept");
-  EXPECT_FALSE(frame::FormatFixedPoint(app.g, platform::PlainNumberText(1e-9), box()));
-  EXPECT_FALSE(frame::FormatFixedPoint(app.g, platform::PlainNumberText(1.5e20), box()));
-  EXPECT_FALSE(frame::FormatFixedPoint(app.g, platform::PlainNumberText(1e-100), box()));  // three exponent digits
-  EXPECT_FALSE(frame::FormatFixedPoint(app.g, platform::PlainNumberText(std::numeric_limits<double>::infinity()), box()));
-  EXPECT_FALSE(frame::FormatFixedPoint(app.g, platform::PlainNumberText(std::nan("")), box()));
+  EXPECT_FALSE(frame::FormatFixedPoint(app.module1, platform::PlainNumberText(1e-9), box()));
+  EXPECT_FALSE(frame::FormatFixedPoint(app.module1, platform::PlainNumberText(1.5e20), box()));
+  EXPECT_FALSE(frame::FormatFixedPoint(app.module1, platform::PlainNumberText(1e-100), box()));  // three exponent digits
+  EXPECT_FALSE(frame::FormatFixedPoint(app.module1, platform::PlainNumberText(std::numeric_limits<double>::infinity()), box()));
+  EXPECT_FALSE(frame::FormatFixedPoint(app.module1, platform::PlainNumberText(std::nan("")), box()));
   EXPECT_EQ(box().text(), "kept");
   EXPECT_EQ(changes, 0);
 }

@@ -158,7 +158,7 @@ TEST_F(FrameTest, BothRestartButtonsBringBackTheDesignState) {
     EXPECT_EQ(text1(59).text(), "0");
     EXPECT_EQ(text1(300).text(), "2222222");
     EXPECT_EQ(text1(44).text(), "");
-    EXPECT_EQ(app.g.gRestartFlag, 0);
+    EXPECT_EQ(app.module1.gRestartFlag, 0);
     EXPECT_FALSE(p.exited());
   }
 }

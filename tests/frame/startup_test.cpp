@@ -32,7 +32,7 @@ TEST_F(FrameTest, StartOpensTheMainWindowWithOnlyTheUmEntryUsable) {
   EXPECT_EQ(p.window("Form1"), nullptr);
   EXPECT_TRUE(main().shown());
   EXPECT_EQ(main().caption(), "Insulation Co-ordination");
-  EXPECT_EQ(app.g.gRestartFlag, 0);
+  EXPECT_EQ(app.module1.gRestartFlag, 0);
 
   EXPECT_EQ(c("Label2").caption(), "Enter U    value (kV)");
   EXPECT_TRUE(c("txtUm").isShown());
@@ -109,10 +109,10 @@ TEST_F(FrameTest, RestartBringsBackTheDesignStateAndKeepsOnlyTheProcessData) {
   c("Text1", 0).setText("1");
   c("Text1", 300).setText("851 kV");
   c("SSTab1", 13).setVisible(false);
-  app.m.mPuPerKv = 342.9;
-  app.m.mUrpTovPe = "300";
-  app.m.mUrpTovPp = "500";
-  app.g.gUps = 810;
+  app.mainVars.mPuPerKv = 342.9;
+  app.mainVars.mUrpTovPe = "300";
+  app.mainVars.mUrpTovPp = "500";
+  app.module1.gUps = 810;
   const platform::Window* before = &main();
 
   // As "Restart Program" does it: from inside a click of the main window.
@@ -123,7 +123,7 @@ TEST_F(FrameTest, RestartBringsBackTheDesignStateAndKeepsOnlyTheProcessData) {
   EXPECT_NE(&main(), before);
   EXPECT_TRUE(main().shown());
   EXPECT_EQ(p.window("Form1"), nullptr);
-  EXPECT_EQ(app.g.gRestartFlag, 0);
+  EXPECT_EQ(app.module1.gRestartFlag, 0);
   EXPECT_EQ(c("txtUm").text(), "");
   EXPECT_FALSE(c("txtUm").locked());
   EXPECT_TRUE(c("txtUm").visible());
@@ -135,10 +135,10 @@ TEST_F(FrameTest, RestartBringsBackTheDesignStateAndKeepsOnlyTheProcessData) {
   EXPECT_EQ(c("Text1", 300).text(), "2222222");
   EXPECT_TRUE(c("SSTab1", 13).visible());
   // A new run computes its own main-window values; the shared module's stay.
-  EXPECT_EQ(app.m.mPuPerKv, 0);
-  EXPECT_EQ(app.m.mUrpTovPe, "");
-  EXPECT_EQ(app.m.mUrpTovPp, "");
-  EXPECT_EQ(app.g.gUps, 810);
+  EXPECT_EQ(app.mainVars.mPuPerKv, 0);
+  EXPECT_EQ(app.mainVars.mUrpTovPe, "");
+  EXPECT_EQ(app.mainVars.mUrpTovPp, "");
+  EXPECT_EQ(app.module1.gUps, 810);
 
   // A second run takes another Um as the first run would.
   EnterUm("110");

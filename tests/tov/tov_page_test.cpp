@@ -40,7 +40,7 @@ TEST_F(TovPageTest, OneValueShowsTheDisplayButNoNext) {
   StartWithUm("420");
   Enter("300", "");
   // ENTER stores mPuPerKv = sqrt(3) / sqrt(2) / Um = 1,2247449 / 420 first.
-  EXPECT_NEAR(app.m.mPuPerKv, 0.0029160592, 1e-10);
+  EXPECT_NEAR(app.mainVars.mPuPerKv, 0.0029160592, 1e-10);
   EXPECT_TRUE(resultDisplayVisible());
   EXPECT_EQ(c("cmdEnterTOV").caption(), "RE-ENTER");
   EXPECT_FALSE(c("Command21", 1).enabled());
@@ -70,7 +70,7 @@ TEST_F(TovPageTest, CalculateOpensK1OrTheCombinationPage) {
   EXPECT_TRUE(c("tabCalculation1").visible());
   EXPECT_EQ(pages("tabCalculation1"), "10000");
   EXPECT_EQ(c("tabCalculation1").tab(), 0);
-  EXPECT_NEAR(app.m.mPuPerKv, std::sqrt(3.0) / std::sqrt(2.0) / 420, 1e-15);
+  EXPECT_NEAR(app.mainVars.mPuPerKv, std::sqrt(3.0) / std::sqrt(2.0) / 420, 1e-15);
 
   c("tabCalculation1").setVisible(false);
   text1(tov::TovAcceptedFlag).setText("1");
