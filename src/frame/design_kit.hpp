@@ -13,6 +13,8 @@
 // Pages keep the words of their own layout (a level box, a summary line)
 // as functions built from these, never as a second row constructor.
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 
 #include "platform/design.hpp"
@@ -137,6 +139,19 @@ constexpr Row Line(Place p, const char* name, int index, Rect r, unsigned flags 
 
 constexpr Row Picture(Place p, const char* name, int index, Rect r, const char* picture, unsigned flags = 0) {
   return Control(Kind::Image, p, name, index, r, picture, flags);
+}
+
+// One table from the blocks of a page, in order: a page that repeats a block
+// (an entry frame, a summary line) writes it as a function and joins its
+// calls.
+template <std::size_t... N>
+constexpr std::array<ControlDesign, (N + ...)> Join(const std::array<ControlDesign, N>&... blocks) {
+  std::array<ControlDesign, (N + ...)> rows{};
+  std::size_t i = 0;
+  ((void)[&] {
+    for (const ControlDesign& d : blocks) rows[i++] = d;
+  }(), ...);
+  return rows;
 }
 
 }  // namespace frame::design
