@@ -3,23 +3,39 @@
 // labels Label74 and the cells Text1 laid over it; a cell shows "2222222"
 // until the table is filled. The cells are placed by their row and column.
 
-#include <string>
 #include <vector>
 
+#include "frame/design_kit.hpp"
 #include "frame/value_store.hpp"
-#include "insulation_level/level_designs.hpp"
+#include "insulation_level/results_tables.hpp"
 #include "insulation_level/slots.hpp"
-#include "insulation_level/results_grid.hpp"
 
 namespace insulation_level {
 
 namespace {
 
-using platform::ControlDesign;
-using platform::Kind;
-using namespace grid;
+using namespace frame::design;
 
-constexpr int kRange2Strip = 13, kRange1Strip = 14;
+// The geometry of the two grids, in twips from the top left corner of their
+// tab page: two header columns, then ten value columns (temporary,
+// slow-front and fast-front overvoltages by phase and insulation); three
+// header rows, then the value rows of the range.
+constexpr int kLeft = 0, kTop = 360;
+constexpr int kTitleWidth = 1680, kSecondWidth = 1800;
+constexpr int kValuesLeft = kTitleWidth + kSecondWidth, kColumnWidth = 1050, kColumns = 10;
+constexpr int kWidth = kValuesLeft + kColumns * kColumnWidth;
+constexpr int kHeaderHeight = 480, kValueHeight = 540;
+
+// Rows from the top: three header rows, the value rows of Urp, Ucw, Urw and
+// the conversions (one above 245 kV, two up to 245 kV), the selection's
+// header line and its value line.
+constexpr int ConversionRows(bool range1) { return range1 ? 2 : 1; }
+constexpr int ValueRowTop(int valueRow) { return 3 * kHeaderHeight + valueRow * kValueHeight; }
+constexpr int SelectionHeaderTop(bool range1) { return ValueRowTop(3 + ConversionRows(range1)); }
+constexpr int SelectionValueTop(bool range1) { return SelectionHeaderTop(range1) + kHeaderHeight; }
+constexpr int Height(bool range1) { return SelectionValueTop(range1) + kValueHeight; }
+constexpr int ColumnLeft(int column) { return kValuesLeft + (column - 1) * kColumnWidth; }  // columns 1 to 10
+
 constexpr int kCellWidth = 930, kCellHeight = 285;
 // The phase-to-phase switching cells leave room for the ± before them.
 constexpr int kSignRoom = 180;
@@ -56,12 +72,9 @@ CellPlace Range1Cell(int slot) {
   return {n / kColumns, n % kColumns + 1};
 }
 
-ControlDesign OnPage(const Table& t, Kind kind, const char* name, int index, int left, int top, int width,
-                     int height, const char* caption, unsigned flags) {
-  return {.kind = kind, .name = name, .index = index, .container = "SSTab1", .containerIndex = t.strip, .page = 0,
-          .left = kLeft + left, .top = kTop + top, .width = width, .height = height, .caption = caption,
-          .flags = flags};
-}
+// A table's tab page, and a box on it given from the grid's top left corner.
+constexpr Place TablePage(const Table& t) { return TabPage("SSTab1", t.strip, 0); }
+constexpr Rect OnGrid(int left, int top, int width, int height) { return {kLeft + left, kTop + top, width, height}; }
 
 // A header label centred in its span of the grid.
 struct Header {
@@ -73,8 +86,8 @@ constexpr unsigned kHeader = platform::Bold | platform::Centered;
 
 void AddHeaders(std::vector<ControlDesign>& rows, const Table& t, int& label) {
   const auto add = [&](Header h, unsigned flags = kHeader) {
-    rows.push_back(OnPage(t, Kind::Label, "Label74", label++, h.left + 30, h.top + 30, h.width - 60, h.height - 60,
-                          h.caption, flags));
+    rows.push_back(Label(TablePage(t), "Label74", label++,
+                         OnGrid(h.left + 30, h.top + 30, h.width - 60, h.height - 60), h.caption, flags));
   };
   const int second = kTitleWidth;
   add({0, 0, kValuesLeft, 2 * kHeaderHeight, "Type of overvoltage"});
@@ -99,12 +112,11 @@ void AddHeaders(std::vector<ControlDesign>& rows, const Table& t, int& label) {
   const char* subscripts[] = {"rp", "cw", "rw"};
   for (int row = 0; row < 3; ++row) {
     const int top = ValueRowTop(row) + (kValueHeight - 255) / 2;
-    rows.push_back(OnPage(t, Kind::Label, "Label74", label++, second + 360, top, 1200, 255, "Values of U",
-                          platform::Bold | platform::NoWrap));
-    ControlDesign sub = OnPage(t, Kind::Label, "Label74", label++, second + 1290, top + 45, 210, 225,
-                               subscripts[row], platform::Bold);
-    sub.fontSize = platform::kSubscriptFontSize;
-    rows.push_back(sub);
+    rows.push_back(Label(TablePage(t), "Label74", label++, OnGrid(second + 360, top, 1200, 255), "Values of U")
+                       .bold()
+                       .nowrap());
+    rows.push_back(
+        Subscript(TablePage(t), "Label74", label++, OnGrid(second + 1290, top + 45, 210, 225), subscripts[row]).bold());
   }
   if (t.range1) {
     add({second, ValueRowTop(3), kSecondWidth, kValueHeight, "Conversion to SDW"});
@@ -123,22 +135,24 @@ void AddHeaders(std::vector<ControlDesign>& rows, const Table& t, int& label) {
   add({ColumnLeft(9), top, 2 * kColumnWidth, kHeaderHeight, "Lightning impulse"});
   if (!t.range1) {
     int sign = 0;
-    for (int column : {3, 4, 7, 8})
-      rows.push_back(OnPage(t, Kind::Label, "lblPlusMinus", sign++, ColumnLeft(column) + kSignLeft,
-                            SelectionValueTop(false) + (kValueHeight - kCellHeight) / 2, kSignWidth, kCellHeight, "±",
-                            platform::Centered));
+    for (int column : {3, 4, 7, 8}) {
+      const int signTop = SelectionValueTop(false) + (kValueHeight - kCellHeight) / 2;
+      rows.push_back(Label(TablePage(t), "lblPlusMinus", sign++,
+                           OnGrid(ColumnLeft(column) + kSignLeft, signTop, kSignWidth, kCellHeight), "±")
+                         .centered());
+    }
   }
 }
 
-constexpr Table kRange2{false, kRange2Strip, "Image7", "results_range2"};
-constexpr Table kRange1{true, kRange1Strip, "Image8", "results_range1"};
+constexpr Table kRange2{false, ResultsTables::kRange2Strip, "Image7", "results_range2"};
+constexpr Table kRange1{true, ResultsTables::kRange1Strip, "Image8", "results_range1"};
 
 std::vector<ControlDesign> MakeDesign() {
   std::vector<ControlDesign> rows;
   int label = 0;
   for (const Table& t : {kRange2, kRange1}) {
-    rows.push_back(OnPage(t, Kind::Image, t.picture, platform::kNoIndex, 0, 0, kWidth, Height(t.range1),
-                          t.pictureName, 0));
+    rows.push_back(Picture(TablePage(t), t.picture, platform::kNoIndex, OnGrid(0, 0, kWidth, Height(t.range1)),
+                           t.pictureName));
     AddHeaders(rows, t, label);
   }
   return rows;
@@ -153,10 +167,10 @@ ControlDesign Cell(const Table& t, int slot, CellPlace place) {
     left += kSignRoom / 2;
     width -= kSignRoom / 2;
   }
-  ControlDesign d = OnPage(t, Kind::TextBox, "Text1", slot, left, rowTop + (kValueHeight - kCellHeight) / 2, width,
-                           kCellHeight, frame::kResultsCellText, platform::Locked);
-  d.backColor = platform::kWhite;
-  return d;
+  return Box(TablePage(t), slot, OnGrid(left, rowTop + (kValueHeight - kCellHeight) / 2, width, kCellHeight))
+      .locked()
+      .text(frame::kResultsCellText)
+      .back(platform::kWhite);
 }
 
 std::vector<ControlDesign> MakeCells() {
@@ -168,12 +182,12 @@ std::vector<ControlDesign> MakeCells() {
 
 }  // namespace
 
-std::span<const ControlDesign> ResultsDesign() {
+std::span<const ControlDesign> ResultsTables::Design() {
   static const std::vector<ControlDesign> rows = MakeDesign();
   return rows;
 }
 
-std::span<const ControlDesign> ResultsValueStoreRows() {
+std::span<const ControlDesign> ResultsTables::ValueStoreRows() const {
   static const std::vector<ControlDesign> rows = MakeCells();
   return rows;
 }

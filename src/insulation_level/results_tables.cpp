@@ -9,8 +9,10 @@
 #include "frame/app.hpp"
 #include "frame/number_text.hpp"
 #include "frame/page_kit.hpp"
+#include "frame/page_rule.hpp"
 #include "insulation_level/slots.hpp"
 #include "platform/numbers.hpp"
+#include "platform/window.hpp"
 #include "required/slots.hpp"
 #include "surge/slots.hpp"
 #include "tov/slots.hpp"
@@ -19,6 +21,7 @@ namespace insulation_level {
 
 namespace {
 
+using frame::Box;
 using frame::ControlRef;
 
 constexpr const char* kUnit = " kV";
@@ -32,16 +35,16 @@ struct Column {
   bool urpIgnorable, externalFastFront;
 };
 constexpr std::array<Column, 10> kColumns{{
-    {{tov::kUrpTovPeBox}, {"Text1", coordination::UcwTovPe}, {"Text1", required::UrwTovPeInt}, false, false},
-    {{tov::kUrpTovPeBox}, {"Text1", coordination::UcwTovPe}, {"Text1", required::UrwTovPeExt}, false, false},
-    {{tov::kUrpTovPpBox}, {"Text1", coordination::UcwTovPp}, {"Text1", required::UrwTovPpInt}, false, false},
-    {{tov::kUrpTovPpBox}, {"Text1", coordination::UcwTovPp}, {"Text1", required::UrwTovPpExt}, false, false},
-    {{"Text1", surge::UrpSfPeInt}, {"Text1", coordination::UcwSfPeInt}, {"Text1", required::UrwSfPeInt}, false, false},
-    {{"Text1", surge::UrpSfPeExt}, {"Text1", coordination::UcwSfPeExt}, {"Text1", required::UrwSfPeExt}, false, false},
-    {{"Text1", surge::UrpSfPpInt}, {"Text1", coordination::UcwSfPpInt}, {"Text1", required::UrwSfPpInt}, false, false},
-    {{"Text1", surge::UrpSfPpExt}, {"Text1", coordination::UcwSfPpExt}, {"Text1", required::UrwSfPpExt}, false, false},
-    {{"Text1", surge::UrpFfPe}, {"Text1", coordination::UcwFfPpInt}, {"Text1", required::UrwFfPpInt}, true, false},
-    {{"Text1", surge::UrpFfPp}, {"Text1", coordination::UcwFfPpExt}, {"Text1", required::UrwFfPpExt}, true, true},
+    {{tov::kUrpTovPeBox}, Box(coordination::UcwTovPe), Box(required::UrwTovPeInt), false, false},
+    {{tov::kUrpTovPeBox}, Box(coordination::UcwTovPe), Box(required::UrwTovPeExt), false, false},
+    {{tov::kUrpTovPpBox}, Box(coordination::UcwTovPp), Box(required::UrwTovPpInt), false, false},
+    {{tov::kUrpTovPpBox}, Box(coordination::UcwTovPp), Box(required::UrwTovPpExt), false, false},
+    {Box(surge::UrpSfPeInt), Box(coordination::UcwSfPeInt), Box(required::UrwSfPeInt), false, false},
+    {Box(surge::UrpSfPeExt), Box(coordination::UcwSfPeExt), Box(required::UrwSfPeExt), false, false},
+    {Box(surge::UrpSfPpInt), Box(coordination::UcwSfPpInt), Box(required::UrwSfPpInt), false, false},
+    {Box(surge::UrpSfPpExt), Box(coordination::UcwSfPpExt), Box(required::UrwSfPpExt), false, false},
+    {Box(surge::UrpFfPe), Box(coordination::UcwFfPpInt), Box(required::UrwFfPpInt), true, false},
+    {Box(surge::UrpFfPp), Box(coordination::UcwFfPpExt), Box(required::UrwFfPpExt), true, true},
 }};
 
 // A cell and its source box.
@@ -52,12 +55,14 @@ struct Cell {
 
 // Above 245 kV: the conversion to switching impulse levels in the temporary
 // columns, and the selected levels.
-constexpr Cell kRange2Conversion[] = {
-    {288, {"Text1", required::SiwPeInt}}, {289, {"Text1", required::SiwPeExt}}, {290, {"Text1", required::SiwPpInt}}, {291, {"Text1", required::SiwPpExt}}};
-constexpr Cell kRange2PhaseToEarth[] = {{298, {"Text1", SiwPeIntRange2}}, {299, {"Text1", SiwPeExtRange2}}};
-constexpr Cell kRange2Lightning[] = {{306, {"Text1", LiwIntRange2}}, {307, {"Text1", LiwExtRange2}}};
+constexpr Cell kRange2Conversion[] = {{288, Box(required::SiwPeInt)},
+                                      {289, Box(required::SiwPeExt)},
+                                      {290, Box(required::SiwPpInt)},
+                                      {291, Box(required::SiwPpExt)}};
+constexpr Cell kRange2PhaseToEarth[] = {{298, Box(SiwPeIntRange2)}, {299, Box(SiwPeExtRange2)}};
+constexpr Cell kRange2Lightning[] = {{306, Box(LiwIntRange2)}, {307, Box(LiwExtRange2)}};
 // The phase-to-phase switching level shows as its two opposite halves.
-constexpr Cell kRange2Halves[] = {{300, {"Text1", SiwPpIntRange2}}, {301, {"Text1", SiwPpExtRange2}}};
+constexpr Cell kRange2Halves[] = {{300, Box(SiwPpIntRange2)}, {301, Box(SiwPpExtRange2)}};
 // The slow-front columns repeat the temporary ones' selected levels.
 constexpr int kRange2SlowFrontSelection = 302, kRange2TovSelection = 298, kRange2EmptyFirst = 292,
               kRange2EmptyLast = 297;
@@ -65,16 +70,16 @@ constexpr int kRange2SlowFrontSelection = 302, kRange2TovSelection = 298, kRange
 // Up to 245 kV: the conversions in the slow-front columns, then the selected
 // levels; each short-duration level fills both phases of its insulation.
 constexpr Cell kRange1Cells[] = {
-    {345, {"Text1", required::SdwPeInt}},       {344, {"Text1", required::SdwPeExt}},       {343, {"Text1", required::SdwPpInt}},
-    {342, {"Text1", required::SdwPpExt}},       {341, {"Text1", required::LiwPeInt}},       {340, {"Text1", required::LiwPeExt}},
-    {339, {"Text1", required::LiwPpInt}},       {338, {"Text1", required::LiwPpExt}},       {349, {"Text1", SdwIntSelected}},
-    {348, {"Text1", SdwExtSelected}}, {347, {"Text1", SdwIntSelected}}, {346, {"Text1", SdwExtSelected}},
-    {351, {"Text1", LiwIntSelected}}, {350, {"Text1", LiwExtSelected}},
+    {345, Box(required::SdwPeInt)}, {344, Box(required::SdwPeExt)}, {343, Box(required::SdwPpInt)},
+    {342, Box(required::SdwPpExt)}, {341, Box(required::LiwPeInt)}, {340, Box(required::LiwPeExt)},
+    {339, Box(required::LiwPpInt)}, {338, Box(required::LiwPpExt)}, {349, Box(SdwIntSelected)},
+    {348, Box(SdwExtSelected)},     {347, Box(SdwIntSelected)},     {346, Box(SdwExtSelected)},
+    {351, Box(LiwIntSelected)},     {350, Box(LiwExtSelected)},
 };
 
 // The text a cell shows of its source; the source keeps its whole text.
 std::string CutCopy(frame::App& app, const ControlRef& source) {
-  return frame::FourCharsCopy(app.module1, app.control(source.name, source.index).text(), app.control("Text8"));
+  return frame::FourCharsCopy(app.module1, frame::Get(app, source).text(), app.scratch());
 }
 
 void WriteCell(frame::App& app, int cell, const ControlRef& source, bool ignorable = false) {
@@ -100,7 +105,7 @@ void WriteOvervoltageRows(frame::App& app, CellOf cellOf) {
 
 // Half a phase-to-phase level, with as many decimals as it needs.
 void WriteHalf(frame::App& app, int cell, const ControlRef& source) {
-  const std::optional<double> level = frame::NumberAsTyped(app.control(source.name, source.index));
+  const std::optional<double> level = frame::NumberAsTyped(frame::Get(app, source));
   if (!level) {
     WriteCell(app, cell, source);
     return;
@@ -108,7 +113,22 @@ void WriteHalf(frame::App& app, int cell, const ControlRef& source) {
   app.text1(cell).setText(platform::NumberToText(*level / 2.0) + kUnit);
 }
 
+constexpr int kResultsPage = 4;
+
 }  // namespace
+
+void ResultsTables::Build(platform::Window& w) { w.createAll(Design()); }
+
+void ResultsTables::OpenResultsTableRange1() { OpenResultsTable(kRange1Strip, kRange2Strip); }
+void ResultsTables::OpenResultsTableRange2() { OpenResultsTable(kRange2Strip, kRange1Strip); }
+
+void ResultsTables::OpenResultsTable(int shownStrip, int hiddenStrip) {
+  frame::OpenPage(app_.control("tabGeneral"), kResultsPage);
+  if (shownStrip == kRange1Strip) FillResultsRange1();
+  else FillResultsRange2();
+  app_.control("SSTab1", shownStrip).setVisible(true);
+  app_.control("SSTab1", hiddenStrip).setVisible(false);
+}
 
 void ResultsTables::FillResultsRange2() {
   WriteOvervoltageRows(app_, [](int row, int column) { return kResults2First + row * 10 + column - 1; });

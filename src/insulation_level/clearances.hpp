@@ -3,13 +3,13 @@
 // to earth and phase to phase from the clearance tables up to 245 kV; above
 // it phase to earth from its table with the U50 and lightning withstand of
 // that clearance, and phase to phase from its table or by the equations of
-// the gap factor from the line's D and Ht.
+// the gap factor from the line's D and Ht. Their frames stand in both layouts
+// of the page, which open them.
 
 #include <span>
 
-#include "frame/dependencies.hpp"
 #include "insulation_level/clearance_search.hpp"
-#include "insulation_level/level_selection.hpp"
+#include "insulation_level/level_page.hpp"
 
 namespace platform {
 class Control;
@@ -17,15 +17,18 @@ class Control;
 
 namespace insulation_level {
 
-class Clearances : public LevelSelection {
+class Clearances final : public LevelPage {
  public:
-  using LevelSelection::LevelSelection;
-  void DeclareRoutes(frame::Routes& routes);
-  // What each clearance and each value of its line is computed from, by layout.
-  static std::span<const frame::Dependency> Range1Dependencies();
-  static std::span<const frame::Dependency> PeDependencies();
-  static std::span<const frame::Dependency> PpTableDependencies();
-  static std::span<const frame::Dependency> PpEquationDependencies();
+  using LevelPage::LevelPage;
+
+  void Build(platform::Window& w) override;
+  void DeclareRoutes(frame::Routes& routes) override;
+  std::span<const platform::ControlDesign> ValueStoreRows() const override;
+  std::span<const frame::Dependency> Dependencies() const override;
+
+  // Up to 245 kV.
+  void CalculateRange1RodClearances();
+  void CalculateRange1ConductorClearances();
 
   // Above 245 kV, phase to earth.
   void CalculatePeClearanceRodStructure();
@@ -44,11 +47,9 @@ class Clearances : public LevelSelection {
   void CalculatePpClearanceByEquations();
   void EnableNextOnEquationClearance();
 
-  // Up to 245 kV.
-  void CalculateRange1RodClearances();
-  void CalculateRange1ConductorClearances();
-
  private:
+  static std::span<const platform::ControlDesign> Design();
+  void CalculateRange1Clearances(const ClearanceColumn<kA1Rows>& column);
   void CalculatePeClearance(double k, const ClearanceColumn<kA2Rows>& column);
   void OpenPpClearance();
   void WithdrawPpClearance();
@@ -58,7 +59,6 @@ class Clearances : public LevelSelection {
   void OpenEquationEntry();
   void ValidateEntry(platform::Control& box);
   void HideEquationResults();
-  void CalculateRange1Clearances(const ClearanceColumn<kA1Rows>& column);
 };
 
 }  // namespace insulation_level

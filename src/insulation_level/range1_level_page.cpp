@@ -1,4 +1,4 @@
-#include "insulation_level/range1_selection.hpp"
+#include "insulation_level/range1_level_page.hpp"
 
 #include <array>
 #include <optional>
@@ -6,18 +6,21 @@
 #include "frame/app.hpp"
 #include "frame/dependencies.hpp"
 #include "frame/page_kit.hpp"
+#include "frame/page_rule.hpp"
 #include "frame/routes.hpp"
-#include "insulation_level/clearance_parts.hpp"
 #include "insulation_level/level_search.hpp"
+#include "insulation_level/results_tables.hpp"
 #include "insulation_level/slots.hpp"
-#include "insulation_level/level_vars.hpp"
-#include "insulation_level/requirements.hpp"
+#include "platform/window.hpp"
 #include "required/slots.hpp"
 
 namespace insulation_level {
 
 namespace {
 
+using frame::Box;
+
+constexpr int kRequiredWithstandPage = 2;
 constexpr int kIntSpecialTest = 291, kExtSpecialTest = 292, kClearanceSpecialTest = 293;
 // Above this lightning requirement, phase to phase and phase to earth, the
 // conductor structure may be asked for.
@@ -33,26 +36,20 @@ void WriteLevel(frame::App& app, int sdwBox, int liwBox, const Range1Level& leve
 // short-duration requirement together; a minimum level by its lightning
 // requirement alone. The results table takes the levels, not the minimum ones.
 using Sources = std::array<frame::ControlRef, frame::kMaxSources>;
-constexpr Sources kInternalLiw{{{"Text1", required::UrwFfPpInt}, {"Text1", required::LiwPpInt}}};
-constexpr Sources kInternalPeLiw{{{"Text1", required::UrwFfPeInt}, {"Text1", required::LiwPeInt}}};
-constexpr Sources kInternalLevel{{{"Text1", required::UrwFfPpInt},
-                                  {"Text1", required::LiwPpInt},
-                                  {"Text1", required::UrwTovPpInt},
-                                  {"Text1", required::SdwPeInt},
-                                  {"Text1", required::SdwPpInt}}};
-constexpr Sources kExternalLevel{{{"Text1", required::UrwFfPpExt},
-                                  {"Text1", required::LiwPpExt},
-                                  {"Text1", required::UrwTovPpExt},
-                                  {"Text1", required::SdwPeExt},
-                                  {"Text1", required::SdwPpExt}}};
+constexpr Sources kInternalLiw{{Box(required::UrwFfPpInt), Box(required::LiwPpInt)}};
+constexpr Sources kInternalPeLiw{{Box(required::UrwFfPeInt), Box(required::LiwPeInt)}};
+constexpr Sources kInternalLevel{{Box(required::UrwFfPpInt), Box(required::LiwPpInt), Box(required::UrwTovPpInt),
+                                  Box(required::SdwPeInt), Box(required::SdwPpInt)}};
+constexpr Sources kExternalLevel{{Box(required::UrwFfPpExt), Box(required::LiwPpExt), Box(required::UrwTovPpExt),
+                                  Box(required::SdwPeExt), Box(required::SdwPpExt)}};
 constexpr frame::ControlRef kToResults{"Command21", 33};
 constexpr frame::Dependency kDependencies[] = {
-    {{"Text1", SdwIntSelected}, kInternalLevel, {{kToResults}}},
-    {{"Text1", LiwIntSelected}, kInternalLevel, {{kToResults}}},
-    {{"Text1", LiwIntMinPe}, kInternalPeLiw, {}},
-    {{"Text1", LiwIntMinPp}, kInternalLiw, {}},
-    {{"Text1", SdwExtSelected}, kExternalLevel, {{kToResults}}},
-    {{"Text1", LiwExtSelected}, kExternalLevel, {{kToResults}}},
+    {Box(SdwIntSelected), kInternalLevel, {{kToResults}}},
+    {Box(LiwIntSelected), kInternalLevel, {{kToResults}}},
+    {Box(LiwIntMinPe), kInternalPeLiw, {}},
+    {Box(LiwIntMinPp), kInternalLiw, {}},
+    {Box(SdwExtSelected), kExternalLevel, {{kToResults}}},
+    {Box(LiwExtSelected), kExternalLevel, {{kToResults}}},
 };
 
 // A requirement above every lightning level leaves no minimum level standing.
@@ -63,31 +60,35 @@ void WriteMinimum(frame::App& app, int box, double requirement) {
 
 }  // namespace
 
-std::span<const frame::Dependency> Range1Selection::Dependencies() { return kDependencies; }
+std::span<const frame::Dependency> Range1LevelPage::Dependencies() const { return kDependencies; }
 
-void Range1Selection::DeclareRoutes(frame::Routes& routes) {
+void Range1LevelPage::Build(platform::Window& w) { w.createAll(Design()); }
+
+void Range1LevelPage::DeclareRoutes(frame::Routes& routes) {
   using enum frame::ArrayEvent;
   routes.on(Option1Click, 85, [this] { SelectRange1LevelWithClearances(); });
   routes.on(Option1Click, 86, [this] { SelectRange1StandardLevel(); });
+  routes.on(Command21Click, 33, [this] { OpenResultsRange1(); });
+  routes.on(Command21Click, 34, [this] { BackToRequiredFromRange1(); });
 }
 
-void Range1Selection::Refuse() {
+void Range1LevelPage::Refuse() {
   app_.control("Command21", 33).setEnabled(false);
-  RefuseSelection(app_, {SdwIntSelected, LiwIntSelected, LiwIntMinPe, LiwIntMinPp, SdwExtSelected, LiwExtSelected},
+  RefuseSelection({SdwIntSelected, LiwIntSelected, LiwIntMinPe, LiwIntMinPp, SdwExtSelected, LiwExtSelected},
                   {kIntSpecialTest, kExtSpecialTest});
 }
 
-bool Range1Selection::SelectRange1StandardLevel() {
+bool Range1LevelPage::SelectRange1StandardLevel() {
   frame::SetVisible(app_, {{"Frame37", 7}, {"Frame37", 8}, {"Frame37", 9}}, true);
   app_.control("Frame37", 10).setVisible(false);
 
   // The short-duration requirement of a level is the largest of the
   // temporary one and the converted ones, so the level meets every one.
-  const std::optional<double> liwInt = Largest(app_, {required::UrwFfPpInt, required::LiwPpInt});
-  const std::optional<double> sdwInt = Largest(app_, {required::UrwTovPpInt, required::SdwPeInt, required::SdwPpInt});
-  const std::optional<double> liwPeInt = Largest(app_, {required::UrwFfPeInt, required::LiwPeInt});
-  const std::optional<double> liwPpExt = Largest(app_, {required::UrwFfPpExt, required::LiwPpExt});
-  const std::optional<double> sdwExt = Largest(app_, {required::UrwTovPpExt, required::SdwPeExt, required::SdwPpExt});
+  const std::optional<double> liwInt = Largest({required::UrwFfPpInt, required::LiwPpInt});
+  const std::optional<double> sdwInt = Largest({required::UrwTovPpInt, required::SdwPeInt, required::SdwPpInt});
+  const std::optional<double> liwPeInt = Largest({required::UrwFfPeInt, required::LiwPeInt});
+  const std::optional<double> liwPpExt = Largest({required::UrwFfPpExt, required::LiwPpExt});
+  const std::optional<double> sdwExt = Largest({required::UrwTovPpExt, required::SdwPeExt, required::SdwPpExt});
   if (!liwInt || !sdwInt || !liwPeInt || !liwPpExt || !sdwExt) {
     Refuse();
     return false;
@@ -107,8 +108,8 @@ bool Range1Selection::SelectRange1StandardLevel() {
   return true;
 }
 
-void Range1Selection::SelectRange1LevelWithClearances() {
-  const std::optional<double> liwPeExt = Largest(app_, {required::LiwPeExt, required::UrwFfPeExt});
+void Range1LevelPage::SelectRange1LevelWithClearances() {
+  const std::optional<double> liwPeExt = Largest({required::LiwPeExt, required::UrwFfPeExt});
   if (!liwPeExt) {
     frame::SetVisible(app_, {{"Frame37", 7}, {"Frame37", 8}, {"Frame37", 9}}, true);
     app_.control("Frame37", 10).setVisible(false);
@@ -118,14 +119,22 @@ void Range1Selection::SelectRange1LevelWithClearances() {
   if (!SelectRange1StandardLevel()) return;
   app_.control("Command21", 33).setEnabled(false);
   app_.control("Frame37", 10).setVisible(true);
-  frame::Deselect(app_, {{"Option1", 87}, {"Option1", 88}});
-  HideClearanceCaptions(app_, 274, 277);
+  frame::Deselect(app_, {frame::Option(87), frame::Option(88)});
+  SetRunVisible("Label4", 274, 277, false);
   app_.control("Label4", kClearanceSpecialTest).setVisible(false);
-  frame::SetVisible(app_, {{"Text1", ClearancePpTableA1}, {"Text1", ClearancePeTableA1}}, false);
-  frame::Clear(app_, {{"Text1", ClearancePpTableA1}, {"Text1", ClearancePeTableA1}});
+  frame::SetVisible(app_, {Box(ClearancePpTableA1), Box(ClearancePeTableA1)}, false);
+  frame::Clear(app_, {Box(ClearancePpTableA1), Box(ClearancePeTableA1)});
   vars_.mRequiredLiwPeExt = *liwPeExt;
   app_.control("Option1", 87)
       .setEnabled(vars_.mRequiredLiwPpExt > kConductorStructureFrom && vars_.mRequiredLiwPeExt > kConductorStructureFrom);
+}
+
+void Range1LevelPage::OpenResultsRange1() { results_.OpenResultsTableRange1(); }
+
+void Range1LevelPage::BackToRequiredFromRange1() {
+  frame::SetVisible(app_, {{"Frame37", 7}, {"Frame37", 8}, {"Frame37", 9}, {"Frame37", 10}}, false);
+  frame::Deselect(app_, {frame::Option(85), frame::Option(86)});
+  frame::OpenPage(app_.control("tabGeneral"), kRequiredWithstandPage);
 }
 
 }  // namespace insulation_level

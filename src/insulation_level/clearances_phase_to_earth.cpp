@@ -9,30 +9,20 @@
 
 #include "frame/app.hpp"
 #include "frame/page_kit.hpp"
-#include "insulation_level/clearance_calculations.hpp"
 #include "insulation_level/clearance_formulas.hpp"
-#include "insulation_level/clearance_controls.hpp"
+#include "insulation_level/clearances.hpp"
 #include "insulation_level/slots.hpp"
-#include "insulation_level/level_vars.hpp"
 #include "platform/control.hpp"
 
 namespace insulation_level {
 
 namespace {
 
+using frame::Box;
+
 constexpr int kPeSpecialTest = 337;
 
-// The clearance is read for the external switching level phase to earth from
-// the column of the chosen structure, whose factor also gives the U50.
-constexpr frame::Dependency kDependencies[] = {
-    {{"Text1", ClearancePeTableA2}, {{{"Text1", SiwPeExtRange2}, {"Option1", 91}, {"Option1", 92}}}},
-    {{"Text1", U50Pe}, {{{"Text1", ClearancePeTableA2}, {"Option1", 91}, {"Option1", 92}}}},
-    {{"Text1", LiwFromClearancePe}, {{{"Text1", U50Pe}}}},
-};
-
 }  // namespace
-
-std::span<const frame::Dependency> Clearances::PeDependencies() { return kDependencies; }
 
 void Clearances::CalculatePeClearanceRodStructure() { CalculatePeClearance(kRodStructureK, gA2RodStructure); }
 
@@ -42,13 +32,13 @@ void Clearances::CalculatePeClearanceConductorStructure() {
 
 void Clearances::CalculatePeClearance(double k, const ClearanceColumn<kA2Rows>& column) {
   WithdrawPpClearance();
-  SetRunVisible(app_, "Label4", 326, 334, true);
-  SetRunVisible(app_, "Text1", ClearancePeTableA2, LiwFromClearancePe, true);
+  SetRunVisible("Label4", 326, 334, true);
+  SetRunVisible("Text1", ClearancePeTableA2, LiwFromClearancePe, true);
   OpenPpClearance();
 
   const std::optional<double> siw = frame::NumberAsTyped(app_.text1(SiwPeExtRange2));
   if (!siw) {
-    frame::Clear(app_, {{"Text1", ClearancePeTableA2}, {"Text1", U50Pe}, {"Text1", LiwFromClearancePe}});
+    frame::Clear(app_, {Box(ClearancePeTableA2), Box(U50Pe), Box(LiwFromClearancePe)});
     app_.control("Label4", kPeSpecialTest).setVisible(false);
     app_.InvalidValueGroup();
     return;
@@ -67,11 +57,11 @@ void Clearances::CalculatePeClearance(double k, const ClearanceColumn<kA2Rows>& 
 // The phase-to-phase part with no method chosen: nothing of it shown but the methods.
 void Clearances::OpenPpClearance() {
   app_.control("Frame37", 16).setVisible(true);
-  frame::Deselect(app_, {{"Option1", 93}, {"Option1", 94}});
+  frame::Deselect(app_, {frame::Option(93), frame::Option(94)});
   frame::SetVisible(app_, {{"Frame37", 18}, {"Frame37", 19}, {"Command21", 35}}, false);
-  SetRunVisible(app_, "Label41", 235, 238, false);
-  SetRunVisible(app_, "Label4", 335, 356, false);
-  SetRunVisible(app_, "Text1", ClearancePpTableA3, ClearancePpEquation, false);
+  SetRunVisible("Label41", 235, 238, false);
+  SetRunVisible("Label4", 335, 356, false);
+  SetRunVisible("Text1", ClearancePpTableA3, ClearancePpEquation, false);
 }
 
 }  // namespace insulation_level
