@@ -7,6 +7,10 @@
 
 namespace insulation_level {
 
+// The page "Standard insulation level", on which both layouts and their buttons stand.
+inline constexpr frame::design::Place kStandardLevelTab =
+    frame::design::TabPage("tabGeneral", platform::kNoIndex, 3);
+
 // A line of the page: a caption or a "kV", and the box beside them.
 inline constexpr int kLineHeight = 255, kUnitWidth = 375;
 inline constexpr int kBoxWidth = 1095, kBoxHeight = 285;

@@ -19,14 +19,13 @@ using namespace frame::design;
 constexpr const char* kSdw = "Short duration power frequency withstand voltage";
 constexpr const char* kHeading = "Standard insulation level according to IEC 71-1:2006";
 
-constexpr Place kPage = TabPage("tabGeneral", platform::kNoIndex, 3);
 constexpr Place kRange1 = Inside("Frame37", 6), kInternal = Inside("Frame37", 7), kExternal = Inside("Frame37", 8);
 constexpr Place kMinimum = Inside("Frame37", 9);
 
-constexpr int kCaptionWidth = 4200;
+constexpr int kCaptionWidth = 4200, kButtonTop = 9360;
 
 constexpr auto kDesign = std::to_array<ControlDesign>({
-    Frame(kPage, "Frame37", 6, {0, 480, 14445, 8700}, "").hidden(),
+    Frame(kStandardLevelTab, "Frame37", 6, {0, 480, 14445, 8700}, "").hidden(),
     Option(kRange1, 86, {360, 240, 7500, kLineHeight}, kSelectUrw),
     Option(kRange1, 85, {360, 600, 7500, kLineHeight}, kSelectWithClearances),
     Frame(kRange1, "Frame37", 7, {240, 1080, 6840, 1860}, "Internal insulation").hidden(),
@@ -49,8 +48,10 @@ constexpr auto kDesign = std::to_array<ControlDesign>({
     Label(kMinimum, "Label4", 322, {3000, 420, kUnitWidth, kLineHeight}, "kV"),
     Label(kMinimum, "Label4", 321, {4200, 420, 1500, kLineHeight}, "Phase to phase"),
     Label(kMinimum, "Label4", 323, {6960, 420, kUnitWidth, kLineHeight}, "kV"),
-    Button(kPage, "Command21", 34, {360, 9360, kButtonWidth, kButtonHeight}, "<< Back").hidden(),
-    Button(kPage, "Command21", 33, {12480, 9360, kButtonWidth, kButtonHeight}, "Next >>").hidden().disabled(),
+    Button(kStandardLevelTab, "Command21", 34, {360, kButtonTop, kButtonWidth, kButtonHeight}, "<< Back").hidden(),
+    Button(kStandardLevelTab, "Command21", 33, {12480, kButtonTop, kButtonWidth, kButtonHeight}, "Next >>")
+        .hidden()
+        .disabled(),
 });
 
 constexpr auto kValueStoreRows = std::to_array<ControlDesign>({

@@ -19,7 +19,6 @@ using namespace frame::design;
 constexpr const char* kSiwPe = "Switching impulse withstand voltage (p-e)";
 constexpr const char* kSiwPp = "Switching impulse withstand voltage (p-p)";
 
-constexpr Place kPage = TabPage("tabGeneral", platform::kNoIndex, 3);
 constexpr Place kInternalPage = TabPage("SSTab1", 12, 0), kExternalPage = TabPage("SSTab1", 12, 1);
 constexpr Place kInternal = Inside("Frame37", 11), kExternal = Inside("Frame37", 12);
 constexpr Place kModes = Inside("Frame37", 14);
@@ -58,7 +57,7 @@ constexpr auto kDesign = std::to_array<ControlDesign>({
 
 // Working boxes of the page that no step uses.
 constexpr Row WorkingBox(int slot, int left) {
-  return Box(kPage, slot, {left, 600, 900, 285}).hidden().locked().length(8).back(platform::kLightYellow);
+  return Box(kStandardLevelTab, slot, {left, 600, 900, 285}).hidden().locked().length(8).back(platform::kLightYellow);
 }
 
 constexpr auto kValueStoreRows = std::to_array<ControlDesign>({
