@@ -1,7 +1,8 @@
 // The way from the standard-insulation-level page to the results and the
 // tables it fills: every cell its source cut to four characters with " kV",
 // the words of ignored fast-front values left out, the halves of the
-// phase-to-phase switching levels, and the sources left as they were.
+// phase-to-phase switching levels, and the sources left as they were. The
+// ways back from the page stand in tests/scenarios/level_ways_back.scn.
 
 #include <gtest/gtest.h>
 
@@ -126,82 +127,6 @@ TEST_F(ResultsTest, RangeOneFillsItsTableFromEveryPageAndShowsItAlone) {
   EXPECT_EQ(Cells(258, 259), "2222222|2222222|");
   EXPECT_EQ(Texts({required::SdwPeExt}), "180.5|");
 }
-
-class FlowTest : public LevelPageTest {
- protected:
-  void OpenRange2() {
-    StartWithUm("420");
-    Write({{required::UrwSfPeInt, "800"}, {required::SiwPeInt, "820"}, {required::UrwSfPpInt, "1250"}, {required::SiwPpInt, "1300"}, {required::UrwFfPpInt, "1000"},
-           {required::UrwSfPeExt, "850"}, {required::SiwPeExt, "800"}, {required::UrwSfPpExt, "1250"}, {required::SiwPpExt, "1275"}, {required::UrwFfPpExt, "900"}});
-    OpenLevelPage();
-    Run(frame::Command29Click, 39);
-  }
-};
-
-TEST_F(FlowTest, BackToTheInternalPageClearsTheExternalModeButKeepsTheWayOn) {
-  OpenRange2();
-  Choose(90);
-  Choose(89);
-  Run(frame::Command29Click, 41);
-  EXPECT_EQ(c("SSTab1", 12).tab(), 0);
-  EXPECT_TRUE(c("SSTab1", 12).tabEnabled(0));
-  EXPECT_FALSE(c("SSTab1", 12).tabEnabled(1));
-  EXPECT_FALSE(c("Option1", 89).value());
-  EXPECT_FALSE(c("Option1", 90).value());
-  EXPECT_FALSE(Visible("Frame37", 12));
-  EXPECT_FALSE(Visible("Frame37", 13));
-  EXPECT_TRUE(Enabled("Command29", 40));
-  EXPECT_EQ(Texts({SiwPeExtRange2, SiwPpExtRange2, LiwExtRange2}), "850|1275|950|");
-  Run(frame::Command29Click, 39);
-  EXPECT_EQ(c("SSTab1", 12).tab(), 1);
-  EXPECT_TRUE(Visible("Frame37", 14));
-}
-
-TEST_F(FlowTest, BackToTheRequiredWithstandPagesAskForTheExternalLevelAnew) {
-  OpenRange2();
-  Choose(89);
-  Run(frame::Command29Click, 41);
-  Run(frame::Command29Click, 38);
-  EXPECT_EQ(pages("tabGeneral"), "00100");
-  EXPECT_EQ(c("tabGeneral").tab(), 2);
-  EXPECT_TRUE(Enabled("Command29", 40));
-  // A changed requirement on the way back: the internal level follows at once,
-  // the external one once its mode is chosen again.
-  Write({{required::UrwFfPpInt, "1200"}, {required::UrwFfPpExt, "1200"}});
-  OpenLevelPage();
-  EXPECT_EQ(Texts({SiwPeIntRange2, SiwPpIntRange2, LiwIntRange2}), "950|1425|1300|");
-  Run(frame::Command29Click, 39);
-  EXPECT_FALSE(c("Option1", 89).value());
-  EXPECT_FALSE(Visible("Frame37", 12));
-  EXPECT_FALSE(Enabled("Command29", 40));
-  Choose(89);
-  EXPECT_EQ(Texts({SiwPeExtRange2, SiwPpExtRange2, LiwExtRange2}), "950|1425|1300|");
-  EXPECT_TRUE(Enabled("Command29", 40));
-}
-
-TEST_F(FlowTest, RangeOneBackClearsTheModeAndTheWayOnUntilALevelIsSelectedAgain) {
-  StartWithUm("123");
-  Write({{required::UrwFfPpInt, "580"}, {required::LiwPpInt, "600"}, {required::UrwTovPpInt, "240"}, {required::UrwFfPeInt, "400"}, {required::LiwPeInt, "380"},
-         {required::UrwFfPpExt, "700"}, {required::LiwPpExt, "651"}, {required::UrwTovPpExt, "200"}, {required::LiwPeExt, "651"}, {required::UrwFfPeExt, "500"},
-         {required::SdwPpInt, "0"}, {required::SdwPeInt, "0"}, {required::SdwPpExt, "0"}, {required::SdwPeExt, "0"}});
-  OpenLevelPage();
-  Choose(85);
-  Run(frame::Command21Click, 34);
-  EXPECT_EQ(pages("tabGeneral"), "00100");
-  for (int frame : {7, 8, 9, 10}) EXPECT_FALSE(Visible("Frame37", frame)) << frame;
-  EXPECT_FALSE(c("Option1", 85).value());
-  EXPECT_FALSE(c("Option1", 86).value());
-  EXPECT_FALSE(Enabled("Command21", 33));
-  OpenLevelPage();
-  EXPECT_TRUE(Visible("Frame37", 6));
-  EXPECT_FALSE(Enabled("Command21", 33));
-  Choose(86);
-  EXPECT_TRUE(Enabled("Command21", 33));
-}
-
-}  // namespace
-
-namespace {
 
 // The header labels of each table are numbered on from the other's.
 TEST_F(ResultsTest, EachTableHasItsOwnHeaderLabels) {
