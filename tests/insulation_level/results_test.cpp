@@ -1,8 +1,11 @@
 // The way from the standard-insulation-level page to the results and the
 // tables it fills: every cell its source cut to four characters with " kV",
 // the words of ignored fast-front values left out, the halves of the
-// phase-to-phase switching levels, and the sources left as they were. The
-// ways back from the page stand in tests/scenarios/level_ways_back.scn.
+// phase-to-phase switching levels, and the sources left as they were, for
+// values no road of the procedure leaves: decimals, words, exponent forms.
+// The page switch, the date and the cells of the roads' values stand in
+// tests/scenarios/level_results.scn, the ways back from the page in
+// tests/scenarios/level_ways_back.scn.
 
 #include <gtest/gtest.h>
 
@@ -45,27 +48,15 @@ class ResultsTest : public LevelPageTest {
   }
 };
 
-TEST_F(ResultsTest, RangeTwoFillsItsTableFromEveryPageAndShowsItAlone) {
+TEST_F(ResultsTest, RangeTwoFillsItsTableFromEveryPage) {
   StartWithUm("420");
   EnterTov();
   Write({{required::UrwSfPeInt, "800"}, {required::SiwPeInt, "820"}, {required::UrwSfPpInt, "1250"}, {required::SiwPpInt, "1300"}, {required::UrwFfPpInt, "1000"},
          {required::UrwSfPeExt, "850"}, {required::SiwPeExt, "800"}, {required::UrwSfPpExt, "1250"}, {required::SiwPpExt, "1275"}, {required::UrwFfPpExt, "Ignored"}});
   OpenLevelPage();
-  headless.clock.date = "10.12.2026";
   Run(frame::Command29Click, 39);
-  EXPECT_EQ(c("Label23", 8).caption(), "10.12.2026");
   Choose(89);  // 850 / 1275, lightning ignored: row 2
-  headless.clock.date = "11.12.2026";
   Run(frame::Command29Click, 40);
-
-  EXPECT_EQ(c("Label23", 8).caption(), "11.12.2026");
-  EXPECT_EQ(pages("tabGeneral"), "00001");
-  EXPECT_EQ(c("tabGeneral").tab(), 4);
-  EXPECT_EQ(c("SSTab1", 12).tab(), 0);
-  EXPECT_TRUE(c("SSTab1", 12).tabEnabled(0));
-  EXPECT_FALSE(c("SSTab1", 12).tabEnabled(1));
-  EXPECT_TRUE(Visible("SSTab1", 13));
-  EXPECT_FALSE(Visible("SSTab1", 14));
 
   EXPECT_EQ(Cells(258, 267), "363 kV|363 kV|630 kV|630 kV|99,9 kV|1234 kV|12345 kV| kV|||");
   EXPECT_EQ(Cells(268, 277), "420 kV|420 kV|700 kV|700 kV|1050 kV|12,3 kV|980 kV|1,5 kV|1500 kV||");
@@ -98,7 +89,7 @@ TEST_F(ResultsTest, TheHalvesOfTheHighestLevelsAndAnExponentFormKeepTheirWholeTe
   EXPECT_EQ(text1(287).text(), "1,5E+20 kV");
 }
 
-TEST_F(ResultsTest, RangeOneFillsItsTableFromEveryPageAndShowsItAlone) {
+TEST_F(ResultsTest, RangeOneFillsItsTableFromEveryPage) {
   StartWithUm("123");
   EnterTov();
   Write({{required::UrwFfPpInt, "580"}, {required::LiwPpInt, "600"}, {required::UrwFfPeInt, "400"}, {required::LiwPeInt, "380"}, {required::UrwFfPpExt, "700"},
@@ -110,20 +101,13 @@ TEST_F(ResultsTest, RangeOneFillsItsTableFromEveryPageAndShowsItAlone) {
   OpenLevelPage();
   Choose(86);  // internal 600 / 240: row 20; external 700 / 200: row 23
   EXPECT_EQ(Texts({SdwIntSelected, LiwIntSelected, SdwExtSelected, LiwExtSelected}), "275|650|325|750|");
-  headless.clock.date = "12.12.2026";
   Run(frame::Command21Click, 33);
 
-  EXPECT_EQ(c("Label23", 8).caption(), "09.12.2026");  // the date of the Um entry stays
-  EXPECT_EQ(pages("tabGeneral"), "00001");
-  EXPECT_TRUE(Visible("SSTab1", 14));
-  EXPECT_FALSE(Visible("SSTab1", 13));
   EXPECT_EQ(CellsDown(337, 328), "363 kV|363 kV|630 kV|630 kV|99,9 kV|1234 kV|12345 kV| kV|800 kV|800 kV|");
   EXPECT_EQ(CellsDown(327, 318), "420 kV|420 kV|700 kV|700 kV|1050 kV|12,3 kV|980 kV|1,5 kV|1500 kV||");
   EXPECT_EQ(CellsDown(317, 308), "500 kV|510 kV|240 kV|200 kV|300 kV|310 kV|320 kV|330 kV|580 kV|700 kV|");
   EXPECT_EQ(CellsDown(345, 342), "0 kV|180 kV|230 kV|150 kV|");
   EXPECT_EQ(CellsDown(341, 338), "380 kV|651 kV|600 kV|651 kV|");
-  EXPECT_EQ(CellsDown(349, 346), "275 kV|325 kV|275 kV|325 kV|");
-  EXPECT_EQ(CellsDown(351, 350), "650 kV|750 kV|");
   EXPECT_EQ(Cells(258, 259), "2222222|2222222|");
   EXPECT_EQ(Texts({required::SdwPeExt}), "180.5|");
 }
