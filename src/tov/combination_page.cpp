@@ -2,16 +2,37 @@
 
 #include <cmath>
 
-#include "tov/combination_formulas.hpp"
+#include "frame/app.hpp"
 #include "frame/page_kit.hpp"
+#include "frame/routes.hpp"
+#include "platform/window.hpp"
+#include "tov/combination_formulas.hpp"
 #include "tov/slots.hpp"
 
 namespace tov {
 
 using frame::IsFilled;
 using frame::IsUsableNumber;
-using frame::NumberAsTyped;
-using frame::RefuseUnlessNumber;
+
+namespace {
+
+using frame::FilledRule;
+
+constexpr frame::ControlRef kReactances[] = {frame::Box(CombX0), frame::Box(CombX1)};
+constexpr frame::ControlRef kUrpEntries[] = {frame::Box(UrpCombPeEntered), frame::Box(UrpCombPpEntered)};
+constexpr frame::ControlRef kFactorEntry[] = {frame::Box(K13Entered)};
+constexpr frame::ControlRef kResults[] = {frame::Box(UrpCombPp), frame::Box(UrpCombPe)};
+
+// Each box's own number check, then its "OK" shown exactly while its entry is complete.
+constexpr FilledRule kX0Rule{kReactances[0], kReactances, "Command17"};
+constexpr FilledRule kX1Rule{kReactances[1], kReactances, "Command17"};
+constexpr FilledRule kUrpPeRule{kUrpEntries[0], kUrpEntries, "Command20"};
+constexpr FilledRule kUrpPpRule{kUrpEntries[1], kUrpEntries, "Command20"};
+constexpr FilledRule kFactorRule{kFactorEntry[0], kFactorEntry, "Command20"};
+// "Next >>" enabled exactly while both results stand; the results need no check.
+constexpr FilledRule kNextRule{kResults[1], kResults, "Command18", FilledRule::Action::Enable, false};
+
+}  // namespace
 
 void CombinationPage::Build(platform::Window& w) {
   w.createAll(Design());
@@ -19,6 +40,21 @@ void CombinationPage::Build(platform::Window& w) {
   w.on("Command20", platform::EventType::Click, [this](platform::Event&) { Command20_Click(); });
 }
 
+void CombinationPage::DeclareRoutes(frame::Routes& routes) {
+  using enum frame::ArrayEvent;
+  routes.on(Option1Click, 23, [this] { SelectCombinationEnterMode(); });
+  routes.on(Option1Click, 24, [this] { SelectCombinationCalculateMode(); });
+  routes.on(Option1Click, 25, [this] { SelectCombinationIgnore(); });
+  routes.on(Option1Click, 26, [this] { SelectCombinationEnterFactor(); });
+  routes.on(Option1Click, 27, [this] { SelectCombinationEnterUrp(); });
+  routes.on(Text1Change, CombX0, [this] { ValidateCombinationX0(); });
+  routes.on(Text1Change, CombX1, [this] { ValidateCombinationX1(); });
+  routes.on(Text1Change, UrpCombPeEntered, [this] { ValidateCombinationUrpPe(); });
+  routes.on(Text1Change, UrpCombPpEntered, [this] { ValidateCombinationUrpPp(); });
+  routes.on(Text1Change, K13Entered, [this] { ValidateK13Factor(); });
+  routes.on(Text1Change, UrpCombPp, [this] { EnableCombinationNextOnUrpPp(); });
+  routes.on(Text1Change, UrpCombPe, [this] { EnableCombinationNextOnUrpPe(); });
+}
 
 void CombinationPage::ShowResultRows(bool shown) {
   SetVisible(app_, {{"Label1", 8}, "Label39", {"Label13", 9}, {"Text1", UrpCombPe}, {"Label1", 9}, "Label40",
@@ -188,32 +224,12 @@ void CombinationPage::Command20_Click() {
 
 // ---- Checks and "Next >>" enabling -----------------------------------------
 
-void CombinationPage::ValidateReactance(int slot) {
-  RefuseUnlessNumber(app_, app_.text1(slot));
-  app_.control("Command17").setVisible(IsFilled(app_.text1(CombX0)) && IsFilled(app_.text1(CombX1)));
-}
-
-void CombinationPage::ValidateUrpEntry(int slot) {
-  RefuseUnlessNumber(app_, app_.text1(slot));
-  app_.control("Command20").setVisible(IsFilled(app_.text1(UrpCombPeEntered)) &&
-                                       IsFilled(app_.text1(UrpCombPpEntered)));
-}
-
-void CombinationPage::ValidateCombinationX0() { ValidateReactance(CombX0); }
-void CombinationPage::ValidateCombinationX1() { ValidateReactance(CombX1); }
-void CombinationPage::ValidateCombinationUrpPe() { ValidateUrpEntry(UrpCombPeEntered); }
-void CombinationPage::ValidateCombinationUrpPp() { ValidateUrpEntry(UrpCombPpEntered); }
-
-void CombinationPage::ValidateK13Factor() {
-  platform::Control& box = app_.text1(K13Entered);
-  RefuseUnlessNumber(app_, box);
-  app_.control("Command20").setVisible(IsFilled(box));
-}
-
-void CombinationPage::EnableCombinationNextOnUrpPe() {
-  app_.control("Command18").setEnabled(IsFilled(app_.text1(UrpCombPp)) && IsFilled(app_.text1(UrpCombPe)));
-}
-
+void CombinationPage::ValidateCombinationX0() { frame::RunFilledRule(app_, kX0Rule); }
+void CombinationPage::ValidateCombinationX1() { frame::RunFilledRule(app_, kX1Rule); }
+void CombinationPage::ValidateCombinationUrpPe() { frame::RunFilledRule(app_, kUrpPeRule); }
+void CombinationPage::ValidateCombinationUrpPp() { frame::RunFilledRule(app_, kUrpPpRule); }
+void CombinationPage::ValidateK13Factor() { frame::RunFilledRule(app_, kFactorRule); }
+void CombinationPage::EnableCombinationNextOnUrpPe() { frame::RunFilledRule(app_, kNextRule); }
 void CombinationPage::EnableCombinationNextOnUrpPp() { EnableCombinationNextOnUrpPe(); }
 
 }  // namespace tov

@@ -2,10 +2,12 @@
 
 #include <cmath>
 
+#include "frame/app.hpp"
 #include "frame/number_text.hpp"
-#include "platform/numbers.hpp"
 #include "frame/page_kit.hpp"
-#include "tov/k3_formulas.hpp"
+#include "frame/routes.hpp"
+#include "platform/numbers.hpp"
+#include "platform/window.hpp"
 #include "tov/k4_formulas.hpp"
 #include "tov/slots.hpp"
 
@@ -18,8 +20,23 @@ using frame::RefuseUnlessNumber;
 
 namespace {
 
+using frame::FilledRule;
+
 constexpr const char* kFactorRequired = "Enter factor 2<K4<3";
 constexpr const char* kFactorIgnored = "Factor ignored";
+
+constexpr frame::ControlRef kFactorEntry[] = {frame::Box(K4Entered)};
+constexpr frame::ControlRef kUrpEntries[] = {frame::Box(UrpK4PeEntered), frame::Box(UrpK4PpEntered)};
+constexpr frame::ControlRef kResonanceFactor[] = {frame::Box(K4Factor)};
+constexpr frame::ControlRef kResults[] = {frame::Box(UrpK4Pe), frame::Box(UrpK4Pp)};
+
+// Each box's own number check, then its "OK" shown exactly while its entry is complete.
+constexpr FilledRule kFactorRule{kFactorEntry[0], kFactorEntry, "Command15"};
+constexpr FilledRule kUrpPeRule{kUrpEntries[0], kUrpEntries, "Command15"};
+constexpr FilledRule kUrpPpRule{kUrpEntries[1], kUrpEntries, "Command15"};
+constexpr FilledRule kResonanceFactorRule{kResonanceFactor[0], kResonanceFactor, "Command16"};
+// "Next >>" enabled exactly while both results stand; the results need no check.
+constexpr FilledRule kNextRule{kResults[0], kResults, "Command14", FilledRule::Action::Enable, false};
 
 }  // namespace
 
@@ -30,6 +47,29 @@ void K4Page::Build(platform::Window& w) {
   w.on("Command16", platform::EventType::Click, [this](platform::Event&) { Command16_Click(); });
 }
 
+void K4Page::DeclareRoutes(frame::Routes& routes) {
+  using enum frame::ArrayEvent;
+  routes.on(Option1Click, 14, [this] { SelectK4EnterMode(); });
+  routes.on(Option1Click, 15, [this] { SelectK4CalculateMode(); });
+  routes.on(Option1Click, 16, [this] { SelectK4Ignore(); });
+  routes.on(Option1Click, 17, [this] { SelectK4EnterFactor(); });
+  routes.on(Option1Click, 18, [this] { SelectK4EnterUrp(); });
+  routes.on(Option1Click, 19, [this] { SelectK4StepDownTransformers(); });
+  routes.on(Option1Click, 20, [this] { SelectK4StepUpTransformers(); });
+  routes.on(Option1Click, 21, [this] { SelectK4At12Pu(); });
+  routes.on(Option1Click, 22, [this] { SelectK4At15Pu(); });
+  routes.on(Text1Change, K4Entered, [this] { ValidateK4Factor(); });
+  routes.on(Text1Change, UrpK4PeEntered, [this] { ValidateK4UrpPe(); });
+  routes.on(Text1Change, UrpK4PpEntered, [this] { ValidateK4UrpPp(); });
+  routes.on(Text1Change, K4TransformerPower, [this] { UpdateK4RatiosOnStrChange(); });
+  routes.on(Text1Change, K4ShortCircuitPower, [this] { UpdateK4RatiosOnSscChange(); });
+  routes.on(Text1Change, K4CapacitiveLoad, [this] { UpdateK4RatiosOnQlChange(); });
+  routes.on(Text1Change, K4PowerRatio, [this] { DecideK4FactorOnStrRatioChange(); });
+  routes.on(Text1Change, K4LoadRatio, [this] { DecideK4FactorOnQlRatioChange(); });
+  routes.on(Text1Change, K4Factor, [this] { ValidateK4ResonanceFactor(); });
+  routes.on(Text1Change, UrpK4Pe, [this] { EnableK4NextOnUrpPe(); });
+  routes.on(Text1Change, UrpK4Pp, [this] { Text12_Change(); });
+}
 
 void K4Page::ResetFlags() {
   mK4RatiosReady = false;
@@ -208,7 +248,7 @@ void K4Page::ClearRatios() {
 
 bool K4Page::WriteRatio(int slot, double quotient) {
   platform::Control& box = app_.text1(slot);
-  platform::Control& scratch = app_.control("Text8");
+  platform::Control& scratch = app_.scratch();
   // The box keeps the first characters of the fixed-point text: a ratio whose
   // fixed-point form does not fit them would read as another number.
   if (!platform::FixedPointText(quotient, box.maxLength())) return false;
@@ -320,31 +360,11 @@ void K4Page::Command16_Click() {
 
 // ---- Box checks and "Next >>" enabling -------------------------------------
 
-void K4Page::ValidateK4Factor() {
-  platform::Control& box = app_.text1(K4Entered);
-  RefuseUnlessNumber(app_, box);
-  app_.control("Command15").setVisible(IsFilled(box));
-}
-
-void K4Page::ValidateUrpEntry(int slot) {
-  RefuseUnlessNumber(app_, app_.text1(slot));
-  app_.control("Command15").setVisible(IsFilled(app_.text1(UrpK4PeEntered)) &&
-                                       IsFilled(app_.text1(UrpK4PpEntered)));
-}
-
-void K4Page::ValidateK4UrpPe() { ValidateUrpEntry(UrpK4PeEntered); }
-void K4Page::ValidateK4UrpPp() { ValidateUrpEntry(UrpK4PpEntered); }
-
-void K4Page::ValidateK4ResonanceFactor() {
-  platform::Control& box = app_.text1(K4Factor);
-  RefuseUnlessNumber(app_, box);
-  app_.control("Command16").setVisible(IsFilled(box));
-}
-
-void K4Page::EnableK4NextOnUrpPe() {
-  app_.control("Command14").setEnabled(IsFilled(app_.text1(UrpK4Pe)) && IsFilled(app_.text1(UrpK4Pp)));
-}
-
+void K4Page::ValidateK4Factor() { frame::RunFilledRule(app_, kFactorRule); }
+void K4Page::ValidateK4UrpPe() { frame::RunFilledRule(app_, kUrpPeRule); }
+void K4Page::ValidateK4UrpPp() { frame::RunFilledRule(app_, kUrpPpRule); }
+void K4Page::ValidateK4ResonanceFactor() { frame::RunFilledRule(app_, kResonanceFactorRule); }
+void K4Page::EnableK4NextOnUrpPe() { frame::RunFilledRule(app_, kNextRule); }
 void K4Page::Text12_Change() { EnableK4NextOnUrpPe(); }
 
 }  // namespace tov
