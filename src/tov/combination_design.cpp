@@ -11,10 +11,9 @@ namespace tov {
 namespace {
 
 using namespace frame::design;
-using layout::Result;
-using platform::kNoIndex;
+using namespace layout;
 
-constexpr Place kPage = layout::OnFactorPage(4);
+constexpr Place kPage = OnFactorPage(4);
 constexpr Place kWays = Inside("Frame18");
 constexpr Place kEntry = Inside("Frame20");
 
@@ -27,14 +26,14 @@ constexpr auto kDesign = Join(
             .bold()
             .fore(platform::kBlue),
     }),
-    layout::WaysToFactor(kPage, "Frame18", 960, 23),
+    WaysToFactor(kPage, "Frame18", 960, 23),
     std::to_array<ControlDesign>({
         Label(kWays, "Label30", 0, {7680, 240, 180, 255}, "R", kNote).fore(platform::kBlue),
         Subscript(kWays, "Label31", kNoIndex, {7860, 330, 120, 195}, "0", kNote).fore(platform::kBlue),
         Label(kWays, "Label29", kNoIndex, {7980, 240, 540, 255}, " = 0", kNote).fore(platform::kBlue),
     }),
-    layout::EntryChoice(kPage, "Frame19", 1680, 26),
-    layout::ReactanceFrame(kPage, 1680, {"Frame17", 36, 34, 37, 35, "Command17", "Label27"}),
+    EntryChoice(kPage, "Frame19", 1680, 26),
+    ReactanceFrame(kPage, 1680, {"Frame17", 36, 34, 37, 35, "Command17", "Label27"}),
     std::to_array<ControlDesign>({
         // Entry frame: the factor line, or the two Urp lines.
         Frame(kPage, "Frame20", kNoIndex, {180, 2430, 4425, 1785}, "").hidden(),
@@ -43,16 +42,16 @@ constexpr auto kDesign = Join(
             .hidden()
             .fore(platform::kRed),
     }),
-    layout::UrpEntry(kEntry, {"Label37", "Label34", 8}, {"Label35", "Label32", 7}, layout::kUrpEntryLook),
+    UrpEntry(kEntry, {"Label37", "Label34", 8}, {"Label35", "Label32", 7}, kUrpEntryLook),
     std::to_array<ControlDesign>({Button(kEntry, "Command20", kNoIndex, {2490, 330, 900, 285}, "OK").hidden()}),
-    layout::UrpPeResult(kPage, "Label39", 8, 9, 4980, 8070, layout::kUrpResultLook),
-    layout::UrpPpResult(kPage, "Label40", 9, 10, 4980, 8550, layout::kUrpResultLook));
+    UrpPeResult(kPage, "Label39", 8, 9, 4980, 8070, kUrpResultLook),
+    UrpPpResult(kPage, "Label40", 9, 10, 4980, 8550, kUrpResultLook));
 
 constexpr auto kBoxes = Join(
-    layout::ReactanceBoxes("Frame17", CombX0, CombX1),
+    ReactanceBoxes("Frame17", CombX0, CombX1),
     std::to_array<ControlDesign>({
-        layout::UrpPeEntryBox(kEntry, UrpCombPeEntered),
-        layout::UrpPpEntryBox(kEntry, UrpCombPpEntered),
+        UrpPeEntryBox(kEntry, UrpCombPeEntered),
+        UrpPpEntryBox(kEntry, UrpCombPpEntered),
         Box(kEntry, K13Entered, {1530, 330, 900, 285}).hidden().length(4),
         Result(Box(kPage, UrpCombPp, {7035, 8535, 900, 285})),
         Result(Box(kPage, UrpCombPe, {7035, 8055, 900, 285})),

@@ -10,10 +10,9 @@ namespace tov {
 namespace {
 
 using namespace frame::design;
-using layout::Result;
-using platform::kNoIndex;
+using namespace layout;
 
-constexpr Place kPage = layout::OnFactorPage(0);
+constexpr Place kPage = OnFactorPage(0);
 constexpr Place kWays = Inside("fraK1");
 constexpr Place kEntryChoice = Inside("fraEnterChoose1");
 constexpr Place kCaseChoice = Inside("fraCalculateChoose1");
@@ -34,7 +33,7 @@ constexpr const char* kTypicalValues =
     "For load rejection on generator-transformer unit 1,1<K1<1,5";
 
 // The page draws its "rp" narrower than the other factor pages.
-constexpr layout::UrpLineLook kEntryLook{.caption = {0, 0, 1845, 285}, .subscript = {0, 0, 165, 225},
+constexpr UrpLineLook kEntryLook{.caption = {0, 0, 1845, 285}, .subscript = {0, 0, 165, 225},
                                          .unit = {0, 0, 285, 285}};
 
 // A box of the system data, hidden until its case is chosen.
@@ -72,7 +71,7 @@ constexpr auto kDesign = Join(
         TextBox(kEntry, "txtK1", kNoIndex, {1470, 330, 900, 285}).hidden().length(4),
         Label(kEntry, "lblK1H", kNoIndex, {90, 690, 4440, 975}, kTypicalValues).hidden().fore(platform::kRed),
     }),
-    layout::UrpEntry(kEntry, {"lblUrppea", "lblrppea", 0}, {"lblUrpppa", "lblrpppa", 1}, kEntryLook),
+    UrpEntry(kEntry, {"lblUrppea", "lblrppea", 0}, {"lblUrpppa", "lblrpppa", 1}, kEntryLook),
     std::to_array<ControlDesign>({
         TextBox(kEntry, "txtEnterpe1", kNoIndex, {2070, 330, 900, 285}).hidden().length(6),
         TextBox(kEntry, "txtEnterpp1", kNoIndex, {2070, 750, 900, 285}).hidden().length(6),
@@ -112,8 +111,8 @@ constexpr auto kDesign = Join(
 
     }),
     // The results, their "rp" a little further left than on the other factor pages.
-    layout::UrpPeResult(kPage, "Label12", 2, 0, 5550, 7440, layout::kUrpResultLook, 165),
-    layout::UrpPpResult(kPage, "Label14", 1, 1, 5550, 7920, layout::kUrpResultLook, 165),
+    UrpPeResult(kPage, "Label12", 2, 0, 5550, 7440, kUrpResultLook, 165),
+    UrpPpResult(kPage, "Label14", 1, 1, 5550, 7920, kUrpResultLook, 165),
     std::to_array<ControlDesign>({
         Result(TextBox(kPage, "txtUrppe1", kNoIndex, {7605, 7425, 900, 285})),
         Result(TextBox(kPage, "txtUrppp1", kNoIndex, {7605, 7905, 900, 285})),

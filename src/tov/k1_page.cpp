@@ -18,6 +18,7 @@ namespace {
 using frame::AllFilled;
 using frame::Clear;
 using frame::ControlRef;
+using frame::ControlRefs;
 using frame::FilledRule;
 using frame::SetVisible;
 using platform::Control;
@@ -64,6 +65,58 @@ constexpr FilledRule kCosOk{"txtCos1", kUnitBoxes, "cmdCalculateOK1", FilledRule
 
 void ClearResults(frame::App& app) { Clear(app, kResults); }
 
+// What choosing an entry or a case opens.
+struct RowChoice {
+  const char* frame;
+  const char* otherFrame;
+  ControlRefs rows;
+  ControlRefs otherRows;
+  bool picture;       // the generator-transformer unit is shown
+  ControlRefs boxes;  // emptied
+  const char* ok;
+  const char* lastBox;
+  bool okBeside;      // beside the one box of the factor, else below the last box
+};
+
+constexpr RowChoice kFactorChoice{"fraEnterK1", "fraCalculateK1", kFactorEntrySet, kUrpEntrySet, true,
+                                  kEntryBoxes, "cmdEnterOK1", "txtK1", true};
+constexpr RowChoice kUrpChoice{"fraEnterK1", "fraCalculateK1", kUrpEntrySet, kFactorEntrySet, true,
+                               kEntryBoxes, "cmdEnterOK1", "txtEnterpp1", false};
+constexpr RowChoice kSystemChoice{"fraCalculateK1", "fraEnterK1", kSystemSet, kUnitSet, false,
+                                  kDataBoxes, "cmdCalculateOK1", "txtSSC1", false};
+constexpr RowChoice kUnitChoice{"fraCalculateK1", "fraEnterK1", kUnitSet, kSystemSet, true,
+                                kDataBoxes, "cmdCalculateOK1", "txtCos1", false};
+
+// "Enter" and "Calculate": the frame of the chosen way comes up over the
+// others with nothing chosen in it, and the results go.
+void OpenWay(frame::App& app, const char* frame, std::initializer_list<ControlRef> otherFrames, bool picture) {
+  app.control(frame).setVisible(true);
+  SetVisible(app, otherFrames, false);
+  app.control("Image1").setVisible(picture);
+  ClearResults(app);
+  SetVisible(app, kResultDisplay, false);
+  frame::Deselect(app, kSubOptions);
+  app.control("Command3").setEnabled(false);
+}
+
+// A choice of entry or case: its rows come up empty in their frame, the
+// other rows and frame go, and its "OK" waits hidden by its last box.
+void OpenRows(frame::App& app, const RowChoice& choice) {
+  app.control(choice.frame).setVisible(true);
+  app.control(choice.otherFrame).setVisible(false);
+  SetVisible(app, choice.otherRows, false);
+  SetVisible(app, choice.rows, true);
+  app.control("Image1").setVisible(choice.picture);
+  Clear(app, choice.boxes);
+  ClearResults(app);
+  Control& ok = app.control(choice.ok);
+  if (choice.okBeside) frame::PlaceBeside(ok, app.control(choice.lastBox));
+  else frame::PlaceBelow(ok, app.control(choice.lastBox));
+  ok.setVisible(false);
+  SetVisible(app, kResultDisplay, false);
+  app.control("Command3").setEnabled(false);
+}
+
 }  // namespace
 
 // ---- build ----------------------------------------------------------------
@@ -105,23 +158,11 @@ void K1Page::RefuseResult() {
 // ---- modes ----------------------------------------------------------------
 
 void K1Page::optEnterK1_Click() {
-  app_.control("fraEnterChoose1").setVisible(true);
-  SetVisible(app_, {"fraCalculateChoose1", "fraEnterK1", "fraCalculateK1"}, false);
-  app_.control("Image1").setVisible(true);
-  ClearResults(app_);
-  SetVisible(app_, kResultDisplay, false);
-  frame::Deselect(app_, kSubOptions);
-  app_.control("Command3").setEnabled(false);
+  OpenWay(app_, "fraEnterChoose1", {"fraCalculateChoose1", "fraEnterK1", "fraCalculateK1"}, true);
 }
 
 void K1Page::optCalculateK1_Click() {
-  app_.control("fraCalculateChoose1").setVisible(true);
-  SetVisible(app_, {"fraEnterChoose1", "fraEnterK1", "fraCalculateK1"}, false);
-  app_.control("Image1").setVisible(false);
-  ClearResults(app_);
-  SetVisible(app_, kResultDisplay, false);
-  frame::Deselect(app_, kSubOptions);
-  app_.control("Command3").setEnabled(false);
+  OpenWay(app_, "fraCalculateChoose1", {"fraEnterChoose1", "fraEnterK1", "fraCalculateK1"}, false);
 }
 
 void K1Page::optIgnoreK1_Click() {
@@ -140,65 +181,10 @@ void K1Page::optIgnoreK1_Click() {
   app_.control("Command3").setEnabled(written);
 }
 
-void K1Page::optFactorK1_Click() {
-  app_.control("fraEnterK1").setVisible(true);
-  app_.control("fraCalculateK1").setVisible(false);
-  SetVisible(app_, kUrpEntrySet, false);
-  SetVisible(app_, kFactorEntrySet, true);
-  app_.control("Image1").setVisible(true);
-  Clear(app_, kEntryBoxes);
-  ClearResults(app_);
-  Control& ok = app_.control("cmdEnterOK1");
-  frame::PlaceBeside(ok, app_.control("txtK1"));
-  ok.setVisible(false);
-  SetVisible(app_, kResultDisplay, false);
-  app_.control("Command3").setEnabled(false);
-}
-
-void K1Page::optUrpK1_Click() {
-  app_.control("fraEnterK1").setVisible(true);
-  app_.control("fraCalculateK1").setVisible(false);
-  SetVisible(app_, kFactorEntrySet, false);
-  SetVisible(app_, kUrpEntrySet, true);
-  app_.control("Image1").setVisible(true);
-  Clear(app_, kEntryBoxes);
-  ClearResults(app_);
-  Control& ok = app_.control("cmdEnterOK1");
-  frame::PlaceBelow(ok, app_.control("txtEnterpp1"));
-  ok.setVisible(false);
-  SetVisible(app_, kResultDisplay, false);
-  app_.control("Command3").setEnabled(false);
-}
-
-void K1Page::optK11_Click() {
-  app_.control("fraCalculateK1").setVisible(true);
-  app_.control("fraEnterK1").setVisible(false);
-  SetVisible(app_, kUnitSet, false);
-  SetVisible(app_, kSystemSet, true);
-  app_.control("Image1").setVisible(false);
-  Clear(app_, kDataBoxes);
-  ClearResults(app_);
-  Control& ok = app_.control("cmdCalculateOK1");
-  frame::PlaceBelow(ok, app_.control("txtSSC1"));
-  ok.setVisible(false);
-  SetVisible(app_, kResultDisplay, false);
-  app_.control("Command3").setEnabled(false);
-}
-
-void K1Page::optK12_Click() {
-  app_.control("fraCalculateK1").setVisible(true);
-  app_.control("fraEnterK1").setVisible(false);
-  SetVisible(app_, kSystemSet, false);
-  SetVisible(app_, kUnitSet, true);
-  app_.control("Image1").setVisible(true);
-  Clear(app_, kDataBoxes);
-  ClearResults(app_);
-  Control& ok = app_.control("cmdCalculateOK1");
-  frame::PlaceBelow(ok, app_.control("txtCos1"));
-  ok.setVisible(false);
-  SetVisible(app_, kResultDisplay, false);
-  app_.control("Command3").setEnabled(false);
-}
+void K1Page::optFactorK1_Click() { OpenRows(app_, kFactorChoice); }
+void K1Page::optUrpK1_Click() { OpenRows(app_, kUrpChoice); }
+void K1Page::optK11_Click() { OpenRows(app_, kSystemChoice); }
+void K1Page::optK12_Click() { OpenRows(app_, kUnitChoice); }
 
 // ---- OK buttons -----------------------------------------------------------
 

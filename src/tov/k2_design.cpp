@@ -12,11 +12,9 @@ namespace tov {
 namespace {
 
 using namespace frame::design;
-using layout::Computed;
-using layout::Result;
-using platform::kNoIndex;
+using namespace layout;
 
-constexpr Place kPage = layout::OnFactorPage(1);
+constexpr Place kPage = OnFactorPage(1);
 constexpr Place kFormulaChoice = Inside("Frame4");
 constexpr Place kEntry = Inside("Frame5");
 constexpr Place kLineData = Inside("Frame3");
@@ -24,9 +22,9 @@ constexpr Place kLineData = Inside("Frame3");
 // The notes and entry captions of this page keep to one line.
 constexpr unsigned kNote = platform::Hidden | platform::NoWrap;
 
-constexpr layout::UrpLineLook kEntryLook{.caption = {0, 0, 1935, 255}, .subscript = {0, 0, 255, 195},
+constexpr UrpLineLook kEntryLook{.caption = {0, 0, 1935, 255}, .subscript = {0, 0, 255, 195},
                                          .unit = {0, 0, 375, 255}, .flags = kNote};
-constexpr layout::UrpLineLook kResultLook{.caption = {0, 0, 1995, 255}, .subscript = {0, 0, 255, 195},
+constexpr UrpLineLook kResultLook{.caption = {0, 0, 1995, 255}, .subscript = {0, 0, 255, 195},
                                           .unit = {0, 0, 375, 255}, .flags = kNote};
 
 constexpr const char* kTypicalValues =
@@ -48,8 +46,8 @@ constexpr Row DataSubscript(int index, int left, int top, int width, const char*
 constexpr Row DataBox(int slot, int top) { return Box(kLineData, slot, {2430, top, 900, 285}).length(8); }
 
 constexpr auto kDesign = Join(
-    layout::WaysToFactor(kPage, "Frame1", 720, 0),
-    layout::EntryChoice(kPage, "Frame2", 1440, 3),
+    WaysToFactor(kPage, "Frame1", 720, 0),
+    EntryChoice(kPage, "Frame2", 1440, 3),
     std::to_array<ControlDesign>({
         Frame(kPage, "Frame4", kNoIndex, {4710, 1440, 6195, 675}, "").hidden(),
         Option(kFormulaChoice, 5, {330, 240, 2025, 255}, "Analytical formula"),
@@ -65,7 +63,7 @@ constexpr auto kDesign = Join(
         Label(kEntry, "Label19", kNoIndex, {90, 360, 1335, 255}, "Enter K2 value", kNote),
         Label(kEntry, "Label18", kNoIndex, {90, 690, 4215, 915}, kTypicalValues).hidden().fore(platform::kRed),
     }),
-    layout::UrpEntry(kEntry, {"Label17", "Label15", 3}, {"Label16", "Label11", 2}, kEntryLook),
+    UrpEntry(kEntry, {"Label17", "Label15", 3}, {"Label16", "Label11", 2}, kEntryLook),
     std::to_array<ControlDesign>({
         Button(kEntry, "Command1", kNoIndex, {2490, 330, 900, 285}, "OK").hidden(),
 
@@ -102,8 +100,8 @@ constexpr auto kDesign = Join(
         Label(kPage, "Label45", kNoIndex, {8760, 7440, 135, 255}, "K", kNote).fore(platform::kRed),
         Subscript(kPage, "Label26", kNoIndex, {8880, 7530, 390, 195}, "2SE", kNote).fore(platform::kRed),
     }),
-    layout::UrpPeResult(kPage, "Label20", 3, 2, 4950, 7890, kResultLook),
-    layout::UrpPpResult(kPage, "Label22", 4, 3, 4950, 8370, kResultLook),
+    UrpPeResult(kPage, "Label20", 3, 2, 4950, 7890, kResultLook),
+    UrpPpResult(kPage, "Label22", 4, 3, 4950, 8370, kResultLook),
     std::to_array<ControlDesign>({
         Label(kPage, "Label13", 4, {9495, 7875, 375, 255}, "kV", kNote),
         Label(kPage, "Label13", 5, {9495, 8355, 375, 255}, "kV", kNote),
@@ -112,8 +110,8 @@ constexpr auto kDesign = Join(
     }));
 
 constexpr ControlDesign kBoxes[] = {
-    layout::UrpPeEntryBox(kEntry, UrpK2PeEntered),
-    layout::UrpPpEntryBox(kEntry, UrpK2PpEntered),
+    UrpPeEntryBox(kEntry, UrpK2PeEntered),
+    UrpPpEntryBox(kEntry, UrpK2PpEntered),
     Box(kEntry, K2Entered, {1470, 330, 900, 285}).hidden().length(4),
     DataBox(K2Frequency, 270),
     DataBox(K2LineLength, 690),

@@ -11,10 +11,9 @@ namespace tov {
 namespace {
 
 using namespace frame::design;
-using layout::Result;
-using platform::kNoIndex;
+using namespace layout;
 
-constexpr Place kPage = layout::OnFactorPage(2);
+constexpr Place kPage = OnFactorPage(2);
 constexpr Place kWays = Inside("Frame8");
 constexpr Place kFaultChoice = Inside("Frame9");
 constexpr Place kEntry = Inside("Frame6");
@@ -23,14 +22,14 @@ constexpr Place kEntry = Inside("Frame6");
 constexpr unsigned kNote = platform::Hidden | platform::NoWrap;
 
 constexpr auto kDesign = Join(
-    layout::WaysToFactor(kPage, "Frame8", 720, 7),
+    WaysToFactor(kPage, "Frame8", 720, 7),
     std::to_array<ControlDesign>({
         Label(kWays, "Label55", kNoIndex, {7680, 240, 150, 255}, "R", kNote).fore(platform::kBlue),
         Subscript(kWays, "Label54", kNoIndex, {7830, 330, 150, 195}, "0", kNote).fore(platform::kBlue),
         Label(kWays, "Label56", kNoIndex, {7980, 240, 1035, 255}, "=  R    = 0", kNote).fore(platform::kBlue),
         Subscript(kWays, "Label57", kNoIndex, {8345, 330, 150, 195}, "1", kNote).fore(platform::kBlue),
     }),
-    layout::EntryChoice(kPage, "Frame7", 1440, 10),
+    EntryChoice(kPage, "Frame7", 1440, 10),
     std::to_array<ControlDesign>({
         Frame(kPage, "Frame9", kNoIndex, {4710, 1440, 6195, 675}, "").hidden(),
         Option(kFaultChoice, 12, {330, 240, 2445, 255}, "Single phase earth fault"),
@@ -40,27 +39,27 @@ constexpr auto kDesign = Join(
         Frame(kPage, "Frame6", kNoIndex, {180, 2190, 4425, 1065}, "").hidden(),
         Label(kEntry, "Label50", kNoIndex, {90, 360, 1305, 285}, "Enter K3 value").hidden(),
     }),
-    layout::UrpPeEntry(kEntry, {"Label49", "Label46", 4}, layout::kUrpEntryLook),
+    UrpPeEntry(kEntry, {"Label49", "Label46", 4}, kUrpEntryLook),
     std::to_array<ControlDesign>({
         Button(kEntry, "Command11", kNoIndex, {2430, 330, 900, 285}, "OK").hidden(),
         Label(kEntry, "Label51", kNoIndex, {90, 690, 4215, 285}, "Typical   values   1<K3<1,7")
             .hidden()
             .fore(platform::kRed),
     }),
-    layout::ReactanceFrame(kPage, 2190, {"Frame10", 18, 19, 20, 21, "Command12", "Label10"}),
+    ReactanceFrame(kPage, 2190, {"Frame10", 18, 19, 20, 21, "Command12", "Label10"}),
     std::to_array<ControlDesign>({
         // The one-line diagram and the rule above the result line.
         Picture(kPage, "Image3", kNoIndex, {120, 5130, 4455, 1905}, "k3_earth_fault"),
         Line(kPage, "Line1", 2, {180, 7260, 14160, 0}),
     }),
-    layout::UrpPeResult(kPage, "Label52", 6, 7, 5550, 7920, layout::kUrpResultLook));
+    UrpPeResult(kPage, "Label52", 6, 7, 5550, 7920, kUrpResultLook));
 
 constexpr auto kBoxes = Join(
     std::to_array<ControlDesign>({
         Box(kEntry, K3Entered, {1470, 330, 900, 285}).hidden().length(4),
-        layout::UrpPeEntryBox(kEntry, UrpK3PeEntered),
+        UrpPeEntryBox(kEntry, UrpK3PeEntered),
     }),
-    layout::ReactanceBoxes("Frame10", K3X0, K3X1),
+    ReactanceBoxes("Frame10", K3X0, K3X1),
     std::to_array<ControlDesign>({Result(Box(kPage, UrpK3Pe, {7605, 7905, 900, 285}))}));
 
 }  // namespace

@@ -11,11 +11,9 @@ namespace tov {
 namespace {
 
 using namespace frame::design;
-using layout::Computed;
-using layout::Result;
-using platform::kNoIndex;
+using namespace layout;
 
-constexpr Place kPage = layout::OnFactorPage(3);
+constexpr Place kPage = OnFactorPage(3);
 constexpr Place kTransformerChoice = Inside("Frame13");
 constexpr Place kEntry = Inside("Frame11");
 constexpr Place kLevelChoice = Inside("Frame16");
@@ -36,8 +34,8 @@ constexpr Row DataSubscript(int index, Rect r, const char* caption) {
 }
 
 constexpr auto kDesign = Join(
-    layout::WaysToFactor(kPage, "Frame15", 720, 14),
-    layout::EntryChoice(kPage, "Frame14", 1440, 17),
+    WaysToFactor(kPage, "Frame15", 720, 14),
+    EntryChoice(kPage, "Frame14", 1440, 17),
     std::to_array<ControlDesign>({
         Frame(kPage, "Frame13", kNoIndex, {4710, 1440, 6195, 675}, "").hidden(),
         Option(kTransformerChoice, 19, {330, 240, 2445, 255}, "Step down transformers"),
@@ -48,7 +46,7 @@ constexpr auto kDesign = Join(
         Label(kEntry, "Label59", kNoIndex, {90, 360, 1305, 285}, "Enter K4 value").hidden(),
         Label(kEntry, "Label61", kNoIndex, {90, 690, 4215, 705}, kTypicalValues).hidden().fore(platform::kRed),
     }),
-    layout::UrpEntry(kEntry, {"Label58", "Label47", 5}, {"Label53", "Label48", 6}, layout::kUrpEntryLook),
+    UrpEntry(kEntry, {"Label58", "Label47", 5}, {"Label53", "Label48", 6}, kUrpEntryLook),
     std::to_array<ControlDesign>({
         Button(kEntry, "Command15", kNoIndex, {2490, 330, 900, 285}, "OK").hidden(),
 
@@ -85,16 +83,16 @@ constexpr auto kDesign = Join(
         Picture(kPage, "Image4", kNoIndex, {120, 5670, 4455, 1545}, "k4_resonance_fig2"),
         Line(kPage, "Line1", 3, {150, 7380, 14160, 0}),
     }),
-    layout::UrpPeResult(kPage, "Label90", 7, 8, 4950, 7890, layout::kUrpResultLook),
-    layout::UrpPpResult(kPage, "Label91", 5, 6, 4950, 8370, layout::kUrpResultLook));
+    UrpPeResult(kPage, "Label90", 7, 8, 4950, 7890, kUrpResultLook),
+    UrpPpResult(kPage, "Label91", 5, 6, 4950, 8370, kUrpResultLook));
 
 // A typed box of the resonance data.
 constexpr Row DataBox(int slot, int top) { return Box(kData, slot, {2430, top, 900, 285}).length(8); }
 
 constexpr ControlDesign kBoxes[] = {
     Box(kEntry, K4Entered, {1470, 330, 900, 285}).hidden().length(4),
-    layout::UrpPeEntryBox(kEntry, UrpK4PeEntered),
-    layout::UrpPpEntryBox(kEntry, UrpK4PpEntered),
+    UrpPeEntryBox(kEntry, UrpK4PeEntered),
+    UrpPpEntryBox(kEntry, UrpK4PpEntered),
     DataBox(K4TransformerPower, 270),
     DataBox(K4ShortCircuitPower, 690),
     DataBox(K4CapacitiveLoad, 1110),
