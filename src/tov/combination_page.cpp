@@ -7,6 +7,7 @@
 #include "frame/routes.hpp"
 #include "platform/window.hpp"
 #include "tov/combination_formulas.hpp"
+#include "tov/row_choice.hpp"
 #include "tov/slots.hpp"
 
 namespace tov {
@@ -22,6 +23,18 @@ constexpr frame::ControlRef kReactances[] = {frame::Box(CombX0), frame::Box(Comb
 constexpr frame::ControlRef kUrpEntries[] = {frame::Box(UrpCombPeEntered), frame::Box(UrpCombPpEntered)};
 constexpr frame::ControlRef kFactorEntry[] = {frame::Box(K13Entered)};
 constexpr frame::ControlRef kResults[] = {frame::Box(UrpCombPp), frame::Box(UrpCombPe)};
+
+// The two entries of Frame20 and what choosing one opens.
+constexpr frame::ControlRef kFactorRows[] = {"Label38", "Label36", frame::Box(K13Entered)};
+constexpr frame::ControlRef kUrpRows[] = {"Label37", "Label34", {"lblKV", 8}, "Label35", "Label32", {"lblKV", 7},
+                                          frame::Box(UrpCombPeEntered), frame::Box(UrpCombPpEntered)};
+constexpr frame::ControlRef kEntryBoxes[] = {frame::Box(UrpCombPeEntered), frame::Box(UrpCombPpEntered),
+                                             frame::Box(K13Entered)};
+constexpr frame::ControlRef kReactanceFrame[] = {"Frame17"};
+constexpr RowChoice kFactorChoice{"Frame20", kFactorRows, kUrpRows, kEntryBoxes,
+                                  "Command20", frame::Box(K13Entered), true, kReactanceFrame};
+constexpr RowChoice kUrpChoice{"Frame20", kUrpRows, kFactorRows, kEntryBoxes,
+                               "Command20", frame::Box(UrpCombPpEntered), false, kReactanceFrame};
 
 // Each box's own number check, then its "OK" shown exactly while its entry is complete.
 constexpr FilledRule kX0Rule{kReactances[0], kReactances, "Command17"};
@@ -119,33 +132,13 @@ void CombinationPage::SelectCombinationIgnore() {
 }
 
 void CombinationPage::SelectCombinationEnterFactor() {
-  SetVisible(app_, {"Frame20"}, true);
-  SetVisible(app_, {"Label37", "Label34", {"lblKV", 8}, "Label35", "Label32", {"lblKV", 7},
-                    {"Text1", UrpCombPeEntered}, {"Text1", UrpCombPpEntered}},
-             false);
-  SetVisible(app_, {"Label38", "Label36"}, true);
-  for (int slot : {UrpCombPeEntered, UrpCombPpEntered, K13Entered}) app_.text1(slot).setText("");
-  platform::Control& factor = app_.text1(K13Entered);
-  factor.setVisible(true);
-  platform::Control& ok = app_.control("Command20");
-  frame::PlaceBeside(ok, factor);
-  ok.setVisible(false);
-  SetVisible(app_, {"Frame17"}, false);
+  OpenRows(app_, kFactorChoice);
   ResetResults();
   app_.control("Command18").setEnabled(false);
 }
 
 void CombinationPage::SelectCombinationEnterUrp() {
-  SetVisible(app_, {"Frame20"}, true);
-  SetVisible(app_, {"Label38", "Label36", {"Text1", K13Entered}}, false);
-  SetVisible(app_, {"Label37", "Label34", {"lblKV", 8}, "Label35", "Label32", {"lblKV", 7}}, true);
-  for (int slot : {UrpCombPeEntered, UrpCombPpEntered, K13Entered}) app_.text1(slot).setText("");
-  SetVisible(app_, {{"Text1", UrpCombPpEntered}, {"Text1", UrpCombPeEntered}}, true);
-  platform::Control& pp = app_.text1(UrpCombPpEntered);
-  platform::Control& ok = app_.control("Command20");
-  frame::PlaceBelow(ok, pp);
-  ok.setVisible(false);
-  SetVisible(app_, {"Frame17"}, false);
+  OpenRows(app_, kUrpChoice);
   ResetResults();
   app_.control("Command18").setEnabled(false);
 }

@@ -10,6 +10,7 @@
 #include "platform/numbers.hpp"
 #include "platform/window.hpp"
 #include "tov/k1_formulas.hpp"
+#include "tov/row_choice.hpp"
 
 namespace tov {
 
@@ -18,7 +19,6 @@ namespace {
 using frame::AllFilled;
 using frame::Clear;
 using frame::ControlRef;
-using frame::ControlRefs;
 using frame::FilledRule;
 using frame::SetVisible;
 using platform::Control;
@@ -65,27 +65,17 @@ constexpr FilledRule kCosOk{"txtCos1", kUnitBoxes, "cmdCalculateOK1", FilledRule
 
 void ClearResults(frame::App& app) { Clear(app, kResults); }
 
-// What choosing an entry or a case opens.
-struct RowChoice {
-  const char* frame;
-  const char* otherFrame;
-  ControlRefs rows;
-  ControlRefs otherRows;
-  bool picture;       // the generator-transformer unit is shown
-  ControlRefs boxes;  // emptied
-  const char* ok;
-  const char* lastBox;
-  bool okBeside;      // beside the one box of the factor, else below the last box
-};
+constexpr ControlRef kEntryFrame[] = {"fraEnterK1"};
+constexpr ControlRef kDataFrame[] = {"fraCalculateK1"};
 
-constexpr RowChoice kFactorChoice{"fraEnterK1", "fraCalculateK1", kFactorEntrySet, kUrpEntrySet, true,
-                                  kEntryBoxes, "cmdEnterOK1", "txtK1", true};
-constexpr RowChoice kUrpChoice{"fraEnterK1", "fraCalculateK1", kUrpEntrySet, kFactorEntrySet, true,
-                               kEntryBoxes, "cmdEnterOK1", "txtEnterpp1", false};
-constexpr RowChoice kSystemChoice{"fraCalculateK1", "fraEnterK1", kSystemSet, kUnitSet, false,
-                                  kDataBoxes, "cmdCalculateOK1", "txtSSC1", false};
-constexpr RowChoice kUnitChoice{"fraCalculateK1", "fraEnterK1", kUnitSet, kSystemSet, true,
-                                kDataBoxes, "cmdCalculateOK1", "txtCos1", false};
+constexpr RowChoice kFactorChoice{"fraEnterK1", kFactorEntrySet, kUrpEntrySet, kEntryBoxes,
+                                  "cmdEnterOK1", "txtK1", true, kDataFrame};
+constexpr RowChoice kUrpChoice{"fraEnterK1", kUrpEntrySet, kFactorEntrySet, kEntryBoxes,
+                               "cmdEnterOK1", "txtEnterpp1", false, kDataFrame};
+constexpr RowChoice kSystemChoice{"fraCalculateK1", kSystemSet, kUnitSet, kDataBoxes,
+                                  "cmdCalculateOK1", "txtSSC1", false, kEntryFrame};
+constexpr RowChoice kUnitChoice{"fraCalculateK1", kUnitSet, kSystemSet, kDataBoxes,
+                                "cmdCalculateOK1", "txtCos1", false, kEntryFrame};
 
 // "Enter" and "Calculate": the frame of the chosen way comes up over the
 // others with nothing chosen in it, and the results go.
@@ -99,20 +89,12 @@ void OpenWay(frame::App& app, const char* frame, std::initializer_list<ControlRe
   app.control("Command3").setEnabled(false);
 }
 
-// A choice of entry or case: its rows come up empty in their frame, the
-// other rows and frame go, and its "OK" waits hidden by its last box.
-void OpenRows(frame::App& app, const RowChoice& choice) {
-  app.control(choice.frame).setVisible(true);
-  app.control(choice.otherFrame).setVisible(false);
-  SetVisible(app, choice.otherRows, false);
-  SetVisible(app, choice.rows, true);
-  app.control("Image1").setVisible(choice.picture);
-  Clear(app, choice.boxes);
+// A choice of entry or case; the generator-transformer unit is shown
+// beside all of them but the system case.
+void OpenChoice(frame::App& app, const RowChoice& choice, bool picture) {
+  OpenRows(app, choice);
+  app.control("Image1").setVisible(picture);
   ClearResults(app);
-  Control& ok = app.control(choice.ok);
-  if (choice.okBeside) frame::PlaceBeside(ok, app.control(choice.lastBox));
-  else frame::PlaceBelow(ok, app.control(choice.lastBox));
-  ok.setVisible(false);
   SetVisible(app, kResultDisplay, false);
   app.control("Command3").setEnabled(false);
 }
@@ -181,10 +163,10 @@ void K1Page::optIgnoreK1_Click() {
   app_.control("Command3").setEnabled(written);
 }
 
-void K1Page::optFactorK1_Click() { OpenRows(app_, kFactorChoice); }
-void K1Page::optUrpK1_Click() { OpenRows(app_, kUrpChoice); }
-void K1Page::optK11_Click() { OpenRows(app_, kSystemChoice); }
-void K1Page::optK12_Click() { OpenRows(app_, kUnitChoice); }
+void K1Page::optFactorK1_Click() { OpenChoice(app_, kFactorChoice, true); }
+void K1Page::optUrpK1_Click() { OpenChoice(app_, kUrpChoice, true); }
+void K1Page::optK11_Click() { OpenChoice(app_, kSystemChoice, false); }
+void K1Page::optK12_Click() { OpenChoice(app_, kUnitChoice, true); }
 
 // ---- OK buttons -----------------------------------------------------------
 

@@ -9,6 +9,7 @@
 #include "frame/page_kit.hpp"
 #include "frame/routes.hpp"
 #include "platform/window.hpp"
+#include "tov/row_choice.hpp"
 #include "tov/slots.hpp"
 
 namespace tov {
@@ -23,6 +24,17 @@ constexpr ControlRef kUrpEntries[] = {frame::Box(UrpK2PeEntered), frame::Box(Urp
 constexpr FilledRule kFactorEntryRule{kFactorEntry[0], kFactorEntry, "Command1"};
 constexpr FilledRule kUrpPeEntryRule{kUrpEntries[0], kUrpEntries, "Command1"};
 constexpr FilledRule kUrpPpEntryRule{kUrpEntries[1], kUrpEntries, "Command1"};
+
+// The two entries of Frame5 and what choosing one opens.
+constexpr ControlRef kFactorRows[] = {"Label19", "Label18", frame::Box(K2Entered)};
+constexpr ControlRef kUrpRows[] = {"Label16", "Label17", "Label11", "Label15", {"lblKV", 2}, {"lblKV", 3},
+                                   frame::Box(UrpK2PpEntered), frame::Box(UrpK2PeEntered)};
+constexpr ControlRef kEntryBoxes[] = {frame::Box(K2Entered), frame::Box(UrpK2PpEntered), frame::Box(UrpK2PeEntered)};
+constexpr ControlRef kLineDataFrame[] = {"Frame3"};
+constexpr RowChoice kFactorChoice{"Frame5", kFactorRows, kUrpRows, kEntryBoxes,
+                                  "Command1", frame::Box(K2Entered), true, kLineDataFrame};
+constexpr RowChoice kUrpChoice{"Frame5", kUrpRows, kFactorRows, kEntryBoxes,
+                               "Command1", frame::Box(UrpK2PpEntered), false, kLineDataFrame};
 
 // The line-data boxes in the order of their rows, f first.
 constexpr ControlRef kLineData[] = {
@@ -137,39 +149,13 @@ void K2Page::SelectK2Ignore() {
 }
 
 void K2Page::SelectK2EnterFactor() {
-  SetVisible(app_, {"Frame5"}, true);
-  SetVisible(app_, {"Label16", "Label17", "Label11", "Label15", {"lblKV", 2}, {"lblKV", 3}}, false);
-  app_.text1(UrpK2PpEntered).setVisible(false);
-  app_.text1(UrpK2PeEntered).setVisible(false);
-  SetVisible(app_, {"Label19", "Label18"}, true);
-  app_.text1(K2Entered).setText("");
-  app_.text1(UrpK2PpEntered).setText("");
-  app_.text1(UrpK2PeEntered).setText("");
-  Control& box = app_.text1(K2Entered);
-  box.setVisible(true);
-  Control& ok = app_.control("Command1");
-  frame::PlaceBeside(ok, box);
-  ok.setVisible(false);
-  SetVisible(app_, {"Frame3"}, false);
+  OpenRows(app_, kFactorChoice);
   ResetResults();
   app_.control("Command2").setEnabled(false);
 }
 
 void K2Page::SelectK2EnterUrp() {
-  SetVisible(app_, {"Frame5"}, true);
-  SetVisible(app_, {"Label18", "Label19"}, false);
-  app_.text1(K2Entered).setVisible(false);
-  SetVisible(app_, {"Label11", "Label15", "Label16", "Label17", {"lblKV", 2}, {"lblKV", 3}}, true);
-  app_.text1(K2Entered).setText("");
-  app_.text1(UrpK2PpEntered).setText("");
-  app_.text1(UrpK2PeEntered).setText("");
-  app_.text1(UrpK2PpEntered).setVisible(true);
-  app_.text1(UrpK2PeEntered).setVisible(true);
-  const Control& below = app_.text1(UrpK2PpEntered);
-  Control& ok = app_.control("Command1");
-  frame::PlaceBelow(ok, below);
-  ok.setVisible(false);
-  SetVisible(app_, {"Frame3"}, false);
+  OpenRows(app_, kUrpChoice);
   ResetResults();
   app_.control("Command2").setEnabled(false);
 }

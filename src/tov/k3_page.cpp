@@ -7,6 +7,7 @@
 #include "frame/routes.hpp"
 #include "platform/window.hpp"
 #include "tov/k3_formulas.hpp"
+#include "tov/row_choice.hpp"
 #include "tov/slots.hpp"
 
 namespace tov {
@@ -22,6 +23,16 @@ constexpr frame::ControlRef kFactorEntry[] = {frame::Box(K3Entered)};
 constexpr frame::ControlRef kUrpEntry[] = {frame::Box(UrpK3PeEntered)};
 constexpr frame::ControlRef kReactances[] = {frame::Box(K3X0), frame::Box(K3X1)};
 constexpr frame::ControlRef kResult[] = {frame::Box(UrpK3Pe)};
+
+// The two entries of Frame6 and what choosing one opens.
+constexpr frame::ControlRef kFactorRows[] = {"Label50", "Label51", frame::Box(K3Entered)};
+constexpr frame::ControlRef kUrpRows[] = {"Label49", "Label46", {"lblKV", 4}, frame::Box(UrpK3PeEntered)};
+constexpr frame::ControlRef kEntryBoxes[] = {frame::Box(K3Entered), frame::Box(UrpK3PeEntered)};
+constexpr frame::ControlRef kReactanceFrame[] = {"Frame10"};
+constexpr RowChoice kFactorChoice{"Frame6", kFactorRows, kUrpRows, kEntryBoxes,
+                                  "Command11", frame::Box(K3Entered), true, kReactanceFrame};
+constexpr RowChoice kUrpChoice{"Frame6", kUrpRows, kFactorRows, kEntryBoxes,
+                               "Command11", frame::Box(UrpK3PeEntered), false, kReactanceFrame};
 
 // Each box's own number check, then its "OK" shown exactly while its entry is complete.
 constexpr FilledRule kFactorRule{kFactorEntry[0], kFactorEntry, "Command11"};
@@ -102,34 +113,14 @@ void K3Page::SelectK3Ignore() {
 }
 
 void K3Page::SelectK3EnterFactor() {
-  SetVisible(app_, {"Frame6"}, true);
-  SetVisible(app_, {"Label49", "Label46", {"lblKV", 4}, {"Text1", UrpK3PeEntered}}, false);
-  SetVisible(app_, {"Label50", "Label51"}, true);
-  platform::Control& factor = app_.text1(K3Entered);
-  factor.setText("");
-  app_.text1(UrpK3PeEntered).setText("");
-  factor.setVisible(true);
-  platform::Control& ok = app_.control("Command11");
-  frame::PlaceBeside(ok, factor);
-  ok.setVisible(false);
-  SetVisible(app_, {"Frame10"}, false);
+  OpenRows(app_, kFactorChoice);
   ShowResultRow(false);
   app_.text1(UrpK3Pe).setText("");
   app_.control("Command10").setEnabled(false);
 }
 
 void K3Page::SelectK3EnterUrp() {
-  SetVisible(app_, {"Frame6"}, true);
-  SetVisible(app_, {"Label50", "Label51", {"Text1", K3Entered}}, false);
-  SetVisible(app_, {"Label49", "Label46", {"lblKV", 4}}, true);
-  platform::Control& urp = app_.text1(UrpK3PeEntered);
-  app_.text1(K3Entered).setText("");
-  urp.setText("");
-  urp.setVisible(true);
-  platform::Control& ok = app_.control("Command11");
-  frame::PlaceBelow(ok, urp);
-  ok.setVisible(false);
-  SetVisible(app_, {"Frame10"}, false);
+  OpenRows(app_, kUrpChoice);
   ShowResultRow(false);
   app_.text1(UrpK3Pe).setText("");
   app_.control("Command10").setEnabled(false);

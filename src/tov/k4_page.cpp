@@ -9,6 +9,7 @@
 #include "platform/numbers.hpp"
 #include "platform/window.hpp"
 #include "tov/k4_formulas.hpp"
+#include "tov/row_choice.hpp"
 #include "tov/slots.hpp"
 
 namespace tov {
@@ -29,6 +30,18 @@ constexpr frame::ControlRef kFactorEntry[] = {frame::Box(K4Entered)};
 constexpr frame::ControlRef kUrpEntries[] = {frame::Box(UrpK4PeEntered), frame::Box(UrpK4PpEntered)};
 constexpr frame::ControlRef kResonanceFactor[] = {frame::Box(K4Factor)};
 constexpr frame::ControlRef kResults[] = {frame::Box(UrpK4Pe), frame::Box(UrpK4Pp)};
+
+// The two entries of Frame11 and what choosing one opens.
+constexpr frame::ControlRef kFactorRows[] = {"Label59", "Label61", frame::Box(K4Entered)};
+constexpr frame::ControlRef kUrpRows[] = {"Label58", "Label47", "Label53", "Label48", {"lblKV", 5}, {"lblKV", 6},
+                                          frame::Box(UrpK4PeEntered), frame::Box(UrpK4PpEntered)};
+constexpr frame::ControlRef kEntryBoxes[] = {frame::Box(K4Entered), frame::Box(UrpK4PeEntered),
+                                             frame::Box(UrpK4PpEntered)};
+constexpr frame::ControlRef kCalculationFrames[] = {"Frame16", "Frame12"};
+constexpr RowChoice kFactorChoice{"Frame11", kFactorRows, kUrpRows, kEntryBoxes,
+                                  "Command15", frame::Box(K4Entered), true, kCalculationFrames};
+constexpr RowChoice kUrpChoice{"Frame11", kUrpRows, kFactorRows, kEntryBoxes,
+                               "Command15", frame::Box(UrpK4PpEntered), false, kCalculationFrames};
 
 // Each box's own number check, then its "OK" shown exactly while its entry is complete.
 constexpr FilledRule kFactorRule{kFactorEntry[0], kFactorEntry, "Command15"};
@@ -135,36 +148,14 @@ void K4Page::SelectK4Ignore() {
 
 void K4Page::SelectK4EnterFactor() {
   ResetFlags();
-  SetVisible(app_, {"Frame11"}, true);
-  SetVisible(app_, {"Label58", "Label47", "Label53", "Label48", {"lblKV", 5}, {"lblKV", 6},
-                    {"Text1", UrpK4PeEntered}, {"Text1", UrpK4PpEntered}},
-             false);
-  SetVisible(app_, {"Label59", "Label61"}, true);
-  for (int slot : {K4Entered, UrpK4PeEntered, UrpK4PpEntered}) app_.text1(slot).setText("");
-  platform::Control& factor = app_.text1(K4Entered);
-  factor.setVisible(true);
-  platform::Control& ok = app_.control("Command15");
-  frame::PlaceBeside(ok, factor);
-  ok.setVisible(false);
-  SetVisible(app_, {"Frame16", "Frame12"}, false);
+  OpenRows(app_, kFactorChoice);
   ResultsOff();
   app_.control("Command14").setEnabled(false);
 }
 
 void K4Page::SelectK4EnterUrp() {
   ResetFlags();
-  SetVisible(app_, {"Frame11"}, true);
-  SetVisible(app_, {"Label58", "Label47", "Label53", "Label48", {"lblKV", 5}, {"lblKV", 6},
-                    {"Text1", UrpK4PeEntered}, {"Text1", UrpK4PpEntered}},
-             true);
-  SetVisible(app_, {"Label59", "Label61"}, false);
-  for (int slot : {K4Entered, UrpK4PeEntered, UrpK4PpEntered}) app_.text1(slot).setText("");
-  app_.text1(K4Entered).setVisible(false);
-  platform::Control& pp = app_.text1(UrpK4PpEntered);
-  platform::Control& ok = app_.control("Command15");
-  frame::PlaceBelow(ok, pp);
-  ok.setVisible(false);
-  SetVisible(app_, {"Frame16", "Frame12"}, false);
+  OpenRows(app_, kUrpChoice);
   ResultsOff();
   app_.control("Command14").setEnabled(false);
 }
