@@ -1,12 +1,10 @@
 #include "tov/combination_page.hpp"
 
-#include <cmath>
-
 #include "frame/app.hpp"
 #include "frame/page_kit.hpp"
 #include "frame/routes.hpp"
 #include "platform/window.hpp"
-#include "tov/combination_formulas.hpp"
+#include "tov/factor_formulas.hpp"
 #include "tov/row_choice.hpp"
 #include "tov/slots.hpp"
 
@@ -118,7 +116,7 @@ void CombinationPage::SelectCombinationIgnore() {
   const double um = app_.Um();
   app_.text1(UrpCombPe).setText("");
   app_.text1(UrpCombPp).setText("");
-  const bool written = WriteResults(um / std::sqrt(3.0), um);
+  const bool written = WriteResults(UrpPhaseToEarth(1.0, um), um);
   frame::DeselectOptions(app_, 26, 27);
   if (written) {
     SetVisible(app_, {{"Text1", UrpCombPe}, {"Text1", UrpCombPp}}, true);
@@ -160,7 +158,7 @@ void CombinationPage::Command17_Click() {
   // X1 = 0 gives no ratio to fit K13 on.
   const auto k13 = x0 && x1 ? CombinationFactor(*x0, *x1) : std::nullopt;
   const double um = app_.Um();
-  if (!k13 || !WriteResults(um * *k13 / std::sqrt(3.0), um * *k13)) {
+  if (!k13 || !WriteResults(UrpPhaseToEarth(*k13, um), um * *k13)) {
     app_.InvalidValueGroup();
     x0Box.setText("");
     x1Box.setText("");
@@ -183,7 +181,7 @@ void CombinationPage::Command20_Click() {
       ShowResultRows(false);
       return;
     }
-    if (!WriteResults(*k13 * um / std::sqrt(3.0), *k13 * um)) {
+    if (!WriteResults(UrpPhaseToEarth(*k13, um), *k13 * um)) {
       app_.InvalidValueGroup();
       factorBox.setText("");
       ResetResults();

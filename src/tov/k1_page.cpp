@@ -9,7 +9,7 @@
 #include "frame/page_kit.hpp"
 #include "platform/numbers.hpp"
 #include "platform/window.hpp"
-#include "tov/k1_formulas.hpp"
+#include "tov/factor_formulas.hpp"
 #include "tov/row_choice.hpp"
 
 namespace tov {

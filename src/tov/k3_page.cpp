@@ -1,12 +1,10 @@
 #include "tov/k3_page.hpp"
 
-#include <cmath>
-
 #include "frame/app.hpp"
 #include "frame/page_kit.hpp"
 #include "frame/routes.hpp"
 #include "platform/window.hpp"
-#include "tov/k3_formulas.hpp"
+#include "tov/factor_formulas.hpp"
 #include "tov/row_choice.hpp"
 #include "tov/slots.hpp"
 
@@ -103,7 +101,7 @@ void K3Page::SelectK3Ignore() {
   ShowResultRow(true);
   platform::Control& result = app_.text1(UrpK3Pe);
   result.setText("");
-  const bool written = app_.WriteNumber(result, app_.Um() / std::sqrt(3.0));
+  const bool written = app_.WriteNumber(result, UrpPhaseToEarth(1.0, app_.Um()));
   frame::DeselectOptions(app_, 10, 13);
   if (!written) {
     RefuseResult({});

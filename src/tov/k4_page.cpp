@@ -1,14 +1,12 @@
 #include "tov/k4_page.hpp"
 
-#include <cmath>
-
 #include "frame/app.hpp"
 #include "frame/number_text.hpp"
 #include "frame/page_kit.hpp"
 #include "frame/routes.hpp"
 #include "platform/numbers.hpp"
 #include "platform/window.hpp"
-#include "tov/k4_formulas.hpp"
+#include "tov/factor_formulas.hpp"
 #include "tov/row_choice.hpp"
 #include "tov/slots.hpp"
 
@@ -139,7 +137,7 @@ void K4Page::SelectK4Ignore() {
   app_.text1(UrpK4Pe).setText("");
   app_.text1(UrpK4Pp).setText("");
   const double um = app_.Um();
-  const bool written = WriteResults(um / std::sqrt(3.0), um);
+  const bool written = WriteResults(UrpPhaseToEarth(1.0, um), um);
   frame::DeselectOptions(app_, 17, 22);
   if (!written) return;
   SetVisible(app_, {{"Text1", UrpK4Pe}, {"Text1", UrpK4Pp}}, true);
@@ -200,7 +198,7 @@ void K4Page::Command15_Click() {
       success = false;
     } else {
       const double um = app_.Um();
-      if (!WriteResults(um * *k4 / std::sqrt(3.0), um * *k4)) {
+      if (!WriteResults(UrpPhaseToEarth(*k4, um), um * *k4)) {
         factorBox.setText("");
         return;
       }
@@ -342,7 +340,7 @@ void K4Page::Command16_Click() {
     k4 = *typed;
   }
   const double um = app_.Um();
-  if (!WriteResults(um * k4 / std::sqrt(3.0), um * k4)) {
+  if (!WriteResults(UrpPhaseToEarth(k4, um), um * k4)) {
     factorBox.setText("");
     return;
   }
