@@ -5,7 +5,7 @@
 #include "frame/routes.hpp"
 #include "platform/window.hpp"
 #include "tov/factor_formulas.hpp"
-#include "tov/row_choice.hpp"
+#include "tov/factor_entry.hpp"
 #include "tov/slots.hpp"
 
 namespace tov {
@@ -192,17 +192,12 @@ void CombinationPage::Command20_Click() {
   }
   platform::Control& peBox = app_.text1(UrpCombPeEntered);
   platform::Control& ppBox = app_.text1(UrpCombPpEntered);
-  const bool numbers = IsUsableNumber(ppBox) && IsUsableNumber(peBox);
-  const auto pe = numbers ? app_.ReadNumber(peBox) : std::nullopt;
-  const auto pp = numbers ? app_.ReadNumber(ppBox) : std::nullopt;
-  if (!pe || !pp) {
-    app_.InvalidValueGroup();
-    peBox.setText("");
-    ppBox.setText("");
+  const auto urp = ReadEnteredUrp(app_, peBox, ppBox);
+  if (!urp) {
     ShowResultRows(false);
     return;
   }
-  if (!WriteResults(*pe, *pp)) {
+  if (!WriteResults(urp->pe, urp->pp)) {
     app_.InvalidValueGroup();
     peBox.setText("");
     ppBox.setText("");

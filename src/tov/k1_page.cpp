@@ -10,7 +10,7 @@
 #include "platform/numbers.hpp"
 #include "platform/window.hpp"
 #include "tov/factor_formulas.hpp"
-#include "tov/row_choice.hpp"
+#include "tov/factor_entry.hpp"
 
 namespace tov {
 

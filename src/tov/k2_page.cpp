@@ -9,7 +9,7 @@
 #include "frame/page_kit.hpp"
 #include "frame/routes.hpp"
 #include "platform/window.hpp"
-#include "tov/row_choice.hpp"
+#include "tov/factor_entry.hpp"
 #include "tov/slots.hpp"
 
 namespace tov {

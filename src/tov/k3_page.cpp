@@ -5,7 +5,7 @@
 #include "frame/routes.hpp"
 #include "platform/window.hpp"
 #include "tov/factor_formulas.hpp"
-#include "tov/row_choice.hpp"
+#include "tov/factor_entry.hpp"
 #include "tov/slots.hpp"
 
 namespace tov {

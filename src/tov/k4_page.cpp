@@ -7,13 +7,12 @@
 #include "platform/numbers.hpp"
 #include "platform/window.hpp"
 #include "tov/factor_formulas.hpp"
-#include "tov/row_choice.hpp"
+#include "tov/factor_entry.hpp"
 #include "tov/slots.hpp"
 
 namespace tov {
 
 using frame::IsFilled;
-using frame::IsUsableNumber;
 using frame::NumberAsTyped;
 using frame::RefuseUnlessNumber;
 
@@ -207,15 +206,10 @@ void K4Page::Command15_Click() {
   } else {
     platform::Control& peBox = app_.text1(UrpK4PeEntered);
     platform::Control& ppBox = app_.text1(UrpK4PpEntered);
-    const bool numbers = IsUsableNumber(peBox) && IsUsableNumber(ppBox);
-    const auto pe = numbers ? app_.ReadNumber(peBox) : std::nullopt;
-    const auto pp = numbers ? app_.ReadNumber(ppBox) : std::nullopt;
-    if (!pe || !pp) {
-      app_.InvalidValueGroup();
-      peBox.setText("");
-      ppBox.setText("");
+    const auto urp = ReadEnteredUrp(app_, peBox, ppBox);
+    if (!urp) {
       success = false;
-    } else if (!WriteResults(*pe, *pp)) {
+    } else if (!WriteResults(urp->pe, urp->pp)) {
       peBox.setText("");
       ppBox.setText("");
       return;

@@ -1,14 +1,23 @@
 #pragma once
+// What the factor pages do alike with their entry frames.
+//
 // Choosing one of two sets of rows in a frame of a factor page: the factor or
 // the Urp lines under "Enter", or one case of the data under "Calculate". The
 // chosen rows come up empty in their frame, the other set and the frames of
 // the other ways go, and the frame's "OK" waits hidden by the last box of the
 // set until the box checks show it. The page then takes its results down.
 
+#include <optional>
+
 #include "frame/control_ref.hpp"
+#include "tov/factor_formulas.hpp"
 
 namespace frame {
 class App;
+}
+
+namespace platform {
+class Control;
 }
 
 namespace tov {
@@ -25,5 +34,10 @@ struct RowChoice {
 };
 
 void OpenRows(frame::App& app, const RowChoice& choice);
+
+// The two Urp values typed into an entry frame, read as the value store reads
+// them. When either is no number, both boxes are emptied after the group
+// message and there is nothing.
+std::optional<UrpPair> ReadEnteredUrp(frame::App& app, platform::Control& pe, platform::Control& pp);
 
 }  // namespace tov

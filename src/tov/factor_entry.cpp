@@ -1,4 +1,4 @@
-#include "tov/row_choice.hpp"
+#include "tov/factor_entry.hpp"
 
 #include "frame/page_kit.hpp"
 
@@ -15,6 +15,19 @@ void OpenRows(frame::App& app, const RowChoice& choice) {
   else frame::PlaceBelow(ok, last);
   ok.setVisible(false);
   frame::SetVisible(app, choice.otherFrames, false);
+}
+
+std::optional<UrpPair> ReadEnteredUrp(frame::App& app, platform::Control& pe, platform::Control& pp) {
+  const bool numbers = frame::IsUsableNumber(pe) && frame::IsUsableNumber(pp);
+  const auto peValue = numbers ? app.ReadNumber(pe) : std::nullopt;
+  const auto ppValue = numbers ? app.ReadNumber(pp) : std::nullopt;
+  if (!peValue || !ppValue) {
+    app.InvalidValueGroup();
+    pe.setText("");
+    pp.setText("");
+    return std::nullopt;
+  }
+  return UrpPair{*peValue, *ppValue};
 }
 
 }  // namespace tov
