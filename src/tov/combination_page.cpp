@@ -174,10 +174,8 @@ void CombinationPage::Command20_Click() {
   platform::Control& factorBox = app_.text1(K13Entered);
   const double um = app_.Um();
   if (IsFilled(factorBox)) {
-    const auto k13 = app_.ReadNumber(factorBox);
+    const auto k13 = ReadEnteredNumber(app_, factorBox);
     if (!k13) {
-      app_.InvalidValueGroup();
-      factorBox.setText("");
       ShowResultRows(false);
       return;
     }

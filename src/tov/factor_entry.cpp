@@ -17,6 +17,15 @@ void OpenRows(frame::App& app, const RowChoice& choice) {
   frame::SetVisible(app, choice.otherFrames, false);
 }
 
+std::optional<double> ReadEnteredNumber(frame::App& app, platform::Control& box) {
+  const auto value = app.ReadNumber(box);
+  if (!value) {
+    app.InvalidValueGroup();
+    box.setText("");
+  }
+  return value;
+}
+
 std::optional<UrpPair> ReadEnteredUrp(frame::App& app, platform::Control& pe, platform::Control& pp) {
   const bool numbers = frame::IsUsableNumber(pe) && frame::IsUsableNumber(pp);
   const auto peValue = numbers ? app.ReadNumber(pe) : std::nullopt;

@@ -35,6 +35,11 @@ struct RowChoice {
 
 void OpenRows(frame::App& app, const RowChoice& choice);
 
+// A factor or Urp typed into an entry frame, read as the value store reads
+// it. When it is no number, the box is emptied after the group message and
+// there is nothing.
+std::optional<double> ReadEnteredNumber(frame::App& app, platform::Control& box);
+
 // The two Urp values typed into an entry frame, read as the value store reads
 // them. When either is no number, both boxes are emptied after the group
 // message and there is nothing.

@@ -148,10 +148,8 @@ void K3Page::Command11_Click() {
   platform::Control& factorBox = app_.text1(K3Entered);
   const bool factorEntry = IsFilled(factorBox);
   platform::Control& box = factorEntry ? factorBox : app_.text1(UrpK3PeEntered);
-  const auto value = app_.ReadNumber(box);
+  const auto value = ReadEnteredNumber(app_, box);
   if (!value) {
-    app_.InvalidValueGroup();
-    box.setText("");
     ShowResultRow(false);
     return;
   }

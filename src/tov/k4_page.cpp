@@ -190,10 +190,8 @@ void K4Page::Command15_Click() {
   bool success = true;
   platform::Control& factorBox = app_.text1(K4Entered);
   if (IsFilled(factorBox)) {
-    const auto k4 = app_.ReadNumber(factorBox);
+    const auto k4 = ReadEnteredNumber(app_, factorBox);
     if (!k4) {
-      app_.InvalidValueGroup();
-      factorBox.setText("");
       success = false;
     } else {
       const double um = app_.Um();
