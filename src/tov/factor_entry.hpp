@@ -10,14 +10,11 @@
 #include <optional>
 
 #include "frame/control_ref.hpp"
+#include "platform/control.hpp"
 #include "tov/factor_formulas.hpp"
 
 namespace frame {
 class App;
-}
-
-namespace platform {
-class Control;
 }
 
 namespace tov {
