@@ -1,114 +1,65 @@
-// Design of the page "Combination of TOV": heading, option frames, the
-// reactance and entry frames and the result rows (the value boxes 34 to 40
-// come with the value store).
+// The page "Combination of TOV" (page 4 of tabCalculation1) as it stands when
+// the main window is loaded, and its value-store boxes 34 to 40.
 
+#include "frame/design_kit.hpp"
 #include "tov/combination_page.hpp"
+#include "tov/factor_layout.hpp"
+#include "tov/slots.hpp"
 
 namespace tov {
 
 namespace {
 
-using platform::ControlDesign;
-using platform::Kind;
-using enum platform::DesignFlag;
+using namespace frame::design;
+using namespace layout;
 
-constexpr int kSubscript = platform::kSubscriptFontSize;
+constexpr Place kPage = OnFactorPage(4);
+constexpr Place kWays = Inside("Frame18");
+constexpr Place kEntry = Inside("Frame20");
 
-constexpr const char* kStrip = "tabCalculation1";
-constexpr int kPage = 4;
+// The note R0 = 0 beside "Calculate", which stays hidden.
+constexpr unsigned kNote = platform::Hidden | platform::NoWrap;
 
-constexpr ControlDesign kDesign[] = {
-    {.kind = Kind::Label, .name = "Label30", .index = 1, .container = kStrip, .page = kPage,
-     .left = 4440, .top = 660, .width = 5505, .height = 255,
-     .caption = "Combination of load rejection (K1) and earth fault (K3)", .flags = Bold,
-     .foreColor = platform::kBlue},
+constexpr auto kDesign = Join(
+    std::to_array<ControlDesign>({
+        Label(kPage, "Label30", 1, {4440, 660, 5505, 255}, "Combination of load rejection (K1) and earth fault (K3)")
+            .bold()
+            .fore(platform::kBlue),
+    }),
+    WaysToFactor(kPage, "Frame18", 960, 23),
+    std::to_array<ControlDesign>({
+        Label(kWays, "Label30", 0, {7680, 240, 180, 255}, "R", kNote).fore(platform::kBlue),
+        Subscript(kWays, "Label31", kNoIndex, {7860, 330, 120, 195}, "0", kNote).fore(platform::kBlue),
+        Label(kWays, "Label29", kNoIndex, {7980, 240, 540, 255}, " = 0", kNote).fore(platform::kBlue),
+    }),
+    EntryChoice(kPage, "Frame19", 1680, 26),
+    ReactanceFrame(kPage, 1680, {"Frame17", 36, 34, 37, 35, "Command17", "Label27"}),
+    std::to_array<ControlDesign>({
+        // Entry frame: the factor line, or the two Urp lines.
+        Frame(kPage, "Frame20", kNoIndex, {180, 2430, 4425, 1785}, "").hidden(),
+        Label(kEntry, "Label38", kNoIndex, {90, 360, 1455, 285}, "Enter K13 value").hidden(),
+        Label(kEntry, "Label36", kNoIndex, {90, 690, 4215, 705}, "Typical   values   0,85<K13<1,7")
+            .hidden()
+            .fore(platform::kRed),
+    }),
+    UrpEntry(kEntry, {"Label37", "Label34", 8}, {"Label35", "Label32", 7}, kUrpEntryLook),
+    std::to_array<ControlDesign>({Button(kEntry, "Command20", kNoIndex, {2490, 330, 900, 285}, "OK").hidden()}),
+    UrpPeResult(kPage, "Label39", 8, 9, 4980, 8070, kUrpResultLook),
+    UrpPpResult(kPage, "Label40", 9, 10, 4980, 8550, kUrpResultLook));
 
-    // Enter / Calculate / Ignore, and a note R0 = 0 that stays hidden.
-    {.kind = Kind::Frame, .name = "Frame18", .container = kStrip, .page = kPage,
-     .left = 180, .top = 960, .width = 14055, .height = 675},
-    {.kind = Kind::OptionButton, .name = "Option1", .index = 23, .container = "Frame18",
-     .left = 1590, .top = 240, .width = 1185, .height = 255, .caption = "Enter"},
-    {.kind = Kind::OptionButton, .name = "Option1", .index = 24, .container = "Frame18",
-     .left = 6450, .top = 240, .width = 1185, .height = 255, .caption = "Calculate"},
-    {.kind = Kind::OptionButton, .name = "Option1", .index = 25, .container = "Frame18",
-     .left = 11310, .top = 240, .width = 1185, .height = 255, .caption = "Ignore"},
-    {.kind = Kind::Label, .name = "Label30", .index = 0, .container = "Frame18",
-     .left = 7680, .top = 240, .width = 180, .height = 255, .caption = "R", .flags = Hidden | NoWrap,
-     .foreColor = platform::kBlue},
-    {.kind = Kind::Label, .name = "Label31", .container = "Frame18",
-     .left = 7860, .top = 330, .width = 120, .height = 195, .caption = "0", .flags = Hidden | NoWrap,
-     .foreColor = platform::kBlue, .fontSize = kSubscript},
-    {.kind = Kind::Label, .name = "Label29", .container = "Frame18",
-     .left = 7980, .top = 240, .width = 540, .height = 255, .caption = " = 0", .flags = Hidden | NoWrap,
-     .foreColor = platform::kBlue},
-
-    // Enter Factor / Enter Urp.
-    {.kind = Kind::Frame, .name = "Frame19", .container = kStrip, .page = kPage,
-     .left = 180, .top = 1680, .width = 4425, .height = 675, .flags = Hidden},
-    {.kind = Kind::OptionButton, .name = "Option1", .index = 26, .container = "Frame19",
-     .left = 420, .top = 240, .width = 1425, .height = 255, .caption = "Enter Factor"},
-    {.kind = Kind::OptionButton, .name = "Option1", .index = 27, .container = "Frame19",
-     .left = 2640, .top = 240, .width = 1185, .height = 255, .caption = "Enter Urp"},
-
-    // Calculation frame: X0 and X1 with their help label.
-    {.kind = Kind::Frame, .name = "Frame17", .container = kStrip, .page = kPage,
-     .left = 4710, .top = 1680, .width = 6165, .height = 1785, .flags = Hidden},
-    {.kind = Kind::Label, .name = "Label33", .index = 36, .container = "Frame17",
-     .left = 270, .top = 300, .width = 1995, .height = 225, .caption = "Enter X     value (Ω)"},
-    {.kind = Kind::Label, .name = "Label33", .index = 34, .container = "Frame17",
-     .left = 895, .top = 420, .width = 135, .height = 195, .caption = "0", .fontSize = kSubscript},
-    {.kind = Kind::Label, .name = "Label33", .index = 37, .container = "Frame17",
-     .left = 270, .top = 750, .width = 1725, .height = 225, .caption = "Enter X     value (Ω)"},
-    {.kind = Kind::Label, .name = "Label33", .index = 35, .container = "Frame17",
-     .left = 895, .top = 840, .width = 135, .height = 195, .caption = "1", .fontSize = kSubscript},
-    {.kind = Kind::CommandButton, .name = "Command17", .container = "Frame17",
-     .left = 2430, .top = 1170, .width = 900, .height = 285, .caption = "OK", .flags = Hidden},
-    {.kind = Kind::Label, .name = "Label27", .container = "Frame17",
-     .left = 3360, .top = 300, .width = 2790, .height = 255, .caption = "Label27", .flags = Hidden,
-     .foreColor = platform::kBlue},
-
-    // Entry frame: the factor row, or the two Urp rows.
-    {.kind = Kind::Frame, .name = "Frame20", .container = kStrip, .page = kPage,
-     .left = 180, .top = 2430, .width = 4425, .height = 1785, .flags = Hidden},
-    {.kind = Kind::Label, .name = "Label38", .container = "Frame20",
-     .left = 90, .top = 360, .width = 1455, .height = 285, .caption = "Enter K13 value", .flags = Hidden},
-    {.kind = Kind::Label, .name = "Label36", .container = "Frame20",
-     .left = 90, .top = 690, .width = 4215, .height = 705, .caption = "Typical   values   0,85<K13<1,7",
-     .flags = Hidden, .foreColor = platform::kRed},
-    {.kind = Kind::Label, .name = "Label37", .container = "Frame20",
-     .left = 90, .top = 330, .width = 1845, .height = 285, .caption = "Enter U    (p-e) value", .flags = Hidden},
-    {.kind = Kind::Label, .name = "Label34", .container = "Frame20",
-     .left = 675, .top = 390, .width = 195, .height = 225, .caption = "rp", .flags = Hidden, .fontSize = kSubscript},
-    {.kind = Kind::Label, .name = "lblKV", .index = 8, .container = "Frame20",
-     .left = 3090, .top = 330, .width = 285, .height = 285, .caption = "kV", .flags = Hidden},
-    {.kind = Kind::Label, .name = "Label35", .container = "Frame20",
-     .left = 90, .top = 750, .width = 1845, .height = 285, .caption = "Enter U    (p-p) value", .flags = Hidden},
-    {.kind = Kind::Label, .name = "Label32", .container = "Frame20",
-     .left = 675, .top = 840, .width = 195, .height = 225, .caption = "rp", .flags = Hidden, .fontSize = kSubscript},
-    {.kind = Kind::Label, .name = "lblKV", .index = 7, .container = "Frame20",
-     .left = 3090, .top = 765, .width = 285, .height = 285, .caption = "kV", .flags = Hidden},
-    {.kind = Kind::CommandButton, .name = "Command20", .container = "Frame20",
-     .left = 2490, .top = 330, .width = 900, .height = 285, .caption = "OK", .flags = Hidden},
-
-    // Result rows (the boxes are Text1(40) and Text1(39)).
-    {.kind = Kind::Label, .name = "Label39", .container = kStrip, .page = kPage,
-     .left = 4980, .top = 8070, .width = 2025, .height = 255, .caption = "U     (phase to earth) :",
-     .flags = Hidden},
-    {.kind = Kind::Label, .name = "Label1", .index = 8, .container = kStrip, .page = kPage,
-     .left = 5160, .top = 8130, .width = 165, .height = 225, .caption = "rp", .flags = Hidden, .fontSize = kSubscript},
-    {.kind = Kind::Label, .name = "Label13", .index = 9, .container = kStrip, .page = kPage,
-     .left = 7995, .top = 8070, .width = 255, .height = 255, .caption = "kV", .flags = Hidden},
-    {.kind = Kind::Label, .name = "Label40", .container = kStrip, .page = kPage,
-     .left = 4980, .top = 8550, .width = 2025, .height = 255, .caption = "U     (phase to phase) :",
-     .flags = Hidden},
-    {.kind = Kind::Label, .name = "Label1", .index = 9, .container = kStrip, .page = kPage,
-     .left = 5160, .top = 8610, .width = 165, .height = 225, .caption = "rp", .flags = Hidden, .fontSize = kSubscript},
-    {.kind = Kind::Label, .name = "Label13", .index = 10, .container = kStrip, .page = kPage,
-     .left = 7995, .top = 8550, .width = 255, .height = 255, .caption = "kV", .flags = Hidden},
-};
+constexpr auto kBoxes = Join(
+    ReactanceBoxes("Frame17", CombX0, CombX1),
+    std::to_array<ControlDesign>({
+        UrpPeEntryBox(kEntry, UrpCombPeEntered),
+        UrpPpEntryBox(kEntry, UrpCombPpEntered),
+        Box(kEntry, K13Entered, {1530, 330, 900, 285}).hidden().length(4),
+        Result(Box(kPage, UrpCombPp, {7035, 8535, 900, 285})),
+        Result(Box(kPage, UrpCombPe, {7035, 8055, 900, 285})),
+    }));
 
 }  // namespace
 
-std::span<const platform::ControlDesign> CombinationPage::Design() { return kDesign; }
+std::span<const ControlDesign> CombinationPage::Design() { return kDesign; }
+std::span<const ControlDesign> CombinationPage::ValueStoreRows() const { return kBoxes; }
 
 }  // namespace tov

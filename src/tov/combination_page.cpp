@@ -1,17 +1,49 @@
 #include "tov/combination_page.hpp"
 
-#include <cmath>
-
-#include "tov/combination_formulas.hpp"
+#include "frame/app.hpp"
 #include "frame/page_kit.hpp"
+#include "frame/routes.hpp"
+#include "platform/window.hpp"
+#include "tov/factor_formulas.hpp"
+#include "tov/factor_entry.hpp"
 #include "tov/slots.hpp"
 
 namespace tov {
 
 using frame::IsFilled;
 using frame::IsUsableNumber;
-using frame::NumberAsTyped;
-using frame::RefuseUnlessNumber;
+
+namespace {
+
+using frame::FilledRule;
+
+constexpr frame::ControlRef kReactances[] = {frame::Box(CombX0), frame::Box(CombX1)};
+constexpr frame::ControlRef kUrpEntries[] = {frame::Box(UrpCombPeEntered), frame::Box(UrpCombPpEntered)};
+constexpr frame::ControlRef kFactorEntry[] = {frame::Box(K13Entered)};
+constexpr frame::ControlRef kResults[] = {frame::Box(UrpCombPp), frame::Box(UrpCombPe)};
+
+// The two entries of Frame20 and what choosing one opens.
+constexpr frame::ControlRef kFactorRows[] = {"Label38", "Label36", frame::Box(K13Entered)};
+constexpr frame::ControlRef kUrpRows[] = {"Label37", "Label34", {"lblKV", 8}, "Label35", "Label32", {"lblKV", 7},
+                                          frame::Box(UrpCombPeEntered), frame::Box(UrpCombPpEntered)};
+constexpr frame::ControlRef kEntryBoxes[] = {frame::Box(UrpCombPeEntered), frame::Box(UrpCombPpEntered),
+                                             frame::Box(K13Entered)};
+constexpr frame::ControlRef kReactanceFrame[] = {"Frame17"};
+constexpr RowChoice kFactorChoice{"Frame20", kFactorRows, kUrpRows, kEntryBoxes,
+                                  "Command20", frame::Box(K13Entered), true, kReactanceFrame};
+constexpr RowChoice kUrpChoice{"Frame20", kUrpRows, kFactorRows, kEntryBoxes,
+                               "Command20", frame::Box(UrpCombPpEntered), false, kReactanceFrame};
+
+// Each box's own number check, then its "OK" shown exactly while its entry is complete.
+constexpr FilledRule kX0Rule{kReactances[0], kReactances, "Command17"};
+constexpr FilledRule kX1Rule{kReactances[1], kReactances, "Command17"};
+constexpr FilledRule kUrpPeRule{kUrpEntries[0], kUrpEntries, "Command20"};
+constexpr FilledRule kUrpPpRule{kUrpEntries[1], kUrpEntries, "Command20"};
+constexpr FilledRule kFactorRule{kFactorEntry[0], kFactorEntry, "Command20"};
+// "Next >>" enabled exactly while both results stand; the results need no check.
+constexpr FilledRule kNextRule{kResults[1], kResults, "Command18", FilledRule::Action::Enable, false};
+
+}  // namespace
 
 void CombinationPage::Build(platform::Window& w) {
   w.createAll(Design());
@@ -19,6 +51,21 @@ void CombinationPage::Build(platform::Window& w) {
   w.on("Command20", platform::EventType::Click, [this](platform::Event&) { Command20_Click(); });
 }
 
+void CombinationPage::DeclareRoutes(frame::Routes& routes) {
+  using enum frame::ArrayEvent;
+  routes.on(Option1Click, 23, [this] { SelectCombinationEnterMode(); });
+  routes.on(Option1Click, 24, [this] { SelectCombinationCalculateMode(); });
+  routes.on(Option1Click, 25, [this] { SelectCombinationIgnore(); });
+  routes.on(Option1Click, 26, [this] { SelectCombinationEnterFactor(); });
+  routes.on(Option1Click, 27, [this] { SelectCombinationEnterUrp(); });
+  routes.on(Text1Change, CombX0, [this] { ValidateCombinationX0(); });
+  routes.on(Text1Change, CombX1, [this] { ValidateCombinationX1(); });
+  routes.on(Text1Change, UrpCombPeEntered, [this] { ValidateCombinationUrpPe(); });
+  routes.on(Text1Change, UrpCombPpEntered, [this] { ValidateCombinationUrpPp(); });
+  routes.on(Text1Change, K13Entered, [this] { ValidateK13Factor(); });
+  routes.on(Text1Change, UrpCombPp, [this] { EnableCombinationNextOnUrpPp(); });
+  routes.on(Text1Change, UrpCombPe, [this] { EnableCombinationNextOnUrpPe(); });
+}
 
 void CombinationPage::ShowResultRows(bool shown) {
   SetVisible(app_, {{"Label1", 8}, "Label39", {"Label13", 9}, {"Text1", UrpCombPe}, {"Label1", 9}, "Label40",
@@ -69,7 +116,7 @@ void CombinationPage::SelectCombinationIgnore() {
   const double um = app_.Um();
   app_.text1(UrpCombPe).setText("");
   app_.text1(UrpCombPp).setText("");
-  const bool written = WriteResults(um / std::sqrt(3.0), um);
+  const bool written = WriteResults(UrpPhaseToEarth(1.0, um), um);
   frame::DeselectOptions(app_, 26, 27);
   if (written) {
     SetVisible(app_, {{"Text1", UrpCombPe}, {"Text1", UrpCombPp}}, true);
@@ -83,33 +130,13 @@ void CombinationPage::SelectCombinationIgnore() {
 }
 
 void CombinationPage::SelectCombinationEnterFactor() {
-  SetVisible(app_, {"Frame20"}, true);
-  SetVisible(app_, {"Label37", "Label34", {"lblKV", 8}, "Label35", "Label32", {"lblKV", 7},
-                    {"Text1", UrpCombPeEntered}, {"Text1", UrpCombPpEntered}},
-             false);
-  SetVisible(app_, {"Label38", "Label36"}, true);
-  for (int slot : {UrpCombPeEntered, UrpCombPpEntered, K13Entered}) app_.text1(slot).setText("");
-  platform::Control& factor = app_.text1(K13Entered);
-  factor.setVisible(true);
-  platform::Control& ok = app_.control("Command20");
-  frame::PlaceBeside(ok, factor);
-  ok.setVisible(false);
-  SetVisible(app_, {"Frame17"}, false);
+  OpenRows(app_, kFactorChoice);
   ResetResults();
   app_.control("Command18").setEnabled(false);
 }
 
 void CombinationPage::SelectCombinationEnterUrp() {
-  SetVisible(app_, {"Frame20"}, true);
-  SetVisible(app_, {"Label38", "Label36", {"Text1", K13Entered}}, false);
-  SetVisible(app_, {"Label37", "Label34", {"lblKV", 8}, "Label35", "Label32", {"lblKV", 7}}, true);
-  for (int slot : {UrpCombPeEntered, UrpCombPpEntered, K13Entered}) app_.text1(slot).setText("");
-  SetVisible(app_, {{"Text1", UrpCombPpEntered}, {"Text1", UrpCombPeEntered}}, true);
-  platform::Control& pp = app_.text1(UrpCombPpEntered);
-  platform::Control& ok = app_.control("Command20");
-  frame::PlaceBelow(ok, pp);
-  ok.setVisible(false);
-  SetVisible(app_, {"Frame17"}, false);
+  OpenRows(app_, kUrpChoice);
   ResetResults();
   app_.control("Command18").setEnabled(false);
 }
@@ -131,7 +158,7 @@ void CombinationPage::Command17_Click() {
   // X1 = 0 gives no ratio to fit K13 on.
   const auto k13 = x0 && x1 ? CombinationFactor(*x0, *x1) : std::nullopt;
   const double um = app_.Um();
-  if (!k13 || !WriteResults(um * *k13 / std::sqrt(3.0), um * *k13)) {
+  if (!k13 || !WriteResults(UrpPhaseToEarth(*k13, um), um * *k13)) {
     app_.InvalidValueGroup();
     x0Box.setText("");
     x1Box.setText("");
@@ -147,14 +174,12 @@ void CombinationPage::Command20_Click() {
   platform::Control& factorBox = app_.text1(K13Entered);
   const double um = app_.Um();
   if (IsFilled(factorBox)) {
-    const auto k13 = app_.ReadNumber(factorBox);
+    const auto k13 = ReadEnteredNumber(app_, factorBox);
     if (!k13) {
-      app_.InvalidValueGroup();
-      factorBox.setText("");
       ShowResultRows(false);
       return;
     }
-    if (!WriteResults(*k13 * um / std::sqrt(3.0), *k13 * um)) {
+    if (!WriteResults(UrpPhaseToEarth(*k13, um), *k13 * um)) {
       app_.InvalidValueGroup();
       factorBox.setText("");
       ResetResults();
@@ -165,17 +190,12 @@ void CombinationPage::Command20_Click() {
   }
   platform::Control& peBox = app_.text1(UrpCombPeEntered);
   platform::Control& ppBox = app_.text1(UrpCombPpEntered);
-  const bool numbers = IsUsableNumber(ppBox) && IsUsableNumber(peBox);
-  const auto pe = numbers ? app_.ReadNumber(peBox) : std::nullopt;
-  const auto pp = numbers ? app_.ReadNumber(ppBox) : std::nullopt;
-  if (!pe || !pp) {
-    app_.InvalidValueGroup();
-    peBox.setText("");
-    ppBox.setText("");
+  const auto urp = ReadEnteredUrp(app_, peBox, ppBox);
+  if (!urp) {
     ShowResultRows(false);
     return;
   }
-  if (!WriteResults(*pe, *pp)) {
+  if (!WriteResults(urp->pe, urp->pp)) {
     app_.InvalidValueGroup();
     peBox.setText("");
     ppBox.setText("");
@@ -188,32 +208,12 @@ void CombinationPage::Command20_Click() {
 
 // ---- Checks and "Next >>" enabling -----------------------------------------
 
-void CombinationPage::ValidateReactance(int slot) {
-  RefuseUnlessNumber(app_, app_.text1(slot));
-  app_.control("Command17").setVisible(IsFilled(app_.text1(CombX0)) && IsFilled(app_.text1(CombX1)));
-}
-
-void CombinationPage::ValidateUrpEntry(int slot) {
-  RefuseUnlessNumber(app_, app_.text1(slot));
-  app_.control("Command20").setVisible(IsFilled(app_.text1(UrpCombPeEntered)) &&
-                                       IsFilled(app_.text1(UrpCombPpEntered)));
-}
-
-void CombinationPage::ValidateCombinationX0() { ValidateReactance(CombX0); }
-void CombinationPage::ValidateCombinationX1() { ValidateReactance(CombX1); }
-void CombinationPage::ValidateCombinationUrpPe() { ValidateUrpEntry(UrpCombPeEntered); }
-void CombinationPage::ValidateCombinationUrpPp() { ValidateUrpEntry(UrpCombPpEntered); }
-
-void CombinationPage::ValidateK13Factor() {
-  platform::Control& box = app_.text1(K13Entered);
-  RefuseUnlessNumber(app_, box);
-  app_.control("Command20").setVisible(IsFilled(box));
-}
-
-void CombinationPage::EnableCombinationNextOnUrpPe() {
-  app_.control("Command18").setEnabled(IsFilled(app_.text1(UrpCombPp)) && IsFilled(app_.text1(UrpCombPe)));
-}
-
+void CombinationPage::ValidateCombinationX0() { frame::RunFilledRule(app_, kX0Rule); }
+void CombinationPage::ValidateCombinationX1() { frame::RunFilledRule(app_, kX1Rule); }
+void CombinationPage::ValidateCombinationUrpPe() { frame::RunFilledRule(app_, kUrpPeRule); }
+void CombinationPage::ValidateCombinationUrpPp() { frame::RunFilledRule(app_, kUrpPpRule); }
+void CombinationPage::ValidateK13Factor() { frame::RunFilledRule(app_, kFactorRule); }
+void CombinationPage::EnableCombinationNextOnUrpPe() { frame::RunFilledRule(app_, kNextRule); }
 void CombinationPage::EnableCombinationNextOnUrpPp() { EnableCombinationNextOnUrpPe(); }
 
 }  // namespace tov

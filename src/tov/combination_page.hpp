@@ -5,17 +5,21 @@
 
 #include <span>
 
-#include "frame/app.hpp"
-#include "platform/design.hpp"
-#include "platform/window.hpp"
+#include "frame/page.hpp"
+
+namespace frame {
+class App;
+}
 
 namespace tov {
 
-class CombinationPage {
+class CombinationPage final : public frame::Page {
  public:
   explicit CombinationPage(frame::App& app) : app_(app) {}
-  void Build(platform::Window& w);
-  static std::span<const platform::ControlDesign> Design();
+  void Build(platform::Window& w) override;
+  void DeclareRoutes(frame::Routes& routes) override;
+  // Text1(34) to Text1(40): X0 and X1, the entries and the results.
+  std::span<const platform::ControlDesign> ValueStoreRows() const override;
 
   // Option procedures.
   void SelectCombinationEnterMode();
@@ -36,10 +40,9 @@ class CombinationPage {
   void EnableCombinationNextOnUrpPp();
 
  private:
+  static std::span<const platform::ControlDesign> Design();
   void ShowResultRows(bool shown);
   void ResetResults();
-  void ValidateReactance(int slot);
-  void ValidateUrpEntry(int slot);
   // Writes both results from K13, or refuses the step when either cannot be shown.
   bool WriteResults(double pe, double pp);
 

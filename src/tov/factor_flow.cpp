@@ -2,8 +2,10 @@
 
 #include <optional>
 
+#include "frame/app.hpp"
 #include "frame/page_rule.hpp"
 #include "platform/numbers.hpp"
+#include "platform/window.hpp"
 #include "tov/slots.hpp"
 #include "tov/tov_page.hpp"
 
@@ -43,7 +45,6 @@ void FactorFlow::Build(platform::Window& w) {
   bind("Command19", &FactorFlow::Command19_Click);
   bind("Command18", &FactorFlow::Command18_Click);
 }
-
 
 void FactorFlow::GoToPage(int n) { frame::OpenPage(app_.control("tabCalculation1"), n); }
 

@@ -7,20 +7,27 @@
 #include <span>
 #include <string>
 
-#include "frame/app.hpp"
-#include "platform/design.hpp"
-#include "platform/window.hpp"
+#include "frame/page.hpp"
+
+namespace frame {
+class App;
+}
+
+namespace platform {
+class Control;
+}
 
 namespace tov {
 
 class TovPage;
 
-class FactorFlow {
+class FactorFlow final : public frame::Page {
  public:
   FactorFlow(frame::App& app, TovPage& page) : app_(app), page_(page) {}
-  void Build(platform::Window& w);
-
-  static std::span<const platform::ControlDesign> Design();
+  // The ten buttons, and the close's values back to their start.
+  void Build(platform::Window& w) override;
+  // Its buttons are named controls: it answers no array element.
+  void DeclareRoutes(frame::Routes&) override {}
 
   void Command4_Click();   // "<<Back" of K1: leave the strip
   void Command3_Click();   // "Next >>" of K1
@@ -34,6 +41,7 @@ class FactorFlow {
   void Command18_Click();  // "Next >>" of the combination: the close
 
  private:
+  static std::span<const platform::ControlDesign> Design();
   void GoToPage(int n);
   // False after the phase-to-phase result was refused (below Um) and the
   // page's two result boxes were cleared in the given order.

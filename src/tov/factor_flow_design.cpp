@@ -1,37 +1,33 @@
 // The "<<Back" / "Next >>" pair at the foot of each factor page. Every
 // "Next >>" starts disabled: its page enables it once its results stand.
 
-#include <array>
-
+#include "frame/design_kit.hpp"
 #include "tov/factor_flow.hpp"
+#include "tov/factor_layout.hpp"
 
 namespace tov {
 
 namespace {
 
-using platform::ControlDesign;
-using platform::Kind;
-using platform::Disabled;
+using frame::design::Button;
+using frame::design::ControlDesign;
+using layout::OnFactorPage;
+using platform::kNoIndex;
 
-constexpr const char* kStrip = "tabCalculation1";
+constexpr frame::design::Rect AtFoot(int left) { return {left, 8970, 1485, 405}; }
 
-constexpr ControlDesign Button(const char* name, int page, int left, const char* caption, unsigned flags) {
-  return {.kind = Kind::CommandButton, .name = name, .container = kStrip, .page = page,
-          .left = left, .top = 8970, .width = 1485, .height = 405, .caption = caption, .flags = flags};
-}
-
-constexpr auto kDesign = std::to_array<ControlDesign>({
-    Button("Command4", 0, 10920, "<<Back", 0),
-    Button("Command3", 0, 12630, "Next >>", Disabled),
-    Button("Command5", 1, 10920, "<<Back", 0),
-    Button("Command2", 1, 12630, "Next >>", Disabled),
-    Button("Command9", 2, 10950, "<<Back", 0),
-    Button("Command10", 2, 12660, "Next >>", Disabled),
-    Button("Command13", 3, 10920, "<<Back", 0),
-    Button("Command14", 3, 12630, "Next >>", Disabled),
-    Button("Command19", 4, 10950, "<<Back", 0),
-    Button("Command18", 4, 12660, "Next >>", Disabled),
-});
+constexpr ControlDesign kDesign[] = {
+    Button(OnFactorPage(0), "Command4", kNoIndex, AtFoot(10920), "<<Back"),
+    Button(OnFactorPage(0), "Command3", kNoIndex, AtFoot(12630), "Next >>").disabled(),
+    Button(OnFactorPage(1), "Command5", kNoIndex, AtFoot(10920), "<<Back"),
+    Button(OnFactorPage(1), "Command2", kNoIndex, AtFoot(12630), "Next >>").disabled(),
+    Button(OnFactorPage(2), "Command9", kNoIndex, AtFoot(10950), "<<Back"),
+    Button(OnFactorPage(2), "Command10", kNoIndex, AtFoot(12660), "Next >>").disabled(),
+    Button(OnFactorPage(3), "Command13", kNoIndex, AtFoot(10920), "<<Back"),
+    Button(OnFactorPage(3), "Command14", kNoIndex, AtFoot(12630), "Next >>").disabled(),
+    Button(OnFactorPage(4), "Command19", kNoIndex, AtFoot(10950), "<<Back"),
+    Button(OnFactorPage(4), "Command18", kNoIndex, AtFoot(12660), "Next >>").disabled(),
+};
 
 }  // namespace
 

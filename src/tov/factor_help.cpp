@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "frame/routes.hpp"
+#include "platform/window.hpp"
 
 namespace tov {
 

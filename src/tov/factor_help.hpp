@@ -7,21 +7,19 @@
 #include <span>
 
 #include "frame/help_text.hpp"
-#include "platform/window.hpp"
-
-namespace frame {
-class Routes;
-}
+#include "frame/page.hpp"
 
 namespace tov {
 
-class FactorHelp {
+// Laid over the five factor pages, it creates no control of its own and is
+// built after them.
+class FactorHelp final : public frame::Page {
  public:
   explicit FactorHelp(frame::App& app) : app_(app) {}
   // Binds the mouse-over of the K1 captions and of the frames that hide the help.
-  void Build(platform::Window& w);
+  void Build(platform::Window& w) override;
   // The help of the Label33 captions and the notes of the Option1 options.
-  void DeclareRoutes(frame::Routes& routes);
+  void DeclareRoutes(frame::Routes& routes) override;
 
   // Every help text of the five factor pages, K1 to Combination.
   static std::span<const frame::HelpText> Texts();

@@ -1,27 +1,28 @@
 // The load-rejection page (page 0 of tabCalculation1) as it stands when the
 // main window is loaded. Its "<<Back" and "Next >>" belong to the factor flow.
 
-#include <array>
-
+#include "frame/design_kit.hpp"
+#include "tov/factor_layout.hpp"
 #include "tov/k1_page.hpp"
 
 namespace tov {
 
 namespace {
 
-using platform::ControlDesign;
-using platform::Kind;
-using platform::kNoIndex;
-using platform::kLightYellow;
-using platform::kRed;
-using platform::kBlue;
-using platform::kSystemColor;
-using platform::Hidden;
-using platform::Locked;
+using namespace frame::design;
+using namespace layout;
 
-constexpr int kSubscript = platform::kSubscriptFontSize;
+constexpr Place kPage = OnFactorPage(0);
+constexpr Place kWays = Inside("fraK1");
+constexpr Place kEntryChoice = Inside("fraEnterChoose1");
+constexpr Place kCaseChoice = Inside("fraCalculateChoose1");
+constexpr Place kEntry = Inside("fraEnterK1");
+constexpr Place kData = Inside("fraCalculateK1");
 
-constexpr const char* kPage = "tabCalculation1";
+// The page's options are named, not elements of Option1.
+constexpr Row NamedOption(Place p, const char* name, Rect r, const char* caption) {
+  return Control(platform::Kind::OptionButton, p, name, kNoIndex, r, caption);
+}
 
 // Three lines when the label's width breaks it: the heading, the system range,
 // the unit range. The width must hold the longest line and no more than the
@@ -31,144 +32,91 @@ constexpr const char* kTypicalValues =
     "For  load  rejection  in  a  system 1,05<K1<1,15.                    "
     "For load rejection on generator-transformer unit 1,1<K1<1,5";
 
-constexpr auto kDesign = std::to_array<ControlDesign>({
-    // The three ways to K1.
-    {.kind = Kind::Frame, .name = "fraK1", .container = kPage, .page = 0,
-     .left = 180, .top = 720, .width = 14055, .height = 675},
-    {.kind = Kind::OptionButton, .name = "optEnterK1", .container = "fraK1",
-     .left = 1590, .top = 240, .width = 1185, .height = 255, .caption = "Enter"},
-    {.kind = Kind::OptionButton, .name = "optCalculateK1", .container = "fraK1",
-     .left = 6450, .top = 240, .width = 1185, .height = 255, .caption = "Calculate"},
-    {.kind = Kind::OptionButton, .name = "optIgnoreK1", .container = "fraK1",
-     .left = 11310, .top = 240, .width = 1185, .height = 255, .caption = "Ignore"},
+// The page draws its "rp" narrower than the other factor pages.
+constexpr UrpLineLook kEntryLook{.caption = {0, 0, 1845, 285}, .subscript = {0, 0, 165, 225},
+                                         .unit = {0, 0, 285, 285}};
 
-    // What to enter. The entry frames are a little wider than those of the other
-    // factor pages, for the typical values below; the calculation frames are
-    // never shown with them.
-    {.kind = Kind::Frame, .name = "fraEnterChoose1", .container = kPage, .page = 0,
-     .left = 180, .top = 1440, .width = 4575, .height = 675, .flags = Hidden},
-    {.kind = Kind::OptionButton, .name = "optFactorK1", .container = "fraEnterChoose1",
-     .left = 420, .top = 240, .width = 1425, .height = 255, .caption = "Enter Factor"},
-    {.kind = Kind::OptionButton, .name = "optUrpK1", .container = "fraEnterChoose1",
-     .left = 2640, .top = 240, .width = 1185, .height = 255, .caption = "Enter Urp"},
+// A box of the system data, hidden until its case is chosen.
+constexpr Row DataBox(const char* name, int top, int maxLength) {
+  return TextBox(kData, name, kNoIndex, {2490, top, 900, 285}).hidden().length(maxLength);
+}
+// A caption of the system data.
+constexpr Row DataCaption(const char* name, int top, const char* caption) {
+  return Label(kData, name, kNoIndex, {240, top, 2175, 255}, caption).hidden();
+}
 
-    // Which case to calculate.
-    {.kind = Kind::Frame, .name = "fraCalculateChoose1", .container = kPage, .page = 0,
-     .left = 4710, .top = 1440, .width = 6195, .height = 675, .flags = Hidden},
-    {.kind = Kind::OptionButton, .name = "optK11", .container = "fraCalculateChoose1",
-     .left = 330, .top = 240, .width = 1725, .height = 255, .caption = "In a system K1.1"},
-    {.kind = Kind::OptionButton, .name = "optK12", .container = "fraCalculateChoose1",
-     .left = 2610, .top = 240, .width = 3315, .height = 255, .caption = "On generator-transformer unit K1.2"},
+constexpr auto kDesign = Join(
+    std::to_array<ControlDesign>({
+        // The three ways to K1.
+        Frame(kPage, "fraK1", kNoIndex, {180, 720, 14055, 675}, ""),
+        NamedOption(kWays, "optEnterK1", {1590, 240, 1185, 255}, "Enter"),
+        NamedOption(kWays, "optCalculateK1", {6450, 240, 1185, 255}, "Calculate"),
+        NamedOption(kWays, "optIgnoreK1", {11310, 240, 1185, 255}, "Ignore"),
 
-    // Entry: the factor, or the two Urp values.
-    {.kind = Kind::Frame, .name = "fraEnterK1", .container = kPage, .page = 0,
-     .left = 180, .top = 2190, .width = 4575, .height = 1785, .flags = Hidden},
-    {.kind = Kind::Label, .name = "lblK1", .container = "fraEnterK1",
-     .left = 90, .top = 360, .width = 1305, .height = 285, .caption = "Enter K1 value", .flags = Hidden},
-    {.kind = Kind::TextBox, .name = "txtK1", .container = "fraEnterK1",
-     .left = 1470, .top = 330, .width = 900, .height = 285, .flags = Hidden, .maxLength = 4},
-    {.kind = Kind::Label, .name = "lblK1H", .container = "fraEnterK1",
-     .left = 90, .top = 690, .width = 4440, .height = 975, .caption = kTypicalValues, .flags = Hidden,
-     .foreColor = kRed},
-    {.kind = Kind::Label, .name = "lblUrppea", .container = "fraEnterK1",
-     .left = 90, .top = 330, .width = 1845, .height = 285, .caption = "Enter U    (p-e) value", .flags = Hidden},
-    {.kind = Kind::Label, .name = "lblrppea", .container = "fraEnterK1",
-     .left = 675, .top = 390, .width = 165, .height = 225, .caption = "rp", .flags = Hidden, .fontSize = kSubscript},
-    {.kind = Kind::TextBox, .name = "txtEnterpe1", .container = "fraEnterK1",
-     .left = 2070, .top = 330, .width = 900, .height = 285, .flags = Hidden, .maxLength = 6},
-    {.kind = Kind::Label, .name = "lblKV", .index = 0, .container = "fraEnterK1",
-     .left = 3090, .top = 330, .width = 285, .height = 285, .caption = "kV", .flags = Hidden},
-    {.kind = Kind::Label, .name = "lblUrpppa", .container = "fraEnterK1",
-     .left = 90, .top = 750, .width = 1845, .height = 285, .caption = "Enter U    (p-p) value", .flags = Hidden},
-    {.kind = Kind::Label, .name = "lblrpppa", .container = "fraEnterK1",
-     .left = 675, .top = 840, .width = 165, .height = 225, .caption = "rp", .flags = Hidden, .fontSize = kSubscript},
-    {.kind = Kind::TextBox, .name = "txtEnterpp1", .container = "fraEnterK1",
-     .left = 2070, .top = 750, .width = 900, .height = 285, .flags = Hidden, .maxLength = 6},
-    {.kind = Kind::Label, .name = "lblKV", .index = 1, .container = "fraEnterK1",
-     .left = 3090, .top = 765, .width = 285, .height = 285, .caption = "kV", .flags = Hidden},
-    {.kind = Kind::CommandButton, .name = "cmdEnterOK1", .container = "fraEnterK1",
-     .left = 2490, .top = 330, .width = 900, .height = 285, .caption = "OK", .flags = Hidden},
+        // What to enter. The entry frames are a little wider than those of the
+        // other factor pages, for the typical values below; the calculation
+        // frames are never shown with them.
+        Frame(kPage, "fraEnterChoose1", kNoIndex, {180, 1440, 4575, 675}, "").hidden(),
+        NamedOption(kEntryChoice, "optFactorK1", {420, 240, 1425, 255}, "Enter Factor"),
+        NamedOption(kEntryChoice, "optUrpK1", {2640, 240, 1185, 255}, "Enter Urp"),
 
-    // System data: the K1.1 set and the K1.2 set share the upper places.
-    {.kind = Kind::Frame, .name = "fraCalculateK1", .container = kPage, .page = 0,
-     .left = 4710, .top = 2190, .width = 6195, .height = 3165, .flags = Hidden},
-    {.kind = Kind::Label, .name = "lblQL1", .container = "fraCalculateK1",
-     .left = 240, .top = 270, .width = 2175, .height = 255, .caption = "Enter Q   value (kVar)", .flags = Hidden},
-    {.kind = Kind::Label, .name = "lblLQ1", .index = 2, .container = "fraCalculateK1",
-     .left = 840, .top = 330, .width = 120, .height = 225, .caption = "L", .flags = Hidden, .fontSize = kSubscript},
-    {.kind = Kind::TextBox, .name = "txtQL1", .container = "fraCalculateK1",
-     .left = 2490, .top = 240, .width = 900, .height = 285, .flags = Hidden, .maxLength = 7},
-    {.kind = Kind::Label, .name = "lblPL1", .index = 2, .container = "fraCalculateK1",
-     .left = 240, .top = 780, .width = 2175, .height = 255, .caption = "Enter P   value (kW)", .flags = Hidden},
-    {.kind = Kind::Label, .name = "lblLP1", .container = "fraCalculateK1",
-     .left = 825, .top = 840, .width = 120, .height = 225, .caption = "L", .flags = Hidden, .fontSize = kSubscript},
-    {.kind = Kind::TextBox, .name = "txtPL1", .container = "fraCalculateK1",
-     .left = 2490, .top = 750, .width = 900, .height = 285, .flags = Hidden, .maxLength = 7},
-    {.kind = Kind::Label, .name = "lblSSC1", .container = "fraCalculateK1",
-     .left = 240, .top = 1290, .width = 2175, .height = 255, .caption = "Enter S        value (MVA)", .flags = Hidden},
-    {.kind = Kind::Label, .name = "lblSC1", .container = "fraCalculateK1",
-     .left = 885, .top = 1350, .width = 240, .height = 225, .caption = "SC", .flags = Hidden, .fontSize = kSubscript},
-    {.kind = Kind::TextBox, .name = "txtSSC1", .container = "fraCalculateK1",
-     .left = 2490, .top = 1275, .width = 900, .height = 285, .flags = Hidden},
-    {.kind = Kind::Label, .name = "lblXd1", .container = "fraCalculateK1",
-     .left = 240, .top = 255, .width = 2175, .height = 255, .caption = "Enter Xd\" value in p.u.", .flags = Hidden},
-    {.kind = Kind::TextBox, .name = "txtXd1", .container = "fraCalculateK1",
-     .left = 2490, .top = 240, .width = 900, .height = 285, .flags = Hidden, .maxLength = 5},
-    {.kind = Kind::Label, .name = "lblUk1", .container = "fraCalculateK1",
-     .left = 240, .top = 765, .width = 2175, .height = 255, .caption = "Enter  u   value in p.u.", .flags = Hidden},
-    {.kind = Kind::Label, .name = "Label73", .container = "fraCalculateK1",
-     .left = 855, .top = 825, .width = 120, .height = 225, .caption = "k", .flags = Hidden, .fontSize = kSubscript},
-    {.kind = Kind::TextBox, .name = "txtUk1", .container = "fraCalculateK1",
-     .left = 2490, .top = 750, .width = 900, .height = 285, .flags = Hidden, .maxLength = 5},
-    {.kind = Kind::Label, .name = "lblSG1", .container = "fraCalculateK1",
-     .left = 240, .top = 1290, .width = 2175, .height = 255, .caption = "Enter S     value (MVA)", .flags = Hidden},
-    {.kind = Kind::Label, .name = "lblG1", .container = "fraCalculateK1",
-     .left = 855, .top = 1350, .width = 150, .height = 225, .caption = "G", .flags = Hidden, .fontSize = kSubscript},
-    {.kind = Kind::TextBox, .name = "txtSG1", .container = "fraCalculateK1",
-     .left = 2490, .top = 1275, .width = 900, .height = 285, .flags = Hidden, .maxLength = 7},
-    {.kind = Kind::Label, .name = "lblSTr1", .container = "fraCalculateK1",
-     .left = 240, .top = 1800, .width = 2175, .height = 255, .caption = "Enter S     value (MVA)", .flags = Hidden},
-    {.kind = Kind::Label, .name = "lblTr1", .container = "fraCalculateK1",
-     .left = 840, .top = 1860, .width = 210, .height = 225, .caption = "Tr", .flags = Hidden, .fontSize = kSubscript},
-    {.kind = Kind::TextBox, .name = "txtSTr1", .container = "fraCalculateK1",
-     .left = 2490, .top = 1785, .width = 900, .height = 285, .flags = Hidden, .maxLength = 7},
-    {.kind = Kind::Label, .name = "lblCos1", .container = "fraCalculateK1",
-     .left = 240, .top = 2310, .width = 2175, .height = 255, .caption = "Enter cos\u03C6 value", .flags = Hidden},
-    {.kind = Kind::TextBox, .name = "txtCos1", .container = "fraCalculateK1",
-     .left = 2490, .top = 2295, .width = 900, .height = 285, .flags = Hidden, .maxLength = 5},
-    {.kind = Kind::CommandButton, .name = "cmdCalculateOK1", .container = "fraCalculateK1",
-     .left = 2490, .top = 2760, .width = 900, .height = 285, .caption = "OK", .flags = Hidden},
-    // The page's help label; the help texts fill and place it on hover.
-    {.kind = Kind::Label, .name = "Label3", .container = "fraCalculateK1",
-     .left = 3450, .top = 255, .width = 2655, .height = 255, .flags = Hidden, .foreColor = kBlue},
+        // Which case to calculate.
+        Frame(kPage, "fraCalculateChoose1", kNoIndex, {4710, 1440, 6195, 675}, "").hidden(),
+        NamedOption(kCaseChoice, "optK11", {330, 240, 1725, 255}, "In a system K1.1"),
+        NamedOption(kCaseChoice, "optK12", {2610, 240, 3315, 255}, "On generator-transformer unit K1.2"),
 
-    // The generator-transformer unit whose breaker opens.
-    {.kind = Kind::Image, .name = "Image1", .container = kPage, .page = 0,
-     .left = 135, .top = 5430, .width = 4245, .height = 1635, .caption = "k1_generator_transformer",
-     .flags = Hidden},
-    {.kind = Kind::Line, .name = "Line1", .index = 0, .container = kPage, .page = 0,
-     .left = 120, .top = 7200, .width = 14160, .height = 0},
+        // Entry: the factor, or the two Urp values.
+        Frame(kPage, "fraEnterK1", kNoIndex, {180, 2190, 4575, 1785}, "").hidden(),
+        Label(kEntry, "lblK1", kNoIndex, {90, 360, 1305, 285}, "Enter K1 value").hidden(),
+        TextBox(kEntry, "txtK1", kNoIndex, {1470, 330, 900, 285}).hidden().length(4),
+        Label(kEntry, "lblK1H", kNoIndex, {90, 690, 4440, 975}, kTypicalValues).hidden().fore(platform::kRed),
+    }),
+    UrpEntry(kEntry, {"lblUrppea", "lblrppea", 0}, {"lblUrpppa", "lblrpppa", 1}, kEntryLook),
+    std::to_array<ControlDesign>({
+        TextBox(kEntry, "txtEnterpe1", kNoIndex, {2070, 330, 900, 285}).hidden().length(6),
+        TextBox(kEntry, "txtEnterpp1", kNoIndex, {2070, 750, 900, 285}).hidden().length(6),
+        Button(kEntry, "cmdEnterOK1", kNoIndex, {2490, 330, 900, 285}, "OK").hidden(),
 
-    // The results.
-    {.kind = Kind::Label, .name = "Label12", .container = kPage, .page = 0,
-     .left = 5550, .top = 7440, .width = 2025, .height = 255, .caption = "U     (phase to earth) :", .flags = Hidden},
-    {.kind = Kind::Label, .name = "Label1", .index = 2, .container = kPage, .page = 0,
-     .left = 5715, .top = 7500, .width = 165, .height = 225, .caption = "rp", .flags = Hidden, .fontSize = kSubscript},
-    {.kind = Kind::TextBox, .name = "txtUrppe1", .container = kPage, .page = 0,
-     .left = 7605, .top = 7425, .width = 900, .height = 285, .flags = Hidden | Locked, .maxLength = 6,
-     .backColor = kLightYellow},
-    {.kind = Kind::Label, .name = "Label13", .index = 0, .container = kPage, .page = 0,
-     .left = 8565, .top = 7440, .width = 255, .height = 255, .caption = "kV", .flags = Hidden},
-    {.kind = Kind::Label, .name = "Label14", .container = kPage, .page = 0,
-     .left = 5550, .top = 7920, .width = 2025, .height = 255, .caption = "U     (phase to phase) :", .flags = Hidden},
-    {.kind = Kind::Label, .name = "Label1", .index = 1, .container = kPage, .page = 0,
-     .left = 5715, .top = 7980, .width = 165, .height = 225, .caption = "rp", .flags = Hidden, .fontSize = kSubscript},
-    {.kind = Kind::TextBox, .name = "txtUrppp1", .container = kPage, .page = 0,
-     .left = 7605, .top = 7905, .width = 900, .height = 285, .flags = Hidden | Locked, .maxLength = 6,
-     .backColor = kLightYellow},
-    {.kind = Kind::Label, .name = "Label13", .index = 1, .container = kPage, .page = 0,
-     .left = 8565, .top = 7920, .width = 255, .height = 255, .caption = "kV", .flags = Hidden},
-});
+        // System data: the K1.1 set and the K1.2 set share the upper places.
+        Frame(kPage, "fraCalculateK1", kNoIndex, {4710, 2190, 6195, 3165}, "").hidden(),
+        DataCaption("lblQL1", 270, "Enter Q   value (kVar)"),
+        Subscript(kData, "lblLQ1", 2, {840, 330, 120, 225}, "L").hidden(),
+        DataBox("txtQL1", 240, 7),
+        Label(kData, "lblPL1", 2, {240, 780, 2175, 255}, "Enter P   value (kW)").hidden(),
+        Subscript(kData, "lblLP1", kNoIndex, {825, 840, 120, 225}, "L").hidden(),
+        DataBox("txtPL1", 750, 7),
+        DataCaption("lblSSC1", 1290, "Enter S        value (MVA)"),
+        Subscript(kData, "lblSC1", kNoIndex, {885, 1350, 240, 225}, "SC").hidden(),
+        DataBox("txtSSC1", 1275, 0),
+        DataCaption("lblXd1", 255, "Enter Xd\" value in p.u."),
+        DataBox("txtXd1", 240, 5),
+        DataCaption("lblUk1", 765, "Enter  u   value in p.u."),
+        Subscript(kData, "Label73", kNoIndex, {855, 825, 120, 225}, "k").hidden(),
+        DataBox("txtUk1", 750, 5),
+        DataCaption("lblSG1", 1290, "Enter S     value (MVA)"),
+        Subscript(kData, "lblG1", kNoIndex, {855, 1350, 150, 225}, "G").hidden(),
+        DataBox("txtSG1", 1275, 7),
+        DataCaption("lblSTr1", 1800, "Enter S     value (MVA)"),
+        Subscript(kData, "lblTr1", kNoIndex, {840, 1860, 210, 225}, "Tr").hidden(),
+        DataBox("txtSTr1", 1785, 7),
+        DataCaption("lblCos1", 2310, "Enter cos\u03C6 value"),
+        DataBox("txtCos1", 2295, 5),
+        Button(kData, "cmdCalculateOK1", kNoIndex, {2490, 2760, 900, 285}, "OK").hidden(),
+        // The page's help label; the help texts fill and place it on hover.
+        Label(kData, "Label3", kNoIndex, {3450, 255, 2655, 255}, "").hidden().fore(platform::kBlue),
+
+        // The generator-transformer unit whose breaker opens.
+        Picture(kPage, "Image1", kNoIndex, {135, 5430, 4245, 1635}, "k1_generator_transformer").hidden(),
+        Line(kPage, "Line1", 0, {120, 7200, 14160, 0}),
+
+    }),
+    // The results, their "rp" a little further left than on the other factor pages.
+    UrpPeResult(kPage, "Label12", 2, 0, 5550, 7440, kUrpResultLook, 165),
+    UrpPpResult(kPage, "Label14", 1, 1, 5550, 7920, kUrpResultLook, 165),
+    std::to_array<ControlDesign>({
+        Result(TextBox(kPage, "txtUrppe1", kNoIndex, {7605, 7425, 900, 285})),
+        Result(TextBox(kPage, "txtUrppp1", kNoIndex, {7605, 7905, 900, 285})),
+    }));
 
 }  // namespace
 

@@ -4,10 +4,13 @@
 #include <optional>
 #include <string>
 
+#include "frame/app.hpp"
 #include "frame/number_text.hpp"
 #include "frame/page_kit.hpp"
 #include "platform/numbers.hpp"
-#include "tov/k1_formulas.hpp"
+#include "platform/window.hpp"
+#include "tov/factor_formulas.hpp"
+#include "tov/factor_entry.hpp"
 
 namespace tov {
 
@@ -20,7 +23,6 @@ using frame::FilledRule;
 using frame::SetVisible;
 using platform::Control;
 using platform::EventType;
-using platform::kNoIndex;
 
 constexpr ControlRef kFactorEntrySet[] = {"lblK1", "lblK1H", "txtK1"};
 constexpr ControlRef kUrpEntrySet[] = {"lblUrppea", "lblrppea", "txtEnterpe1", {"lblKV", 0},
@@ -61,12 +63,43 @@ constexpr FilledRule kBoxRules[] = {
 // cos phi checks its number and its range itself, then shows "OK" by the same rule.
 constexpr FilledRule kCosOk{"txtCos1", kUnitBoxes, "cmdCalculateOK1", FilledRule::Action::Show, false};
 
-bool Filled(const Control& box) { return frame::IsFilled(box); }
 void ClearResults(frame::App& app) { Clear(app, kResults); }
 
-}  // namespace
+constexpr ControlRef kEntryFrame[] = {"fraEnterK1"};
+constexpr ControlRef kDataFrame[] = {"fraCalculateK1"};
 
-Control& K1Page::c(const char* name, int index) const { return app_.control(name, index); }
+constexpr RowChoice kFactorChoice{"fraEnterK1", kFactorEntrySet, kUrpEntrySet, kEntryBoxes,
+                                  "cmdEnterOK1", "txtK1", true, kDataFrame};
+constexpr RowChoice kUrpChoice{"fraEnterK1", kUrpEntrySet, kFactorEntrySet, kEntryBoxes,
+                               "cmdEnterOK1", "txtEnterpp1", false, kDataFrame};
+constexpr RowChoice kSystemChoice{"fraCalculateK1", kSystemSet, kUnitSet, kDataBoxes,
+                                  "cmdCalculateOK1", "txtSSC1", false, kEntryFrame};
+constexpr RowChoice kUnitChoice{"fraCalculateK1", kUnitSet, kSystemSet, kDataBoxes,
+                                "cmdCalculateOK1", "txtCos1", false, kEntryFrame};
+
+// "Enter" and "Calculate": the frame of the chosen way comes up over the
+// others with nothing chosen in it, and the results go.
+void OpenWay(frame::App& app, const char* frame, std::initializer_list<ControlRef> otherFrames, bool picture) {
+  app.control(frame).setVisible(true);
+  SetVisible(app, otherFrames, false);
+  app.control("Image1").setVisible(picture);
+  ClearResults(app);
+  SetVisible(app, kResultDisplay, false);
+  frame::Deselect(app, kSubOptions);
+  app.control("Command3").setEnabled(false);
+}
+
+// A choice of entry or case; the generator-transformer unit is shown
+// beside all of them but the system case.
+void OpenChoice(frame::App& app, const RowChoice& choice, bool picture) {
+  OpenRows(app, choice);
+  app.control("Image1").setVisible(picture);
+  ClearResults(app);
+  SetVisible(app, kResultDisplay, false);
+  app.control("Command3").setEnabled(false);
+}
+
+}  // namespace
 
 // ---- build ----------------------------------------------------------------
 
@@ -89,11 +122,10 @@ void K1Page::Build(platform::Window& w) {
     w.on(rule.box.name, EventType::Change, [this, &rule](platform::Event&) { frame::RunFilledRule(app_, rule); });
 }
 
-
 // ---- results --------------------------------------------------------------
 
 // Both or neither: a half-written pair would let "Next >>" through with a stale value.
-bool K1Page::WriteUrp(double pe, double pp) { return frame::WriteAll(app_, {{&c("txtUrppe1"), pe}, {&c("txtUrppp1"), pp}}); }
+bool K1Page::WriteUrp(double pe, double pp) { return frame::WriteAll(app_, {{&app_.control("txtUrppe1"), pe}, {&app_.control("txtUrppp1"), pp}}); }
 
 bool K1Page::WriteUrpFromK1(double k1) {
   const UrpPair urp = UrpFromK1(app_.Um(), k1);
@@ -108,28 +140,16 @@ void K1Page::RefuseResult() {
 // ---- modes ----------------------------------------------------------------
 
 void K1Page::optEnterK1_Click() {
-  c("fraEnterChoose1").setVisible(true);
-  SetVisible(app_, {"fraCalculateChoose1", "fraEnterK1", "fraCalculateK1"}, false);
-  c("Image1").setVisible(true);
-  ClearResults(app_);
-  SetVisible(app_, kResultDisplay, false);
-  frame::Deselect(app_, kSubOptions);
-  c("Command3").setEnabled(false);
+  OpenWay(app_, "fraEnterChoose1", {"fraCalculateChoose1", "fraEnterK1", "fraCalculateK1"}, true);
 }
 
 void K1Page::optCalculateK1_Click() {
-  c("fraCalculateChoose1").setVisible(true);
-  SetVisible(app_, {"fraEnterChoose1", "fraEnterK1", "fraCalculateK1"}, false);
-  c("Image1").setVisible(false);
-  ClearResults(app_);
-  SetVisible(app_, kResultDisplay, false);
-  frame::Deselect(app_, kSubOptions);
-  c("Command3").setEnabled(false);
+  OpenWay(app_, "fraCalculateChoose1", {"fraEnterChoose1", "fraEnterK1", "fraCalculateK1"}, false);
 }
 
 void K1Page::optIgnoreK1_Click() {
   SetVisible(app_, {"fraEnterChoose1", "fraCalculateChoose1", "fraEnterK1", "fraCalculateK1"}, false);
-  c("Image1").setVisible(false);
+  app_.control("Image1").setVisible(false);
   SetVisible(app_, kResultDisplay, true);
   ClearResults(app_);
   const bool written = WriteUrpFromK1(1.0);
@@ -140,75 +160,20 @@ void K1Page::optIgnoreK1_Click() {
     SetVisible(app_, {"txtUrppe1", "txtUrppp1"}, true);
   }
   frame::Deselect(app_, kSubOptions);
-  c("Command3").setEnabled(written);
+  app_.control("Command3").setEnabled(written);
 }
 
-void K1Page::optFactorK1_Click() {
-  c("fraEnterK1").setVisible(true);
-  c("fraCalculateK1").setVisible(false);
-  SetVisible(app_, kUrpEntrySet, false);
-  SetVisible(app_, kFactorEntrySet, true);
-  c("Image1").setVisible(true);
-  Clear(app_, kEntryBoxes);
-  ClearResults(app_);
-  Control& ok = c("cmdEnterOK1");
-  frame::PlaceBeside(ok, c("txtK1"));
-  ok.setVisible(false);
-  SetVisible(app_, kResultDisplay, false);
-  c("Command3").setEnabled(false);
-}
-
-void K1Page::optUrpK1_Click() {
-  c("fraEnterK1").setVisible(true);
-  c("fraCalculateK1").setVisible(false);
-  SetVisible(app_, kFactorEntrySet, false);
-  SetVisible(app_, kUrpEntrySet, true);
-  c("Image1").setVisible(true);
-  Clear(app_, kEntryBoxes);
-  ClearResults(app_);
-  Control& ok = c("cmdEnterOK1");
-  frame::PlaceBelow(ok, c("txtEnterpp1"));
-  ok.setVisible(false);
-  SetVisible(app_, kResultDisplay, false);
-  c("Command3").setEnabled(false);
-}
-
-void K1Page::optK11_Click() {
-  c("fraCalculateK1").setVisible(true);
-  c("fraEnterK1").setVisible(false);
-  SetVisible(app_, kUnitSet, false);
-  SetVisible(app_, kSystemSet, true);
-  c("Image1").setVisible(false);
-  Clear(app_, kDataBoxes);
-  ClearResults(app_);
-  Control& ok = c("cmdCalculateOK1");
-  frame::PlaceBelow(ok, c("txtSSC1"));
-  ok.setVisible(false);
-  SetVisible(app_, kResultDisplay, false);
-  c("Command3").setEnabled(false);
-}
-
-void K1Page::optK12_Click() {
-  c("fraCalculateK1").setVisible(true);
-  c("fraEnterK1").setVisible(false);
-  SetVisible(app_, kSystemSet, false);
-  SetVisible(app_, kUnitSet, true);
-  c("Image1").setVisible(true);
-  Clear(app_, kDataBoxes);
-  ClearResults(app_);
-  Control& ok = c("cmdCalculateOK1");
-  frame::PlaceBelow(ok, c("txtCos1"));
-  ok.setVisible(false);
-  SetVisible(app_, kResultDisplay, false);
-  c("Command3").setEnabled(false);
-}
+void K1Page::optFactorK1_Click() { OpenChoice(app_, kFactorChoice, true); }
+void K1Page::optUrpK1_Click() { OpenChoice(app_, kUrpChoice, true); }
+void K1Page::optK11_Click() { OpenChoice(app_, kSystemChoice, false); }
+void K1Page::optK12_Click() { OpenChoice(app_, kUnitChoice, true); }
 
 // ---- OK buttons -----------------------------------------------------------
 
 void K1Page::cmdEnterOK1_Click() {
   bool success = true;
-  Control& k1Box = c("txtK1");
-  if (Filled(k1Box)) {
+  Control& k1Box = app_.control("txtK1");
+  if (frame::IsFilled(k1Box)) {
     if (!platform::TextToNumber(k1Box.text())) {
       app_.InvalidValueGroup();
       k1Box.setText("");
@@ -222,8 +187,8 @@ void K1Page::cmdEnterOK1_Click() {
       }
     }
   } else {
-    Control& peBox = c("txtEnterpe1");
-    Control& ppBox = c("txtEnterpp1");
+    Control& peBox = app_.control("txtEnterpe1");
+    Control& ppBox = app_.control("txtEnterpp1");
     if (platform::TextToNumber(peBox.text()) && platform::TextToNumber(ppBox.text())) {
       frame::ReplaceDotWithComma(app_.module1, peBox);
       frame::ReplaceDotWithComma(app_.module1, ppBox);
@@ -233,7 +198,7 @@ void K1Page::cmdEnterOK1_Click() {
         RefuseResult();
         success = false;
       } else {
-        c("fraEnterK1").setVisible(false);
+        app_.control("fraEnterK1").setVisible(false);
       }
     } else {
       app_.InvalidValueGroup();
@@ -251,26 +216,26 @@ void K1Page::cmdCalculateOK1_Click() {
   const frame::ControlRefs set = inSystem ? frame::ControlRefs(kSystemBoxes) : frame::ControlRefs(kUnitBoxes);
 
   bool allNumbers = true;
-  for (const ControlRef& r : set)
-    if (!platform::TextToNumber(c(r.name, r.index).text())) allNumbers = false;
+  for (const ControlRef& box : set)
+    if (!platform::TextToNumber(frame::Get(app_, box).text())) allNumbers = false;
 
   if (!allNumbers) {
     app_.InvalidValueGroup();
     Clear(app_, set);
     success = false;
   } else {
-    for (const ControlRef& r : set) frame::ReplaceDotWithComma(app_.module1, c(r.name, r.index));
-    double v[5] = {};
-    int n = 0;
-    for (const ControlRef& r : set) {
-      const std::optional<double> x = platform::TextToNumber(c(r.name, r.index).text());
-      if (!x) allNumbers = false;
-      v[n++] = x.value_or(0);
+    for (const ControlRef& box : set) frame::ReplaceDotWithComma(app_.module1, frame::Get(app_, box));
+    double data[5] = {};
+    int count = 0;
+    for (const ControlRef& box : set) {
+      const std::optional<double> value = platform::TextToNumber(frame::Get(app_, box).text());
+      if (!value) allNumbers = false;
+      data[count++] = value.value_or(0);
     }
     const std::optional<double> k1 =
         !allNumbers ? std::nullopt
-        : inSystem  ? K1InSystem(v[0], v[1], v[2])
-                    : K1OnGeneratorUnit(v[0], v[1], v[2], v[3], v[4]);
+        : inSystem  ? K1InSystem(data[0], data[1], data[2])
+                    : K1OnGeneratorUnit(data[0], data[1], data[2], data[3], data[4]);
     if (!k1 || !WriteUrpFromK1(*k1)) {
       RefuseResult();
       success = false;
@@ -282,9 +247,9 @@ void K1Page::cmdCalculateOK1_Click() {
 // ---- box checks -----------------------------------------------------------
 
 void K1Page::txtCos1_Change() {
-  Control& box = c("txtCos1");
+  Control& box = app_.control("txtCos1");
   frame::RefuseUnlessNumber(app_, box);
-  if (Filled(box)) {
+  if (frame::IsFilled(box)) {
     const std::optional<double> cosPhi = platform::TextToNumber(box.text());
     if (cosPhi && *cosPhi > 1) {
       app_.platform.messageBox("Enter a valid value or use ',' instead of '.'",

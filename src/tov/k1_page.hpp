@@ -6,19 +6,20 @@
 
 #include <span>
 
-#include "frame/app.hpp"
-#include "platform/design.hpp"
-#include "platform/window.hpp"
+#include "frame/page.hpp"
+
+namespace frame {
+class App;
+}
 
 namespace tov {
 
-class K1Page {
+class K1Page final : public frame::Page {
  public:
   explicit K1Page(frame::App& app) : app_(app) {}
-  void Build(platform::Window& w);
-
-  // The page's controls in their design state.
-  static std::span<const platform::ControlDesign> Design();
+  void Build(platform::Window& w) override;
+  // Its options, buttons and boxes are named controls: it answers no array element.
+  void DeclareRoutes(frame::Routes&) override {}
 
   // Modes and sub-modes.
   void optEnterK1_Click();
@@ -37,7 +38,7 @@ class K1Page {
   void txtCos1_Change();
 
  private:
-  platform::Control& c(const char* name, int index = platform::kNoIndex) const;
+  static std::span<const platform::ControlDesign> Design();
   // Writes Urp phase to earth, then phase to phase; false, writing nothing,
   // when either value cannot be shown in its box.
   bool WriteUrp(double pe, double pp);

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <optional>
 
+#include "frame/app.hpp"
 #include "frame/number_text.hpp"
 #include "frame/page_kit.hpp"
 #include "platform/numbers.hpp"
@@ -15,7 +16,6 @@
 namespace tov {
 
 using platform::Control;
-using platform::kNoIndex;
 
 namespace {
 
@@ -29,7 +29,7 @@ bool K2Page::WriteResults(std::initializer_list<std::pair<int, double>> results)
   // At most four results: the pairs of both line ends.
   std::pair<Control*, double> boxes[4];
   std::size_t n = 0;
-  for (const auto& [slot, value] : results) boxes[n++] = {&Slot(slot), value};
+  for (const auto& [slot, value] : results) boxes[n++] = {&app_.text1(slot), value};
   switch (n) {
     case 2: return frame::WriteAll(app_, {boxes[0], boxes[1]});
     case 4: return frame::WriteAll(app_, {boxes[0], boxes[1], boxes[2], boxes[3]});
@@ -41,13 +41,13 @@ bool K2Page::WriteResults(std::initializer_list<std::pair<int, double>> results)
 // dots as commas, so "0.00001" is never read as 1. A value that cannot be
 // shown empties the box (after the message when asked for).
 bool K2Page::WriteChargingPower(bool reportRefusal) {
-  const auto f = Number(Slot(K2Frequency));
-  const auto l = Number(Slot(K2LineLength));
-  const auto c1 = Number(Slot(K2Capacitance));
-  const auto u2 = Number(Slot(K2ReceivingVoltage));
+  const auto f = Number(app_.text1(K2Frequency));
+  const auto l = Number(app_.text1(K2LineLength));
+  const auto c1 = Number(app_.text1(K2Capacitance));
+  const auto u2 = Number(app_.text1(K2ReceivingVoltage));
   std::optional<double> q;
   if (f && l && c1 && u2) q = ChargingPowerOfLine(*f, *l, *c1, *u2);
-  Control& box = Slot(K2ChargingPower);
+  Control& box = app_.text1(K2ChargingPower);
   if (q && platform::NumberTextForBox(*q, box.maxLength()) && app_.WriteNumber(box, *q)) return true;
   if (reportRefusal) app_.InvalidValueGroup();
   box.setText("");
@@ -55,20 +55,20 @@ bool K2Page::WriteChargingPower(bool reportRefusal) {
 }
 
 void K2Page::CalculateK2ChargingPower() {
-  if (!AllFilled(K2Frequency, K2ReceivingVoltage)) return;
+  if (!LineDataFilled(K2ReceivingVoltage)) return;
   WriteChargingPower(true);
 }
 
 void K2Page::ShowResultRows(bool shown) {
   frame::SetVisible(app_, {{"Label1", 3}, {"Label1", 4}, "Label20", {"Label13", 2}, {"Label13", 3}, "Label22"},
                     shown);
-  Slot(UrpK2Pp).setVisible(shown);
-  Slot(UrpK2Pe).setVisible(shown);
+  app_.text1(UrpK2Pp).setVisible(shown);
+  app_.text1(UrpK2Pe).setVisible(shown);
 }
 
 void K2Page::ShowSendingEnd(bool shown) {
-  Slot(UrpK2PpSending).setVisible(shown);
-  Slot(UrpK2PeSending).setVisible(shown);
+  app_.text1(UrpK2PpSending).setVisible(shown);
+  app_.text1(UrpK2PeSending).setVisible(shown);
   frame::SetVisible(app_, {"Command7", "Command6", "Label45", "Label26", "Label24", "Label25"}, shown);
   frame::SetVisible(app_, {{"Label13", 4}, {"Label13", 5}}, shown);
 }
@@ -88,10 +88,10 @@ void K2Page::ShowOutcome(Outcome outcome) {
 // the earlier results are cleared, which also disables "Next >>".
 K2Page::Outcome K2Page::RefuseResult() {
   app_.InvalidValueGroup();
-  Slot(UrpK2Pp).setText("");
-  Slot(UrpK2Pe).setText("");
-  Slot(UrpK2PpSending).setText("");
-  Slot(UrpK2PeSending).setText("");
+  app_.text1(UrpK2Pp).setText("");
+  app_.text1(UrpK2Pe).setText("");
+  app_.text1(UrpK2PpSending).setText("");
+  app_.text1(UrpK2PeSending).setText("");
   return Outcome::Failed;
 }
 
@@ -101,7 +101,7 @@ K2Page::Outcome K2Page::RunAnalytical() {
   for (int slot = K2Frequency; slot <= K2Inductance; ++slot) {
     double* field = fields[slot - K2Frequency];
     if (field == nullptr) continue;  // U2 only enters the charging power
-    const auto v = Number(Slot(slot));
+    const auto v = Number(app_.text1(slot));
     if (!v) return RefuseResult();
     *field = *v;
   }
@@ -115,28 +115,28 @@ K2Page::Outcome K2Page::RunAnalytical() {
                      {UrpK2PpSending, k2->sending * um}}))
     return RefuseResult();
   // The end is still to be chosen.
-  Ctl("Command2").setEnabled(false);
+  app_.control("Command2").setEnabled(false);
   return Outcome::TwoEnded;
 }
 
 K2Page::Outcome K2Page::RunSimplified() {
-  const auto qOL = Number(Slot(K2ChargingPower));
-  const auto sSC = Number(Slot(K2ShortCircuitPower));
+  const auto qOL = Number(app_.text1(K2ChargingPower));
+  const auto sSC = Number(app_.text1(K2ShortCircuitPower));
   if (!qOL || !sSC) return RefuseResult();
   const auto k2 = K2Simplified(*qOL, *sSC);
   if (!k2) return RefuseResult();
   const double um = app_.Um();
   if (!WriteResults({{UrpK2Pe, *k2 * um / std::sqrt(3.0)}, {UrpK2Pp, *k2 * um}})) return RefuseResult();
-  Ctl("Command2").setEnabled(true);
+  app_.control("Command2").setEnabled(true);
   return Outcome::Single;
 }
 
 void K2Page::Command8_Click() {
   // The filled boxes, not the formula option, decide the formula.
   int last;
-  if (AllFilled(K2Frequency, K2Inductance)) {
+  if (LineDataFilled(K2Inductance)) {
     last = K2Inductance;
-  } else if (AllFilled(K2Frequency, K2ShortCircuitPower)) {
+  } else if (LineDataFilled(K2ShortCircuitPower)) {
     last = K2ShortCircuitPower;
   } else {
     return;  // "OK" is not offered while neither set is complete
@@ -145,13 +145,13 @@ void K2Page::Command8_Click() {
   Outcome outcome;
   bool numbers = true;
   for (int slot = K2Frequency; slot <= last; ++slot)
-    if (!Number(Slot(slot))) numbers = false;
+    if (!Number(app_.text1(slot))) numbers = false;
   if (!numbers) {
     app_.InvalidValueGroup();
-    for (int slot = K2Frequency; slot <= last; ++slot) Slot(slot).setText("");
+    for (int slot = K2Frequency; slot <= last; ++slot) app_.text1(slot).setText("");
     outcome = Outcome::Failed;
   } else {
-    for (int slot = K2Frequency; slot <= last; ++slot) frame::ReplaceDotWithComma(app_.module1, Slot(slot));
+    for (int slot = K2Frequency; slot <= last; ++slot) frame::ReplaceDotWithComma(app_.module1, app_.text1(slot));
     // The charging power again, from the rewritten texts, so that K2 never
     // rests on a value left from data typed since the box was last left.
     if (!WriteChargingPower(false)) {
@@ -166,29 +166,29 @@ void K2Page::Command8_Click() {
 // Closes the choice of the line end: the sending-end column and the buttons go.
 void K2Page::CloseChoice() {
   frame::SetVisible(app_, {{"Label13", 4}, {"Label13", 5}, "Command6", "Command7"}, false);
-  Ctl("Command2").setEnabled(true);
+  app_.control("Command2").setEnabled(true);
   frame::SetVisible(app_, {"Label24", "Label25", "Label45", "Label26"}, false);
 }
 
 void K2Page::Command6_Click() {
-  Slot(UrpK2PpSending).setVisible(false);
-  Slot(UrpK2PeSending).setVisible(false);
+  app_.text1(UrpK2PpSending).setVisible(false);
+  app_.text1(UrpK2PeSending).setVisible(false);
   CloseChoice();
 }
 
 void K2Page::Command7_Click() {
-  Slot(UrpK2PpSending).setVisible(false);
-  Slot(UrpK2PeSending).setVisible(false);
+  app_.text1(UrpK2PpSending).setVisible(false);
+  app_.text1(UrpK2PeSending).setVisible(false);
   // The texts as they stand: what the user saw is what the page keeps.
-  Slot(UrpK2Pp).setText(Slot(UrpK2PpSending).text());
-  Slot(UrpK2Pe).setText(Slot(UrpK2PeSending).text());
+  app_.text1(UrpK2Pp).setText(app_.text1(UrpK2PpSending).text());
+  app_.text1(UrpK2Pe).setText(app_.text1(UrpK2PeSending).text());
   CloseChoice();
 }
 
 void K2Page::Command1_Click() {
   bool success = false;
-  if (Filled(K2Entered)) {
-    Control& factor = Slot(K2Entered);
+  if (frame::IsFilled(app_.text1(K2Entered))) {
+    Control& factor = app_.text1(K2Entered);
     if (!Number(factor)) {
       app_.InvalidValueGroup();
       factor.setText("");
@@ -203,8 +203,8 @@ void K2Page::Command1_Click() {
       }
     }
   } else {
-    Control& pe = Slot(UrpK2PeEntered);
-    Control& pp = Slot(UrpK2PpEntered);
+    Control& pe = app_.text1(UrpK2PeEntered);
+    Control& pp = app_.text1(UrpK2PpEntered);
     if (!Number(pp) || !Number(pe)) {
       app_.InvalidValueGroup();
       pe.setText("");
@@ -215,7 +215,7 @@ void K2Page::Command1_Click() {
       const auto urpPe = Number(pe);
       const auto urpPp = Number(pp);
       if (urpPe && urpPp && WriteResults({{UrpK2Pe, *urpPe}, {UrpK2Pp, *urpPp}})) {
-        Ctl("Frame5").setVisible(false);
+        app_.control("Frame5").setVisible(false);
         success = true;
       } else {
         RefuseResult();

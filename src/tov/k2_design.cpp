@@ -1,177 +1,137 @@
-// The K2 page's controls as they stand when the main window is loaded. The
-// value-store boxes 1 to 17 are created by the value store inside Frame5,
-// Frame3 and on the page itself.
+// The K2 page (page 1 of tabCalculation1) as it stands when the main window
+// is loaded, and its value-store boxes 1 to 17 inside Frame5, Frame3 and on
+// the page itself.
 
+#include "frame/design_kit.hpp"
+#include "tov/factor_layout.hpp"
 #include "tov/k2_page.hpp"
+#include "tov/slots.hpp"
 
 namespace tov {
 
 namespace {
 
-using platform::ControlDesign;
-using platform::Kind;
-using enum platform::DesignFlag;
+using namespace frame::design;
+using namespace layout;
 
-constexpr int kSubscript = platform::kSubscriptFontSize;
+constexpr Place kPage = OnFactorPage(1);
+constexpr Place kFormulaChoice = Inside("Frame4");
+constexpr Place kEntry = Inside("Frame5");
+constexpr Place kLineData = Inside("Frame3");
 
-constexpr const char* kStrip = "tabCalculation1";
-constexpr int kPage = 1;
+// The notes and entry captions of this page keep to one line.
+constexpr unsigned kNote = platform::Hidden | platform::NoWrap;
 
-constexpr unsigned kNote = Hidden | NoWrap;
+constexpr UrpLineLook kEntryLook{.caption = {0, 0, 1935, 255}, .subscript = {0, 0, 255, 195},
+                                         .unit = {0, 0, 375, 255}, .flags = kNote};
+constexpr UrpLineLook kResultLook{.caption = {0, 0, 1995, 255}, .subscript = {0, 0, 255, 195},
+                                          .unit = {0, 0, 375, 255}, .flags = kNote};
 
-constexpr ControlDesign kDesign[] = {
-    // Mode frames and their option buttons.
-    {.kind = Kind::Frame, .name = "Frame1", .container = kStrip, .page = kPage,
-     .left = 180, .top = 720, .width = 14055, .height = 675},
-    {.kind = Kind::OptionButton, .name = "Option1", .index = 0, .container = "Frame1",
-     .left = 1590, .top = 240, .width = 1185, .height = 255, .caption = "Enter"},
-    {.kind = Kind::OptionButton, .name = "Option1", .index = 1, .container = "Frame1",
-     .left = 6450, .top = 240, .width = 1185, .height = 255, .caption = "Calculate"},
-    {.kind = Kind::OptionButton, .name = "Option1", .index = 2, .container = "Frame1",
-     .left = 11310, .top = 240, .width = 1185, .height = 255, .caption = "Ignore"},
+constexpr const char* kTypicalValues =
+    "Typical values"
+    "                                                                       "
+    "For systems  with  high  short-circuit  power 1<K2<1,1"
+    "          "
+    "For systems  with  low  short-circuit  power  1<K2<1,2";
 
-    {.kind = Kind::Frame, .name = "Frame2", .container = kStrip, .page = kPage,
-     .left = 180, .top = 1440, .width = 4425, .height = 675, .flags = Hidden},
-    {.kind = Kind::OptionButton, .name = "Option1", .index = 3, .container = "Frame2",
-     .left = 420, .top = 240, .width = 1425, .height = 255, .caption = "Enter Factor"},
-    {.kind = Kind::OptionButton, .name = "Option1", .index = 4, .container = "Frame2",
-     .left = 2640, .top = 240, .width = 1185, .height = 255, .caption = "Enter Urp"},
+// A row of the line data: its caption Label33(index), and the subscript laid
+// into the caption's blank run as Label33(index + 1).
+constexpr Row DataCaption(int index, int top, const char* caption) {
+  return Label(kLineData, "Label33", index, {270, top, 2100, 255}, caption).nowrap();
+}
+constexpr Row DataSubscript(int index, int left, int top, int width, const char* caption) {
+  return Subscript(kLineData, "Label33", index, {left, top, width, 195}, caption);
+}
+// A typed box of the line data.
+constexpr Row DataBox(int slot, int top) { return Box(kLineData, slot, {2430, top, 900, 285}).length(8); }
 
-    {.kind = Kind::Frame, .name = "Frame4", .container = kStrip, .page = kPage,
-     .left = 4710, .top = 1440, .width = 6195, .height = 675, .flags = Hidden},
-    {.kind = Kind::OptionButton, .name = "Option1", .index = 5, .container = "Frame4",
-     .left = 330, .top = 240, .width = 2025, .height = 255, .caption = "Analytical formula"},
-    {.kind = Kind::OptionButton, .name = "Option1", .index = 6, .container = "Frame4",
-     .left = 2610, .top = 240, .width = 1905, .height = 255, .caption = "Simplified formula"},
-    // The note K2RE = K2SE beside "Simplified formula", shown on hover.
-    {.kind = Kind::Label, .name = "Label9", .index = 1, .container = "Frame4",
-     .left = 4770, .top = 240, .width = 135, .height = 255, .caption = "K", .flags = kNote,
-     .foreColor = platform::kBlue},
-    {.kind = Kind::Label, .name = "Label21", .container = "Frame4",
-     .left = 4890, .top = 330, .width = 390, .height = 195, .caption = "2RE", .flags = kNote,
-     .foreColor = platform::kBlue, .fontSize = kSubscript},
-    {.kind = Kind::Label, .name = "Label67", .container = "Frame4",
-     .left = 5310, .top = 240, .width = 300, .height = 255, .caption = "=  K", .flags = kNote,
-     .foreColor = platform::kBlue},
-    {.kind = Kind::Label, .name = "Label68", .container = "Frame4",
-     .left = 5610, .top = 330, .width = 390, .height = 195, .caption = "2SE", .flags = kNote,
-     .foreColor = platform::kBlue, .fontSize = kSubscript},
+constexpr auto kDesign = Join(
+    WaysToFactor(kPage, "Frame1", 720, 0),
+    EntryChoice(kPage, "Frame2", 1440, 3),
+    std::to_array<ControlDesign>({
+        Frame(kPage, "Frame4", kNoIndex, {4710, 1440, 6195, 675}, "").hidden(),
+        Option(kFormulaChoice, 5, {330, 240, 2025, 255}, "Analytical formula"),
+        Option(kFormulaChoice, 6, {2610, 240, 1905, 255}, "Simplified formula"),
+        // The note K2RE = K2SE beside "Simplified formula", shown on hover.
+        Label(kFormulaChoice, "Label9", 1, {4770, 240, 135, 255}, "K", kNote).fore(platform::kBlue),
+        Subscript(kFormulaChoice, "Label21", kNoIndex, {4890, 330, 390, 195}, "2RE", kNote).fore(platform::kBlue),
+        Label(kFormulaChoice, "Label67", kNoIndex, {5310, 240, 300, 255}, "=  K", kNote).fore(platform::kBlue),
+        Subscript(kFormulaChoice, "Label68", kNoIndex, {5610, 330, 390, 195}, "2SE", kNote).fore(platform::kBlue),
 
-    // Entry frame: the typed K2, or the two typed Urp values.
-    {.kind = Kind::Frame, .name = "Frame5", .container = kStrip, .page = kPage,
-     .left = 180, .top = 2190, .width = 4425, .height = 1785, .flags = Hidden},
-    {.kind = Kind::Label, .name = "Label19", .container = "Frame5",
-     .left = 90, .top = 360, .width = 1335, .height = 255, .caption = "Enter K2 value", .flags = kNote},
-    {.kind = Kind::Label, .name = "Label18", .container = "Frame5",
-     .left = 90, .top = 690, .width = 4215, .height = 915,
-     .caption = "Typical values"
-                "                                                                       "
-                "For systems  with  high  short-circuit  power 1<K2<1,1"
-                "          "
-                "For systems  with  low  short-circuit  power  1<K2<1,2",
-     .flags = Hidden, .foreColor = platform::kRed},
-    {.kind = Kind::Label, .name = "Label17", .container = "Frame5",
-     .left = 90, .top = 330, .width = 1935, .height = 255, .caption = "Enter U    (p-e) value", .flags = kNote},
-    {.kind = Kind::Label, .name = "Label15", .container = "Frame5",
-     .left = 675, .top = 390, .width = 255, .height = 195, .caption = "rp", .flags = kNote, .fontSize = kSubscript},
-    {.kind = Kind::Label, .name = "lblKV", .index = 3, .container = "Frame5",
-     .left = 3090, .top = 330, .width = 375, .height = 255, .caption = "kV", .flags = kNote},
-    {.kind = Kind::Label, .name = "Label16", .container = "Frame5",
-     .left = 90, .top = 750, .width = 1935, .height = 255, .caption = "Enter U    (p-p) value", .flags = kNote},
-    {.kind = Kind::Label, .name = "Label11", .container = "Frame5",
-     .left = 675, .top = 840, .width = 255, .height = 195, .caption = "rp", .flags = kNote, .fontSize = kSubscript},
-    {.kind = Kind::Label, .name = "lblKV", .index = 2, .container = "Frame5",
-     .left = 3090, .top = 765, .width = 375, .height = 255, .caption = "kV", .flags = kNote},
-    {.kind = Kind::CommandButton, .name = "Command1", .container = "Frame5",
-     .left = 2490, .top = 330, .width = 900, .height = 285, .caption = "OK", .flags = Hidden},
+        // Entry frame: the typed K2, or the two typed Urp values.
+        Frame(kPage, "Frame5", kNoIndex, {180, 2190, 4425, 1785}, "").hidden(),
+        Label(kEntry, "Label19", kNoIndex, {90, 360, 1335, 255}, "Enter K2 value", kNote),
+        Label(kEntry, "Label18", kNoIndex, {90, 690, 4215, 915}, kTypicalValues).hidden().fore(platform::kRed),
+    }),
+    UrpEntry(kEntry, {"Label17", "Label15", 3}, {"Label16", "Label11", 2}, kEntryLook),
+    std::to_array<ControlDesign>({
+        Button(kEntry, "Command1", kNoIndex, {2490, 330, 900, 285}, "OK").hidden(),
 
-    // Line-data frame: ten caption rows, subscripts inside the captions' blank runs.
-    {.kind = Kind::Frame, .name = "Frame3", .container = kStrip, .page = kPage,
-     .left = 4710, .top = 2190, .width = 6165, .height = 4875, .flags = Hidden},
-    {.kind = Kind::Label, .name = "Label33", .index = 0, .container = "Frame3",
-     .left = 270, .top = 270, .width = 2100, .height = 255, .caption = "Enter f value (Hz)", .flags = NoWrap},
-    {.kind = Kind::Label, .name = "Label33", .index = 1, .container = "Frame3",
-     .left = 270, .top = 690, .width = 2100, .height = 255, .caption = "Enter l (km)", .flags = NoWrap},
-    {.kind = Kind::Label, .name = "Label33", .index = 2, .container = "Frame3",
-     .left = 270, .top = 1140, .width = 2100, .height = 255, .caption = "Enter C   value (F/km)", .flags = NoWrap},
-    {.kind = Kind::Label, .name = "Label33", .index = 3, .container = "Frame3",
-     .left = 855, .top = 1230, .width = 150, .height = 195, .caption = "1", .flags = NoWrap, .fontSize = kSubscript},
-    {.kind = Kind::Label, .name = "Label33", .index = 4, .container = "Frame3",
-     .left = 270, .top = 1560, .width = 2100, .height = 255, .caption = "Enter U   value (kV)", .flags = NoWrap},
-    {.kind = Kind::Label, .name = "Label33", .index = 5, .container = "Frame3",
-     .left = 855, .top = 1650, .width = 150, .height = 195, .caption = "2", .flags = NoWrap, .fontSize = kSubscript},
-    {.kind = Kind::Label, .name = "Label33", .index = 6, .container = "Frame3",
-     .left = 270, .top = 1980, .width = 2100, .height = 255, .caption = "Enter Q      value (kVAr)", .flags = NoWrap},
-    {.kind = Kind::Label, .name = "Label33", .index = 7, .container = "Frame3",
-     .left = 885, .top = 2070, .width = 300, .height = 195, .caption = "OL", .flags = NoWrap, .fontSize = kSubscript},
-    {.kind = Kind::Label, .name = "Label33", .index = 8, .container = "Frame3",
-     .left = 270, .top = 2400, .width = 2100, .height = 255, .caption = "Enter S       value (MVA)", .flags = NoWrap},
-    {.kind = Kind::Label, .name = "Label33", .index = 9, .container = "Frame3",
-     .left = 895, .top = 2490, .width = 300, .height = 195, .caption = "SC", .flags = NoWrap, .fontSize = kSubscript},
-    {.kind = Kind::Label, .name = "Label33", .index = 10, .container = "Frame3",
-     .left = 270, .top = 2820, .width = 2100, .height = 255, .caption = "Enter Q      value (kVAr)", .flags = NoWrap},
-    {.kind = Kind::Label, .name = "Label33", .index = 11, .container = "Frame3",
-     .left = 885, .top = 2910, .width = 300, .height = 195, .caption = "SE", .flags = NoWrap, .fontSize = kSubscript},
-    {.kind = Kind::Label, .name = "Label33", .index = 12, .container = "Frame3",
-     .left = 270, .top = 3240, .width = 2100, .height = 255, .caption = "Enter Q      value (kVAr)", .flags = NoWrap},
-    {.kind = Kind::Label, .name = "Label33", .index = 13, .container = "Frame3",
-     .left = 877, .top = 3330, .width = 300, .height = 195, .caption = "RE", .flags = NoWrap, .fontSize = kSubscript},
-    {.kind = Kind::Label, .name = "Label33", .index = 14, .container = "Frame3",
-     .left = 270, .top = 3660, .width = 2100, .height = 255, .caption = "Enter S       value (MVA)", .flags = NoWrap},
-    {.kind = Kind::Label, .name = "Label33", .index = 15, .container = "Frame3",
-     .left = 895, .top = 3750, .width = 300, .height = 195, .caption = "OL", .flags = NoWrap, .fontSize = kSubscript},
-    {.kind = Kind::Label, .name = "Label33", .index = 16, .container = "Frame3",
-     .left = 270, .top = 4080, .width = 2100, .height = 255, .caption = "Enter L   value (H/km)", .flags = NoWrap},
-    {.kind = Kind::Label, .name = "Label33", .index = 17, .container = "Frame3",
-     .left = 825, .top = 4170, .width = 150, .height = 195, .caption = "1", .flags = NoWrap, .fontSize = kSubscript},
-    {.kind = Kind::CommandButton, .name = "Command8", .container = "Frame3",
-     .left = 2430, .top = 4470, .width = 900, .height = 285, .caption = "OK"},
-    {.kind = Kind::Label, .name = "Label23", .index = 0, .container = "Frame3",
-     .left = 3360, .top = 300, .width = 2790, .height = 255, .flags = Hidden},
+        // Line-data frame: ten caption rows, subscripts inside the captions' blank runs.
+        Frame(kPage, "Frame3", kNoIndex, {4710, 2190, 6165, 4875}, "").hidden(),
+        DataCaption(0, 270, "Enter f value (Hz)"),
+        DataCaption(1, 690, "Enter l (km)"),
+        DataCaption(2, 1140, "Enter C   value (F/km)"),
+        DataSubscript(3, 855, 1230, 150, "1"),
+        DataCaption(4, 1560, "Enter U   value (kV)"),
+        DataSubscript(5, 855, 1650, 150, "2"),
+        DataCaption(6, 1980, "Enter Q      value (kVAr)"),
+        DataSubscript(7, 885, 2070, 300, "OL"),
+        DataCaption(8, 2400, "Enter S       value (MVA)"),
+        DataSubscript(9, 895, 2490, 300, "SC"),
+        DataCaption(10, 2820, "Enter Q      value (kVAr)"),
+        DataSubscript(11, 885, 2910, 300, "SE"),
+        DataCaption(12, 3240, "Enter Q      value (kVAr)"),
+        DataSubscript(13, 877, 3330, 300, "RE"),
+        DataCaption(14, 3660, "Enter S       value (MVA)"),
+        DataSubscript(15, 895, 3750, 300, "OL"),
+        DataCaption(16, 4080, "Enter L   value (H/km)"),
+        DataSubscript(17, 825, 4170, 150, "1"),
+        Button(kLineData, "Command8", kNoIndex, {2430, 4470, 900, 285}, "OK"),
+        Label(kLineData, "Label23", 0, {3360, 300, 2790, 255}, "").hidden(),
 
-    // The line diagram and the rule above the results.
-    {.kind = Kind::Image, .name = "Image2", .container = kStrip, .page = kPage,
-     .left = 120, .top = 5130, .width = 4455, .height = 1905, .caption = "k2_line"},
-    {.kind = Kind::Line, .name = "Line1", .index = 1, .container = kStrip, .page = kPage,
-     .left = 150, .top = 7320, .width = 14160, .height = 0},
+        // The line diagram and the rule above the results.
+        Picture(kPage, "Image2", kNoIndex, {120, 5130, 4455, 1905}, "k2_line"),
+        Line(kPage, "Line1", 1, {150, 7320, 14160, 0}),
 
-    // Results: receiving end (or the end chosen) and the sending end beside it.
-    {.kind = Kind::Label, .name = "Label24", .container = kStrip, .page = kPage,
-     .left = 7200, .top = 7440, .width = 135, .height = 255, .caption = "K", .flags = kNote,
-     .foreColor = platform::kRed},
-    {.kind = Kind::Label, .name = "Label25", .container = kStrip, .page = kPage,
-     .left = 7320, .top = 7530, .width = 390, .height = 195, .caption = "2RE", .flags = kNote,
-     .foreColor = platform::kRed, .fontSize = kSubscript},
-    {.kind = Kind::Label, .name = "Label45", .container = kStrip, .page = kPage,
-     .left = 8760, .top = 7440, .width = 135, .height = 255, .caption = "K", .flags = kNote,
-     .foreColor = platform::kRed},
-    {.kind = Kind::Label, .name = "Label26", .container = kStrip, .page = kPage,
-     .left = 8880, .top = 7530, .width = 390, .height = 195, .caption = "2SE", .flags = kNote,
-     .foreColor = platform::kRed, .fontSize = kSubscript},
-    {.kind = Kind::Label, .name = "Label20", .container = kStrip, .page = kPage,
-     .left = 4950, .top = 7890, .width = 1995, .height = 255, .caption = "U     (phase to earth) :", .flags = kNote},
-    {.kind = Kind::Label, .name = "Label1", .index = 3, .container = kStrip, .page = kPage,
-     .left = 5130, .top = 7950, .width = 255, .height = 195, .caption = "rp", .flags = kNote, .fontSize = kSubscript},
-    {.kind = Kind::Label, .name = "Label13", .index = 2, .container = kStrip, .page = kPage,
-     .left = 7965, .top = 7890, .width = 375, .height = 255, .caption = "kV", .flags = kNote},
-    {.kind = Kind::Label, .name = "Label13", .index = 4, .container = kStrip, .page = kPage,
-     .left = 9495, .top = 7875, .width = 375, .height = 255, .caption = "kV", .flags = kNote},
-    {.kind = Kind::Label, .name = "Label22", .container = kStrip, .page = kPage,
-     .left = 4950, .top = 8370, .width = 1995, .height = 255, .caption = "U     (phase to phase) :", .flags = kNote},
-    {.kind = Kind::Label, .name = "Label1", .index = 4, .container = kStrip, .page = kPage,
-     .left = 5130, .top = 8430, .width = 255, .height = 195, .caption = "rp", .flags = kNote, .fontSize = kSubscript},
-    {.kind = Kind::Label, .name = "Label13", .index = 3, .container = kStrip, .page = kPage,
-     .left = 7965, .top = 8370, .width = 375, .height = 255, .caption = "kV", .flags = kNote},
-    {.kind = Kind::Label, .name = "Label13", .index = 5, .container = kStrip, .page = kPage,
-     .left = 9495, .top = 8355, .width = 375, .height = 255, .caption = "kV", .flags = kNote},
-    {.kind = Kind::CommandButton, .name = "Command6", .container = kStrip, .page = kPage,
-     .left = 6915, .top = 8790, .width = 1230, .height = 285, .caption = "Choose K2RE", .flags = Hidden},
-    {.kind = Kind::CommandButton, .name = "Command7", .container = kStrip, .page = kPage,
-     .left = 8445, .top = 8790, .width = 1230, .height = 285, .caption = "Choose K2SE", .flags = Hidden},
+        // Results: receiving end (or the end chosen) and the sending end beside it.
+        Label(kPage, "Label24", kNoIndex, {7200, 7440, 135, 255}, "K", kNote).fore(platform::kRed),
+        Subscript(kPage, "Label25", kNoIndex, {7320, 7530, 390, 195}, "2RE", kNote).fore(platform::kRed),
+        Label(kPage, "Label45", kNoIndex, {8760, 7440, 135, 255}, "K", kNote).fore(platform::kRed),
+        Subscript(kPage, "Label26", kNoIndex, {8880, 7530, 390, 195}, "2SE", kNote).fore(platform::kRed),
+    }),
+    UrpPeResult(kPage, "Label20", 3, 2, 4950, 7890, kResultLook),
+    UrpPpResult(kPage, "Label22", 4, 3, 4950, 8370, kResultLook),
+    std::to_array<ControlDesign>({
+        Label(kPage, "Label13", 4, {9495, 7875, 375, 255}, "kV", kNote),
+        Label(kPage, "Label13", 5, {9495, 8355, 375, 255}, "kV", kNote),
+        Button(kPage, "Command6", kNoIndex, {6915, 8790, 1230, 285}, "Choose K2RE").hidden(),
+        Button(kPage, "Command7", kNoIndex, {8445, 8790, 1230, 285}, "Choose K2SE").hidden(),
+    }));
+
+constexpr ControlDesign kBoxes[] = {
+    UrpPeEntryBox(kEntry, UrpK2PeEntered),
+    UrpPpEntryBox(kEntry, UrpK2PpEntered),
+    Box(kEntry, K2Entered, {1470, 330, 900, 285}).hidden().length(4),
+    DataBox(K2Frequency, 270),
+    DataBox(K2LineLength, 690),
+    DataBox(K2Capacitance, 1110),
+    DataBox(K2ReceivingVoltage, 1530),
+    Computed(Box(kLineData, K2ChargingPower, {2430, 1950, 900, 285})),
+    DataBox(K2ShortCircuitPower, 2370),
+    DataBox(K2CompensationSending, 2790),
+    DataBox(K2CompensationReceiving, 3210),
+    DataBox(K2LinePower, 3630),
+    DataBox(K2Inductance, 4050),
+    Result(Box(kPage, UrpK2Pe, {7005, 7875, 900, 285})),
+    Result(Box(kPage, UrpK2Pp, {7005, 8355, 900, 285})),
+    Result(Box(kPage, UrpK2PeSending, {8535, 7860, 900, 285})),
+    Result(Box(kPage, UrpK2PpSending, {8535, 8340, 900, 285})),
 };
 
 }  // namespace
 
 std::span<const ControlDesign> K2Page::Design() { return kDesign; }
+std::span<const ControlDesign> K2Page::ValueStoreRows() const { return kBoxes; }
 
 }  // namespace tov

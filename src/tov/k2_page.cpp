@@ -4,10 +4,12 @@
 #include "tov/k2_page.hpp"
 
 #include <cmath>
-#include <string>
 
+#include "frame/app.hpp"
 #include "frame/page_kit.hpp"
-#include "platform/numbers.hpp"
+#include "frame/routes.hpp"
+#include "platform/window.hpp"
+#include "tov/factor_entry.hpp"
 #include "tov/slots.hpp"
 
 namespace tov {
@@ -17,18 +19,37 @@ namespace {
 using frame::ControlRef;
 using frame::FilledRule;
 
-constexpr ControlRef kFactorEntry[] = {{"Text1", K2Entered}};
-constexpr ControlRef kUrpEntries[] = {{"Text1", UrpK2PeEntered}, {"Text1", UrpK2PpEntered}};
+constexpr ControlRef kFactorEntry[] = {frame::Box(K2Entered)};
+constexpr ControlRef kUrpEntries[] = {frame::Box(UrpK2PeEntered), frame::Box(UrpK2PpEntered)};
 constexpr FilledRule kFactorEntryRule{kFactorEntry[0], kFactorEntry, "Command1"};
 constexpr FilledRule kUrpPeEntryRule{kUrpEntries[0], kUrpEntries, "Command1"};
 constexpr FilledRule kUrpPpEntryRule{kUrpEntries[1], kUrpEntries, "Command1"};
+
+// The two entries of Frame5 and what choosing one opens.
+constexpr ControlRef kFactorRows[] = {"Label19", "Label18", frame::Box(K2Entered)};
+constexpr ControlRef kUrpRows[] = {"Label16", "Label17", "Label11", "Label15", {"lblKV", 2}, {"lblKV", 3},
+                                   frame::Box(UrpK2PpEntered), frame::Box(UrpK2PeEntered)};
+constexpr ControlRef kEntryBoxes[] = {frame::Box(K2Entered), frame::Box(UrpK2PpEntered), frame::Box(UrpK2PeEntered)};
+constexpr ControlRef kLineDataFrame[] = {"Frame3"};
+constexpr RowChoice kFactorChoice{"Frame5", kFactorRows, kUrpRows, kEntryBoxes,
+                                  "Command1", frame::Box(K2Entered), true, kLineDataFrame};
+constexpr RowChoice kUrpChoice{"Frame5", kUrpRows, kFactorRows, kEntryBoxes,
+                               "Command1", frame::Box(UrpK2PpEntered), false, kLineDataFrame};
+
+// The line-data boxes in the order of their rows, f first.
+constexpr ControlRef kLineData[] = {
+    frame::Box(K2Frequency),         frame::Box(K2LineLength),          frame::Box(K2Capacitance),
+    frame::Box(K2ReceivingVoltage),  frame::Box(K2ChargingPower),       frame::Box(K2ShortCircuitPower),
+    frame::Box(K2CompensationSending), frame::Box(K2CompensationReceiving), frame::Box(K2LinePower),
+    frame::Box(K2Inductance),
+};
+static_assert(std::size(kLineData) == K2Inductance - K2Frequency + 1);
 
 }  // namespace
 
 using frame::SetVisible;
 using platform::Control;
 using platform::EventType;
-using platform::kNoIndex;
 
 void K2Page::Build(platform::Window& w) {
   w.createAll(Design());
@@ -40,17 +61,28 @@ void K2Page::Build(platform::Window& w) {
   w.on("Command1", EventType::Click, [this](platform::Event&) { Command1_Click(); });
 }
 
-
-Control& K2Page::Ctl(const char* name, int index) const { return app_.control(name, index); }
-Control& K2Page::Slot(int slot) const { return app_.text1(slot); }
-bool K2Page::Filled(int slot) const { return !Slot(slot).text().empty(); }
-
-bool K2Page::AllFilled(int first, int last) const {
-  for (int i = first; i <= last; ++i)
-    if (!Filled(i)) return false;
-  return true;
+void K2Page::DeclareRoutes(frame::Routes& routes) {
+  using enum frame::ArrayEvent;
+  routes.on(Option1Click, 0, [this] { SelectK2EnterMode(); });
+  routes.on(Option1Click, 1, [this] { Option2_Click(); });
+  routes.on(Option1Click, 2, [this] { SelectK2Ignore(); });
+  routes.on(Option1Click, 3, [this] { SelectK2EnterFactor(); });
+  routes.on(Option1Click, 4, [this] { SelectK2EnterUrp(); });
+  routes.on(Option1Click, 5, [this] { SelectK2AnalyticalFormula(); });
+  routes.on(Option1Click, 6, [this] { SelectK2SimplifiedFormula(); });
+  routes.on(Text1Change, K2Entered, [this] { Text4_Change(); });
+  routes.on(Text1Change, UrpK2PeEntered, [this] { Text3_Change(); });
+  routes.on(Text1Change, UrpK2PpEntered, [this] { Text2_Change(); });
+  routes.onEach(Text1Change, K2Frequency, K2Inductance, [this](int slot) { ValidateLineDataSlot(slot); });
+  routes.on(Text1Change, UrpK2Pe, [this] { Text6_Change(); });
+  routes.on(Text1Change, UrpK2Pp, [this] { Text5_Change(); });
+  // The charging power does not depend on which of f, l, C1 and U2 was left.
+  routes.onEach(Text1LostFocus, K2Frequency, K2ReceivingVoltage, [this](int) { CalculateK2ChargingPower(); });
 }
 
+bool K2Page::LineDataFilled(int lastSlot) const {
+  return frame::AllFilled(app_, frame::ControlRefs(kLineData).first(static_cast<std::size_t>(lastSlot - K2Frequency + 1)));
+}
 
 // The results area back to empty and hidden; clearing the result boxes runs
 // the "Next >>" rule, which disables "Next >>".
@@ -58,15 +90,21 @@ void K2Page::ResetResults() {
   SetVisible(app_, {{"Label1", 3}, {"Label1", 4}, "Label20", {"Label13", 2}, {"Label13", 3}, {"Label13", 4},
                     {"Label13", 5}, "Label22"},
              false);
-  Slot(UrpK2Pp).setText("");
-  Slot(UrpK2Pe).setText("");
-  Slot(UrpK2Pp).setVisible(false);
-  Slot(UrpK2Pe).setVisible(false);
+  app_.text1(UrpK2Pp).setText("");
+  app_.text1(UrpK2Pe).setText("");
+  app_.text1(UrpK2Pp).setVisible(false);
+  app_.text1(UrpK2Pe).setVisible(false);
+  ClearSendingEnd();
+}
+
+// The sending-end results emptied and hidden, with the two buttons that choose
+// an end and the K2RE and K2SE above the columns.
+void K2Page::ClearSendingEnd() {
   SetVisible(app_, {"Command6", "Label24", "Label25"}, false);
-  Slot(UrpK2PpSending).setText("");
-  Slot(UrpK2PeSending).setText("");
-  Slot(UrpK2PpSending).setVisible(false);
-  Slot(UrpK2PeSending).setVisible(false);
+  app_.text1(UrpK2PpSending).setText("");
+  app_.text1(UrpK2PeSending).setText("");
+  app_.text1(UrpK2PpSending).setVisible(false);
+  app_.text1(UrpK2PeSending).setVisible(false);
   SetVisible(app_, {"Command7", "Label45", "Label26"}, false);
 }
 
@@ -77,7 +115,7 @@ void K2Page::SelectK2EnterMode() {
   SetVisible(app_, {"Frame4", "Frame5", "Frame3"}, false);
   ResetResults();
   frame::DeselectOptions(app_, 3, 6);
-  Ctl("Command2").setEnabled(false);
+  app_.control("Command2").setEnabled(false);
 }
 
 void K2Page::Option2_Click() {
@@ -86,7 +124,7 @@ void K2Page::Option2_Click() {
   SetVisible(app_, {"Frame5", "Frame3"}, false);
   ResetResults();
   frame::DeselectOptions(app_, 3, 6);
-  Ctl("Command2").setEnabled(false);
+  app_.control("Command2").setEnabled(false);
 }
 
 void K2Page::SelectK2Ignore() {
@@ -94,63 +132,32 @@ void K2Page::SelectK2Ignore() {
   SetVisible(app_, {{"Label1", 3}, {"Label1", 4}, "Label20", {"Label13", 2}, {"Label13", 3}}, true);
   SetVisible(app_, {{"Label13", 4}, {"Label13", 5}}, false);
   SetVisible(app_, {"Label22"}, true);
-  Slot(UrpK2Pp).setText("");
-  Slot(UrpK2Pe).setText("");
+  app_.text1(UrpK2Pp).setText("");
+  app_.text1(UrpK2Pe).setText("");
   const double um = app_.Um();
   // From a Um of 1E6 kV the two results no longer fit the six characters of
   // their boxes: refused as every other result that cannot be shown.
   const bool written = WriteResults({{UrpK2Pe, um / std::sqrt(3.0)}, {UrpK2Pp, um}});
-  Slot(UrpK2Pp).setVisible(true);
-  Slot(UrpK2Pe).setVisible(true);
-  SetVisible(app_, {"Command6", "Label24", "Label25"}, false);
-  Slot(UrpK2PpSending).setText("");
-  Slot(UrpK2PeSending).setText("");
-  Slot(UrpK2PpSending).setVisible(false);
-  Slot(UrpK2PeSending).setVisible(false);
-  SetVisible(app_, {"Command7", "Label45", "Label26"}, false);
+  app_.text1(UrpK2Pp).setVisible(true);
+  app_.text1(UrpK2Pe).setVisible(true);
+  ClearSendingEnd();
   frame::DeselectOptions(app_, 3, 6);
   if (!written) ShowOutcome(RefuseResult());
   // The writes ran the "Next >>" rule while "Choose K2RE" may still have been
   // visible from an earlier analytical result.
-  Ctl("Command2").setEnabled(written);
+  app_.control("Command2").setEnabled(written);
 }
 
 void K2Page::SelectK2EnterFactor() {
-  SetVisible(app_, {"Frame5"}, true);
-  SetVisible(app_, {"Label16", "Label17", "Label11", "Label15", {"lblKV", 2}, {"lblKV", 3}}, false);
-  Slot(UrpK2PpEntered).setVisible(false);
-  Slot(UrpK2PeEntered).setVisible(false);
-  SetVisible(app_, {"Label19", "Label18"}, true);
-  Slot(K2Entered).setText("");
-  Slot(UrpK2PpEntered).setText("");
-  Slot(UrpK2PeEntered).setText("");
-  Control& box = Slot(K2Entered);
-  box.setVisible(true);
-  Control& ok = Ctl("Command1");
-  frame::PlaceBeside(ok, box);
-  ok.setVisible(false);
-  SetVisible(app_, {"Frame3"}, false);
+  OpenRows(app_, kFactorChoice);
   ResetResults();
-  Ctl("Command2").setEnabled(false);
+  app_.control("Command2").setEnabled(false);
 }
 
 void K2Page::SelectK2EnterUrp() {
-  SetVisible(app_, {"Frame5"}, true);
-  SetVisible(app_, {"Label18", "Label19"}, false);
-  Slot(K2Entered).setVisible(false);
-  SetVisible(app_, {"Label11", "Label15", "Label16", "Label17", {"lblKV", 2}, {"lblKV", 3}}, true);
-  Slot(K2Entered).setText("");
-  Slot(UrpK2PpEntered).setText("");
-  Slot(UrpK2PeEntered).setText("");
-  Slot(UrpK2PpEntered).setVisible(true);
-  Slot(UrpK2PeEntered).setVisible(true);
-  const Control& below = Slot(UrpK2PpEntered);
-  Control& ok = Ctl("Command1");
-  frame::PlaceBelow(ok, below);
-  ok.setVisible(false);
-  SetVisible(app_, {"Frame3"}, false);
+  OpenRows(app_, kUrpChoice);
   ResetResults();
-  Ctl("Command2").setEnabled(false);
+  app_.control("Command2").setEnabled(false);
 }
 
 // Captions Label33(0) to (17) belong to boxes 4 to 13: f and l one each, the
@@ -162,17 +169,17 @@ void K2Page::SelectK2SimplifiedFormula() { ShowFormulaRows(K2ShortCircuitPower, 
 // cleared and "OK" placed under the last shown box.
 void K2Page::ShowFormulaRows(int lastSlot, int lastCaption, FormulaMode mode) {
   SetVisible(app_, {"Frame3"}, true);
-  for (int i = 0; i <= 17; ++i) Ctl("Label33", i).setVisible(i <= lastCaption);
-  for (int slot = K2Frequency; slot <= K2Inductance; ++slot) Slot(slot).setVisible(slot <= lastSlot);
+  for (int i = 0; i <= 17; ++i) app_.control("Label33", i).setVisible(i <= lastCaption);
+  for (int slot = K2Frequency; slot <= K2Inductance; ++slot) app_.text1(slot).setVisible(slot <= lastSlot);
   // The checks these clears run still see the previous mode; "OK" is hidden below anyway.
-  for (int slot = K2Frequency; slot <= K2Inductance; ++slot) Slot(slot).setText("");
-  const Control& below = Slot(lastSlot);
-  Control& ok = Ctl("Command8");
+  for (int slot = K2Frequency; slot <= K2Inductance; ++slot) app_.text1(slot).setText("");
+  const Control& below = app_.text1(lastSlot);
+  Control& ok = app_.control("Command8");
   frame::PlaceBelow(ok, below);
   ok.setVisible(false);
   SetVisible(app_, {"Frame5"}, false);
   ResetResults();
-  Ctl("Command2").setEnabled(false);
+  app_.control("Command2").setEnabled(false);
   mK2FormulaMode = mode;
 }
 
@@ -183,21 +190,21 @@ void K2Page::Text3_Change() { frame::RunFilledRule(app_, kUrpPeEntryRule); }
 void K2Page::Text2_Change() { frame::RunFilledRule(app_, kUrpPpEntryRule); }
 
 void K2Page::ValidateLineDataSlot(int slot) {
-  frame::RefuseUnlessNumber(app_, Slot(slot));
-  Control& ok = Ctl("Command8");
+  frame::RefuseUnlessNumber(app_, app_.text1(slot));
+  Control& ok = app_.control("Command8");
   if (slot >= K2CompensationSending) {
-    ok.setVisible(AllFilled(K2Frequency, K2Inductance));
+    ok.setVisible(LineDataFilled(K2Inductance));
   } else if (mK2FormulaMode == FormulaMode::Analytical) {
-    ok.setVisible(AllFilled(K2Frequency, K2Inductance));
+    ok.setVisible(LineDataFilled(K2Inductance));
   } else if (mK2FormulaMode == FormulaMode::Simplified) {
-    ok.setVisible(AllFilled(K2Frequency, K2ShortCircuitPower));
+    ok.setVisible(LineDataFilled(K2ShortCircuitPower));
   }
 }
 
 // "Next >>" is offered once both results stand and no end is left to choose.
 void K2Page::Text6_Change() {
-  const bool both = Filled(UrpK2Pe) && Filled(UrpK2Pp);
-  Ctl("Command2").setEnabled(both && !Ctl("Command6").visible());
+  const bool both = frame::IsFilled(app_.text1(UrpK2Pe)) && frame::IsFilled(app_.text1(UrpK2Pp));
+  app_.control("Command2").setEnabled(both && !app_.control("Command6").visible());
 }
 
 }  // namespace tov

@@ -3,21 +3,25 @@
 // The user enters K2 or the two Urp values, calculates K2 from the line data
 // by the analytical or the simplified formula, or ignores it (K2 = 1).
 
+#include <initializer_list>
 #include <span>
+#include <utility>
 
-#include "frame/app.hpp"
-#include "platform/design.hpp"
-#include "platform/window.hpp"
+#include "frame/page.hpp"
+
+namespace frame {
+class App;
+}
 
 namespace tov {
 
-class K2Page {
+class K2Page final : public frame::Page {
  public:
   explicit K2Page(frame::App& app) : app_(app) {}
-  void Build(platform::Window& w);
-
-  // The page's own controls in their design state (the value-store boxes are not among them).
-  static std::span<const platform::ControlDesign> Design();
+  void Build(platform::Window& w) override;
+  void DeclareRoutes(frame::Routes& routes) override;
+  // Text1(1) to Text1(17): the entries, the line data and the results.
+  std::span<const platform::ControlDesign> ValueStoreRows() const override;
 
   // Which formula the line data serve: empty until a formula is chosen.
   enum class FormulaMode { None = 0, Analytical = 1, Simplified = 5 };
@@ -50,11 +54,11 @@ class K2Page {
  private:
   enum class Outcome { Failed, Single, TwoEnded };
 
-  platform::Control& Ctl(const char* name, int index = platform::kNoIndex) const;
-  platform::Control& Slot(int slot) const;
-  bool Filled(int slot) const;
-  bool AllFilled(int first, int last) const;
+  static std::span<const platform::ControlDesign> Design();
+  // Every line-data box from f down to lastSlot holds text.
+  bool LineDataFilled(int lastSlot) const;
   void ResetResults();
+  void ClearSendingEnd();
   void ShowFormulaRows(int lastSlot, int lastCaption, FormulaMode mode);
   void ShowResultRows(bool shown);
   void ShowSendingEnd(bool shown);

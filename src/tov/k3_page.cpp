@@ -1,16 +1,46 @@
 #include "tov/k3_page.hpp"
 
-#include <cmath>
-
+#include "frame/app.hpp"
 #include "frame/page_kit.hpp"
+#include "frame/routes.hpp"
+#include "platform/window.hpp"
+#include "tov/factor_formulas.hpp"
+#include "tov/factor_entry.hpp"
 #include "tov/slots.hpp"
 
 namespace tov {
 
 using frame::IsFilled;
 using frame::IsUsableNumber;
-using frame::NumberAsTyped;
-using frame::RefuseUnlessNumber;
+
+namespace {
+
+using frame::FilledRule;
+
+constexpr frame::ControlRef kFactorEntry[] = {frame::Box(K3Entered)};
+constexpr frame::ControlRef kUrpEntry[] = {frame::Box(UrpK3PeEntered)};
+constexpr frame::ControlRef kReactances[] = {frame::Box(K3X0), frame::Box(K3X1)};
+constexpr frame::ControlRef kResult[] = {frame::Box(UrpK3Pe)};
+
+// The two entries of Frame6 and what choosing one opens.
+constexpr frame::ControlRef kFactorRows[] = {"Label50", "Label51", frame::Box(K3Entered)};
+constexpr frame::ControlRef kUrpRows[] = {"Label49", "Label46", {"lblKV", 4}, frame::Box(UrpK3PeEntered)};
+constexpr frame::ControlRef kEntryBoxes[] = {frame::Box(K3Entered), frame::Box(UrpK3PeEntered)};
+constexpr frame::ControlRef kReactanceFrame[] = {"Frame10"};
+constexpr RowChoice kFactorChoice{"Frame6", kFactorRows, kUrpRows, kEntryBoxes,
+                                  "Command11", frame::Box(K3Entered), true, kReactanceFrame};
+constexpr RowChoice kUrpChoice{"Frame6", kUrpRows, kFactorRows, kEntryBoxes,
+                               "Command11", frame::Box(UrpK3PeEntered), false, kReactanceFrame};
+
+// Each box's own number check, then its "OK" shown exactly while its entry is complete.
+constexpr FilledRule kFactorRule{kFactorEntry[0], kFactorEntry, "Command11"};
+constexpr FilledRule kUrpRule{kUrpEntry[0], kUrpEntry, "Command11"};
+constexpr FilledRule kX0Rule{kReactances[0], kReactances, "Command12"};
+constexpr FilledRule kX1Rule{kReactances[1], kReactances, "Command12"};
+// "Next >>" enabled exactly while the result stands; the result needs no check.
+constexpr FilledRule kNextRule{kResult[0], kResult, "Command10", FilledRule::Action::Enable, false};
+
+}  // namespace
 
 void K3Page::Build(platform::Window& w) {
   w.createAll(Design());
@@ -19,6 +49,21 @@ void K3Page::Build(platform::Window& w) {
   w.on("Command12", platform::EventType::Click, [this](platform::Event&) { Command12_Click(); });
 }
 
+void K3Page::DeclareRoutes(frame::Routes& routes) {
+  using enum frame::ArrayEvent;
+  routes.on(Option1Click, 7, [this] { SelectK3EnterMode(); });
+  routes.on(Option1Click, 8, [this] { SelectK3CalculateMode(); });
+  routes.on(Option1Click, 9, [this] { SelectK3Ignore(); });
+  routes.on(Option1Click, 10, [this] { SelectK3EnterFactor(); });
+  routes.on(Option1Click, 11, [this] { SelectK3EnterUrp(); });
+  routes.on(Option1Click, 12, [this] { SelectK3SinglePhaseFault(); });
+  routes.on(Option1Click, 13, [this] { SelectK3TwoPhaseFault(); });
+  routes.on(Text1Change, K3Entered, [this] { ValidateK3Factor(); });
+  routes.on(Text1Change, UrpK3PeEntered, [this] { ValidateK3UrpPe(); });
+  routes.on(Text1Change, K3X0, [this] { ValidateK3X0(); });
+  routes.on(Text1Change, K3X1, [this] { ValidateK3X1(); });
+  routes.on(Text1Change, UrpK3Pe, [this] { EnableK3NextOnUrpPe(); });
+}
 
 void K3Page::ShowResultRow(bool shown) {
   SetVisible(app_, {"Label52", {"Label1", 6}, {"Text1", UrpK3Pe}, {"Label13", 7}}, shown);
@@ -56,7 +101,7 @@ void K3Page::SelectK3Ignore() {
   ShowResultRow(true);
   platform::Control& result = app_.text1(UrpK3Pe);
   result.setText("");
-  const bool written = app_.WriteNumber(result, app_.Um() / std::sqrt(3.0));
+  const bool written = app_.WriteNumber(result, UrpPhaseToEarth(1.0, app_.Um()));
   frame::DeselectOptions(app_, 10, 13);
   if (!written) {
     RefuseResult({});
@@ -66,34 +111,14 @@ void K3Page::SelectK3Ignore() {
 }
 
 void K3Page::SelectK3EnterFactor() {
-  SetVisible(app_, {"Frame6"}, true);
-  SetVisible(app_, {"Label49", "Label46", {"lblKV", 4}, {"Text1", UrpK3PeEntered}}, false);
-  SetVisible(app_, {"Label50", "Label51"}, true);
-  platform::Control& factor = app_.text1(K3Entered);
-  factor.setText("");
-  app_.text1(UrpK3PeEntered).setText("");
-  factor.setVisible(true);
-  platform::Control& ok = app_.control("Command11");
-  frame::PlaceBeside(ok, factor);
-  ok.setVisible(false);
-  SetVisible(app_, {"Frame10"}, false);
+  OpenRows(app_, kFactorChoice);
   ShowResultRow(false);
   app_.text1(UrpK3Pe).setText("");
   app_.control("Command10").setEnabled(false);
 }
 
 void K3Page::SelectK3EnterUrp() {
-  SetVisible(app_, {"Frame6"}, true);
-  SetVisible(app_, {"Label50", "Label51", {"Text1", K3Entered}}, false);
-  SetVisible(app_, {"Label49", "Label46", {"lblKV", 4}}, true);
-  platform::Control& urp = app_.text1(UrpK3PeEntered);
-  app_.text1(K3Entered).setText("");
-  urp.setText("");
-  urp.setVisible(true);
-  platform::Control& ok = app_.control("Command11");
-  frame::PlaceBelow(ok, urp);
-  ok.setVisible(false);
-  SetVisible(app_, {"Frame10"}, false);
+  OpenRows(app_, kUrpChoice);
   ShowResultRow(false);
   app_.text1(UrpK3Pe).setText("");
   app_.control("Command10").setEnabled(false);
@@ -123,10 +148,8 @@ void K3Page::Command11_Click() {
   platform::Control& factorBox = app_.text1(K3Entered);
   const bool factorEntry = IsFilled(factorBox);
   platform::Control& box = factorEntry ? factorBox : app_.text1(UrpK3PeEntered);
-  const auto value = app_.ReadNumber(box);
+  const auto value = ReadEnteredNumber(app_, box);
   if (!value) {
-    app_.InvalidValueGroup();
-    box.setText("");
     ShowResultRow(false);
     return;
   }
@@ -165,22 +188,10 @@ void K3Page::Command12_Click() {
   ShowResultRow(true);
 }
 
-void K3Page::ValidateEntryBox(int slot) {
-  platform::Control& box = app_.text1(slot);
-  RefuseUnlessNumber(app_, box);
-  app_.control("Command11").setVisible(IsFilled(box));
-}
-
-void K3Page::ValidateReactance(int slot) {
-  RefuseUnlessNumber(app_, app_.text1(slot));
-  app_.control("Command12").setVisible(IsFilled(app_.text1(K3X0)) && IsFilled(app_.text1(K3X1)));
-}
-
-void K3Page::ValidateK3Factor() { ValidateEntryBox(K3Entered); }
-void K3Page::ValidateK3UrpPe() { ValidateEntryBox(UrpK3PeEntered); }
-void K3Page::ValidateK3X0() { ValidateReactance(K3X0); }
-void K3Page::ValidateK3X1() { ValidateReactance(K3X1); }
-
-void K3Page::EnableK3NextOnUrpPe() { app_.control("Command10").setEnabled(IsFilled(app_.text1(UrpK3Pe))); }
+void K3Page::ValidateK3Factor() { frame::RunFilledRule(app_, kFactorRule); }
+void K3Page::ValidateK3UrpPe() { frame::RunFilledRule(app_, kUrpRule); }
+void K3Page::ValidateK3X0() { frame::RunFilledRule(app_, kX0Rule); }
+void K3Page::ValidateK3X1() { frame::RunFilledRule(app_, kX1Rule); }
+void K3Page::EnableK3NextOnUrpPe() { frame::RunFilledRule(app_, kNextRule); }
 
 }  // namespace tov

@@ -3,20 +3,26 @@
 // from an entered factor or Urp, from the reactances X0 and X1 for a single-
 // or two-phase earth fault, or Um / sqrt(3) when earth faults are ignored.
 
+#include <initializer_list>
 #include <span>
 
-#include "frame/app.hpp"
-#include "platform/design.hpp"
-#include "platform/window.hpp"
-#include "tov/k3_formulas.hpp"
+#include "frame/page.hpp"
+
+namespace frame {
+class App;
+}
 
 namespace tov {
 
-class K3Page {
+enum class EarthFault : short;
+
+class K3Page final : public frame::Page {
  public:
   explicit K3Page(frame::App& app) : app_(app) {}
-  void Build(platform::Window& w);
-  static std::span<const platform::ControlDesign> Design();
+  void Build(platform::Window& w) override;
+  void DeclareRoutes(frame::Routes& routes) override;
+  // Text1(18) to Text1(22): the entries, X0 and X1, and the result.
+  std::span<const platform::ControlDesign> ValueStoreRows() const override;
 
   // Option procedures.
   void SelectK3EnterMode();
@@ -40,10 +46,9 @@ class K3Page {
   short mK3FaultType = 0;
 
  private:
+  static std::span<const platform::ControlDesign> Design();
   void ShowResultRow(bool shown);
   void SelectFaultType(EarthFault fault);
-  void ValidateEntryBox(int slot);
-  void ValidateReactance(int slot);
   // The step is refused: message, the given boxes emptied, no result shown.
   void RefuseResult(std::initializer_list<int> clearedSlots);
 

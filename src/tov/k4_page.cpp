@@ -1,25 +1,52 @@
 #include "tov/k4_page.hpp"
 
-#include <cmath>
-
+#include "frame/app.hpp"
 #include "frame/number_text.hpp"
-#include "platform/numbers.hpp"
 #include "frame/page_kit.hpp"
-#include "tov/k3_formulas.hpp"
-#include "tov/k4_formulas.hpp"
+#include "frame/routes.hpp"
+#include "platform/numbers.hpp"
+#include "platform/window.hpp"
+#include "tov/factor_formulas.hpp"
+#include "tov/factor_entry.hpp"
 #include "tov/slots.hpp"
 
 namespace tov {
 
 using frame::IsFilled;
-using frame::IsUsableNumber;
 using frame::NumberAsTyped;
 using frame::RefuseUnlessNumber;
 
 namespace {
 
+using frame::FilledRule;
+
 constexpr const char* kFactorRequired = "Enter factor 2<K4<3";
 constexpr const char* kFactorIgnored = "Factor ignored";
+
+constexpr frame::ControlRef kFactorEntry[] = {frame::Box(K4Entered)};
+constexpr frame::ControlRef kUrpEntries[] = {frame::Box(UrpK4PeEntered), frame::Box(UrpK4PpEntered)};
+constexpr frame::ControlRef kResonanceFactor[] = {frame::Box(K4Factor)};
+constexpr frame::ControlRef kResults[] = {frame::Box(UrpK4Pe), frame::Box(UrpK4Pp)};
+
+// The two entries of Frame11 and what choosing one opens.
+constexpr frame::ControlRef kFactorRows[] = {"Label59", "Label61", frame::Box(K4Entered)};
+constexpr frame::ControlRef kUrpRows[] = {"Label58", "Label47", "Label53", "Label48", {"lblKV", 5}, {"lblKV", 6},
+                                          frame::Box(UrpK4PeEntered), frame::Box(UrpK4PpEntered)};
+constexpr frame::ControlRef kEntryBoxes[] = {frame::Box(K4Entered), frame::Box(UrpK4PeEntered),
+                                             frame::Box(UrpK4PpEntered)};
+constexpr frame::ControlRef kCalculationFrames[] = {"Frame16", "Frame12"};
+constexpr RowChoice kFactorChoice{"Frame11", kFactorRows, kUrpRows, kEntryBoxes,
+                                  "Command15", frame::Box(K4Entered), true, kCalculationFrames};
+constexpr RowChoice kUrpChoice{"Frame11", kUrpRows, kFactorRows, kEntryBoxes,
+                               "Command15", frame::Box(UrpK4PpEntered), false, kCalculationFrames};
+
+// Each box's own number check, then its "OK" shown exactly while its entry is complete.
+constexpr FilledRule kFactorRule{kFactorEntry[0], kFactorEntry, "Command15"};
+constexpr FilledRule kUrpPeRule{kUrpEntries[0], kUrpEntries, "Command15"};
+constexpr FilledRule kUrpPpRule{kUrpEntries[1], kUrpEntries, "Command15"};
+constexpr FilledRule kResonanceFactorRule{kResonanceFactor[0], kResonanceFactor, "Command16"};
+// "Next >>" enabled exactly while both results stand; the results need no check.
+constexpr FilledRule kNextRule{kResults[0], kResults, "Command14", FilledRule::Action::Enable, false};
 
 }  // namespace
 
@@ -30,6 +57,29 @@ void K4Page::Build(platform::Window& w) {
   w.on("Command16", platform::EventType::Click, [this](platform::Event&) { Command16_Click(); });
 }
 
+void K4Page::DeclareRoutes(frame::Routes& routes) {
+  using enum frame::ArrayEvent;
+  routes.on(Option1Click, 14, [this] { SelectK4EnterMode(); });
+  routes.on(Option1Click, 15, [this] { SelectK4CalculateMode(); });
+  routes.on(Option1Click, 16, [this] { SelectK4Ignore(); });
+  routes.on(Option1Click, 17, [this] { SelectK4EnterFactor(); });
+  routes.on(Option1Click, 18, [this] { SelectK4EnterUrp(); });
+  routes.on(Option1Click, 19, [this] { SelectK4StepDownTransformers(); });
+  routes.on(Option1Click, 20, [this] { SelectK4StepUpTransformers(); });
+  routes.on(Option1Click, 21, [this] { SelectK4At12Pu(); });
+  routes.on(Option1Click, 22, [this] { SelectK4At15Pu(); });
+  routes.on(Text1Change, K4Entered, [this] { ValidateK4Factor(); });
+  routes.on(Text1Change, UrpK4PeEntered, [this] { ValidateK4UrpPe(); });
+  routes.on(Text1Change, UrpK4PpEntered, [this] { ValidateK4UrpPp(); });
+  routes.on(Text1Change, K4TransformerPower, [this] { UpdateK4RatiosOnStrChange(); });
+  routes.on(Text1Change, K4ShortCircuitPower, [this] { UpdateK4RatiosOnSscChange(); });
+  routes.on(Text1Change, K4CapacitiveLoad, [this] { UpdateK4RatiosOnQlChange(); });
+  routes.on(Text1Change, K4PowerRatio, [this] { DecideK4FactorOnStrRatioChange(); });
+  routes.on(Text1Change, K4LoadRatio, [this] { DecideK4FactorOnQlRatioChange(); });
+  routes.on(Text1Change, K4Factor, [this] { ValidateK4ResonanceFactor(); });
+  routes.on(Text1Change, UrpK4Pe, [this] { EnableK4NextOnUrpPe(); });
+  routes.on(Text1Change, UrpK4Pp, [this] { Text12_Change(); });
+}
 
 void K4Page::ResetFlags() {
   mK4RatiosReady = false;
@@ -86,7 +136,7 @@ void K4Page::SelectK4Ignore() {
   app_.text1(UrpK4Pe).setText("");
   app_.text1(UrpK4Pp).setText("");
   const double um = app_.Um();
-  const bool written = WriteResults(um / std::sqrt(3.0), um);
+  const bool written = WriteResults(UrpPhaseToEarth(1.0, um), um);
   frame::DeselectOptions(app_, 17, 22);
   if (!written) return;
   SetVisible(app_, {{"Text1", UrpK4Pe}, {"Text1", UrpK4Pp}}, true);
@@ -95,36 +145,14 @@ void K4Page::SelectK4Ignore() {
 
 void K4Page::SelectK4EnterFactor() {
   ResetFlags();
-  SetVisible(app_, {"Frame11"}, true);
-  SetVisible(app_, {"Label58", "Label47", "Label53", "Label48", {"lblKV", 5}, {"lblKV", 6},
-                    {"Text1", UrpK4PeEntered}, {"Text1", UrpK4PpEntered}},
-             false);
-  SetVisible(app_, {"Label59", "Label61"}, true);
-  for (int slot : {K4Entered, UrpK4PeEntered, UrpK4PpEntered}) app_.text1(slot).setText("");
-  platform::Control& factor = app_.text1(K4Entered);
-  factor.setVisible(true);
-  platform::Control& ok = app_.control("Command15");
-  frame::PlaceBeside(ok, factor);
-  ok.setVisible(false);
-  SetVisible(app_, {"Frame16", "Frame12"}, false);
+  OpenRows(app_, kFactorChoice);
   ResultsOff();
   app_.control("Command14").setEnabled(false);
 }
 
 void K4Page::SelectK4EnterUrp() {
   ResetFlags();
-  SetVisible(app_, {"Frame11"}, true);
-  SetVisible(app_, {"Label58", "Label47", "Label53", "Label48", {"lblKV", 5}, {"lblKV", 6},
-                    {"Text1", UrpK4PeEntered}, {"Text1", UrpK4PpEntered}},
-             true);
-  SetVisible(app_, {"Label59", "Label61"}, false);
-  for (int slot : {K4Entered, UrpK4PeEntered, UrpK4PpEntered}) app_.text1(slot).setText("");
-  app_.text1(K4Entered).setVisible(false);
-  platform::Control& pp = app_.text1(UrpK4PpEntered);
-  platform::Control& ok = app_.control("Command15");
-  frame::PlaceBelow(ok, pp);
-  ok.setVisible(false);
-  SetVisible(app_, {"Frame16", "Frame12"}, false);
+  OpenRows(app_, kUrpChoice);
   ResultsOff();
   app_.control("Command14").setEnabled(false);
 }
@@ -162,14 +190,12 @@ void K4Page::Command15_Click() {
   bool success = true;
   platform::Control& factorBox = app_.text1(K4Entered);
   if (IsFilled(factorBox)) {
-    const auto k4 = app_.ReadNumber(factorBox);
+    const auto k4 = ReadEnteredNumber(app_, factorBox);
     if (!k4) {
-      app_.InvalidValueGroup();
-      factorBox.setText("");
       success = false;
     } else {
       const double um = app_.Um();
-      if (!WriteResults(um * *k4 / std::sqrt(3.0), um * *k4)) {
+      if (!WriteResults(UrpPhaseToEarth(*k4, um), um * *k4)) {
         factorBox.setText("");
         return;
       }
@@ -178,15 +204,10 @@ void K4Page::Command15_Click() {
   } else {
     platform::Control& peBox = app_.text1(UrpK4PeEntered);
     platform::Control& ppBox = app_.text1(UrpK4PpEntered);
-    const bool numbers = IsUsableNumber(peBox) && IsUsableNumber(ppBox);
-    const auto pe = numbers ? app_.ReadNumber(peBox) : std::nullopt;
-    const auto pp = numbers ? app_.ReadNumber(ppBox) : std::nullopt;
-    if (!pe || !pp) {
-      app_.InvalidValueGroup();
-      peBox.setText("");
-      ppBox.setText("");
+    const auto urp = ReadEnteredUrp(app_, peBox, ppBox);
+    if (!urp) {
       success = false;
-    } else if (!WriteResults(*pe, *pp)) {
+    } else if (!WriteResults(urp->pe, urp->pp)) {
       peBox.setText("");
       ppBox.setText("");
       return;
@@ -208,7 +229,7 @@ void K4Page::ClearRatios() {
 
 bool K4Page::WriteRatio(int slot, double quotient) {
   platform::Control& box = app_.text1(slot);
-  platform::Control& scratch = app_.control("Text8");
+  platform::Control& scratch = app_.scratch();
   // The box keeps the first characters of the fixed-point text: a ratio whose
   // fixed-point form does not fit them would read as another number.
   if (!platform::FixedPointText(quotient, box.maxLength())) return false;
@@ -311,7 +332,7 @@ void K4Page::Command16_Click() {
     k4 = *typed;
   }
   const double um = app_.Um();
-  if (!WriteResults(um * k4 / std::sqrt(3.0), um * k4)) {
+  if (!WriteResults(UrpPhaseToEarth(k4, um), um * k4)) {
     factorBox.setText("");
     return;
   }
@@ -320,31 +341,11 @@ void K4Page::Command16_Click() {
 
 // ---- Box checks and "Next >>" enabling -------------------------------------
 
-void K4Page::ValidateK4Factor() {
-  platform::Control& box = app_.text1(K4Entered);
-  RefuseUnlessNumber(app_, box);
-  app_.control("Command15").setVisible(IsFilled(box));
-}
-
-void K4Page::ValidateUrpEntry(int slot) {
-  RefuseUnlessNumber(app_, app_.text1(slot));
-  app_.control("Command15").setVisible(IsFilled(app_.text1(UrpK4PeEntered)) &&
-                                       IsFilled(app_.text1(UrpK4PpEntered)));
-}
-
-void K4Page::ValidateK4UrpPe() { ValidateUrpEntry(UrpK4PeEntered); }
-void K4Page::ValidateK4UrpPp() { ValidateUrpEntry(UrpK4PpEntered); }
-
-void K4Page::ValidateK4ResonanceFactor() {
-  platform::Control& box = app_.text1(K4Factor);
-  RefuseUnlessNumber(app_, box);
-  app_.control("Command16").setVisible(IsFilled(box));
-}
-
-void K4Page::EnableK4NextOnUrpPe() {
-  app_.control("Command14").setEnabled(IsFilled(app_.text1(UrpK4Pe)) && IsFilled(app_.text1(UrpK4Pp)));
-}
-
+void K4Page::ValidateK4Factor() { frame::RunFilledRule(app_, kFactorRule); }
+void K4Page::ValidateK4UrpPe() { frame::RunFilledRule(app_, kUrpPeRule); }
+void K4Page::ValidateK4UrpPp() { frame::RunFilledRule(app_, kUrpPpRule); }
+void K4Page::ValidateK4ResonanceFactor() { frame::RunFilledRule(app_, kResonanceFactorRule); }
+void K4Page::EnableK4NextOnUrpPe() { frame::RunFilledRule(app_, kNextRule); }
 void K4Page::Text12_Change() { EnableK4NextOnUrpPe(); }
 
 }  // namespace tov

@@ -6,17 +6,21 @@
 
 #include <span>
 
-#include "frame/app.hpp"
-#include "platform/design.hpp"
-#include "platform/window.hpp"
+#include "frame/page.hpp"
+
+namespace frame {
+class App;
+}
 
 namespace tov {
 
-class K4Page {
+class K4Page final : public frame::Page {
  public:
   explicit K4Page(frame::App& app) : app_(app) {}
-  void Build(platform::Window& w);
-  static std::span<const platform::ControlDesign> Design();
+  void Build(platform::Window& w) override;
+  void DeclareRoutes(frame::Routes& routes) override;
+  // Text1(23) to Text1(33): the entries, the resonance data, their ratios and the results.
+  std::span<const platform::ControlDesign> ValueStoreRows() const override;
 
   // Option procedures.
   void SelectK4EnterMode();
@@ -52,12 +56,12 @@ class K4Page {
   bool mK4RatiosDone = false;
 
  private:
+  static std::span<const platform::ControlDesign> Design();
   void ResetFlags();
   void ResultsOff();
   void ShowResults(bool shown);
   void SelectTransformers();
   void SelectLevel();
-  void ValidateUrpEntry(int slot);
   void UpdateRatios(int slot);
   void ClearRatios();
   bool WriteRatio(int slot, double quotient);

@@ -11,27 +11,17 @@
 
 namespace tov {
 
-Stage::Stage(frame::App& app)
-    : page_(std::make_unique<TovPage>(app)),
-      flow_(std::make_unique<FactorFlow>(app, *page_)),
-      k1_(std::make_unique<K1Page>(app)),
-      k2_(std::make_unique<K2Page>(app)),
-      k3_(std::make_unique<K3Page>(app)),
-      k4_(std::make_unique<K4Page>(app)),
-      combination_(std::make_unique<CombinationPage>(app)),
-      help_(std::make_unique<FactorHelp>(app)) {}
-
-Stage::~Stage() = default;
-
-void Stage::Build(platform::Window& w) {
-  page_->Build(w);
-  flow_->Build(w);
-  k1_->Build(w);
-  k2_->Build(w);
-  k3_->Build(w);
-  k4_->Build(w);
-  combination_->Build(w);
-  help_->Build(w);
+Stage::Stage(frame::App& app) {
+  TovPage& page = AddPage<TovPage>(app);
+  // The walk's close shows the result display of the page it returns to.
+  flow_ = &AddPage<FactorFlow>(app, page);
+  k1_ = &AddPage<K1Page>(app);
+  k2_ = &AddPage<K2Page>(app);
+  AddPage<K3Page>(app);
+  k4_ = &AddPage<K4Page>(app);
+  AddPage<CombinationPage>(app);
+  // Last: the help binds the mouse-over of controls the factor pages create.
+  AddPage<FactorHelp>(app);
 }
 
 }  // namespace tov

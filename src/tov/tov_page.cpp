@@ -1,13 +1,12 @@
 #include "tov/tov_page.hpp"
 
 #include <cmath>
-#include <optional>
-#include <string>
 
+#include "frame/app.hpp"
 #include "frame/enter_question.hpp"
 #include "frame/page_kit.hpp"
 #include "frame/page_rule.hpp"
-#include "platform/numbers.hpp"
+#include "platform/window.hpp"
 #include "tov/slots.hpp"
 
 namespace tov {
@@ -16,8 +15,6 @@ namespace {
 
 using platform::Control;
 using platform::EventType;
-
-using platform::kNoIndex;
 
 // The result display, in the order it is shown.
 constexpr frame::ControlRef kResultDisplay[] = {
@@ -34,7 +31,6 @@ void TovPage::Build(platform::Window& w) {
   w.on("txtTOVpe", EventType::Change, [this](platform::Event&) { txtTOVpe_Change(); });
   w.on("txtTOVpp", EventType::Change, [this](platform::Event&) { txtTOVpp_Change(); });
 }
-
 
 void TovPage::ShowResultDisplay(bool shown) {
   frame::SetVisible(app_, kResultDisplay, shown);

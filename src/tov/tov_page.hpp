@@ -4,20 +4,23 @@
 // factor pages, shown in txtTOVpe and txtTOVpp for every later stage.
 
 #include <span>
-#include <string>
 
-#include "frame/app.hpp"
-#include "platform/design.hpp"
-#include "platform/window.hpp"
+#include "frame/page.hpp"
+
+namespace frame {
+class App;
+}
 
 namespace tov {
 
-class TovPage {
+class TovPage final : public frame::Page {
  public:
   explicit TovPage(frame::App& app) : app_(app) {}
-  void Build(platform::Window& w);
-
-  static std::span<const platform::ControlDesign> Design();
+  void Build(platform::Window& w) override;
+  // Its buttons and boxes are named controls: it answers no array element.
+  void DeclareRoutes(frame::Routes&) override {}
+  // The flag Text1(0) that says the factor pages were closed with a result.
+  std::span<const platform::ControlDesign> ValueStoreRows() const override;
 
   void cmdCalculateTOV_Click();
   void cmdEnterTOV_Click();
@@ -28,8 +31,10 @@ class TovPage {
   void ShowResultDisplay(bool shown);
 
  private:
+  static std::span<const platform::ControlDesign> Design();
   // mPuPerKv from the accepted Um: the first step of both buttons.
   void StorePuPerKv();
+
   frame::App& app_;
 };
 

@@ -42,7 +42,7 @@ TEST(Routes, TheProgramsMergedTableStandsAndPrintsEveryRow) {
   prog.routes.Print(out);
   const std::string table = out.str();
   EXPECT_NE(table.find("Command25_Click(21)  frame  src/frame/frame_routes.cpp:"), std::string::npos) << table;
-  EXPECT_NE(table.find("Text1_LostFocus(7)  temporary overvoltages  src/tov/routes.cpp:"), std::string::npos);
+  EXPECT_NE(table.find("Text1_LostFocus(7)  temporary overvoltages  src/tov/k2_page.cpp:"), std::string::npos);
   EXPECT_EQ(static_cast<std::size_t>(std::count(table.begin(), table.end(), '\n')), prog.routes.rows().size());
 }
 
