@@ -3,6 +3,8 @@
 #include <optional>
 #include <vector>
 
+#include "frame/app.hpp"
+#include "frame/page_kit.hpp"
 #include "frame/page_rule.hpp"
 #include "frame/routes.hpp"
 #include "frame/table_window.hpp"
@@ -65,7 +67,7 @@ constexpr frame::Dependency kDependencies[] = {ResultDependency(kTabs[0]), Resul
 
 std::span<const FormulaTab> FormulaTabRoles() { return kTabs; }
 
-std::span<const frame::Dependency> FormulaTabs::Dependencies() { return kDependencies; }
+std::span<const frame::Dependency> FormulaTabs::Dependencies() const { return kDependencies; }
 
 void FormulaTabs::Build(platform::Window& w) {
   w.createAll(Design());
@@ -202,6 +204,7 @@ void FormulaTabs::DeclareRoutes(frame::Routes& routes) {
   routes.on(Command29Click, 2, [this] { OpenTab(0); });
   routes.on(Command29Click, 3, [this] { OpenTab(2); });
   routes.on(Command29Click, 4, [this] { OpenTab(1); });
+  DeclareHelpRoutes(routes);
 }
 
 }  // namespace surge

@@ -15,6 +15,7 @@ namespace surge {
 
 namespace {
 
+using frame::Box;
 using frame::ControlRef;
 using frame::IsFilled;
 using frame::NumberAsTyped;
@@ -40,15 +41,15 @@ constexpr auto kCaptionClicks = [] {
 // The Ue2 row of tab 0: caption, subscript, meaning and box.
 std::array<ControlRef, 4> Ue2Row(const SlowFrontRange& r) {
   const SlowFrontCaptionRow& u = r.ue2Row;
-  return {{{u.captionName, u.caption}, {"Label41", u.subscript}, {u.asideName, u.aside}, {"Text1", r.ue2}}};
+  return {{{u.captionName, u.caption}, {"Label41", u.subscript}, {u.asideName, u.aside}, Box(r.ue2)}};
 }
 
 // The Uet and Urp rows of tab 0 with the rule line between them and Ups.
 std::array<ControlRef, 12> PeResults(const SlowFrontRange& r) {
   const SlowFrontCaptionRow& e = r.uetRow;
   const SlowFrontCaptionRow& u = r.urpPeRow;
-  return {{{e.captionName, e.caption}, {"Label41", e.subscript}, {e.asideName, e.aside}, {"Text1", r.uet},
-           {"Text1", r.urpPe}, {u.captionName, u.caption}, {"Label41", u.subscript}, {u.asideName, u.aside},
+  return {{{e.captionName, e.caption}, {"Label41", e.subscript}, {e.asideName, e.aside}, Box(r.uet),
+           Box(r.urpPe), {u.captionName, u.caption}, {"Label41", u.subscript}, {u.asideName, u.aside},
            {"Label30", r.peRule}, {"Label30", r.peRule + 1}, {"Label30", r.peRule + 2}, {"Label30", r.peRule + 3}}};
 }
 
@@ -56,30 +57,41 @@ std::array<ControlRef, 12> PeResults(const SlowFrontRange& r) {
 // Uet and tab 1 the fits of the switching case; each Urp is limited by the
 // strip's copy of Ups.
 constexpr std::array<frame::Dependency, 5> RangeDependencies(const SlowFrontRange& r) {
-  const ControlRef ue2{"Text1", r.ue2}, kv{"Option1", r.optionKv}, pu{"Option1", r.optionPu}, um{"txtUm"};
+  const ControlRef ue2 = Box(r.ue2), kv{"Option1", r.optionKv}, pu{"Option1", r.optionPu}, um{"txtUm"};
   const ControlRef reenergization{"Option1", r.optionReenergization}, energization{"Option1", r.optionEnergization};
   return {{
-      {{"Text1", r.uet}, {{ue2, kv, pu, um}}},
-      {{"Text1", r.urpPe}, {{ue2, kv, pu, um, {"Text1", r.uet}, {"Text1", r.upsPe}}}, {{{"Command21", r.nextPe}}}},
-      {{"Text1", r.up2}, {{ue2, kv, pu, um, reenergization, energization}}},
-      {{"Text1", r.upt}, {{ue2, kv, pu, um, reenergization, energization}}},
-      {{"Text1", r.urpPp},
-       {{ue2, kv, pu, um, reenergization, energization, {"Text1", r.upt}, {"Text1", r.upsPp}}},
+      {Box(r.uet), {{ue2, kv, pu, um}}},
+      {Box(r.urpPe), {{ue2, kv, pu, um, Box(r.uet), Box(r.upsPe)}}, {{{"Command21", r.nextPe}}}},
+      {Box(r.up2), {{ue2, kv, pu, um, reenergization, energization}}},
+      {Box(r.upt), {{ue2, kv, pu, um, reenergization, energization}}},
+      {Box(r.urpPp),
+       {{ue2, kv, pu, um, reenergization, energization, Box(r.upt), Box(r.upsPp)}},
        {{{"Command21", r.nextPp}}}},
   }};
 }
 
+// The external insulation frame: Uptre weighs Upt and Uet by the ratio
+// D / Ht; Urp is the lower of Uptre as shown and 2 Ups.
+constexpr ControlRef kD = Box(SfClearanceD), kHt = Box(SfHeightHt), kUpt = Box(UptRange2), kUet = Box(UetPeRange2);
+constexpr frame::Dependency kExternalDependencies[] = {
+    {Box(UptreRange2), {{kD, kHt, kUpt, kUet}}},
+    {Box(UrpSfPpExtRange2),
+     {{kD, kHt, kUpt, kUet, Box(UptreRange2), Box(UpsCopySfPpRange2)}},
+     {{{"Command21", 16}}}},
+};
+
 constexpr auto kDependencies = [] {
-  std::array<frame::Dependency, 10> rows{};
+  std::array<frame::Dependency, 10 + std::size(kExternalDependencies)> rows{};
   std::size_t n = 0;
   for (const SlowFrontRange* r : kRanges)
     for (const frame::Dependency& d : RangeDependencies(*r)) rows[n++] = d;
+  for (const frame::Dependency& d : kExternalDependencies) rows[n++] = d;
   return rows;
 }();
 
 }  // namespace
 
-std::span<const frame::Dependency> SlowFrontRangeTabs::Dependencies() { return kDependencies; }
+std::span<const frame::Dependency> SlowFrontRangeTabs::Dependencies() const { return kDependencies; }
 
 void SlowFrontRangeTabs::Build(platform::Window& w) {
   w.createAll(Design());
@@ -107,10 +119,8 @@ void SlowFrontRangeTabs::DeclareRoutes(frame::Routes& routes) {
     routes.on(Command21Click, r.backPp, [this, &r] { BackToPe(r); });
     routes.on(Command21Click, r.nextPp, [this, &r] { AcceptSlowFront(r); });
   }
-  routes.on(Text1Change, UrpSfPpExtRange2, [this] { EnablePpNext(kRange2); });
-  routes.onEach(Text1Change, SfClearanceD, SfHeightHt, [this](int slot) { ValidateSlowFrontPpGeometry(slot); });
-  routes.on(Command21Click, 14, [this] { CalculateUrpPpExtRange2(); });
   frame::DeclareCaptionClicks(routes, app_, kCaptionClicks);
+  DeclareExternalRoutes(routes);
 }
 
 std::optional<double> SlowFrontRangeTabs::Ue2PuValue(const SlowFrontRange& r) {
@@ -124,7 +134,7 @@ void SlowFrontRangeTabs::ShowUe2Entry(const SlowFrontRange& r) {
   frame::SetVisible(app_, Ue2Row(r), true);
   frame::SetVisible(app_, PeResults(r), false);
   // The clearing hides the "OK" and disables "Next >>" through the boxes' checks.
-  frame::Clear(app_, {{"Text1", r.ue2}, {"Text1", r.uet}, {"Text1", r.urpPe}});
+  frame::Clear(app_, {Box(r.ue2), Box(r.uet), Box(r.urpPe)});
 }
 
 void SlowFrontRangeTabs::ValidateUe2(const SlowFrontRange& r) {
@@ -168,7 +178,7 @@ void SlowFrontRangeTabs::CalculateUet(const SlowFrontRange& r) {
 }
 
 void SlowFrontRangeTabs::RefusePe(const SlowFrontRange& r) {
-  frame::Clear(app_, {{"Text1", r.uet}, {"Text1", r.urpPe}});
+  frame::Clear(app_, {Box(r.uet), Box(r.urpPe)});
   frame::SetVisible(app_, PeResults(r), false);
   Ue2Pu(r) = {};
 }
@@ -240,7 +250,7 @@ bool SlowFrontRangeTabs::EvaluatePp(const SlowFrontRange& r, SwitchingCase c, bo
 }
 
 void SlowFrontRangeTabs::ClearPpResults(const SlowFrontRange& r) {
-  frame::Clear(app_, {{"Text1", r.up2}, {"Text1", r.upt}, {"Text1", r.urpPp}});
+  frame::Clear(app_, {Box(r.up2), Box(r.upt), Box(r.urpPp)});
 }
 
 void SlowFrontRangeTabs::EnablePpNext(const SlowFrontRange& r) {

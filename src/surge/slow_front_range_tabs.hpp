@@ -9,41 +9,30 @@
 // into the page's summary.
 
 #include <optional>
-#include <span>
 #include <string>
 #include <variant>
 
-#include "frame/dependencies.hpp"
-#include "platform/design.hpp"
+#include "frame/page.hpp"
 #include "surge/slow_front_fits.hpp"
 #include "surge/slow_front_range.hpp"
 
 namespace frame {
 class App;
-class Routes;
-}  // namespace frame
-
-namespace platform {
-class Window;
 }
 
 namespace surge {
 
 class SlowFrontPage;
 
-class SlowFrontRangeTabs {
+class SlowFrontRangeTabs final : public frame::Page {
  public:
   using SwitchingCase = slow_front_fits::SwitchingCase;
 
   SlowFrontRangeTabs(frame::App& app, SlowFrontPage& page) : app_(app), page_(page) {}
-  void Build(platform::Window& w);
-  void DeclareRoutes(frame::Routes& routes);
-
-  static std::span<const platform::ControlDesign> Design();
-  static std::span<const platform::ControlDesign> ValueStoreRows();
-  static std::span<const frame::Dependency> Dependencies();
-  // The external insulation frame's Uptre and Urp.
-  static std::span<const frame::Dependency> ExternalDependencies();
+  void Build(platform::Window& w) override;
+  void DeclareRoutes(frame::Routes& routes) override;
+  std::span<const platform::ControlDesign> ValueStoreRows() const override;
+  std::span<const frame::Dependency> Dependencies() const override;
 
   // ShowUe2Range1EntryKv, ShowUe2Range1EntryPu, ShowUe2Range2EntryKv and
   // ShowUe2Range2EntryPu: the unit is chosen, the Ue2 row shown, the results
@@ -76,6 +65,10 @@ class SlowFrontRangeTabs {
   std::string mSlowFrontAccepted;  // "1" once a complete calculation was published
 
  private:
+  static std::span<const platform::ControlDesign> Design();
+  // The routes of the external insulation frame, beside its procedures.
+  void DeclareExternalRoutes(frame::Routes& routes);
+
   std::optional<double>& PuBase(const SlowFrontRange& r) { return r.strip == 0 ? mPuBaseRange1 : mPuBaseRange2; }
   Ue2PerUnit& Ue2Pu(const SlowFrontRange& r) { return r.strip == 0 ? mUe2PuRange1 : mUe2PuRange2; }
   std::optional<double> Ue2PuValue(const SlowFrontRange& r);
