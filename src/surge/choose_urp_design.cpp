@@ -34,22 +34,25 @@ constexpr int kRowCaptionOffset[kColumns] = {585, 450, 450, 450};
 std::vector<ControlDesign> MakeDesign() {
   std::vector<ControlDesign> rows;
   int formulaLabel = 0;
-  for (int c = 0; c < kColumns; ++c) {
-    const int x = ColumnLeft(c);
-    rows.push_back(
-        Label(kTab, "Label41", kHeading[c], {x, 480, kColumnWidth, 285}, kHeadingText[c]).bold().centered().nowrap());
-    if (c < 3) {
-      const Formula formula = static_cast<Formula>(c);
-      DrawFormula(rows, formula, {kTab, x + 660, 960, "lblChoiceFormula", formulaLabel, "linChoiceFraction", c});
+  for (int column = 0; column < kColumns; ++column) {
+    const int left = ColumnLeft(column);
+    rows.push_back(Label(kTab, "Label41", kHeading[column], {left, 480, kColumnWidth, 285}, kHeadingText[column])
+                       .bold()
+                       .centered()
+                       .nowrap());
+    if (column < 3) {
+      const Formula formula = static_cast<Formula>(column);
+      DrawFormula(rows, formula,
+                  {kTab, left + 660, 960, "lblChoiceFormula", formulaLabel, "linChoiceFraction", column});
       formulaLabel += FormulaLabelCount(formula);
     }
-    const int captionLeft = x + kRowCaptionOffset[c];
-    rows.push_back(Label(kTab, "Label79", 6 + c, {captionLeft, kRowTop, x + kBoxOffset - 30 - captionLeft, 255},
-                         kRowCaption[c])
+    const int captionLeft = left + kRowCaptionOffset[column];
+    rows.push_back(Label(kTab, "Label79", 6 + column, {captionLeft, kRowTop, left + kBoxOffset - 30 - captionLeft, 255},
+                         kRowCaption[column])
                        .nowrap());
-    rows.push_back(Subscript(kTab, "Label75", 6 + c, {x + kSubscriptOffset, kRowTop + 60, 150, 195}, "rp"));
-    rows.push_back(Label(kTab, "lblKV", 15 + c, {x + kUnitOffset, kRowTop, 255, 255}, "kV"));
-    rows.push_back(Button(kTab, "Command28", 6 + c, {x + kBoxOffset, 2340, 900, 315}, "Accept"));
+    rows.push_back(Subscript(kTab, "Label75", 6 + column, {left + kSubscriptOffset, kRowTop + 60, 150, 195}, "rp"));
+    rows.push_back(Label(kTab, "lblKV", 15 + column, {left + kUnitOffset, kRowTop, 255, 255}, "kV"));
+    rows.push_back(Button(kTab, "Command28", 6 + column, {left + kBoxOffset, 2340, 900, 315}, "Accept"));
   }
 
   // The choice: caption and row, hidden until an "Accept".

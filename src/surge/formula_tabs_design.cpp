@@ -97,21 +97,22 @@ constexpr TabLayout kLayouts[] = {
 };
 
 void AddTab(std::vector<ControlDesign>& rows, const FormulaTab& tab, const TabLayout& layout) {
-  const int p = tab.page;
-  const Place page = TabPage(kStrip, kStripIndex, p);
-  DrawFormula(rows, layout.formula, {page, 5700, 540, "Label41", layout.firstFormulaLabel, "linFormulaFraction", p});
+  const int tabIndex = tab.page;
+  const Place page = TabPage(kStrip, kStripIndex, tabIndex);
+  DrawFormula(rows, layout.formula,
+              {page, 5700, 540, "Label41", layout.firstFormulaLabel, "linFormulaFraction", tabIndex});
 
   // Enter / Calculate / Ignore: a group of their own.
-  const Place options = Inside("Frame29", p);
-  rows.push_back(Frame(page, "Frame29", p, {240, kOptionRowTop, 13965, 615}, ""));
+  const Place options = Inside("Frame29", tabIndex);
+  rows.push_back(Frame(page, "Frame29", tabIndex, {240, kOptionRowTop, 13965, 615}, ""));
   rows.push_back(Option(options, tab.enterOption, {1590, 240, 1185, 255}, "Enter"));
   rows.push_back(Option(options, tab.calculateOption, {6450, 240, 1185, 255}, "Calculate"));
   rows.push_back(Option(options, tab.ignoreOption, {11310, 240, 1185, 255}, "Ignore"));
 
   // The entry frame: its box comes with the value store.
-  const Place entry = Inside("Frame28", p);
+  const Place entry = Inside("Frame28", tabIndex);
   const int entryCaption = tab.resultCaption - 1, entryUnit = tab.resultUnit - 1;
-  rows.push_back(Frame(page, "Frame28", p, {kEntryFrameLeft, kFramesTop, 4695, 1215}, "").hidden());
+  rows.push_back(Frame(page, "Frame28", tabIndex, {kEntryFrameLeft, kFramesTop, 4695, 1215}, "").hidden());
   rows.push_back(Label(entry, "Label79", entryCaption, {240, 420, 1275, 255}, "Enter U      value").nowrap());
   rows.push_back(Subscript(entry, "Label75", entryCaption, {875, 480, 150, 195}, "rp"));
   rows.push_back(Label(entry, "lblKV", entryUnit, {2520, 420, 255, 255}, "kV"));
@@ -119,9 +120,9 @@ void AddTab(std::vector<ControlDesign>& rows, const FormulaTab& tab, const TabLa
 
   // The formula frame, with the help label its captions show.
   rows.push_back(
-      Frame(page, "Frame30", p, {kFormulaFrameLeft, kFramesTop, 8925, layout.formulaFrameHeight}, "").hidden());
+      Frame(page, "Frame30", tabIndex, {kFormulaFrameLeft, kFramesTop, 8925, layout.formulaFrameHeight}, "").hidden());
   rows.insert(rows.end(), layout.formulaFrame.begin(), layout.formulaFrame.end());
-  rows.push_back(Label(Inside("Frame30", p), "Label85", p, {kHelpLeft, 330, kHelpWidth, 255}, "Shor")
+  rows.push_back(Label(Inside("Frame30", tabIndex), "Label85", tabIndex, {kHelpLeft, 330, kHelpWidth, 255}, "Shor")
                      .hidden()
                      .fore(platform::kBlue));
 

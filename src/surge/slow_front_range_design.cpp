@@ -154,42 +154,42 @@ constexpr StripLook kRange2Look{
 constexpr std::size_t kStripControls = 42;
 
 constexpr std::array<ControlDesign, kStripControls> StripDesign(const StripLook& look) {
-  const SlowFrontRange& r = look.range;
+  const SlowFrontRange& range = look.range;
   std::array<ControlDesign, kStripControls> a{};
   ControlDesign* out = a.data();
 
   // Tab 0: the unit of Ue2 (each option only its button, its caption a label beside it).
-  const Place tab0 = TabPage("SSTab1", r.strip, 0);
-  *out++ = Option(tab0, r.optionKv, {960, 480, 255, 255}, "Enter U     (kV)");
-  *out++ = Caption(tab0, "Label41", r.kvCaption, 1230, 480, 1200, "Enter U      (kV)");
-  *out++ = CaptionSubscript(tab0, "Label41", r.kvSubscript, 1853, 480, "e2");
-  *out++ = Option(tab0, r.optionPu, {3960, 480, 255, 255}, "Enter U     (pu)");
-  *out++ = Caption(tab0, "Label41", r.puCaption, 4230, 480, 1200, "Enter U      (pu)");
-  *out++ = CaptionSubscript(tab0, "Label41", r.puSubscript, 4845, 480, "e2");
-  *out++ = WideFrame(tab0, r.peFrame, 840, 2520, kInternalAndExternal);
-  const Place pe = Inside(r.peFrame);
-  out = AddRow(out, r.ue2Row, look.ue2, pe, kFirstRow, Hidden);
-  *out++ = OkButton(pe, r.ok, kBoxLeft);
-  out = AddRow(out, r.uetRow, look.uet, pe, kUetRow, Hidden);
-  out = AddRow(out, r.urpPeRow, kUrpPe, pe, kUrpPeRow, Hidden);
-  out = AddRule(out, r.peRule, kPeRule, pe, kPeRuleRow, Hidden);
-  *out++ = BackButton(tab0, r.backPe, look.buttonsTop);
-  *out++ = NextButton(tab0, r.nextPe, look.buttonsTop);
+  const Place tab0 = TabPage("SSTab1", range.strip, 0);
+  *out++ = Option(tab0, range.optionKv, {960, 480, 255, 255}, "Enter U     (kV)");
+  *out++ = Caption(tab0, "Label41", range.kvCaption, 1230, 480, 1200, "Enter U      (kV)");
+  *out++ = CaptionSubscript(tab0, "Label41", range.kvSubscript, 1853, 480, "e2");
+  *out++ = Option(tab0, range.optionPu, {3960, 480, 255, 255}, "Enter U     (pu)");
+  *out++ = Caption(tab0, "Label41", range.puCaption, 4230, 480, 1200, "Enter U      (pu)");
+  *out++ = CaptionSubscript(tab0, "Label41", range.puSubscript, 4845, 480, "e2");
+  *out++ = WideFrame(tab0, range.peFrame, 840, 2520, kInternalAndExternal);
+  const Place pe = Inside(range.peFrame);
+  out = AddRow(out, range.ue2Row, look.ue2, pe, kFirstRow, Hidden);
+  *out++ = OkButton(pe, range.ok, kBoxLeft);
+  out = AddRow(out, range.uetRow, look.uet, pe, kUetRow, Hidden);
+  out = AddRow(out, range.urpPeRow, kUrpPe, pe, kUrpPeRow, Hidden);
+  out = AddRule(out, range.peRule, kPeRule, pe, kPeRuleRow, Hidden);
+  *out++ = BackButton(tab0, range.backPe, look.buttonsTop);
+  *out++ = NextButton(tab0, range.nextPe, look.buttonsTop);
 
   // Tab 1: the switching case, then the results.
-  const Place tab1 = TabPage("SSTab1", r.strip, 1);
-  const Place cases = Inside(r.caseFrame);
-  *out++ = Frame(tab1, r.caseFrame, platform::kNoIndex, {kFrameLeft, 420, 6600, 615}, "");
-  *out++ = Option(cases, r.optionReenergization, {480, 240, 2775, 255}, "Three-phase re-energization");
-  *out++ = Option(cases, r.optionEnergization, {3600, 240, 2655, 255}, "Three-phase energization");
-  *out++ = WideFrame(tab1, r.resultFrame, 1140, 2040, look.resultFrameCaption, look.resultFrameFlags);
-  const Place pp = Inside(r.resultFrame);
-  out = AddRow(out, r.up2Row, kUp2, pp, kUp2Row, 0);
-  out = AddRow(out, r.uptRow, kUpt, pp, kUptRow, 0);
-  out = AddRow(out, r.urpPpRow, look.urpPp, pp, kUrpPpRow, 0);
-  out = AddRule(out, r.ppRule, kPpRule, pp, kPpRuleRow, 0);
-  *out++ = BackButton(tab1, r.backPp, look.buttonsTop);
-  *out++ = NextButton(tab1, r.nextPp, look.buttonsTop);
+  const Place tab1 = TabPage("SSTab1", range.strip, 1);
+  const Place cases = Inside(range.caseFrame);
+  *out++ = Frame(tab1, range.caseFrame, platform::kNoIndex, {kFrameLeft, 420, 6600, 615}, "");
+  *out++ = Option(cases, range.optionReenergization, {480, 240, 2775, 255}, "Three-phase re-energization");
+  *out++ = Option(cases, range.optionEnergization, {3600, 240, 2655, 255}, "Three-phase energization");
+  *out++ = WideFrame(tab1, range.resultFrame, 1140, 2040, look.resultFrameCaption, look.resultFrameFlags);
+  const Place pp = Inside(range.resultFrame);
+  out = AddRow(out, range.up2Row, kUp2, pp, kUp2Row, 0);
+  out = AddRow(out, range.uptRow, kUpt, pp, kUptRow, 0);
+  out = AddRow(out, range.urpPpRow, look.urpPp, pp, kUrpPpRow, 0);
+  out = AddRule(out, range.ppRule, kPpRule, pp, kPpRuleRow, 0);
+  *out++ = BackButton(tab1, range.backPp, look.buttonsTop);
+  *out++ = NextButton(tab1, range.nextPp, look.buttonsTop);
   return a;
 }
 
