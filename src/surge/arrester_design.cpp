@@ -54,7 +54,7 @@ constexpr Entry kEntries[] = {
     {ArresterEnergy, "Energy absorption capability (7 kJ/kV)", nullptr, 0, "kJ"},
 };
 
-constexpr ControlDesign kHeadingsAndButtons[] = {
+constexpr auto kHeadingsAndButtons = std::to_array<ControlDesign>({
     Label(kPage, "lblArresterHeading", 0, {600, 480, 5700, 255},
           "According to system data the installed  surge arresters should have")
         .bold(),
@@ -63,54 +63,52 @@ constexpr ControlDesign kHeadingsAndButtons[] = {
         .bold(),
     Button(kPage, "Command21", 2, {5670, 6000, 1485, 405}, "<< Back"),
     Button(kPage, "Command21", 3, {7380, 6000, 1485, 405}, "Next >>").disabled(),
-};
+});
 
-constexpr int Top(const Columns& c, std::size_t i) { return c.firstTop + static_cast<int>(i) * kRowStep; }
+constexpr int Top(const Columns& columns, std::size_t i) { return columns.firstTop + static_cast<int>(i) * kRowStep; }
 
 template <std::size_t N>
-constexpr std::size_t LabelCount(const Entry (&rows)[N]) {
+constexpr std::size_t LabelCount(const Entry (&entries)[N]) {
   std::size_t n = 0;
-  for (const Entry& r : rows) n += 1 + (r.subscript != nullptr) + (r.aside != nullptr);
+  for (const Entry& entry : entries) n += 1 + (entry.subscript != nullptr) + (entry.aside != nullptr);
   return n;
 }
 
-template <std::size_t N>
-constexpr ControlDesign* AddLabels(ControlDesign* out, const Entry (&rows)[N], const Columns& c) {
+// Each entry's caption, its subscript and what stands beside its box.
+template <std::size_t Count, std::size_t N>
+constexpr std::array<ControlDesign, Count> Labels(const Entry (&entries)[N], const Columns& columns) {
+  std::array<ControlDesign, Count> rows{};
+  std::size_t n = 0;
   for (std::size_t i = 0; i < N; ++i) {
-    const Entry& r = rows[i];
-    const int top = Top(c, i);
-    *out++ = Label(kPage, "lblArresterCaption", r.slot, {c.captionLeft, top, c.captionWidth, 255}, r.caption);
-    if (r.subscript != nullptr)
-      *out++ = Subscript(kPage, "lblArresterSubscript", r.slot, {r.subscriptLeft, top + 45, 195, 225}, r.subscript);
-    if (r.aside != nullptr)
-      *out++ = Label(kPage, "lblArresterAside", r.slot, {c.asideLeft, top, c.asideWidth, 255}, r.aside);
+    const Entry& entry = entries[i];
+    const int top = Top(columns, i);
+    rows[n++] = Label(kPage, "lblArresterCaption", entry.slot,
+                      {columns.captionLeft, top, columns.captionWidth, 255}, entry.caption);
+    if (entry.subscript != nullptr)
+      rows[n++] = Subscript(kPage, "lblArresterSubscript", entry.slot, {entry.subscriptLeft, top + 45, 195, 225},
+                            entry.subscript);
+    if (entry.aside != nullptr)
+      rows[n++] = Label(kPage, "lblArresterAside", entry.slot, {columns.asideLeft, top, columns.asideWidth, 255},
+                        entry.aside);
   }
-  return out;
+  return rows;
 }
 
-constexpr auto kDesign = [] {
-  std::array<ControlDesign, std::size(kHeadingsAndButtons) + LabelCount(kMinimums) + LabelCount(kEntries)> a{};
-  ControlDesign* out = a.data();
-  for (const ControlDesign& d : kHeadingsAndButtons) *out++ = d;
-  out = AddLabels(out, kMinimums, kMinimumColumns);
-  AddLabels(out, kEntries, kEntryColumns);
-  return a;
-}();
+constexpr auto kDesign = Join(kHeadingsAndButtons, Labels<LabelCount(kMinimums)>(kMinimums, kMinimumColumns),
+                              Labels<LabelCount(kEntries)>(kEntries, kEntryColumns));
 
+// Each entry's box; the page fills the locked light-yellow ones.
 template <std::size_t N>
-constexpr ControlDesign* AddBoxes(ControlDesign* out, const Entry (&rows)[N], const Columns& c) {
+constexpr std::array<ControlDesign, N> Boxes(const Entry (&entries)[N], const Columns& columns) {
+  std::array<ControlDesign, N> rows{};
   for (std::size_t i = 0; i < N; ++i) {
-    const Row box = Box(kPage, rows[i].slot, {c.boxLeft, Top(c, i) - 30, 900, 285}).length(6);
-    *out++ = c.display ? box.locked().back(kLightYellow) : box;
+    const Row box = Box(kPage, entries[i].slot, {columns.boxLeft, Top(columns, i) - 30, 900, 285}).length(6);
+    rows[i] = columns.display ? box.locked().back(kLightYellow) : box;
   }
-  return out;
+  return rows;
 }
 
-constexpr auto kBoxes = [] {
-  std::array<ControlDesign, std::size(kMinimums) + std::size(kEntries)> a{};
-  AddBoxes(AddBoxes(a.data(), kMinimums, kMinimumColumns), kEntries, kEntryColumns);
-  return a;
-}();
+constexpr auto kBoxes = Join(Boxes(kMinimums, kMinimumColumns), Boxes(kEntries, kEntryColumns));
 
 }  // namespace
 

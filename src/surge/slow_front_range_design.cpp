@@ -196,7 +196,7 @@ constexpr std::array<ControlDesign, kStripControls> StripDesign(const StripLook&
 // The external insulation frame of the Range II phase-to-phase tab.
 constexpr Place kExternal = Inside("Frame26");
 constexpr int kExternalResultRow = 1200, kExternalUrpRow = 1620, kExternalRuleRow = 2100;
-constexpr ControlDesign kExternalDesign[] = {
+constexpr auto kExternalDesign = std::to_array<ControlDesign>({
     WideFrame(TabPage("SSTab1", kRange2.strip, 1), "Frame26", 3300, 2520, "External insulation").hidden(),
     Caption(kExternal, "Label41", 31, kCaptionLeft, kFirstRow, 1560, "Enter D value (m)"),
     Caption(kExternal, "Label41", 32, kAsideLeft, kFirstRow, 2400, "Phase to phase air clearance"),
@@ -217,16 +217,9 @@ constexpr ControlDesign kExternalDesign[] = {
     CaptionSubscript(kExternal, "Label30", 23, 3225, kExternalRuleRow, "ps", Hidden).bold().fore(kBlue),
     CaptionSubscript(kExternal, "Label30", 24, 3950, kExternalRuleRow, "ptre", Hidden).bold().fore(kBlue),
     CaptionSubscript(kExternal, "Label30", 25, 5745, kExternalRuleRow, "rp", Hidden).bold().fore(kBlue),
-};
+});
 
-constexpr auto kDesign = [] {
-  std::array<ControlDesign, 2 * kStripControls + std::size(kExternalDesign)> a{};
-  ControlDesign* out = a.data();
-  for (const StripLook* look : {&kRange1Look, &kRange2Look})
-    for (const ControlDesign& d : StripDesign(*look)) *out++ = d;
-  for (const ControlDesign& d : kExternalDesign) *out++ = d;
-  return a;
-}();
+constexpr auto kDesign = Join(StripDesign(kRange1Look), StripDesign(kRange2Look), kExternalDesign);
 
 constexpr int kUnlimited = 0, kVoltage = 6;
 
