@@ -10,7 +10,7 @@
 #include "frame/page_kit.hpp"
 #include "frame/routes.hpp"
 #include "platform/numbers.hpp"
-#include "surge/slow_front_external_fits.hpp"
+#include "surge/slow_front_fits.hpp"
 #include "surge/slow_front_range_tabs.hpp"
 
 namespace surge {
