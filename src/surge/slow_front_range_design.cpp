@@ -33,15 +33,10 @@ constexpr int kUetRow = 1200, kUrpPeRow = 1620, kPeRuleRow = 2100;
 constexpr int kUp2Row = 300, kUptRow = 720, kUrpPpRow = 1140, kPpRuleRow = 1620;
 constexpr int kHtLeft = 7080, kHtBoxLeft = 9000, kHtAsideLeft = 10020;  // the Ht row beside the D row
 constexpr int kFrameLeft = 240, kFrameWidth = 13935;
+constexpr int kLineHeight = 255;    // a caption is one line high
 constexpr int kSubscriptDrop = 45;  // a subscript sits a little below its caption's line
 
 constexpr const char* kInternalAndExternal = "Internal and external insulation";
-
-// A caption of a row, one line high.
-constexpr Row Caption(Place p, const char* name, int index, int left, int top, int width, const char* caption,
-                      unsigned flags = 0) {
-  return Label(p, name, index, {left, top, width, 255}, caption, flags);
-}
 
 // The subscript laid into the blank run of the caption at captionTop.
 constexpr Row CaptionSubscript(Place p, const char* name, int index, int left, int captionTop, const char* caption,
@@ -79,10 +74,10 @@ struct RowLook {
 
 constexpr ControlDesign* AddRow(ControlDesign* out, const SlowFrontCaptionRow& row, const RowLook& look, Place p,
                                 int top, unsigned hidden) {
-  *out++ = Caption(p, row.captionName, row.caption, look.captionLeft, top, kBoxLeft - 60 - look.captionLeft,
-                   look.caption, hidden);
+  *out++ = Label(p, row.captionName, row.caption,
+                 {look.captionLeft, top, kBoxLeft - 60 - look.captionLeft, kLineHeight}, look.caption, hidden);
   *out++ = CaptionSubscript(p, "Label41", row.subscript, look.subscriptLeft, top, look.subscript, hidden);
-  *out++ = Caption(p, row.asideName, row.aside, kAsideLeft, top, look.asideWidth, look.aside, hidden);
+  *out++ = Label(p, row.asideName, row.aside, {kAsideLeft, top, look.asideWidth, kLineHeight}, look.aside, hidden);
   return out;
 }
 
@@ -95,7 +90,7 @@ struct RuleLook {
 
 constexpr ControlDesign* AddRule(ControlDesign* out, int first, const RuleLook& look, Place p, int top,
                                  unsigned hidden) {
-  *out++ = Caption(p, "Label30", first, kCaptionLeft, top, 5100, look.caption, hidden).bold().fore(kBlue);
+  *out++ = Label(p, "Label30", first, {kCaptionLeft, top, 5100, kLineHeight}, look.caption, hidden).bold().fore(kBlue);
   for (int i = 0; i < 3; ++i)
     *out++ = CaptionSubscript(p, "Label30", first + 1 + i, look.subscriptLefts[i], top, look.subscripts[i], hidden)
                  .bold()
@@ -161,10 +156,10 @@ constexpr std::array<ControlDesign, kStripControls> StripDesign(const StripLook&
   // Tab 0: the unit of Ue2 (each option only its button, its caption a label beside it).
   const Place tab0 = TabPage("SSTab1", range.strip, 0);
   *out++ = Option(tab0, range.optionKv, {960, 480, 255, 255}, "Enter U     (kV)");
-  *out++ = Caption(tab0, "Label41", range.kvCaption, 1230, 480, 1200, "Enter U      (kV)");
+  *out++ = Label(tab0, "Label41", range.kvCaption, {1230, 480, 1200, kLineHeight}, "Enter U      (kV)");
   *out++ = CaptionSubscript(tab0, "Label41", range.kvSubscript, 1853, 480, "e2");
   *out++ = Option(tab0, range.optionPu, {3960, 480, 255, 255}, "Enter U     (pu)");
-  *out++ = Caption(tab0, "Label41", range.puCaption, 4230, 480, 1200, "Enter U      (pu)");
+  *out++ = Label(tab0, "Label41", range.puCaption, {4230, 480, 1200, kLineHeight}, "Enter U      (pu)");
   *out++ = CaptionSubscript(tab0, "Label41", range.puSubscript, 4845, 480, "e2");
   *out++ = WideFrame(tab0, range.peFrame, 840, 2520, kInternalAndExternal);
   const Place pe = Inside(range.peFrame);
@@ -198,20 +193,22 @@ constexpr Place kExternal = Inside("Frame26");
 constexpr int kExternalResultRow = 1200, kExternalUrpRow = 1620, kExternalRuleRow = 2100;
 constexpr auto kExternalDesign = std::to_array<ControlDesign>({
     WideFrame(TabPage("SSTab1", kRange2.strip, 1), "Frame26", 3300, 2520, "External insulation").hidden(),
-    Caption(kExternal, "Label41", 31, kCaptionLeft, kFirstRow, 1560, "Enter D value (m)"),
-    Caption(kExternal, "Label41", 32, kAsideLeft, kFirstRow, 2400, "Phase to phase air clearance"),
-    Caption(kExternal, "Label41", 33, kHtLeft, kFirstRow, 1560, "Enter Ht value (m)"),
-    Caption(kExternal, "Label41", 34, kHtAsideLeft, kFirstRow, 1800, "Height above earth"),
+    Label(kExternal, "Label41", 31, {kCaptionLeft, kFirstRow, 1560, kLineHeight}, "Enter D value (m)"),
+    Label(kExternal, "Label41", 32, {kAsideLeft, kFirstRow, 2400, kLineHeight}, "Phase to phase air clearance"),
+    Label(kExternal, "Label41", 33, {kHtLeft, kFirstRow, 1560, kLineHeight}, "Enter Ht value (m)"),
+    Label(kExternal, "Label41", 34, {kHtAsideLeft, kFirstRow, 1800, kLineHeight}, "Height above earth"),
     OkButton(kExternal, 14, kHtBoxLeft),
-    Caption(kExternal, "Label41", 35, 360, kExternalResultRow, 2580, "             U         (kV)", Hidden),
+    Label(kExternal, "Label41", 35, {360, kExternalResultRow, 2580, kLineHeight}, "             U         (kV)",
+          Hidden),
     CaptionSubscript(kExternal, "Label23", 7, 1155, kExternalResultRow, "ptre", Hidden),
-    Caption(kExternal, "Label41", 36, kAsideLeft, kExternalResultRow, 3900,
-            "Truncated phase to phase slow front overvoltage", Hidden),
-    Caption(kExternal, "Label41", 37, kCaptionLeft, kExternalUrpRow, 1980, "U     (phase to phase) :", Hidden),
+    Label(kExternal, "Label41", 36, {kAsideLeft, kExternalResultRow, 3900, kLineHeight},
+          "Truncated phase to phase slow front overvoltage", Hidden),
+    Label(kExternal, "Label41", 37, {kCaptionLeft, kExternalUrpRow, 1980, kLineHeight},
+          "U     (phase to phase) :", Hidden),
     CaptionSubscript(kExternal, "Label41", 38, 1140, kExternalUrpRow, "rp", Hidden),
-    Caption(kExternal, "Label41", 39, kAsideLeft, kExternalUrpRow, 285, "kV", Hidden),
-    Caption(kExternal, "Label30", 22, kCaptionLeft, kExternalRuleRow, 5100,
-            "The lower value between 2U      and U        is considered as U", Hidden)
+    Label(kExternal, "Label41", 39, {kAsideLeft, kExternalUrpRow, 285, kLineHeight}, "kV", Hidden),
+    Label(kExternal, "Label30", 22, {kCaptionLeft, kExternalRuleRow, 5100, kLineHeight},
+          "The lower value between 2U      and U        is considered as U", Hidden)
         .bold()
         .fore(kBlue),
     CaptionSubscript(kExternal, "Label30", 23, 3225, kExternalRuleRow, "ps", Hidden).bold().fore(kBlue),
