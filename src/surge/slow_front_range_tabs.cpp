@@ -9,6 +9,7 @@
 #include "frame/page_rule.hpp"
 #include "frame/routes.hpp"
 #include "platform/numbers.hpp"
+#include "surge/slow_front_fits.hpp"
 #include "surge/slow_front_page.hpp"
 
 namespace surge {

@@ -13,7 +13,6 @@
 #include <variant>
 
 #include "frame/page.hpp"
-#include "surge/slow_front_fits.hpp"
 #include "surge/slow_front_range.hpp"
 
 namespace frame {
@@ -21,6 +20,10 @@ class App;
 }
 
 namespace surge {
+
+namespace slow_front_fits {
+enum class SwitchingCase;
+}
 
 class SlowFrontPage;
 
