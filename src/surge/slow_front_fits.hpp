@@ -44,8 +44,8 @@ inline double Ue2PerUnit(double ue2, bool enteredInPu, double base) { return ent
 inline double Uet(double x, double base) { return (kTruncationSlope * x - kUetConstant) * base; }
 
 // P(x) = Up2/Ue2 for the switching case.
-inline double RatioFit(double x, SwitchingCase c) {
-  if (c == SwitchingCase::Reenergization)
+inline double RatioFit(double x, SwitchingCase switchingCase) {
+  if (switchingCase == SwitchingCase::Reenergization)
     return ((kReenergization3 * std::pow(x, 3) - kReenergization2 * std::pow(x, 2)) + kReenergization1 * x) +
            kReenergization0;
   return (kEnergization2 * std::pow(x, 2) - kEnergization1 * x) + kEnergization0;
