@@ -11,7 +11,9 @@
 #include "frame/routes.hpp"
 #include "platform/numbers.hpp"
 #include "surge/slow_front_fits.hpp"
+#include "surge/slow_front_range.hpp"
 #include "surge/slow_front_range_tabs.hpp"
+#include "surge/slots.hpp"
 
 namespace surge {
 

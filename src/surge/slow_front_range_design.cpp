@@ -16,6 +16,7 @@
 #include "frame/design_kit.hpp"
 #include "surge/slow_front_range.hpp"
 #include "surge/slow_front_range_tabs.hpp"
+#include "surge/slots.hpp"
 
 namespace surge {
 

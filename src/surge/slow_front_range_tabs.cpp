@@ -11,6 +11,8 @@
 #include "platform/numbers.hpp"
 #include "surge/slow_front_fits.hpp"
 #include "surge/slow_front_page.hpp"
+#include "surge/slow_front_range.hpp"
+#include "surge/slots.hpp"
 
 namespace surge {
 
@@ -126,6 +128,14 @@ void SlowFrontRangeTabs::DeclareRoutes(frame::Routes& routes) {
   }
   frame::DeclareCaptionClicks(routes, app_, kCaptionClicks);
   DeclareExternalRoutes(routes);
+}
+
+std::optional<double>& SlowFrontRangeTabs::PuBase(const SlowFrontRange& range) {
+  return range.strip == 0 ? mPuBaseRange1 : mPuBaseRange2;
+}
+
+SlowFrontRangeTabs::Ue2PerUnit& SlowFrontRangeTabs::Ue2Pu(const SlowFrontRange& range) {
+  return range.strip == 0 ? mUe2PuRange1 : mUe2PuRange2;
 }
 
 std::optional<double> SlowFrontRangeTabs::Ue2PuValue(const SlowFrontRange& range) {

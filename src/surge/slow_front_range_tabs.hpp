@@ -13,7 +13,6 @@
 #include <variant>
 
 #include "frame/page.hpp"
-#include "surge/slow_front_range.hpp"
 
 namespace frame {
 class App;
@@ -26,6 +25,7 @@ enum class SwitchingCase;
 }
 
 class SlowFrontPage;
+struct SlowFrontRange;
 
 class SlowFrontRangeTabs final : public frame::Page {
  public:
@@ -72,10 +72,8 @@ class SlowFrontRangeTabs final : public frame::Page {
   // The routes of the external insulation frame, beside its procedures.
   void DeclareExternalRoutes(frame::Routes& routes);
 
-  std::optional<double>& PuBase(const SlowFrontRange& range) {
-    return range.strip == 0 ? mPuBaseRange1 : mPuBaseRange2;
-  }
-  Ue2PerUnit& Ue2Pu(const SlowFrontRange& range) { return range.strip == 0 ? mUe2PuRange1 : mUe2PuRange2; }
+  std::optional<double>& PuBase(const SlowFrontRange& range);
+  Ue2PerUnit& Ue2Pu(const SlowFrontRange& range);
   std::optional<double> Ue2PuValue(const SlowFrontRange& range);
 
   // A phase-to-earth "OK" that cannot give results: Uet and Urp emptied and x forgotten.
