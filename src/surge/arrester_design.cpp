@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 
+#include "frame/design_kit.hpp"
 #include "surge/arrester_page.hpp"
 #include "surge/slots.hpp"
 
@@ -14,17 +15,12 @@ namespace surge {
 
 namespace {
 
-using platform::Bold;
-using platform::ControlDesign;
-using platform::Disabled;
-using platform::Kind;
+using namespace frame::design;
 using platform::kLightYellow;
-using platform::Locked;
 
-constexpr const char* kPage = "tabSubGeneral1";
-constexpr int kPageIndex = 1;
+constexpr Place kPage = TabPage("tabSubGeneral1", platform::kNoIndex, 1);
 
-struct Row {
+struct Entry {
   int slot;
   const char* caption;
   const char* subscript;  // nullptr: none
@@ -41,14 +37,14 @@ struct Columns {
 constexpr int kRowStep = 420;
 
 constexpr Columns kMinimumColumns{900, 840, 960, 1920, 2940, 3900, true};
-constexpr Row kMinimums[] = {
+constexpr Entry kMinimums[] = {
     {ArresterUm, "1. U     (kV)", "m", 1200, "Highest voltage for equipment"},
     {ArresterUcMin, "2. U    (kV)", "c", 1200, "Minimum required continuous operating voltage"},
     {ArresterUrMin, "3. U    (kV)", "r", 1215, "Minimum required rated voltage of surge arrester"},
 };
 
 constexpr Columns kEntryColumns{2700, 840, 4500, 5400, 6420, 285, false};
-constexpr Row kEntries[] = {
+constexpr Entry kEntries[] = {
     {ArresterUc, "Continuous operating voltage - U", "c", 3270, "kV"},
     {ArresterUr, "Rated voltage - U  ", "r", 2145, "kV"},
     {ArresterSteepResidual, "Residual voltage at steep current impulse (10 kA)", nullptr, 0, "kV"},
@@ -58,77 +54,66 @@ constexpr Row kEntries[] = {
     {ArresterEnergy, "Energy absorption capability (7 kJ/kV)", nullptr, 0, "kJ"},
 };
 
-constexpr ControlDesign kFixed[] = {
-    {.kind = Kind::Label, .name = "lblArresterHeading", .index = 0, .container = kPage, .page = kPageIndex,
-     .left = 600, .top = 480, .width = 5700, .height = 255,
-     .caption = "According to system data the installed  surge arresters should have", .flags = Bold},
-    {.kind = Kind::Label, .name = "lblArresterHeading", .index = 1, .container = kPage, .page = kPageIndex,
-     .left = 600, .top = 2280, .width = 4500, .height = 255,
-     .caption = "Enter specification data for the selected surge arrester", .flags = Bold},
-    {.kind = Kind::CommandButton, .name = "Command21", .index = 2, .container = kPage, .page = kPageIndex,
-     .left = 5670, .top = 6000, .width = 1485, .height = 405, .caption = "<< Back"},
-    {.kind = Kind::CommandButton, .name = "Command21", .index = 3, .container = kPage, .page = kPageIndex,
-     .left = 7380, .top = 6000, .width = 1485, .height = 405, .caption = "Next >>", .flags = Disabled},
-};
+constexpr auto kHeadingsAndButtons = std::to_array<ControlDesign>({
+    Label(kPage, "lblArresterHeading", 0, {600, 480, 5700, 255},
+          "According to system data the installed  surge arresters should have")
+        .bold(),
+    Label(kPage, "lblArresterHeading", 1, {600, 2280, 4500, 255},
+          "Enter specification data for the selected surge arrester")
+        .bold(),
+    Button(kPage, "Command21", 2, {5670, 6000, 1485, 405}, "<< Back"),
+    Button(kPage, "Command21", 3, {7380, 6000, 1485, 405}, "Next >>").disabled(),
+});
 
-constexpr int Top(const Columns& c, std::size_t i) { return c.firstTop + static_cast<int>(i) * kRowStep; }
+constexpr int Top(const Columns& columns, std::size_t i) { return columns.firstTop + static_cast<int>(i) * kRowStep; }
 
 template <std::size_t N>
-constexpr std::size_t LabelCount(const Row (&rows)[N]) {
+constexpr std::size_t LabelCount(const Entry (&entries)[N]) {
   std::size_t n = 0;
-  for (const Row& r : rows) n += 1 + (r.subscript != nullptr) + (r.aside != nullptr);
+  for (const Entry& entry : entries) n += 1 + (entry.subscript != nullptr) + (entry.aside != nullptr);
   return n;
 }
 
-template <std::size_t N>
-constexpr ControlDesign* AddLabels(ControlDesign* out, const Row (&rows)[N], const Columns& c) {
+// Each entry's caption, its subscript and what stands beside its box.
+template <std::size_t Count, std::size_t N>
+constexpr std::array<ControlDesign, Count> Labels(const Entry (&entries)[N], const Columns& columns) {
+  std::array<ControlDesign, Count> rows{};
+  std::size_t n = 0;
   for (std::size_t i = 0; i < N; ++i) {
-    const Row& r = rows[i];
-    const int top = Top(c, i);
-    *out++ = {.kind = Kind::Label, .name = "lblArresterCaption", .index = r.slot, .container = kPage,
-              .page = kPageIndex, .left = c.captionLeft, .top = top, .width = c.captionWidth, .height = 255,
-              .caption = r.caption};
-    if (r.subscript != nullptr)
-      *out++ = {.kind = Kind::Label, .name = "lblArresterSubscript", .index = r.slot, .container = kPage,
-                .page = kPageIndex, .left = r.subscriptLeft, .top = top + 45, .width = 195, .height = 225,
-                .caption = r.subscript, .fontSize = platform::kSubscriptFontSize};
-    if (r.aside != nullptr)
-      *out++ = {.kind = Kind::Label, .name = "lblArresterAside", .index = r.slot, .container = kPage,
-                .page = kPageIndex, .left = c.asideLeft, .top = top, .width = c.asideWidth, .height = 255,
-                .caption = r.aside};
+    const Entry& entry = entries[i];
+    const int top = Top(columns, i);
+    rows[n++] = Label(kPage, "lblArresterCaption", entry.slot,
+                      {columns.captionLeft, top, columns.captionWidth, 255}, entry.caption);
+    if (entry.subscript != nullptr)
+      rows[n++] = Subscript(kPage, "lblArresterSubscript", entry.slot, {entry.subscriptLeft, top + 45, 195, 225},
+                            entry.subscript);
+    if (entry.aside != nullptr)
+      rows[n++] = Label(kPage, "lblArresterAside", entry.slot, {columns.asideLeft, top, columns.asideWidth, 255},
+                        entry.aside);
   }
-  return out;
+  return rows;
 }
 
-constexpr auto kDesign = [] {
-  std::array<ControlDesign, std::size(kFixed) + LabelCount(kMinimums) + LabelCount(kEntries)> a{};
-  ControlDesign* out = a.data();
-  for (const ControlDesign& d : kFixed) *out++ = d;
-  out = AddLabels(out, kMinimums, kMinimumColumns);
-  AddLabels(out, kEntries, kEntryColumns);
-  return a;
-}();
+constexpr auto kDesign = Join(kHeadingsAndButtons, Labels<LabelCount(kMinimums)>(kMinimums, kMinimumColumns),
+                              Labels<LabelCount(kEntries)>(kEntries, kEntryColumns));
 
+// Each entry's box; the page fills the locked light-yellow ones.
 template <std::size_t N>
-constexpr ControlDesign* AddBoxes(ControlDesign* out, const Row (&rows)[N], const Columns& c) {
-  for (std::size_t i = 0; i < N; ++i)
-    *out++ = {.kind = Kind::TextBox, .name = "Text1", .index = rows[i].slot, .container = kPage, .page = kPageIndex,
-              .left = c.boxLeft, .top = Top(c, i) - 30, .width = 900, .height = 285,
-              .flags = c.display ? unsigned{Locked} : 0u, .maxLength = 6,
-              .backColor = c.display ? kLightYellow : platform::kSystemColor};
-  return out;
+constexpr std::array<ControlDesign, N> Boxes(const Entry (&entries)[N], const Columns& columns) {
+  std::array<ControlDesign, N> rows{};
+  for (std::size_t i = 0; i < N; ++i) {
+    const Row box = Box(kPage, entries[i].slot, {columns.boxLeft, Top(columns, i) - 30, 900, 285}).length(6);
+    rows[i] = columns.display ? box.locked().back(kLightYellow) : box;
+  }
+  return rows;
 }
 
-constexpr auto kBoxes = [] {
-  std::array<ControlDesign, std::size(kMinimums) + std::size(kEntries)> a{};
-  AddBoxes(AddBoxes(a.data(), kMinimums, kMinimumColumns), kEntries, kEntryColumns);
-  return a;
-}();
+constexpr auto kBoxes = Join(Boxes(kMinimums, kMinimumColumns), Boxes(kEntries, kEntryColumns));
 
 }  // namespace
 
 std::span<const ControlDesign> ArresterPage::Design() { return kDesign; }
 
-std::span<const ControlDesign> ArresterPage::ValueStoreRows() { return kBoxes; }
+std::span<const ControlDesign> ArresterPage::ValueStoreRows() const { return kBoxes; }
 
 }  // namespace surge

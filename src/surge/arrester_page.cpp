@@ -16,35 +16,36 @@ namespace surge {
 
 namespace {
 
+using frame::Box;
 constexpr int kArresterPage = 1, kTovPage = 0, kSlowFrontPage = 2;
 
 // "Next >>" waits for these; the discharge class and the energy are optional.
 constexpr frame::ControlRef kRequired[] = {
-    {"Text1", ArresterUr}, {"Text1", ArresterUc}, {"Text1", ArresterSteepResidual},
-    {"Text1", ArresterUpl}, {"Text1", ArresterUps},
+    Box(ArresterUr), Box(ArresterUc), Box(ArresterSteepResidual),
+    Box(ArresterUpl), Box(ArresterUps),
 };
 
 // The range tabs' copies of Ups, in the order an acceptance writes them.
 constexpr frame::ControlRef kUpsCopies[] = {
-    {"Text1", UpsCopySfPeRange1}, {"Text1", UpsCopySfPeRange2},
-    {"Text1", UpsCopySfPpRange1}, {"Text1", UpsCopySfPpRange2},
+    Box(UpsCopySfPeRange1), Box(UpsCopySfPeRange2),
+    Box(UpsCopySfPpRange1), Box(UpsCopySfPpRange2),
 };
 
 // The minimums follow Um and the temporary overvoltage phase to earth; a copy
 // of Ups stands for the arrester accepted against the minimums on screen.
 constexpr frame::Dependency UpsCopy(int slot) {
-  return {{"Text1", slot}, {{{"Text1", ArresterUps}, {"Text1", ArresterUcMin}, {"Text1", ArresterUrMin}}}};
+  return {Box(slot), {{Box(ArresterUps), Box(ArresterUcMin), Box(ArresterUrMin)}}};
 }
 constexpr frame::Dependency kDependencies[] = {
-    {{"Text1", ArresterUm}, {{"txtUm"}}},
-    {{"Text1", ArresterUcMin}, {{{"Text1", ArresterUm}}}},
-    {{"Text1", ArresterUrMin}, {{tov::kUrpTovPeBox}}},
+    {Box(ArresterUm), {{"txtUm"}}},
+    {Box(ArresterUcMin), {{Box(ArresterUm)}}},
+    {Box(ArresterUrMin), {{tov::kUrpTovPeBox}}},
     UpsCopy(UpsCopySfPeRange1), UpsCopy(UpsCopySfPeRange2), UpsCopy(UpsCopySfPpRange1), UpsCopy(UpsCopySfPpRange2),
 };
 
 }  // namespace
 
-std::span<const frame::Dependency> ArresterPage::Dependencies() { return kDependencies; }
+std::span<const frame::Dependency> ArresterPage::Dependencies() const { return kDependencies; }
 
 void ArresterPage::Build(platform::Window& w) { w.createAll(Design()); }
 
@@ -74,7 +75,7 @@ void ArresterPage::OpenSurgeArresterPage() {
 }
 
 void ArresterPage::ValidateArresterRequired(int slot) {
-  frame::RunFilledRule(app_, {.box = {"Text1", slot},
+  frame::RunFilledRule(app_, {.box = Box(slot),
                               .group = kRequired,
                               .button = {"Command21", 3},
                               .action = frame::FilledRule::Action::Enable});

@@ -4,31 +4,21 @@
 // overvoltages, the data of the selected arrester, and its acceptance, which
 // publishes the switching impulse protective level gUps.
 
-#include <span>
-
-#include "frame/dependencies.hpp"
-#include "platform/design.hpp"
+#include "frame/page.hpp"
 
 namespace frame {
 class App;
-class Routes;
-}  // namespace frame
-
-namespace platform {
-class Window;
 }
 
 namespace surge {
 
-class ArresterPage {
+class ArresterPage final : public frame::Page {
  public:
   explicit ArresterPage(frame::App& app) : app_(app) {}
-  void Build(platform::Window& w);
-  void DeclareRoutes(frame::Routes& routes);
-
-  static std::span<const platform::ControlDesign> Design();
-  static std::span<const platform::ControlDesign> ValueStoreRows();
-  static std::span<const frame::Dependency> Dependencies();
+  void Build(platform::Window& w) override;
+  void DeclareRoutes(frame::Routes& routes) override;
+  std::span<const platform::ControlDesign> ValueStoreRows() const override;
+  std::span<const frame::Dependency> Dependencies() const override;
 
   void OpenSurgeArresterPage();  // "Next >>" of the temporary-overvoltage page
   // ValidateArresterUr, ValidateArresterUc, ValidateArresterSteepResidual,
@@ -43,6 +33,8 @@ class ArresterPage {
   void NormalizeArresterDecimals();
 
  private:
+  static std::span<const platform::ControlDesign> Design();
+
   frame::App& app_;
 };
 

@@ -3,27 +3,25 @@
 
 #include <vector>
 
+#include "frame/design_kit.hpp"
 #include "surge/choose_urp_tab.hpp"
-#include "surge/slots.hpp"
 #include "surge/formula_display.hpp"
+#include "surge/slots.hpp"
 
 namespace surge {
 
 namespace {
 
-using platform::ControlDesign;
-using platform::Kind;
-using enum platform::DesignFlag;
+using namespace frame::design;
 
-constexpr const char* kStrip = "SSTab1";
-constexpr int kStripIndex = 2, kPage = 3;
-constexpr int kSubscript = platform::kSubscriptFontSize;
+constexpr Place kTab = TabPage("SSTab1", 2, 3);
 
 // Columns from the left: Formula I, II, III and the entered value.
 constexpr int kColumns = 4;
 constexpr int ColumnLeft(int column) { return 480 + column * 3480; }
 constexpr int kColumnWidth = 3240;
 constexpr int kRowTop = 1860, kBoxOffset = 1800, kUnitOffset = 2760, kSubscriptOffset = 1155;
+constexpr int kChosenTop = 3540;
 
 // The entered value's column has no formula; the first column's row caption
 // is shorter and stands further right, so both put "U" at the same place.
@@ -33,57 +31,54 @@ constexpr const char* kRowCaption[kColumns] = {"        U      value", "        
                                                "           U      value", "           U      value"};
 constexpr int kRowCaptionOffset[kColumns] = {585, 450, 450, 450};
 
-ControlDesign OnTab(Kind kind, const char* name, int index, int left, int top, int width, int height,
-                    const char* caption, unsigned flags = 0, int fontSize = 0) {
-  return {.kind = kind, .name = name, .index = index, .container = kStrip, .containerIndex = kStripIndex,
-          .page = kPage, .left = left, .top = top, .width = width, .height = height, .caption = caption,
-          .flags = flags, .fontSize = fontSize};
-}
-
 std::vector<ControlDesign> MakeDesign() {
   std::vector<ControlDesign> rows;
   int formulaLabel = 0;
-  for (int c = 0; c < kColumns; ++c) {
-    const int x = ColumnLeft(c);
-    rows.push_back(OnTab(Kind::Label, "Label41", kHeading[c], x, 480, kColumnWidth, 285, kHeadingText[c],
-                         Bold | Centered | NoWrap));
-    if (c < 3) {
-      const Formula formula = static_cast<Formula>(c);
-      DrawFormula(rows, formula, {kStrip, kStripIndex, kPage, x + 660, 960, "lblChoiceFormula", formulaLabel, "linChoiceFraction", c});
+  for (int column = 0; column < kColumns; ++column) {
+    const int left = ColumnLeft(column);
+    rows.push_back(Label(kTab, "Label41", kHeading[column], {left, 480, kColumnWidth, 285}, kHeadingText[column])
+                       .bold()
+                       .centered()
+                       .nowrap());
+    if (column < 3) {
+      const Formula formula = static_cast<Formula>(column);
+      DrawFormula(rows, formula,
+                  {kTab, left + 660, 960, "lblChoiceFormula", formulaLabel, "linChoiceFraction", column});
       formulaLabel += FormulaLabelCount(formula);
     }
-    rows.push_back(OnTab(Kind::Label, "Label79", 6 + c, x + kRowCaptionOffset[c], kRowTop,
-                         kBoxOffset - 30 - kRowCaptionOffset[c], 255, kRowCaption[c], NoWrap));
-    rows.push_back(OnTab(Kind::Label, "Label75", 6 + c, x + kSubscriptOffset, kRowTop + 60, 150, 195, "rp", NoWrap,
-                         kSubscript));
-    rows.push_back(OnTab(Kind::Label, "lblKV", 15 + c, x + kUnitOffset, kRowTop, 255, 255, "kV"));
-    rows.push_back(OnTab(Kind::CommandButton, "Command28", 6 + c, x + kBoxOffset, 2340, 900, 315, "Accept"));
+    const int captionLeft = left + kRowCaptionOffset[column];
+    rows.push_back(Label(kTab, "Label79", 6 + column, {captionLeft, kRowTop, left + kBoxOffset - 30 - captionLeft, 255},
+                         kRowCaption[column])
+                       .nowrap());
+    rows.push_back(Subscript(kTab, "Label75", 6 + column, {left + kSubscriptOffset, kRowTop + 60, 150, 195}, "rp"));
+    rows.push_back(Label(kTab, "lblKV", 15 + column, {left + kUnitOffset, kRowTop, 255, 255}, "kV"));
+    rows.push_back(Button(kTab, "Command28", 6 + column, {left + kBoxOffset, 2340, 900, 315}, "Accept"));
   }
 
   // The choice: caption and row, hidden until an "Accept".
-  ControlDesign chosen =
-      OnTab(Kind::Label, "Label41", 60, 4920, 3000, 4605, 330, "Formula I chosen", Hidden | Bold | Underlined | Centered, 10);
-  chosen.foreColor = platform::kPurple;
-  rows.push_back(chosen);
-  rows.push_back(OnTab(Kind::Label, "Label79", 10, 5475, 3540, 1440, 255, "           U      value =", Hidden | NoWrap));
-  rows.push_back(OnTab(Kind::Label, "Label75", 10, 6173, 3600, 150, 195, "rp", Hidden | NoWrap, kSubscript));
-  rows.push_back(OnTab(Kind::Label, "lblKV", 19, 7920, 3540, 255, 255, "kV", Hidden));
+  rows.push_back(Label(kTab, "Label41", 60, {4920, 3000, 4605, 330}, "Formula I chosen", platform::Underlined)
+                     .hidden()
+                     .bold()
+                     .centered()
+                     .font(10)
+                     .fore(platform::kPurple));
+  DrawUrpLine(rows, kTab, 10, 19, kChosenTop);
 
-  rows.push_back(OnTab(Kind::CommandButton, "Command29", 7, 10800, 6480, 1335, 375, "<<Back"));
-  rows.push_back(OnTab(Kind::CommandButton, "Command29", 6, 12360, 6480, 1335, 375, "Next >>", Disabled));
+  DrawTabButtons(rows, kTab, 7, 6);
   return rows;
 }
 
-constexpr ControlDesign Candidate(int slot, int column, int top, unsigned flags = 0) {
-  return {.kind = Kind::TextBox, .name = "Text1", .index = slot, .container = kStrip, .containerIndex = kStripIndex,
-          .page = kPage, .left = column < 0 ? 6960 : ColumnLeft(column) + kBoxOffset, .top = top, .width = 900,
-          .height = 285, .flags = Locked | flags, .maxLength = 7, .backColor = platform::kLightYellow};
+// A candidate of a column, locked: the choice is made with its "Accept".
+constexpr Row Candidate(int slot, int column) {
+  return Box(kTab, slot, {ColumnLeft(column) + kBoxOffset, kRowTop - 30, 900, 285})
+      .locked()
+      .length(7)
+      .back(platform::kLightYellow);
 }
 
 constexpr ControlDesign kValueStoreRows[] = {
-    Candidate(UrpChoiceFormula1, 0, kRowTop - 30), Candidate(UrpChoiceFormula2, 1, kRowTop - 30),
-    Candidate(UrpChoiceFormula3, 2, kRowTop - 30), Candidate(UrpChoiceEntered, 3, kRowTop - 30),
-    Candidate(UrpFfChosen, -1, 3510, Hidden),
+    Candidate(UrpChoiceFormula1, 0), Candidate(UrpChoiceFormula2, 1), Candidate(UrpChoiceFormula3, 2),
+    Candidate(UrpChoiceEntered, 3),  UrpLineBox(kTab, UrpFfChosen, kChosenTop),
 };
 
 }  // namespace
@@ -93,6 +88,6 @@ std::span<const ControlDesign> ChooseUrpTab::Design() {
   return rows;
 }
 
-std::span<const ControlDesign> ChooseUrpTab::ValueStoreRows() { return kValueStoreRows; }
+std::span<const ControlDesign> ChooseUrpTab::ValueStoreRows() const { return kValueStoreRows; }
 
 }  // namespace surge

@@ -10,6 +10,7 @@ namespace surge {
 
 namespace {
 
+using frame::Box;
 // A column of the tab: its "Accept" button, the caption it chooses with and
 // the candidate box.
 struct Column {
@@ -27,30 +28,30 @@ constexpr Column kColumns[] = {
 
 // The column of the entered value, shown only while the page holds a Urp.
 constexpr frame::ControlRef kEnteredColumn[] = {
-    {"Label41", 56}, {"Label79", 9}, {"Label75", 9}, {"Text1", UrpChoiceEntered}, {"lblKV", 18}, {"Command28", 9},
+    {"Label41", 56}, {"Label79", 9}, {"Label75", 9}, Box(UrpChoiceEntered), {"lblKV", 18}, {"Command28", 9},
 };
 
 constexpr frame::ControlRef kChosenRow[] = {
-    {"Label41", 60}, {"Label79", 10}, {"Label75", 10}, {"lblKV", 19}, {"Text1", UrpFfChosen},
+    {"Label41", 60}, {"Label79", 10}, {"Label75", 10}, {"lblKV", 19}, Box(UrpFfChosen),
 };
 
 // The candidates are copies of the formulas' results and of the Urp standing
 // on the page; the chosen value is a copy of the candidate accepted.
 constexpr frame::Dependency kDependencies[] = {
-    {{"Text1", UrpChoiceFormula1}, {{{"Text1", UrpFormula1}}}},
-    {{"Text1", UrpChoiceFormula2}, {{{"Text1", UrpFormula2}}}},
-    {{"Text1", UrpChoiceFormula3}, {{{"Text1", UrpFormula3}}}},
-    {{"Text1", UrpChoiceEntered}, {{{"Text1", UrpFfPe}}}},
-    {.result = {"Text1", UrpFfChosen},
-     .from = {{{"Text1", UrpChoiceFormula1}, {"Text1", UrpChoiceFormula2}, {"Text1", UrpChoiceFormula3},
-               {"Text1", UrpChoiceEntered}}},
+    {Box(UrpChoiceFormula1), {{Box(UrpFormula1)}}},
+    {Box(UrpChoiceFormula2), {{Box(UrpFormula2)}}},
+    {Box(UrpChoiceFormula3), {{Box(UrpFormula3)}}},
+    {Box(UrpChoiceEntered), {{Box(UrpFfPe)}}},
+    {.result = Box(UrpFfChosen),
+     .from = {{Box(UrpChoiceFormula1), Box(UrpChoiceFormula2), Box(UrpChoiceFormula3),
+               Box(UrpChoiceEntered)}},
      .publishers = {{{"Command29", 6}}},
      .choice = true},
 };
 
 }  // namespace
 
-std::span<const frame::Dependency> ChooseUrpTab::Dependencies() { return kDependencies; }
+std::span<const frame::Dependency> ChooseUrpTab::Dependencies() const { return kDependencies; }
 
 void ChooseUrpTab::Build(platform::Window& w) { w.createAll(Design()); }
 

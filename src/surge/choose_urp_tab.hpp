@@ -3,30 +3,23 @@
 // three formulas and the entered value side by side; the accepted one becomes
 // the fast-front Urp of the page, phase to earth and phase to phase alike.
 
-#include <span>
-
-#include "frame/app.hpp"
-#include "frame/dependencies.hpp"
-#include "platform/design.hpp"
-#include "platform/window.hpp"
+#include "frame/page.hpp"
 
 namespace frame {
-class Routes;
+class App;
 }
 
 namespace surge {
 
 class FastFrontPage;
 
-class ChooseUrpTab {
+class ChooseUrpTab final : public frame::Page {
  public:
   ChooseUrpTab(frame::App& app, FastFrontPage& page) : app_(app), page_(page) {}
-  void Build(platform::Window& w);
-  void DeclareRoutes(frame::Routes& routes);
-
-  static std::span<const platform::ControlDesign> Design();
-  static std::span<const platform::ControlDesign> ValueStoreRows();
-  static std::span<const frame::Dependency> Dependencies();
+  void Build(platform::Window& w) override;
+  void DeclareRoutes(frame::Routes& routes) override;
+  std::span<const platform::ControlDesign> ValueStoreRows() const override;
+  std::span<const frame::Dependency> Dependencies() const override;
 
   // "Next >>" of Formula III: the tab opens with every candidate refreshed.
   void OpenChooseUrpTab();
@@ -39,6 +32,8 @@ class ChooseUrpTab {
   void AcceptChosenFastFrontUrp();
 
  private:
+  static std::span<const platform::ControlDesign> Design();
+
   frame::App& app_;
   FastFrontPage& page_;
 };

@@ -11,14 +11,24 @@ namespace surge {
 // Formula I: Urp = Upl + 2 L S / c, with the arrester's lightning impulse
 // protective level Upl (kV), the separation L (m), the steepness S (kV/us)
 // and the velocity c (m/us): S + S, times L, divided by c, plus Upl.
-double Formula1Urp(double upl, double c, double l, double s);
+inline double Formula1Urp(double upl, double c, double l, double s) {
+  double urp = s + s;
+  urp *= l;
+  urp /= c;
+  return upl + urp;
+}
 
 // Formula II: Urp = Upl + A L / (n Lsp), with the line factor A (kV), the
 // separation L (m), the number of lines n and the span length Lsp (m):
 // L times A, divided by n, divided by Lsp, plus Upl.
-double Formula2Urp(double upl, double l, double lsp, double n, double a);
+inline double Formula2Urp(double upl, double l, double lsp, double n, double a) {
+  double urp = l * a;
+  urp /= n;
+  urp /= lsp;
+  return upl + urp;
+}
 
 // Formula III: Urpmax = BIL / Ks.
-double Formula3Urp(double bil, double ks);
+inline double Formula3Urp(double bil, double ks) { return bil / ks; }
 
 }  // namespace surge

@@ -11,21 +11,22 @@ namespace surge {
 
 namespace {
 
+using frame::Box;
 constexpr frame::ControlRef kSummary[] = {
     {"Label4", 16}, {"Label4", 17}, {"Label4", 18}, {"Label4", 19}, {"Label4", 20},
-    {"Label4", 21}, {"Label4", 22}, {"Text1", UrpFfPe}, {"Text1", UrpFfPp},
+    {"Label4", 21}, {"Label4", 22}, Box(UrpFfPe), Box(UrpFfPp),
 };
 
 // The Urp that the Choose tab hands over; the phase-to-phase box repeats the
 // phase-to-earth one, whatever put it there.
 constexpr frame::Dependency kDependencies[] = {
-    {{"Text1", UrpFfPe}, {{{"Text1", UrpFfChosen}}}, {{{"Command21", 18}}}},
-    {{"Text1", UrpFfPp}, {{{"Text1", UrpFfPe}}}, {{{"Command21", 18}}}},
+    {Box(UrpFfPe), {{Box(UrpFfChosen)}}, {{{"Command21", 18}}}},
+    {Box(UrpFfPp), {{Box(UrpFfPe)}}, {{{"Command21", 18}}}},
 };
 
 }  // namespace
 
-std::span<const frame::Dependency> FastFrontPage::Dependencies() { return kDependencies; }
+std::span<const frame::Dependency> FastFrontPage::Dependencies() const { return kDependencies; }
 
 void FastFrontPage::Build(platform::Window& w) {
   w.createAll(Design());
@@ -38,7 +39,7 @@ void FastFrontPage::ShowSummary(bool shown) { frame::SetVisible(app_, kSummary, 
 
 void FastFrontPage::EnterFastFrontUrp() {
   // One value for both boxes, never below Um: it stands for phase to earth too.
-  const frame::EnterQuestion question{"Enter Fast Front Urp value", {"Text1", UrpFfPe}, 1.0, "Invalid Urp", 32};
+  const frame::EnterQuestion question{"Enter Fast Front Urp value", Box(UrpFfPe), 1.0, "Invalid Urp", 32};
   if (frame::AskEnterQuestion(app_, question) == frame::EnterOutcome::Written)
     app_.text1(UrpFfPp).setText(app_.text1(UrpFfPe).text());
   const bool any = frame::IsFilled(app_.text1(UrpFfPe)) || frame::IsFilled(app_.text1(UrpFfPp));
@@ -75,7 +76,7 @@ void FastFrontPage::OpenCoordinationWithstandPage() {
 }
 
 void FastFrontPage::EnableFastFrontNext() {
-  app_.control("Command21", 18).setEnabled(frame::AllFilled(app_, {{"Text1", UrpFfPe}, {"Text1", UrpFfPp}}));
+  app_.control("Command21", 18).setEnabled(frame::AllFilled(app_, {Box(UrpFfPe), Box(UrpFfPp)}));
 }
 
 void FastFrontPage::DeclareRoutes(frame::Routes& routes) {

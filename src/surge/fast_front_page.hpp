@@ -4,28 +4,21 @@
 // phase, entered, chosen among the formula tabs' results, or skipped. The
 // formula strip SSTab1(2) lies over the page.
 
-#include <span>
-
-#include "frame/app.hpp"
-#include "frame/dependencies.hpp"
-#include "platform/design.hpp"
-#include "platform/window.hpp"
+#include "frame/page.hpp"
 
 namespace frame {
-class Routes;
+class App;
 }
 
 namespace surge {
 
-class FastFrontPage {
+class FastFrontPage final : public frame::Page {
  public:
   explicit FastFrontPage(frame::App& app) : app_(app) {}
-  void Build(platform::Window& w);
-  void DeclareRoutes(frame::Routes& routes);
-
-  static std::span<const platform::ControlDesign> Design();
-  static std::span<const platform::ControlDesign> ValueStoreRows();
-  static std::span<const frame::Dependency> Dependencies();
+  void Build(platform::Window& w) override;
+  void DeclareRoutes(frame::Routes& routes) override;
+  std::span<const platform::ControlDesign> ValueStoreRows() const override;
+  std::span<const frame::Dependency> Dependencies() const override;
 
   void EnterFastFrontUrp();
   void OpenFastFrontFormulas();
@@ -39,6 +32,8 @@ class FastFrontPage {
   void ShowSummary(bool shown);
 
  private:
+  static std::span<const platform::ControlDesign> Design();
+
   frame::App& app_;
 };
 

@@ -6,69 +6,60 @@ namespace surge {
 
 namespace {
 
-using platform::Centered;
-using platform::ControlDesign;
-using platform::Kind;
-using platform::NoWrap;
+using namespace frame::design;
 
 constexpr int kFormulaSize = 12;
-constexpr int kSubscriptSize = platform::kSubscriptFontSize;
 
-// One control of a formula, placed from the formula's first caption.
-struct Part {
-  Kind kind;
-  const char* caption;
-  int left, top, width, height;
-  int fontSize;
-  unsigned flags;
-};
+// The controls of a formula stand where they are drawn from the formula's
+// first caption; DrawFormula places and names them.
+constexpr Place kFromFirstCaption{};
 
-constexpr Part Caption(const char* text, int left, int width, unsigned flags = NoWrap) {
-  return {Kind::Label, text, left, 0, width, 375, kFormulaSize, flags};
+constexpr Row FormulaCaption(const char* text, int left, int width) {
+  return Label(kFromFirstCaption, "", 0, {left, 0, width, 375}, text).nowrap().font(kFormulaSize);
 }
-constexpr Part Subscript(const char* text, int left, int top, int width) {
-  return {Kind::Label, text, left, top, width, 210, kSubscriptSize, NoWrap};
+constexpr Row FormulaSubscript(const char* text, int left, int top, int width) {
+  return Subscript(kFromFirstCaption, "", 0, {left, top, width, 210}, text);
 }
 // The fraction's numerator and denominator sit on either side of its line.
-constexpr Part Numerator(const char* text, int left, int width) {
-  return {Kind::Label, text, left, -135, width, 285, kFormulaSize, Centered | NoWrap};
+constexpr Row Numerator(const char* text, int left, int width) {
+  return Label(kFromFirstCaption, "", 0, {left, -135, width, 285}, text).centered().nowrap().font(kFormulaSize);
 }
-constexpr Part Denominator(const char* text, int left, int width, unsigned flags = NoWrap) {
-  return {Kind::Label, text, left, 165, width, 285, kFormulaSize, flags};
+constexpr Row Denominator(const char* text, int left, int width) {
+  return Label(kFromFirstCaption, "", 0, {left, 165, width, 285}, text).nowrap().font(kFormulaSize);
 }
-constexpr Part FractionLine(int left, int width) { return {Kind::Line, "", left, 150, width, 0, 0, 0}; }
+constexpr Row FractionLine(int left, int width) { return Line(kFromFirstCaption, "", 0, {left, 150, width, 0}); }
 
 // The subscripts stand in the middle of the blank runs of their captions, in
 // the program's font; a subscript after a letter of a denominator follows it.
-constexpr Part kFormula1[] = {
-    Caption("U     = U     +", 0, 1500),
-    Subscript("rp", 270, 120, 195),
-    Subscript("pl", 990, 120, 180),
+constexpr Row kFormula1[] = {
+    FormulaCaption("U     = U     +", 0, 1500),
+    FormulaSubscript("rp", 270, 120, 195),
+    FormulaSubscript("pl", 990, 120, 180),
     Numerator("2LS", 1410, 510),
-    Denominator("C", 1410, 510, Centered | NoWrap),
+    Denominator("C", 1410, 510).centered(),
     FractionLine(1410, 510),
 };
 
-constexpr Part kFormula2[] = {
-    Caption("U     = U     +", 0, 1500),
-    Subscript("rp", 270, 120, 195),
-    Subscript("pl", 990, 120, 180),
+constexpr Row kFormula2[] = {
+    FormulaCaption("U     = U     +", 0, 1500),
+    FormulaSubscript("rp", 270, 120, 195),
+    FormulaSubscript("pl", 990, 120, 180),
     Numerator("AL", 1410, 540),
     Denominator("nL", 1455, 285),
-    Subscript("sp", 1740, 285, 195),
+    FormulaSubscript("sp", 1740, 285, 195),
     FractionLine(1410, 540),
 };
 
-constexpr Part kFormula3[] = {
-    Caption("U               =", 0, 1500),
-    Subscript("rpmax", 480, 120, 480),
+constexpr Row kFormula3[] = {
+    FormulaCaption("U               =", 0, 1500),
+    FormulaSubscript("rpmax", 480, 120, 480),
     Numerator("BIL", 1365, 540),
     Denominator("K", 1500, 180),
-    Subscript("s", 1680, 285, 120),
+    FormulaSubscript("s", 1680, 285, 120),
     FractionLine(1365, 540),
 };
 
-std::span<const Part> Parts(Formula formula) {
+std::span<const Row> Drawing(Formula formula) {
   switch (formula) {
     case Formula::I: return kFormula1;
     case Formula::II: return kFormula2;
@@ -81,29 +72,30 @@ std::span<const Part> Parts(Formula formula) {
 
 int FormulaLabelCount(Formula formula) {
   int labels = 0;
-  for (const Part& part : Parts(formula)) labels += part.kind == Kind::Label ? 1 : 0;
+  for (const Row& drawn : Drawing(formula)) labels += drawn.kind == Kind::Label ? 1 : 0;
   return labels;
 }
 
 void DrawFormula(std::vector<ControlDesign>& rows, Formula formula, const FormulaPlace& place) {
   int label = place.firstLabel;
-  for (const Part& part : Parts(formula)) {
-    ControlDesign& d = rows.emplace_back();
-    d.kind = part.kind;
-    const bool isLabel = part.kind == Kind::Label;
-    d.name = isLabel ? place.labels : place.line;
-    d.index = isLabel ? label++ : place.lineIndex;
-    d.container = place.container;
-    d.containerIndex = place.containerIndex;
-    d.page = place.page;
-    d.left = place.left + part.left;
-    d.top = place.top + part.top;
-    d.width = part.width;
-    d.height = part.height;
-    d.caption = part.caption;
-    d.flags = part.flags;
-    d.fontSize = part.fontSize;
+  for (const Row& drawn : Drawing(formula)) {
+    const bool isLabel = drawn.kind == Kind::Label;
+    const Rect at{place.left + drawn.left, place.top + drawn.top, drawn.width, drawn.height};
+    rows.push_back(Control(drawn.kind, place.tab, isLabel ? place.labels : place.line,
+                           isLabel ? label++ : place.lineIndex, at, drawn.caption, drawn.flags)
+                       .font(drawn.fontSize));
   }
+}
+
+void DrawUrpLine(std::vector<ControlDesign>& rows, Place tab, int caption, int unit, int top) {
+  rows.push_back(Label(tab, "Label79", caption, {5475, top, 1440, 255}, "           U      value =").hidden().nowrap());
+  rows.push_back(Subscript(tab, "Label75", caption, {6173, top + 60, 150, 195}, "rp").hidden());
+  rows.push_back(Label(tab, "lblKV", unit, {7920, top, 255, 255}, "kV").hidden());
+}
+
+void DrawTabButtons(std::vector<ControlDesign>& rows, Place tab, int back, int next) {
+  rows.push_back(Button(tab, "Command29", back, {10800, 6480, 1335, 375}, "<<Back"));
+  rows.push_back(Button(tab, "Command29", next, {12360, 6480, 1335, 375}, "Next >>").disabled());
 }
 
 }  // namespace surge

@@ -3,6 +3,8 @@
 #include <optional>
 #include <vector>
 
+#include "frame/app.hpp"
+#include "frame/page_kit.hpp"
 #include "frame/page_rule.hpp"
 #include "frame/routes.hpp"
 #include "frame/table_window.hpp"
@@ -13,31 +15,36 @@ namespace surge {
 
 namespace {
 
+using frame::Box;
 using frame::ControlRef;
 using frame::ControlRefs;
-
-using frame::Box;
 
 // Formula I reads S, L, Upl and c.
 constexpr ControlRef kFormula1Inputs[] = {Box(Formula1S), Box(Formula1L), Box(Formula1Upl), Box(Formula1C)};
 constexpr ControlRef kFormula1Cleared[] = {Box(Formula1S), Box(Formula1L)};
 constexpr ControlRef kFormula1Divisors[] = {Box(Formula1C)};
-double Formula1(std::span<const double> v) { return Formula1Urp(v[2], v[3], v[1], v[0]); }
+double Formula1(std::span<const double> inputs) { return Formula1Urp(inputs[2], inputs[3], inputs[1], inputs[0]); }
 
 // Formula II reads L, Lsp, n, A and Upl.
 constexpr ControlRef kFormula2Inputs[] = {Box(Formula2L), Box(Formula2Lsp), Box(Formula2N), Box(Formula2A),
                                           Box(Formula2Upl)};
 constexpr ControlRef kFormula2Cleared[] = {Box(Formula2L), Box(Formula2Lsp), Box(Formula2N), Box(Formula2A)};
 constexpr ControlRef kFormula2Divisors[] = {Box(Formula2Lsp), Box(Formula2N)};
-double Formula2(std::span<const double> v) { return Formula2Urp(v[4], v[0], v[1], v[2], v[3]); }
+double Formula2(std::span<const double> inputs) {
+  return Formula2Urp(inputs[4], inputs[0], inputs[1], inputs[2], inputs[3]);
+}
 
 // Formula III reads BIL and Ks.
 constexpr ControlRef kFormula3Inputs[] = {Box(Formula3Bil), Box(Formula3Ks)};
 constexpr ControlRef kFormula3Divisors[] = {Box(Formula3Ks)};
-double Formula3(std::span<const double> v) { return Formula3Urp(v[0], v[1]); }
+double Formula3(std::span<const double> inputs) { return Formula3Urp(inputs[0], inputs[1]); }
 
 // Upl (and c on Formula I) stay when "Calculate" is chosen again: they belong
 // to the arrester and the station rather than to one estimate.
+//
+// Per tab: page; Enter, Calculate and Ignore options; result caption and
+// unit; entered Urp and its OK; inputs, those cleared, divisors; formula OK;
+// result; "Next >>"; formula.
 constexpr FormulaTab kTabs[] = {
     {0, 35, 34, 33, 1, 10, Box(UrpFormula1Entered), 0, kFormula1Inputs, kFormula1Cleared, kFormula1Divisors, 1,
      Box(UrpFormula1), 1, Formula1},
@@ -47,16 +54,16 @@ constexpr FormulaTab kTabs[] = {
      Box(UrpFormula3), 5, Formula3},
 };
 
-
 // A tab's result is the value entered, the formula's value or "Ignored", as
 // the option chosen says.
 constexpr frame::Dependency ResultDependency(const FormulaTab& tab) {
-  frame::Dependency d{tab.result, {}, {{{"Command29", tab.next}}}};
+  frame::Dependency dependency{tab.result, {}, {{{"Command29", tab.next}}}};
   std::size_t n = 0;
-  d.from[n++] = tab.enteredUrp;
-  for (const ControlRef& input : tab.inputs) d.from[n++] = input;
-  for (int option : {tab.enterOption, tab.calculateOption, tab.ignoreOption}) d.from[n++] = {"Option1", option};
-  return d;
+  dependency.from[n++] = tab.enteredUrp;
+  for (const ControlRef& input : tab.inputs) dependency.from[n++] = input;
+  for (int option : {tab.enterOption, tab.calculateOption, tab.ignoreOption})
+    dependency.from[n++] = {"Option1", option};
+  return dependency;
 }
 constexpr frame::Dependency kDependencies[] = {ResultDependency(kTabs[0]), ResultDependency(kTabs[1]),
                                                ResultDependency(kTabs[2])};
@@ -65,7 +72,7 @@ constexpr frame::Dependency kDependencies[] = {ResultDependency(kTabs[0]), Resul
 
 std::span<const FormulaTab> FormulaTabRoles() { return kTabs; }
 
-std::span<const frame::Dependency> FormulaTabs::Dependencies() { return kDependencies; }
+std::span<const frame::Dependency> FormulaTabs::Dependencies() const { return kDependencies; }
 
 void FormulaTabs::Build(platform::Window& w) {
   w.createAll(Design());
@@ -202,6 +209,7 @@ void FormulaTabs::DeclareRoutes(frame::Routes& routes) {
   routes.on(Command29Click, 2, [this] { OpenTab(0); });
   routes.on(Command29Click, 3, [this] { OpenTab(2); });
   routes.on(Command29Click, 4, [this] { OpenTab(1); });
+  DeclareHelpRoutes(routes);
 }
 
 }  // namespace surge

@@ -3,19 +3,17 @@
 // III. Each offers to enter a Urp, to calculate it from its formula or to
 // ignore the formula, and keeps its result for the choice on the last tab.
 // The tabs are one family: the same design and the same procedures, played
-// by the controls of each tab's row of the role table.
+// by the controls of each tab's row of the role table. A mouse move over a
+// field caption of a formula frame explains the field in the tab's help
+// label.
 
-#include <span>
-
-#include "frame/app.hpp"
-#include "frame/dependencies.hpp"
-#include "frame/page_kit.hpp"
-#include "platform/design.hpp"
-#include "platform/window.hpp"
+#include "frame/control_ref.hpp"
+#include "frame/page.hpp"
 
 namespace frame {
-class Routes;
-}
+class App;
+struct HelpText;
+}  // namespace frame
 
 namespace surge {
 
@@ -38,15 +36,13 @@ struct FormulaTab {
 
 std::span<const FormulaTab> FormulaTabRoles();
 
-class FormulaTabs {
+class FormulaTabs final : public frame::Page {
  public:
   explicit FormulaTabs(frame::App& app) : app_(app) {}
-  void Build(platform::Window& w);
-  void DeclareRoutes(frame::Routes& routes);
-
-  static std::span<const platform::ControlDesign> Design();
-  static std::span<const platform::ControlDesign> ValueStoreRows();
-  static std::span<const frame::Dependency> Dependencies();
+  void Build(platform::Window& w) override;
+  void DeclareRoutes(frame::Routes& routes) override;
+  std::span<const platform::ControlDesign> ValueStoreRows() const override;
+  std::span<const frame::Dependency> Dependencies() const override;
 
   // The options: ShowFormula1Entry, ShowFormula1Calculation, IgnoreFormula1
   // and their members on Formula II and III.
@@ -61,7 +57,16 @@ class FormulaTabs {
   // Opens page n of the strip, the only one enabled.
   void OpenTab(int page);
 
+  // The help of the formula frames' field captions (formula_help.cpp): each
+  // text at its caption in the tab's help label Label85.
+  static std::span<const frame::HelpText> HelpTexts();
+  // A mouse move over any Frame30 hides Label85(0) to Label85(7), those that
+  // the window holds.
+  void HideHelp();
+
  private:
+  static std::span<const platform::ControlDesign> Design();
+  void DeclareHelpRoutes(frame::Routes& routes);
   void ShowResultLine(const FormulaTab& tab, bool shown);
   // A refused "OK": the message, the boxes emptied, no result left to move on with.
   void RefuseResult(const FormulaTab& tab, frame::ControlRefs cleared);

@@ -51,6 +51,7 @@ enum Slot : int {
   // The fast-front page, its formula tabs and the choice among their results.
   UrpFfPe = 77,  // the fast-front Urp: a number text in kV or "Ignored"
   UrpFfPp = 78,  // always the same text as UrpFfPe
+  FfSpareFlag = 79,  // a hidden flag box of the fast-front page that no step sets
   UrpFormula1 = 80,
   UrpFormula2Entered = 81,
   UrpFormula1Entered = 82,

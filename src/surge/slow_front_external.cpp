@@ -8,14 +8,18 @@
 #include "frame/app.hpp"
 #include "frame/number_text.hpp"
 #include "frame/page_kit.hpp"
+#include "frame/routes.hpp"
 #include "platform/numbers.hpp"
-#include "surge/slow_front_external_fits.hpp"
+#include "surge/slow_front_fits.hpp"
+#include "surge/slow_front_range.hpp"
 #include "surge/slow_front_range_tabs.hpp"
+#include "surge/slots.hpp"
 
 namespace surge {
 
 namespace {
 
+using frame::Box;
 using frame::ControlRef;
 using frame::IsFilled;
 using frame::NumberAsTyped;
@@ -24,33 +28,27 @@ constexpr ControlRef kOk{"Command21", 14};
 
 // The rows of Uptre and Urp with their boxes.
 constexpr ControlRef kResultRows[] = {
-    {"Label41", 35}, {"Label23", 7}, {"Label41", 36},          {"Text1", UptreRange2},
-    {"Label41", 37}, {"Label41", 38}, {"Label41", 39},         {"Text1", UrpSfPpExtRange2},
+    {"Label41", 35}, {"Label23", 7}, {"Label41", 36},          Box(UptreRange2),
+    {"Label41", 37}, {"Label41", 38}, {"Label41", 39},         Box(UrpSfPpExtRange2),
 };
 // The rule line: Urp is the lower of 2 Ups and Uptre.
 constexpr ControlRef kRule[] = {{"Label30", 22}, {"Label30", 23}, {"Label30", 24}, {"Label30", 25}};
 
-// Uptre weighs Upt and Uet by the ratio D / Ht; Urp is the lower of Uptre as
-// shown and 2 Ups.
-constexpr ControlRef kD{"Text1", SfClearanceD}, kHt{"Text1", SfHeightHt}, kUpt{"Text1", UptRange2},
-    kUet{"Text1", UetPeRange2};
-constexpr frame::Dependency kDependencies[] = {
-    {{"Text1", UptreRange2}, {{kD, kHt, kUpt, kUet}}},
-    {{"Text1", UrpSfPpExtRange2},
-     {{kD, kHt, kUpt, kUet, {"Text1", UptreRange2}, {"Text1", UpsCopySfPpRange2}}},
-     {{{"Command21", 16}}}},
-};
-
 }  // namespace
 
-std::span<const frame::Dependency> SlowFrontRangeTabs::ExternalDependencies() { return kDependencies; }
+void SlowFrontRangeTabs::DeclareExternalRoutes(frame::Routes& routes) {
+  using enum frame::ArrayEvent;
+  routes.on(Text1Change, UrpSfPpExtRange2, [this] { EnablePpNext(kRange2); });
+  routes.onEach(Text1Change, SfClearanceD, SfHeightHt, [this](int slot) { ValidateSlowFrontPpGeometry(slot); });
+  routes.on(Command21Click, kOk.index, [this] { CalculateUrpPpExtRange2(); });
+}
 
 void SlowFrontRangeTabs::ResetExternal() {
-  app_.control(kOk.name, kOk.index).setVisible(false);
+  frame::Get(app_, kOk).setVisible(false);
   frame::SetVisible(app_, kResultRows, false);
   // The checks of D and Ht hide the rule line as the boxes empty; the results
   // calculated from them go with them.
-  frame::Clear(app_, {{"Text1", SfClearanceD}, {"Text1", SfHeightHt}});
+  frame::Clear(app_, {Box(SfClearanceD), Box(SfHeightHt)});
 }
 
 void SlowFrontRangeTabs::ShowExternalResults(bool shown) {
@@ -59,14 +57,14 @@ void SlowFrontRangeTabs::ShowExternalResults(bool shown) {
 }
 
 void SlowFrontRangeTabs::RefuseExternal() {
-  frame::Clear(app_, {{"Text1", UptreRange2}, {"Text1", UrpSfPpExtRange2}});
+  frame::Clear(app_, {Box(UptreRange2), Box(UrpSfPpExtRange2)});
   ShowExternalResults(false);
 }
 
 void SlowFrontRangeTabs::ValidateSlowFrontPpGeometry(int slot) {
   frame::RefuseUnlessNumber(app_, app_.text1(slot));
   const bool both = IsFilled(app_.text1(SfClearanceD)) && IsFilled(app_.text1(SfHeightHt));
-  app_.control(kOk.name, kOk.index).setVisible(both);
+  frame::Get(app_, kOk).setVisible(both);
   if (!both) frame::SetVisible(app_, kRule, false);
 }
 

@@ -44,8 +44,8 @@ inline double Ue2PerUnit(double ue2, bool enteredInPu, double base) { return ent
 inline double Uet(double x, double base) { return (kTruncationSlope * x - kUetConstant) * base; }
 
 // P(x) = Up2/Ue2 for the switching case.
-inline double RatioFit(double x, SwitchingCase c) {
-  if (c == SwitchingCase::Reenergization)
+inline double RatioFit(double x, SwitchingCase switchingCase) {
+  if (switchingCase == SwitchingCase::Reenergization)
     return ((kReenergization3 * std::pow(x, 3) - kReenergization2 * std::pow(x, 2)) + kReenergization1 * x) +
            kReenergization0;
   return (kEnergization2 * std::pow(x, 2) - kEnergization1 * x) + kEnergization0;
@@ -68,3 +68,39 @@ inline bool UptIsRepresentative(double upt, double ups) { return upt <= ups + up
 inline double UrpPhaseToPhase(double upt, double ups) { return UptIsRepresentative(upt, ups) ? upt : ups + ups; }
 
 }  // namespace surge::slow_front_fits
+
+// The truncated phase-to-phase slow-front overvoltage Uptre of external
+// insulation in Range II. The geometry of the line, the phase-to-phase air
+// clearance D over the height Ht of the conductors above earth, gives an
+// angle by a fitted cubic; the angle gives two weights that combine the
+// truncation values Upt (phase to phase) and Uet (phase to earth). An angle of
+// 45 degrees gives about Upt, an angle of 0 gives 2 Uet.
+//
+// Evaluated as the fits above, with pi taken as 3,14. A height of 0, or an
+// angle whose tangent is -1 or has no finite value, gives a result that is
+// not finite.
+namespace surge::external_fits {
+
+// Each constant is the decimal quotient of two integers.
+inline constexpr double kAngle3 = 39728.0 / 1000.0;
+inline constexpr double kAngle2 = 68556.0 / 1000.0;
+inline constexpr double kAngle1 = 78296.0 / 10000.0;
+inline constexpr double kAngle0 = 45575.0 / 1000.0;
+inline constexpr double kPi = 314.0 / 100.0;
+
+// The angle in degrees from the ratio r = D / Ht.
+inline double AngleDegrees(double r) {
+  return ((kAngle3 * std::pow(r, 3) - kAngle2 * std::pow(r, 2)) - kAngle1 * r) + kAngle0;
+}
+
+// Uptre in kV from D and Ht in m and Upt and Uet in kV.
+inline double Uptre(double d, double ht, double upt, double uet) {
+  const double t = std::tan(AngleDegrees(d / ht) * kPi / 180.0);
+  const double k = std::sqrt(1.0 + std::pow(t, 2)) / (1.0 + t);  // 1 / (cos + sin) of the angle
+  const double root2 = std::sqrt(2.0);
+  const double a = 1.0 / (2.0 - root2) * (1.0 - k);
+  const double b = 1.0 / (2.0 - root2) * (2.0 * k - root2);
+  return 2.0 * (a * upt + b * uet);
+}
+
+}  // namespace surge::external_fits

@@ -13,32 +13,33 @@ namespace surge {
 
 namespace {
 
+using frame::Box;
 constexpr int kArresterPage = 1, kFastFrontPage = 3;
 
 constexpr frame::ControlRef kSummaryBoxes[] = {
-    {"Text1", UrpSfPeInt}, {"Text1", UrpSfPpInt}, {"Text1", UrpSfPeExt}, {"Text1", UrpSfPpExt}};
+    Box(UrpSfPeInt), Box(UrpSfPpInt), Box(UrpSfPeExt), Box(UrpSfPpExt)};
 
 // The headings, captions, subscripts and units of the summary, with its boxes.
 constexpr frame::ControlRef kResultArea[] = {
     {"Label4", 1},  {"Label4", 2},  {"Label4", 3},  {"Label4", 4},  {"Label4", 5},         {"Label4", 6},
     {"Label4", 7},  {"Label4", 8},  {"Label4", 9},  {"Label4", 10}, {"Label4", 11},        {"Label4", 12},
-    {"Label4", 13}, {"Label4", 14}, {"Text1", UrpSfPeInt}, {"Text1", UrpSfPpInt}, {"Text1", UrpSfPeExt},
-    {"Text1", UrpSfPpExt},
+    {"Label4", 13}, {"Label4", 14}, Box(UrpSfPeInt), Box(UrpSfPpInt), Box(UrpSfPeExt),
+    Box(UrpSfPpExt),
 };
 
 // The summary takes over the results of the range tab that was accepted: its
 // phase-to-earth Urp for both kinds of insulation, its phase-to-phase Urp
 // (Range II: the internal one, and the external one from D and Ht).
 constexpr frame::Dependency kDependencies[] = {
-    {{"Text1", UrpSfPeInt}, {{{"Text1", UrpSfPeRange1}, {"Text1", UrpSfPeRange2}}}, {{{"Command21", 10}}}},
-    {{"Text1", UrpSfPeExt}, {{{"Text1", UrpSfPeRange1}, {"Text1", UrpSfPeRange2}}}, {{{"Command21", 10}}}},
-    {{"Text1", UrpSfPpInt}, {{{"Text1", UrpSfPpRange1}, {"Text1", UrpSfPpIntRange2}}}, {{{"Command21", 10}}}},
-    {{"Text1", UrpSfPpExt}, {{{"Text1", UrpSfPpRange1}, {"Text1", UrpSfPpExtRange2}}}, {{{"Command21", 10}}}},
+    {Box(UrpSfPeInt), {{Box(UrpSfPeRange1), Box(UrpSfPeRange2)}}, {{{"Command21", 10}}}},
+    {Box(UrpSfPeExt), {{Box(UrpSfPeRange1), Box(UrpSfPeRange2)}}, {{{"Command21", 10}}}},
+    {Box(UrpSfPpInt), {{Box(UrpSfPpRange1), Box(UrpSfPpIntRange2)}}, {{{"Command21", 10}}}},
+    {Box(UrpSfPpExt), {{Box(UrpSfPpRange1), Box(UrpSfPpExtRange2)}}, {{{"Command21", 10}}}},
 };
 
 }  // namespace
 
-std::span<const frame::Dependency> SlowFrontPage::Dependencies() { return kDependencies; }
+std::span<const frame::Dependency> SlowFrontPage::Dependencies() const { return kDependencies; }
 
 void SlowFrontPage::Build(platform::Window& w) { w.createAll(Design()); }
 
@@ -58,7 +59,7 @@ void SlowFrontPage::EnterSlowFrontUrp() {
   const bool mustRaise = app_.text1(SfAcceptedFlag).text() == "1";
   const double root3 = std::sqrt(3.0);
   const auto question = [mustRaise](const char* prompt, int slot, double umFactor) {
-    return frame::EnterQuestion{prompt, {"Text1", slot}, umFactor, "Invalid Urp", 32, mustRaise,
+    return frame::EnterQuestion{prompt, Box(slot), umFactor, "Invalid Urp", 32, mustRaise,
                                 "Urp value not changed"};
   };
   for (const frame::EnterQuestion& q : {question("Enter internal Urp(p-e) value", UrpSfPeInt, root3),
@@ -106,7 +107,7 @@ void SlowFrontPage::BackToSurgeArresterPage() { frame::OpenPage(app_.control("ta
 void SlowFrontPage::OpenFastFrontPage() { frame::OpenPage(app_.control("tabSubGeneral1"), kFastFrontPage); }
 
 void SlowFrontPage::EnableSlowFrontNext(int slot) {
-  frame::RunFilledRule(app_, {.box = {"Text1", slot},
+  frame::RunFilledRule(app_, {.box = Box(slot),
                               .group = kSummaryBoxes,
                               .button = {"Command21", 10},
                               .action = frame::FilledRule::Action::Enable,

@@ -4,32 +4,22 @@
 // and phase to phase, entered by ENTER or calculated on the tab strip of the
 // range (SSTab1(0) for Range I, SSTab1(1) for Range II) that CALCULATE opens.
 
-#include <span>
-
-#include "frame/dependencies.hpp"
-#include "platform/design.hpp"
+#include "frame/page.hpp"
 
 namespace frame {
 class App;
-class Routes;
-}  // namespace frame
-
-namespace platform {
-class Window;
 }
 
 namespace surge {
 
-class SlowFrontPage {
+class SlowFrontPage final : public frame::Page {
  public:
   explicit SlowFrontPage(frame::App& app) : app_(app) {}
-  void Build(platform::Window& w);
-  void DeclareRoutes(frame::Routes& routes);
-
-  static std::span<const platform::ControlDesign> Design();
+  void Build(platform::Window& w) override;
+  void DeclareRoutes(frame::Routes& routes) override;
   // The page's boxes Text1(59) to (63) and the range tabs' copies of Ups.
-  static std::span<const platform::ControlDesign> ValueStoreRows();
-  static std::span<const frame::Dependency> Dependencies();
+  std::span<const platform::ControlDesign> ValueStoreRows() const override;
+  std::span<const frame::Dependency> Dependencies() const override;
 
   void EnterSlowFrontUrp();
   void OpenSlowFrontCalculation();
@@ -47,6 +37,7 @@ class SlowFrontPage {
   void ShowCalculatedSummary();
 
  private:
+  static std::span<const platform::ControlDesign> Design();
   void ShowResultArea(bool shown);
   bool AnySummaryValue();
 

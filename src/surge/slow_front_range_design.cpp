@@ -13,31 +13,19 @@
 #include <array>
 #include <cstddef>
 
+#include "frame/design_kit.hpp"
 #include "surge/slow_front_range.hpp"
 #include "surge/slow_front_range_tabs.hpp"
+#include "surge/slots.hpp"
 
 namespace surge {
 
 namespace {
 
-using platform::Bold;
-using platform::ControlDesign;
-using platform::Disabled;
+using namespace frame::design;
 using platform::Hidden;
-using platform::Kind;
 using platform::kBlue;
 using platform::kLightYellow;
-using platform::Locked;
-
-// Where a control stands: directly on a tab of a strip, or in a frame.
-struct Place {
-  const char* container;
-  int containerIndex;
-  int page;
-};
-
-constexpr Place OnTab(int strip, int tab) { return {"SSTab1", strip, tab}; }
-constexpr Place In(const char* frame) { return {frame, platform::kNoIndex, -1}; }
 
 // Columns inside the frames, and the rows of each frame.
 constexpr int kCaptionLeft = 960, kBoxLeft = 3000, kAsideLeft = 4020, kBoxWidth = 900;
@@ -46,44 +34,33 @@ constexpr int kUetRow = 1200, kUrpPeRow = 1620, kPeRuleRow = 2100;
 constexpr int kUp2Row = 300, kUptRow = 720, kUrpPpRow = 1140, kPpRuleRow = 1620;
 constexpr int kHtLeft = 7080, kHtBoxLeft = 9000, kHtAsideLeft = 10020;  // the Ht row beside the D row
 constexpr int kFrameLeft = 240, kFrameWidth = 13935;
+constexpr int kLineHeight = 255;    // a caption is one line high
 constexpr int kSubscriptDrop = 45;  // a subscript sits a little below its caption's line
 
 constexpr const char* kInternalAndExternal = "Internal and external insulation";
 
-constexpr ControlDesign Label(const char* name, int index, Place p, int left, int top, int width,
-                              const char* caption, unsigned flags = 0, std::uint32_t color = platform::kSystemColor) {
-  return {.kind = Kind::Label, .name = name, .index = index, .container = p.container,
-          .containerIndex = p.containerIndex, .page = p.page, .left = left, .top = top, .width = width,
-          .height = 255, .caption = caption, .flags = flags, .foreColor = color};
-}
-
-constexpr ControlDesign Subscript(const char* name, int index, Place p, int left, int captionTop,
-                                  const char* caption, unsigned flags = 0,
-                                  std::uint32_t color = platform::kSystemColor) {
-  ControlDesign d = Label(name, index, p, left, captionTop + kSubscriptDrop, 360, caption, flags, color);
-  d.height = 225;
-  d.fontSize = platform::kSubscriptFontSize;
-  return d;
-}
-
-constexpr ControlDesign Button(int index, Place p, int left, int top, int width, int height, const char* caption,
+// The subscript laid into the blank run of the caption at captionTop.
+constexpr Row CaptionSubscript(Place p, const char* name, int index, int left, int captionTop, const char* caption,
                                unsigned flags = 0) {
-  return {.kind = Kind::CommandButton, .name = "Command21", .index = index, .container = p.container,
-          .containerIndex = p.containerIndex, .page = p.page, .left = left, .top = top, .width = width,
-          .height = height, .caption = caption, .flags = flags};
+  return Subscript(p, name, index, {left, captionTop + kSubscriptDrop, 360, 225}, caption, flags);
 }
 
-constexpr ControlDesign Option(int index, Place p, int left, int top, int width, const char* caption) {
-  return {.kind = Kind::OptionButton, .name = "Option1", .index = index, .container = p.container,
-          .containerIndex = p.containerIndex, .page = p.page, .left = left, .top = top, .width = width,
-          .height = 255, .caption = caption};
+// A frame across the tab.
+constexpr Row WideFrame(Place p, const char* name, int top, int height, const char* caption, unsigned flags = 0) {
+  return Frame(p, name, platform::kNoIndex, {kFrameLeft, top, kFrameWidth, height}, caption, flags);
 }
 
-constexpr ControlDesign Frame(const char* name, Place p, int top, int height, const char* caption,
-                              unsigned flags = 0) {
-  return {.kind = Kind::Frame, .name = name, .container = p.container, .containerIndex = p.containerIndex,
-          .page = p.page, .left = kFrameLeft, .top = top, .width = kFrameWidth, .height = height,
-          .caption = caption, .flags = flags};
+// The "OK" below the box of a frame's first row.
+constexpr Row OkButton(Place p, int index, int left) {
+  return Button(p, "Command21", index, {left, kOkTop, kBoxWidth, 315}, "OK").hidden();
+}
+
+// "<<Back" and "Next >>" at the foot of a tab.
+constexpr Row BackButton(Place p, int index, int top) {
+  return Button(p, "Command21", index, {5670, top, 1485, 405}, "<<Back");
+}
+constexpr Row NextButton(Place p, int index, int top) {
+  return Button(p, "Command21", index, {7380, top, 1485, 405}, "Next >>").disabled();
 }
 
 // A row of a frame: caption, subscript, and beside the box its meaning or unit.
@@ -98,10 +75,10 @@ struct RowLook {
 
 constexpr ControlDesign* AddRow(ControlDesign* out, const SlowFrontCaptionRow& row, const RowLook& look, Place p,
                                 int top, unsigned hidden) {
-  *out++ = Label(row.captionName, row.caption, p, look.captionLeft, top, kBoxLeft - 60 - look.captionLeft,
-                 look.caption, hidden);
-  *out++ = Subscript("Label41", row.subscript, p, look.subscriptLeft, top, look.subscript, hidden);
-  *out++ = Label(row.asideName, row.aside, p, kAsideLeft, top, look.asideWidth, look.aside, hidden);
+  *out++ = Label(p, row.captionName, row.caption,
+                 {look.captionLeft, top, kBoxLeft - 60 - look.captionLeft, kLineHeight}, look.caption, hidden);
+  *out++ = CaptionSubscript(p, "Label41", row.subscript, look.subscriptLeft, top, look.subscript, hidden);
+  *out++ = Label(p, row.asideName, row.aside, {kAsideLeft, top, look.asideWidth, kLineHeight}, look.aside, hidden);
   return out;
 }
 
@@ -114,10 +91,11 @@ struct RuleLook {
 
 constexpr ControlDesign* AddRule(ControlDesign* out, int first, const RuleLook& look, Place p, int top,
                                  unsigned hidden) {
-  *out++ = Label("Label30", first, p, kCaptionLeft, top, 5100, look.caption, hidden | Bold, kBlue);
+  *out++ = Label(p, "Label30", first, {kCaptionLeft, top, 5100, kLineHeight}, look.caption, hidden).bold().fore(kBlue);
   for (int i = 0; i < 3; ++i)
-    *out++ = Subscript("Label30", first + 1 + i, p, look.subscriptLefts[i], top, look.subscripts[i], hidden | Bold,
-                       kBlue);
+    *out++ = CaptionSubscript(p, "Label30", first + 1 + i, look.subscriptLefts[i], top, look.subscripts[i], hidden)
+                 .bold()
+                 .fore(kBlue);
   return out;
 }
 
@@ -172,114 +150,113 @@ constexpr StripLook kRange2Look{
 constexpr std::size_t kStripControls = 42;
 
 constexpr std::array<ControlDesign, kStripControls> StripDesign(const StripLook& look) {
-  const SlowFrontRange& r = look.range;
+  const SlowFrontRange& range = look.range;
   std::array<ControlDesign, kStripControls> a{};
   ControlDesign* out = a.data();
 
   // Tab 0: the unit of Ue2 (each option only its button, its caption a label beside it).
-  const Place tab0 = OnTab(r.strip, 0);
-  *out++ = Option(r.optionKv, tab0, 960, 480, 255, "Enter U     (kV)");
-  *out++ = Label("Label41", r.kvCaption, tab0, 1230, 480, 1200, "Enter U      (kV)");
-  *out++ = Subscript("Label41", r.kvSubscript, tab0, 1853, 480, "e2");
-  *out++ = Option(r.optionPu, tab0, 3960, 480, 255, "Enter U     (pu)");
-  *out++ = Label("Label41", r.puCaption, tab0, 4230, 480, 1200, "Enter U      (pu)");
-  *out++ = Subscript("Label41", r.puSubscript, tab0, 4845, 480, "e2");
-  *out++ = Frame(r.peFrame, tab0, 840, 2520, kInternalAndExternal);
-  const Place pe = In(r.peFrame);
-  out = AddRow(out, r.ue2Row, look.ue2, pe, kFirstRow, Hidden);
-  *out++ = Button(r.ok, pe, kBoxLeft, kOkTop, kBoxWidth, 315, "OK", Hidden);
-  out = AddRow(out, r.uetRow, look.uet, pe, kUetRow, Hidden);
-  out = AddRow(out, r.urpPeRow, kUrpPe, pe, kUrpPeRow, Hidden);
-  out = AddRule(out, r.peRule, kPeRule, pe, kPeRuleRow, Hidden);
-  *out++ = Button(r.backPe, tab0, 5670, look.buttonsTop, 1485, 405, "<<Back");
-  *out++ = Button(r.nextPe, tab0, 7380, look.buttonsTop, 1485, 405, "Next >>", Disabled);
+  const Place tab0 = TabPage("SSTab1", range.strip, 0);
+  *out++ = Option(tab0, range.optionKv, {960, 480, 255, 255}, "Enter U     (kV)");
+  *out++ = Label(tab0, "Label41", range.kvCaption, {1230, 480, 1200, kLineHeight}, "Enter U      (kV)");
+  *out++ = CaptionSubscript(tab0, "Label41", range.kvSubscript, 1853, 480, "e2");
+  *out++ = Option(tab0, range.optionPu, {3960, 480, 255, 255}, "Enter U     (pu)");
+  *out++ = Label(tab0, "Label41", range.puCaption, {4230, 480, 1200, kLineHeight}, "Enter U      (pu)");
+  *out++ = CaptionSubscript(tab0, "Label41", range.puSubscript, 4845, 480, "e2");
+  *out++ = WideFrame(tab0, range.peFrame, 840, 2520, kInternalAndExternal);
+  const Place pe = Inside(range.peFrame);
+  out = AddRow(out, range.ue2Row, look.ue2, pe, kFirstRow, Hidden);
+  *out++ = OkButton(pe, range.ok, kBoxLeft);
+  out = AddRow(out, range.uetRow, look.uet, pe, kUetRow, Hidden);
+  out = AddRow(out, range.urpPeRow, kUrpPe, pe, kUrpPeRow, Hidden);
+  out = AddRule(out, range.peRule, kPeRule, pe, kPeRuleRow, Hidden);
+  *out++ = BackButton(tab0, range.backPe, look.buttonsTop);
+  *out++ = NextButton(tab0, range.nextPe, look.buttonsTop);
 
   // Tab 1: the switching case, then the results.
-  const Place tab1 = OnTab(r.strip, 1);
-  ControlDesign cases = Frame(r.caseFrame, tab1, 420, 615, "");
-  cases.width = 6600;
-  *out++ = cases;
-  *out++ = Option(r.optionReenergization, In(r.caseFrame), 480, 240, 2775, "Three-phase re-energization");
-  *out++ = Option(r.optionEnergization, In(r.caseFrame), 3600, 240, 2655, "Three-phase energization");
-  *out++ = Frame(r.resultFrame, tab1, 1140, 2040, look.resultFrameCaption, look.resultFrameFlags);
-  const Place pp = In(r.resultFrame);
-  out = AddRow(out, r.up2Row, kUp2, pp, kUp2Row, 0);
-  out = AddRow(out, r.uptRow, kUpt, pp, kUptRow, 0);
-  out = AddRow(out, r.urpPpRow, look.urpPp, pp, kUrpPpRow, 0);
-  out = AddRule(out, r.ppRule, kPpRule, pp, kPpRuleRow, 0);
-  *out++ = Button(r.backPp, tab1, 5670, look.buttonsTop, 1485, 405, "<<Back");
-  *out++ = Button(r.nextPp, tab1, 7380, look.buttonsTop, 1485, 405, "Next >>", Disabled);
+  const Place tab1 = TabPage("SSTab1", range.strip, 1);
+  const Place cases = Inside(range.caseFrame);
+  *out++ = Frame(tab1, range.caseFrame, platform::kNoIndex, {kFrameLeft, 420, 6600, 615}, "");
+  *out++ = Option(cases, range.optionReenergization, {480, 240, 2775, 255}, "Three-phase re-energization");
+  *out++ = Option(cases, range.optionEnergization, {3600, 240, 2655, 255}, "Three-phase energization");
+  *out++ = WideFrame(tab1, range.resultFrame, 1140, 2040, look.resultFrameCaption, look.resultFrameFlags);
+  const Place pp = Inside(range.resultFrame);
+  out = AddRow(out, range.up2Row, kUp2, pp, kUp2Row, 0);
+  out = AddRow(out, range.uptRow, kUpt, pp, kUptRow, 0);
+  out = AddRow(out, range.urpPpRow, look.urpPp, pp, kUrpPpRow, 0);
+  out = AddRule(out, range.ppRule, kPpRule, pp, kPpRuleRow, 0);
+  *out++ = BackButton(tab1, range.backPp, look.buttonsTop);
+  *out++ = NextButton(tab1, range.nextPp, look.buttonsTop);
   return a;
 }
 
 // The external insulation frame of the Range II phase-to-phase tab.
-constexpr Place kExternal = In("Frame26");
+constexpr Place kExternal = Inside("Frame26");
 constexpr int kExternalResultRow = 1200, kExternalUrpRow = 1620, kExternalRuleRow = 2100;
-constexpr ControlDesign kExternalDesign[] = {
-    Frame("Frame26", OnTab(kRange2.strip, 1), 3300, 2520, "External insulation", Hidden),
-    Label("Label41", 31, kExternal, kCaptionLeft, kFirstRow, 1560, "Enter D value (m)"),
-    Label("Label41", 32, kExternal, kAsideLeft, kFirstRow, 2400, "Phase to phase air clearance"),
-    Label("Label41", 33, kExternal, kHtLeft, kFirstRow, 1560, "Enter Ht value (m)"),
-    Label("Label41", 34, kExternal, kHtAsideLeft, kFirstRow, 1800, "Height above earth"),
-    Button(14, kExternal, kHtBoxLeft, kOkTop, kBoxWidth, 315, "OK", Hidden),
-    Label("Label41", 35, kExternal, 360, kExternalResultRow, 2580, "             U         (kV)", Hidden),
-    Subscript("Label23", 7, kExternal, 1155, kExternalResultRow, "ptre", Hidden),
-    Label("Label41", 36, kExternal, kAsideLeft, kExternalResultRow, 3900,
+constexpr auto kExternalDesign = std::to_array<ControlDesign>({
+    WideFrame(TabPage("SSTab1", kRange2.strip, 1), "Frame26", 3300, 2520, "External insulation").hidden(),
+    Label(kExternal, "Label41", 31, {kCaptionLeft, kFirstRow, 1560, kLineHeight}, "Enter D value (m)"),
+    Label(kExternal, "Label41", 32, {kAsideLeft, kFirstRow, 2400, kLineHeight}, "Phase to phase air clearance"),
+    Label(kExternal, "Label41", 33, {kHtLeft, kFirstRow, 1560, kLineHeight}, "Enter Ht value (m)"),
+    Label(kExternal, "Label41", 34, {kHtAsideLeft, kFirstRow, 1800, kLineHeight}, "Height above earth"),
+    OkButton(kExternal, 14, kHtBoxLeft),
+    Label(kExternal, "Label41", 35, {360, kExternalResultRow, 2580, kLineHeight}, "             U         (kV)",
+          Hidden),
+    CaptionSubscript(kExternal, "Label23", 7, 1155, kExternalResultRow, "ptre", Hidden),
+    Label(kExternal, "Label41", 36, {kAsideLeft, kExternalResultRow, 3900, kLineHeight},
           "Truncated phase to phase slow front overvoltage", Hidden),
-    Label("Label41", 37, kExternal, kCaptionLeft, kExternalUrpRow, 1980, "U     (phase to phase) :", Hidden),
-    Subscript("Label41", 38, kExternal, 1140, kExternalUrpRow, "rp", Hidden),
-    Label("Label41", 39, kExternal, kAsideLeft, kExternalUrpRow, 285, "kV", Hidden),
-    Label("Label30", 22, kExternal, kCaptionLeft, kExternalRuleRow, 5100,
-          "The lower value between 2U      and U        is considered as U", Hidden | Bold, kBlue),
-    Subscript("Label30", 23, kExternal, 3225, kExternalRuleRow, "ps", Hidden | Bold, kBlue),
-    Subscript("Label30", 24, kExternal, 3950, kExternalRuleRow, "ptre", Hidden | Bold, kBlue),
-    Subscript("Label30", 25, kExternal, 5745, kExternalRuleRow, "rp", Hidden | Bold, kBlue),
-};
+    Label(kExternal, "Label41", 37, {kCaptionLeft, kExternalUrpRow, 1980, kLineHeight},
+          "U     (phase to phase) :", Hidden),
+    CaptionSubscript(kExternal, "Label41", 38, 1140, kExternalUrpRow, "rp", Hidden),
+    Label(kExternal, "Label41", 39, {kAsideLeft, kExternalUrpRow, 285, kLineHeight}, "kV", Hidden),
+    Label(kExternal, "Label30", 22, {kCaptionLeft, kExternalRuleRow, 5100, kLineHeight},
+          "The lower value between 2U      and U        is considered as U", Hidden)
+        .bold()
+        .fore(kBlue),
+    CaptionSubscript(kExternal, "Label30", 23, 3225, kExternalRuleRow, "ps", Hidden).bold().fore(kBlue),
+    CaptionSubscript(kExternal, "Label30", 24, 3950, kExternalRuleRow, "ptre", Hidden).bold().fore(kBlue),
+    CaptionSubscript(kExternal, "Label30", 25, 5745, kExternalRuleRow, "rp", Hidden).bold().fore(kBlue),
+});
 
-constexpr auto kDesign = [] {
-  std::array<ControlDesign, 2 * kStripControls + std::size(kExternalDesign)> a{};
-  ControlDesign* out = a.data();
-  for (const StripLook* look : {&kRange1Look, &kRange2Look})
-    for (const ControlDesign& d : StripDesign(*look)) *out++ = d;
-  for (const ControlDesign& d : kExternalDesign) *out++ = d;
-  return a;
-}();
-
-// A box of a row, at the row's top in the box column.
-constexpr ControlDesign Box(int slot, Place p, int left, int top, unsigned flags, int maxLength) {
-  const bool locked = (flags & Locked) != 0;
-  return {.kind = Kind::TextBox, .name = "Text1", .index = slot, .container = p.container,
-          .containerIndex = p.containerIndex, .page = p.page, .left = left, .top = top - 30, .width = kBoxWidth,
-          .height = 285, .flags = flags, .maxLength = maxLength,
-          .backColor = locked ? kLightYellow : platform::kSystemColor};
-}
+constexpr auto kDesign = Join(StripDesign(kRange1Look), StripDesign(kRange2Look), kExternalDesign);
 
 constexpr int kUnlimited = 0, kVoltage = 6;
 
+// The box of a row, at the row's top in its column; a result box is locked
+// and light yellow.
+constexpr Row EntryBox(Place p, int slot, int left, int top, int maxLength = kVoltage) {
+  return Box(p, slot, {left, top - 30, kBoxWidth, 285}).length(maxLength);
+}
+constexpr Row ResultBox(Place p, int slot, int left, int top, int maxLength = kVoltage) {
+  return EntryBox(p, slot, left, top, maxLength).locked().back(kLightYellow);
+}
+
+constexpr Place kPe1 = Inside(kRange1.peFrame), kPp1 = Inside(kRange1.resultFrame);
+constexpr Place kPe2 = Inside(kRange2.peFrame), kPp2 = Inside(kRange2.resultFrame);
+
 constexpr ControlDesign kBoxes[] = {
-    Box(Ue2PeRange1, In(kRange1.peFrame), kBoxLeft, kFirstRow, Hidden, kUnlimited),
-    Box(UetPeRange1, In(kRange1.peFrame), kBoxLeft, kUetRow, Hidden | Locked, kVoltage),
-    Box(UrpSfPeRange1, In(kRange1.peFrame), kBoxLeft, kUrpPeRow, Hidden | Locked, kVoltage),
-    Box(Up2Range1, In(kRange1.resultFrame), kBoxLeft, kUp2Row, Locked, kVoltage),
-    Box(UptRange1, In(kRange1.resultFrame), kBoxLeft, kUptRow, Locked, kVoltage),
-    Box(UrpSfPpRange1, In(kRange1.resultFrame), kBoxLeft, kUrpPpRow, Locked, kVoltage),
-    Box(SfSpareRange2, OnTab(kRange2.strip, 0), 12960, 1020, Hidden | Locked, kUnlimited),
-    Box(UrpSfPeRange2, In(kRange2.peFrame), kBoxLeft, kUrpPeRow, Hidden | Locked, kVoltage),
-    Box(UetPeRange2, In(kRange2.peFrame), kBoxLeft, kUetRow, Hidden | Locked, kVoltage),
-    Box(Ue2PeRange2, In(kRange2.peFrame), kBoxLeft, kFirstRow, Hidden, kVoltage),
-    Box(Up2Range2, In(kRange2.resultFrame), kBoxLeft, kUp2Row, Locked, kVoltage),
-    Box(UptRange2, In(kRange2.resultFrame), kBoxLeft, kUptRow, Locked, kVoltage),
-    Box(UrpSfPpIntRange2, In(kRange2.resultFrame), kBoxLeft, kUrpPpRow, Locked, kVoltage),
-    Box(SfClearanceD, kExternal, kBoxLeft, kFirstRow, 0, kVoltage),
-    Box(SfHeightHt, kExternal, kHtBoxLeft, kFirstRow, 0, kVoltage),
-    Box(UptreRange2, kExternal, kBoxLeft, kExternalResultRow, Hidden | Locked, kVoltage),
-    Box(UrpSfPpExtRange2, kExternal, kBoxLeft, kExternalUrpRow, Hidden | Locked, kVoltage),
+    EntryBox(kPe1, Ue2PeRange1, kBoxLeft, kFirstRow, kUnlimited).hidden(),
+    ResultBox(kPe1, UetPeRange1, kBoxLeft, kUetRow).hidden(),
+    ResultBox(kPe1, UrpSfPeRange1, kBoxLeft, kUrpPeRow).hidden(),
+    ResultBox(kPp1, Up2Range1, kBoxLeft, kUp2Row),
+    ResultBox(kPp1, UptRange1, kBoxLeft, kUptRow),
+    ResultBox(kPp1, UrpSfPpRange1, kBoxLeft, kUrpPpRow),
+    ResultBox(TabPage("SSTab1", kRange2.strip, 0), SfSpareRange2, 12960, 1020, kUnlimited).hidden(),
+    ResultBox(kPe2, UrpSfPeRange2, kBoxLeft, kUrpPeRow).hidden(),
+    ResultBox(kPe2, UetPeRange2, kBoxLeft, kUetRow).hidden(),
+    EntryBox(kPe2, Ue2PeRange2, kBoxLeft, kFirstRow).hidden(),
+    ResultBox(kPp2, Up2Range2, kBoxLeft, kUp2Row),
+    ResultBox(kPp2, UptRange2, kBoxLeft, kUptRow),
+    ResultBox(kPp2, UrpSfPpIntRange2, kBoxLeft, kUrpPpRow),
+    EntryBox(kExternal, SfClearanceD, kBoxLeft, kFirstRow),
+    EntryBox(kExternal, SfHeightHt, kHtBoxLeft, kFirstRow),
+    ResultBox(kExternal, UptreRange2, kBoxLeft, kExternalResultRow).hidden(),
+    ResultBox(kExternal, UrpSfPpExtRange2, kBoxLeft, kExternalUrpRow).hidden(),
 };
 
 }  // namespace
 
 std::span<const ControlDesign> SlowFrontRangeTabs::Design() { return kDesign; }
 
-std::span<const ControlDesign> SlowFrontRangeTabs::ValueStoreRows() { return kBoxes; }
+std::span<const ControlDesign> SlowFrontRangeTabs::ValueStoreRows() const { return kBoxes; }
 
 }  // namespace surge

@@ -9,12 +9,16 @@
 #include "frame/page_rule.hpp"
 #include "frame/routes.hpp"
 #include "platform/numbers.hpp"
+#include "surge/slow_front_fits.hpp"
 #include "surge/slow_front_page.hpp"
+#include "surge/slow_front_range.hpp"
+#include "surge/slots.hpp"
 
 namespace surge {
 
 namespace {
 
+using frame::Box;
 using frame::ControlRef;
 using frame::IsFilled;
 using frame::NumberAsTyped;
@@ -28,58 +32,71 @@ constexpr const SlowFrontRange* kRanges[] = {&kRange1, &kRange2};
 constexpr auto kCaptionClicks = [] {
   std::array<frame::CaptionOption, 8> rows{};
   std::size_t n = 0;
-  for (const SlowFrontRange* r : kRanges) {
-    rows[n++] = {r->kvSubscript, r->optionKv};
-    rows[n++] = {r->kvCaption, r->optionKv};
-    rows[n++] = {r->puSubscript, r->optionPu};
-    rows[n++] = {r->puCaption, r->optionPu};
+  for (const SlowFrontRange* range : kRanges) {
+    rows[n++] = {range->kvSubscript, range->optionKv};
+    rows[n++] = {range->kvCaption, range->optionKv};
+    rows[n++] = {range->puSubscript, range->optionPu};
+    rows[n++] = {range->puCaption, range->optionPu};
   }
   return rows;
 }();
 
 // The Ue2 row of tab 0: caption, subscript, meaning and box.
-std::array<ControlRef, 4> Ue2Row(const SlowFrontRange& r) {
-  const SlowFrontCaptionRow& u = r.ue2Row;
-  return {{{u.captionName, u.caption}, {"Label41", u.subscript}, {u.asideName, u.aside}, {"Text1", r.ue2}}};
+std::array<ControlRef, 4> Ue2Row(const SlowFrontRange& range) {
+  const SlowFrontCaptionRow& row = range.ue2Row;
+  return {{{row.captionName, row.caption}, {"Label41", row.subscript}, {row.asideName, row.aside}, Box(range.ue2)}};
 }
 
 // The Uet and Urp rows of tab 0 with the rule line between them and Ups.
-std::array<ControlRef, 12> PeResults(const SlowFrontRange& r) {
-  const SlowFrontCaptionRow& e = r.uetRow;
-  const SlowFrontCaptionRow& u = r.urpPeRow;
-  return {{{e.captionName, e.caption}, {"Label41", e.subscript}, {e.asideName, e.aside}, {"Text1", r.uet},
-           {"Text1", r.urpPe}, {u.captionName, u.caption}, {"Label41", u.subscript}, {u.asideName, u.aside},
-           {"Label30", r.peRule}, {"Label30", r.peRule + 1}, {"Label30", r.peRule + 2}, {"Label30", r.peRule + 3}}};
+std::array<ControlRef, 12> PeResults(const SlowFrontRange& range) {
+  const SlowFrontCaptionRow& uet = range.uetRow;
+  const SlowFrontCaptionRow& urp = range.urpPeRow;
+  const int rule = range.peRule;
+  return {{{uet.captionName, uet.caption}, {"Label41", uet.subscript}, {uet.asideName, uet.aside}, Box(range.uet),
+           Box(range.urpPe), {urp.captionName, urp.caption}, {"Label41", urp.subscript}, {urp.asideName, urp.aside},
+           {"Label30", rule}, {"Label30", rule + 1}, {"Label30", rule + 2}, {"Label30", rule + 3}}};
 }
 
 // Ue2 in the unit chosen and Um give B and x, from which tab 0 calculates
 // Uet and tab 1 the fits of the switching case; each Urp is limited by the
 // strip's copy of Ups.
-constexpr std::array<frame::Dependency, 5> RangeDependencies(const SlowFrontRange& r) {
-  const ControlRef ue2{"Text1", r.ue2}, kv{"Option1", r.optionKv}, pu{"Option1", r.optionPu}, um{"txtUm"};
-  const ControlRef reenergization{"Option1", r.optionReenergization}, energization{"Option1", r.optionEnergization};
+constexpr std::array<frame::Dependency, 5> RangeDependencies(const SlowFrontRange& range) {
+  const ControlRef ue2 = Box(range.ue2), kv{"Option1", range.optionKv}, pu{"Option1", range.optionPu}, um{"txtUm"};
+  const ControlRef reenergization{"Option1", range.optionReenergization},
+      energization{"Option1", range.optionEnergization};
   return {{
-      {{"Text1", r.uet}, {{ue2, kv, pu, um}}},
-      {{"Text1", r.urpPe}, {{ue2, kv, pu, um, {"Text1", r.uet}, {"Text1", r.upsPe}}}, {{{"Command21", r.nextPe}}}},
-      {{"Text1", r.up2}, {{ue2, kv, pu, um, reenergization, energization}}},
-      {{"Text1", r.upt}, {{ue2, kv, pu, um, reenergization, energization}}},
-      {{"Text1", r.urpPp},
-       {{ue2, kv, pu, um, reenergization, energization, {"Text1", r.upt}, {"Text1", r.upsPp}}},
-       {{{"Command21", r.nextPp}}}},
+      {Box(range.uet), {{ue2, kv, pu, um}}},
+      {Box(range.urpPe), {{ue2, kv, pu, um, Box(range.uet), Box(range.upsPe)}}, {{{"Command21", range.nextPe}}}},
+      {Box(range.up2), {{ue2, kv, pu, um, reenergization, energization}}},
+      {Box(range.upt), {{ue2, kv, pu, um, reenergization, energization}}},
+      {Box(range.urpPp),
+       {{ue2, kv, pu, um, reenergization, energization, Box(range.upt), Box(range.upsPp)}},
+       {{{"Command21", range.nextPp}}}},
   }};
 }
 
+// The external insulation frame: Uptre weighs Upt and Uet by the ratio
+// D / Ht; Urp is the lower of Uptre as shown and 2 Ups.
+constexpr ControlRef kD = Box(SfClearanceD), kHt = Box(SfHeightHt), kUpt = Box(UptRange2), kUet = Box(UetPeRange2);
+constexpr frame::Dependency kExternalDependencies[] = {
+    {Box(UptreRange2), {{kD, kHt, kUpt, kUet}}},
+    {Box(UrpSfPpExtRange2),
+     {{kD, kHt, kUpt, kUet, Box(UptreRange2), Box(UpsCopySfPpRange2)}},
+     {{{"Command21", 16}}}},
+};
+
 constexpr auto kDependencies = [] {
-  std::array<frame::Dependency, 10> rows{};
+  std::array<frame::Dependency, 10 + std::size(kExternalDependencies)> rows{};
   std::size_t n = 0;
-  for (const SlowFrontRange* r : kRanges)
-    for (const frame::Dependency& d : RangeDependencies(*r)) rows[n++] = d;
+  for (const SlowFrontRange* range : kRanges)
+    for (const frame::Dependency& d : RangeDependencies(*range)) rows[n++] = d;
+  for (const frame::Dependency& d : kExternalDependencies) rows[n++] = d;
   return rows;
 }();
 
 }  // namespace
 
-std::span<const frame::Dependency> SlowFrontRangeTabs::Dependencies() { return kDependencies; }
+std::span<const frame::Dependency> SlowFrontRangeTabs::Dependencies() const { return kDependencies; }
 
 void SlowFrontRangeTabs::Build(platform::Window& w) {
   w.createAll(Design());
@@ -92,133 +109,142 @@ void SlowFrontRangeTabs::Build(platform::Window& w) {
 
 void SlowFrontRangeTabs::DeclareRoutes(frame::Routes& routes) {
   using enum frame::ArrayEvent;
-  for (const SlowFrontRange* range : kRanges) {
-    const SlowFrontRange& r = *range;
-    routes.on(Option1Click, r.optionKv, [this, &r] { ShowUe2Entry(r); });
-    routes.on(Option1Click, r.optionPu, [this, &r] { ShowUe2Entry(r); });
-    routes.on(Text1Change, r.ue2, [this, &r] { ValidateUe2(r); });
-    routes.on(Command21Click, r.ok, [this, &r] { CalculateUet(r); });
-    routes.on(Text1Change, r.urpPe, [this, &r] { EnablePeNext(r); });
-    routes.on(Command21Click, r.backPe, [this, &r] { CloseTabs(r); });
-    routes.on(Command21Click, r.nextPe, [this, &r] { OpenPp(r); });
-    routes.on(Option1Click, r.optionReenergization, [this, &r] { CalculateUp2(r, SwitchingCase::Reenergization); });
-    routes.on(Option1Click, r.optionEnergization, [this, &r] { CalculateUp2(r, SwitchingCase::Energization); });
-    routes.on(Text1Change, r.urpPp, [this, &r] { EnablePpNext(r); });
-    routes.on(Command21Click, r.backPp, [this, &r] { BackToPe(r); });
-    routes.on(Command21Click, r.nextPp, [this, &r] { AcceptSlowFront(r); });
+  for (const SlowFrontRange* strip : kRanges) {
+    const SlowFrontRange& range = *strip;
+    routes.on(Option1Click, range.optionKv, [this, &range] { ShowUe2Entry(range); });
+    routes.on(Option1Click, range.optionPu, [this, &range] { ShowUe2Entry(range); });
+    routes.on(Text1Change, range.ue2, [this, &range] { ValidateUe2(range); });
+    routes.on(Command21Click, range.ok, [this, &range] { CalculateUet(range); });
+    routes.on(Text1Change, range.urpPe, [this, &range] { EnablePeNext(range); });
+    routes.on(Command21Click, range.backPe, [this, &range] { CloseTabs(range); });
+    routes.on(Command21Click, range.nextPe, [this, &range] { OpenPp(range); });
+    routes.on(Option1Click, range.optionReenergization,
+              [this, &range] { CalculateUp2(range, SwitchingCase::Reenergization); });
+    routes.on(Option1Click, range.optionEnergization,
+              [this, &range] { CalculateUp2(range, SwitchingCase::Energization); });
+    routes.on(Text1Change, range.urpPp, [this, &range] { EnablePpNext(range); });
+    routes.on(Command21Click, range.backPp, [this, &range] { BackToPe(range); });
+    routes.on(Command21Click, range.nextPp, [this, &range] { AcceptSlowFront(range); });
   }
-  routes.on(Text1Change, UrpSfPpExtRange2, [this] { EnablePpNext(kRange2); });
-  routes.onEach(Text1Change, SfClearanceD, SfHeightHt, [this](int slot) { ValidateSlowFrontPpGeometry(slot); });
-  routes.on(Command21Click, 14, [this] { CalculateUrpPpExtRange2(); });
   frame::DeclareCaptionClicks(routes, app_, kCaptionClicks);
+  DeclareExternalRoutes(routes);
 }
 
-std::optional<double> SlowFrontRangeTabs::Ue2PuValue(const SlowFrontRange& r) {
-  const Ue2PerUnit& x = Ue2Pu(r);
+std::optional<double>& SlowFrontRangeTabs::PuBase(const SlowFrontRange& range) {
+  return range.strip == 0 ? mPuBaseRange1 : mPuBaseRange2;
+}
+
+SlowFrontRangeTabs::Ue2PerUnit& SlowFrontRangeTabs::Ue2Pu(const SlowFrontRange& range) {
+  return range.strip == 0 ? mUe2PuRange1 : mUe2PuRange2;
+}
+
+std::optional<double> SlowFrontRangeTabs::Ue2PuValue(const SlowFrontRange& range) {
+  const Ue2PerUnit& x = Ue2Pu(range);
   if (const double* number = std::get_if<double>(&x)) return *number;
   if (const std::string* typed = std::get_if<std::string>(&x)) return platform::TextToNumber(*typed);
   return std::nullopt;
 }
 
-void SlowFrontRangeTabs::ShowUe2Entry(const SlowFrontRange& r) {
-  frame::SetVisible(app_, Ue2Row(r), true);
-  frame::SetVisible(app_, PeResults(r), false);
+void SlowFrontRangeTabs::ShowUe2Entry(const SlowFrontRange& range) {
+  frame::SetVisible(app_, Ue2Row(range), true);
+  frame::SetVisible(app_, PeResults(range), false);
   // The clearing hides the "OK" and disables "Next >>" through the boxes' checks.
-  frame::Clear(app_, {{"Text1", r.ue2}, {"Text1", r.uet}, {"Text1", r.urpPe}});
+  frame::Clear(app_, {Box(range.ue2), Box(range.uet), Box(range.urpPe)});
 }
 
-void SlowFrontRangeTabs::ValidateUe2(const SlowFrontRange& r) {
-  platform::Control& box = app_.text1(r.ue2);
+void SlowFrontRangeTabs::ValidateUe2(const SlowFrontRange& range) {
+  platform::Control& box = app_.text1(range.ue2);
   if (IsFilled(box) && !frame::IsUsableNumber(box)) {
     app_.InvalidValueGroup();
     box.setText("");
   }
-  app_.control("Command21", r.ok).setVisible(IsFilled(box));
+  app_.control("Command21", range.ok).setVisible(IsFilled(box));
 }
 
-void SlowFrontRangeTabs::CalculateUet(const SlowFrontRange& r) {
-  platform::Control& ue2Box = app_.text1(r.ue2);
+void SlowFrontRangeTabs::CalculateUet(const SlowFrontRange& range) {
+  platform::Control& ue2Box = app_.text1(range.ue2);
   if (IsFilled(ue2Box)) frame::ReplaceDotWithComma(app_.module1, ue2Box);
-  frame::SetVisible(app_, PeResults(r), true);
-  const double b = fits::PuBase(app_.Um());
-  PuBase(r) = b;
-  const bool kv = app_.control("Option1", r.optionKv).value();
-  if (!kv && !app_.control("Option1", r.optionPu).value()) return;  // no unit: nothing to calculate
+  frame::SetVisible(app_, PeResults(range), true);
+  const double puBase = fits::PuBase(app_.Um());
+  PuBase(range) = puBase;
+  const bool enteredInKv = app_.control("Option1", range.optionKv).value();
+  if (!enteredInKv && !app_.control("Option1", range.optionPu).value()) return;  // no unit: nothing to calculate
 
   const std::optional<double> ue2 = NumberAsTyped(ue2Box);
   if (!ue2 || *ue2 <= 0) {
     app_.InvalidValueGroup();
     ue2Box.setText("");
-    RefusePe(r);
+    RefusePe(range);
     return;
   }
-  Ue2Pu(r) = kv ? Ue2PerUnit{*ue2 / b} : Ue2PerUnit{ue2Box.text()};
+  Ue2Pu(range) = enteredInKv ? Ue2PerUnit{*ue2 / puBase} : Ue2PerUnit{ue2Box.text()};
 
-  platform::Control& uetBox = app_.text1(r.uet);
-  const double uet = fits::Uet(*Ue2PuValue(r), b);
-  const std::optional<double> ups = NumberAsTyped(app_.text1(r.upsPe));
+  platform::Control& uetBox = app_.text1(range.uet);
+  const double uet = fits::Uet(*Ue2PuValue(range), puBase);
+  const std::optional<double> ups = NumberAsTyped(app_.text1(range.upsPe));
   // Urp is Uet as its box shows it, read back, unless Ups is lower.
   const std::optional<std::string> uetText = platform::NumberTextForBox(uet, uetBox.maxLength());
   const std::optional<double> uetShown = uetText ? platform::TextToNumber(*uetText) : std::nullopt;
   const double urp = uetShown && ups ? (uet < *ups ? *uetShown : *ups) : 0.0;
-  if (uet <= 0 || urp <= 0 || !frame::WriteAll(app_, {{&uetBox, uet}, {&app_.text1(r.urpPe), urp}})) {
+  if (uet <= 0 || urp <= 0 || !frame::WriteAll(app_, {{&uetBox, uet}, {&app_.text1(range.urpPe), urp}})) {
     app_.InvalidValueGroup();
-    RefusePe(r);
+    RefusePe(range);
   }
 }
 
-void SlowFrontRangeTabs::RefusePe(const SlowFrontRange& r) {
-  frame::Clear(app_, {{"Text1", r.uet}, {"Text1", r.urpPe}});
-  frame::SetVisible(app_, PeResults(r), false);
-  Ue2Pu(r) = {};
+void SlowFrontRangeTabs::RefusePe(const SlowFrontRange& range) {
+  frame::Clear(app_, {Box(range.uet), Box(range.urpPe)});
+  frame::SetVisible(app_, PeResults(range), false);
+  Ue2Pu(range) = {};
 }
 
-void SlowFrontRangeTabs::EnablePeNext(const SlowFrontRange& r) {
-  app_.control("Command21", r.nextPe).setEnabled(IsFilled(app_.text1(r.urpPe)));
+void SlowFrontRangeTabs::EnablePeNext(const SlowFrontRange& range) {
+  app_.control("Command21", range.nextPe).setEnabled(IsFilled(app_.text1(range.urpPe)));
 }
 
-void SlowFrontRangeTabs::CloseTabs(const SlowFrontRange& r) {
-  app_.control("SSTab1", r.strip).setVisible(false);
+void SlowFrontRangeTabs::CloseTabs(const SlowFrontRange& range) {
+  app_.control("SSTab1", range.strip).setVisible(false);
   page_.ShowPageButtons();
 }
 
-void SlowFrontRangeTabs::OpenPp(const SlowFrontRange& r) {
-  platform::Control& urp = app_.text1(r.urpPe);
+void SlowFrontRangeTabs::OpenPp(const SlowFrontRange& range) {
+  platform::Control& urp = app_.text1(range.urpPe);
   if (IsFilled(urp)) frame::ReplaceDotWithComma(app_.module1, urp);
-  frame::OpenPage(app_.control("SSTab1", r.strip), 1);
+  frame::OpenPage(app_.control("SSTab1", range.strip), 1);
   // Selecting the option runs its click, which shows any refusal; Range II
   // then writes Urp as the number text of Upt's value.
-  platform::Control& reenergization = app_.control("Option1", r.optionReenergization);
+  platform::Control& reenergization = app_.control("Option1", range.optionReenergization);
   reenergization.setValue(true);
-  EvaluatePp(r, SwitchingCase::Reenergization, r.external, false);
+  EvaluatePp(range, SwitchingCase::Reenergization, range.external, false);
   reenergization.setValue(false);
-  frame::SetVisible(app_, {r.resultFrame}, false);
-  if (r.external) frame::SetVisible(app_, {kExternalFrame}, false);
+  frame::SetVisible(app_, {range.resultFrame}, false);
+  if (range.external) frame::SetVisible(app_, {kExternalFrame}, false);
 }
 
-void SlowFrontRangeTabs::CalculateUp2(const SlowFrontRange& r, SwitchingCase c) {
-  frame::SetVisible(app_, {r.resultFrame}, true);
-  if (r.external) {
+void SlowFrontRangeTabs::CalculateUp2(const SlowFrontRange& range, SwitchingCase switchingCase) {
+  frame::SetVisible(app_, {range.resultFrame}, true);
+  if (range.external) {
     frame::SetVisible(app_, {kExternalFrame}, true);
     ResetExternal();
   }
-  EvaluatePp(r, c, false, true);
+  EvaluatePp(range, switchingCase, false, true);
 }
 
-bool SlowFrontRangeTabs::EvaluatePp(const SlowFrontRange& r, SwitchingCase c, bool tidyUrp, bool announce) {
-  platform::Control& up2Box = app_.text1(r.up2);
-  platform::Control& uptBox = app_.text1(r.upt);
-  platform::Control& urpBox = app_.text1(r.urpPp);
-  const std::optional<double> b = PuBase(r);
-  const std::optional<double> x = Ue2PuValue(r);
-  const std::optional<double> ups = NumberAsTyped(app_.text1(r.upsPp));
+bool SlowFrontRangeTabs::EvaluatePp(const SlowFrontRange& range, SwitchingCase switchingCase, bool tidyUrp,
+                                    bool announce) {
+  platform::Control& up2Box = app_.text1(range.up2);
+  platform::Control& uptBox = app_.text1(range.upt);
+  platform::Control& urpBox = app_.text1(range.urpPp);
+  const std::optional<double> b = PuBase(range);
+  const std::optional<double> x = Ue2PuValue(range);
+  const std::optional<double> ups = NumberAsTyped(app_.text1(range.upsPp));
 
   // Emptied first, so that results written again, even with the same texts,
   // count as calculated for the case now chosen.
-  ClearPpResults(r);
+  ClearPpResults(range);
   std::optional<std::string> up2Text, uptText, urpText;
   if (b && x && ups) {
-    const double ratio = fits::RatioFit(*x, c);
+    const double ratio = fits::RatioFit(*x, switchingCase);
     const double upt = fits::Upt(*x, ratio, *b);
     up2Text = platform::NumberTextForBox(fits::Up2(*x, ratio, *b), up2Box.maxLength());
     uptText = upt > 0 ? platform::NumberTextForBox(upt, uptBox.maxLength()) : std::nullopt;
@@ -239,36 +265,38 @@ bool SlowFrontRangeTabs::EvaluatePp(const SlowFrontRange& r, SwitchingCase c, bo
   return true;
 }
 
-void SlowFrontRangeTabs::ClearPpResults(const SlowFrontRange& r) {
-  frame::Clear(app_, {{"Text1", r.up2}, {"Text1", r.upt}, {"Text1", r.urpPp}});
+void SlowFrontRangeTabs::ClearPpResults(const SlowFrontRange& range) {
+  frame::Clear(app_, {Box(range.up2), Box(range.upt), Box(range.urpPp)});
 }
 
-void SlowFrontRangeTabs::EnablePpNext(const SlowFrontRange& r) {
-  bool filled = IsFilled(app_.text1(r.urpPp));
-  if (r.external) filled = filled && IsFilled(app_.text1(UrpSfPpExtRange2));
-  app_.control("Command21", r.nextPp).setEnabled(filled);
+void SlowFrontRangeTabs::EnablePpNext(const SlowFrontRange& range) {
+  bool filled = IsFilled(app_.text1(range.urpPp));
+  if (range.external) filled = filled && IsFilled(app_.text1(UrpSfPpExtRange2));
+  app_.control("Command21", range.nextPp).setEnabled(filled);
 }
 
-void SlowFrontRangeTabs::BackToPe(const SlowFrontRange& r) { frame::OpenPage(app_.control("SSTab1", r.strip), 0); }
+void SlowFrontRangeTabs::BackToPe(const SlowFrontRange& range) {
+  frame::OpenPage(app_.control("SSTab1", range.strip), 0);
+}
 
-void SlowFrontRangeTabs::AcceptSlowFront(const SlowFrontRange& r) {
-  const int urpPpExt = r.external ? int{UrpSfPpExtRange2} : r.urpPp;
+void SlowFrontRangeTabs::AcceptSlowFront(const SlowFrontRange& range) {
+  const int urpPpExt = range.external ? int{UrpSfPpExtRange2} : range.urpPp;
   mSlowFrontAccepted = "0";
   bool complete = true;
-  for (int slot : {r.urpPp, urpPpExt}) {
+  for (int slot : {range.urpPp, urpPpExt}) {
     platform::Control& box = app_.text1(slot);
     if (IsFilled(box)) frame::ReplaceDotWithComma(app_.module1, box);
     complete = complete && IsFilled(box);
   }
   if (complete) mSlowFrontAccepted = "1";
   if (mSlowFrontAccepted == "1") {
-    Publish(UrpSfPeInt, r.urpPe);
-    Publish(UrpSfPeExt, r.urpPe);
-    Publish(UrpSfPpInt, r.urpPp);
+    Publish(UrpSfPeInt, range.urpPe);
+    Publish(UrpSfPeExt, range.urpPe);
+    Publish(UrpSfPpInt, range.urpPp);
     Publish(UrpSfPpExt, urpPpExt);
   }
   app_.text1(SfAcceptedFlag).setText(mSlowFrontAccepted);
-  app_.control("SSTab1", r.strip).setVisible(false);
+  app_.control("SSTab1", range.strip).setVisible(false);
   page_.ShowCalculatedSummary();
 }
 

@@ -9,58 +9,50 @@
 // into the page's summary.
 
 #include <optional>
-#include <span>
 #include <string>
 #include <variant>
 
-#include "frame/dependencies.hpp"
-#include "platform/design.hpp"
-#include "surge/slow_front_fits.hpp"
-#include "surge/slow_front_range.hpp"
+#include "frame/page.hpp"
 
 namespace frame {
 class App;
-class Routes;
-}  // namespace frame
-
-namespace platform {
-class Window;
 }
 
 namespace surge {
 
-class SlowFrontPage;
+namespace slow_front_fits {
+enum class SwitchingCase;
+}
 
-class SlowFrontRangeTabs {
+class SlowFrontPage;
+struct SlowFrontRange;
+
+class SlowFrontRangeTabs final : public frame::Page {
  public:
   using SwitchingCase = slow_front_fits::SwitchingCase;
 
   SlowFrontRangeTabs(frame::App& app, SlowFrontPage& page) : app_(app), page_(page) {}
-  void Build(platform::Window& w);
-  void DeclareRoutes(frame::Routes& routes);
-
-  static std::span<const platform::ControlDesign> Design();
-  static std::span<const platform::ControlDesign> ValueStoreRows();
-  static std::span<const frame::Dependency> Dependencies();
-  // The external insulation frame's Uptre and Urp.
-  static std::span<const frame::Dependency> ExternalDependencies();
+  void Build(platform::Window& w) override;
+  void DeclareRoutes(frame::Routes& routes) override;
+  std::span<const platform::ControlDesign> ValueStoreRows() const override;
+  std::span<const frame::Dependency> Dependencies() const override;
 
   // ShowUe2Range1EntryKv, ShowUe2Range1EntryPu, ShowUe2Range2EntryKv and
   // ShowUe2Range2EntryPu: the unit is chosen, the Ue2 row shown, the results
   // of the tab hidden and cleared.
-  void ShowUe2Entry(const SlowFrontRange& r);
-  void ValidateUe2(const SlowFrontRange& r);   // ValidateUe2Range1, ValidateUe2Range2
-  void CalculateUet(const SlowFrontRange& r);  // CalculateUetRange1, CalculateUetRange2
+  void ShowUe2Entry(const SlowFrontRange& range);
+  void ValidateUe2(const SlowFrontRange& range);   // ValidateUe2Range1, ValidateUe2Range2
+  void CalculateUet(const SlowFrontRange& range);  // CalculateUetRange1, CalculateUetRange2
   // EnableSlowFrontRange1PeNext, EnableSlowFrontRange2PeNext
-  void EnablePeNext(const SlowFrontRange& r);
-  void CloseTabs(const SlowFrontRange& r);  // CloseSlowFrontRange1Tabs, CloseSlowFrontRange2Tabs
-  void OpenPp(const SlowFrontRange& r);     // OpenSlowFrontRange1Pp, OpenSlowFrontRange2Pp
+  void EnablePeNext(const SlowFrontRange& range);
+  void CloseTabs(const SlowFrontRange& range);  // CloseSlowFrontRange1Tabs, CloseSlowFrontRange2Tabs
+  void OpenPp(const SlowFrontRange& range);     // OpenSlowFrontRange1Pp, OpenSlowFrontRange2Pp
   // CalculateUp2Range1Reenergization, ...Range1Energization, ...Range2Reenergization, ...Range2Energization
-  void CalculateUp2(const SlowFrontRange& r, SwitchingCase c);
+  void CalculateUp2(const SlowFrontRange& range, SwitchingCase switchingCase);
   // EnableSlowFrontRange1PpNext, EnableSlowFrontRange2PpNextInt, EnableSlowFrontRange2PpNextExt
-  void EnablePpNext(const SlowFrontRange& r);
-  void BackToPe(const SlowFrontRange& r);        // BackToSlowFrontRange1Pe, BackToSlowFrontRange2Pe
-  void AcceptSlowFront(const SlowFrontRange& r);  // AcceptSlowFrontRange1, AcceptSlowFrontRange2
+  void EnablePpNext(const SlowFrontRange& range);
+  void BackToPe(const SlowFrontRange& range);        // BackToSlowFrontRange1Pe, BackToSlowFrontRange2Pe
+  void AcceptSlowFront(const SlowFrontRange& range);  // AcceptSlowFrontRange1, AcceptSlowFrontRange2
 
   // The external insulation frame of Range II (slow_front_external.cpp).
   // ValidateSlowFrontPpDistanceD and ValidateSlowFrontPpHeightHt.
@@ -76,18 +68,22 @@ class SlowFrontRangeTabs {
   std::string mSlowFrontAccepted;  // "1" once a complete calculation was published
 
  private:
-  std::optional<double>& PuBase(const SlowFrontRange& r) { return r.strip == 0 ? mPuBaseRange1 : mPuBaseRange2; }
-  Ue2PerUnit& Ue2Pu(const SlowFrontRange& r) { return r.strip == 0 ? mUe2PuRange1 : mUe2PuRange2; }
-  std::optional<double> Ue2PuValue(const SlowFrontRange& r);
+  static std::span<const platform::ControlDesign> Design();
+  // The routes of the external insulation frame, beside its procedures.
+  void DeclareExternalRoutes(frame::Routes& routes);
+
+  std::optional<double>& PuBase(const SlowFrontRange& range);
+  Ue2PerUnit& Ue2Pu(const SlowFrontRange& range);
+  std::optional<double> Ue2PuValue(const SlowFrontRange& range);
 
   // A phase-to-earth "OK" that cannot give results: Uet and Urp emptied and x forgotten.
-  void RefusePe(const SlowFrontRange& r);
+  void RefusePe(const SlowFrontRange& range);
   // Up2, Upt and Urp phase to phase by the fit of the case. With tidyUrp, Urp
   // is the number text of Upt's value rather than Upt's text. Returns false,
   // with the three boxes emptied, when they cannot be calculated; `announce`
   // says whether the refusal is shown.
-  bool EvaluatePp(const SlowFrontRange& r, SwitchingCase c, bool tidyUrp, bool announce);
-  void ClearPpResults(const SlowFrontRange& r);
+  bool EvaluatePp(const SlowFrontRange& range, SwitchingCase switchingCase, bool tidyUrp, bool announce);
+  void ClearPpResults(const SlowFrontRange& range);
   // A summary box takes its source when it is empty or holds a lower value.
   void Publish(int summary, int source);
 

@@ -1,6 +1,6 @@
 // The external phase-to-phase fit against values worked out by hand.
 
-#include "surge/slow_front_external_fits.hpp"
+#include "surge/slow_front_fits.hpp"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 
 #include "fast_front_fixture.hpp"
 #include "frame/routes.hpp"
-#include "surge/fast_front_help.hpp"
+#include "surge/formula_tabs.hpp"
 
 namespace {
 
@@ -36,7 +36,7 @@ constexpr Shown kShown[] = {
 };
 
 TEST_F(FastFrontTest, EveryCaptionShowsItsHelpCentredOnItsLine) {
-  EXPECT_EQ(surge::FastFrontHelp::Texts().size(), std::size(kShown));
+  EXPECT_EQ(surge::FormulaTabs::HelpTexts().size(), std::size(kShown));
   for (const Shown& s : kShown) {
     hover(s.hovered, s.index);
     const platform::Control& help = c("Label85", s.label);

@@ -1,8 +1,13 @@
-#include "surge/fast_front_help.hpp"
+// The help of the formula frames' field captions: a mouse move over a
+// caption puts its explanation into the tab's help label Label85 beside the
+// boxes, centred on the caption's line; a mouse move over any Frame30 hides
+// every help label of those frames.
 
 #include <string_view>
 
+#include "frame/help_text.hpp"
 #include "frame/routes.hpp"
+#include "surge/formula_tabs.hpp"
 
 namespace surge {
 
@@ -57,14 +62,14 @@ constexpr int kLastFrame30 = 14;
 
 }  // namespace
 
-std::span<const HelpText> FastFrontHelp::Texts() { return kTexts; }
+std::span<const HelpText> FormulaTabs::HelpTexts() { return kTexts; }
 
-void FastFrontHelp::HideHelp() {
+void FormulaTabs::HideHelp() {
   for (int i = 0; i < kHelpLabels; ++i)
     if (platform::Control* help = app_.main().find("Label85", i)) help->setVisible(false);
 }
 
-void FastFrontHelp::DeclareRoutes(frame::Routes& routes) {
+void FormulaTabs::DeclareHelpRoutes(frame::Routes& routes) {
   for (const HelpText& help : kTexts) {
     const bool uplCaption = std::string_view(help.hovered.name) == "Label41";
     routes.on(uplCaption ? frame::Label41MouseMove : frame::Label33MouseMove, help.hovered.index,
