@@ -1,7 +1,7 @@
 // The statistical simplified method of the co-ordination fast-front tabs,
 // Ucw = Upl + A L / (n (Lsp + La)), worked out by hand.
 
-#include "coordination/cw_fast_front_formula.hpp"
+#include "coordination/fast_front_formula.hpp"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +22,7 @@ constexpr Case kCases[] = {
     {800, -100000, 30, 1, 300, 500, -2950},              // 800 - 3000000 / 800
 };
 
-TEST(CwFastFrontFormula, StatisticalSimplifiedMethod) {
+TEST(FastFrontFormula, StatisticalSimplifiedMethod) {
   for (const Case& c : kCases)
     EXPECT_DOUBLE_EQ(coordination::UcwFastFrontStatistical(c.upl, c.a, c.l, c.n, c.lsp, c.la), c.ucw) << c.a;
   // No line or no length: nothing a box could show.

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "coordination/slots.hpp"
-#include "coordination/cw_fast_front_tabs.hpp"
+#include "coordination/fast_front_tabs.hpp"
 
 namespace coordination {
 
@@ -184,11 +184,11 @@ constexpr auto kValueStoreRows = std::to_array<ControlDesign>({
 
 }  // namespace
 
-std::span<const ControlDesign> CwFastFrontTabs::Design() {
+std::span<const ControlDesign> FastFrontTabs::Design() {
   static const std::vector<ControlDesign> rows = MakeDesign();
   return rows;
 }
 
-std::span<const ControlDesign> CwFastFrontTabs::ValueStoreRows() { return kValueStoreRows; }
+std::span<const ControlDesign> FastFrontTabs::ValueStoreRows() const { return kValueStoreRows; }
 
 }  // namespace coordination

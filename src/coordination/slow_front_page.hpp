@@ -4,32 +4,23 @@
 // external insulation, phase to earth and phase to phase, entered by ENTER or
 // committed from the tab strip SSTab1(4) that CALCULATE opens.
 
-#include <span>
 #include <string>
 
-#include "frame/dependencies.hpp"
-#include "platform/design.hpp"
+#include "frame/page.hpp"
 
 namespace frame {
 class App;
-class Routes;
-}  // namespace frame
-
-namespace platform {
-class Window;
 }
 
 namespace coordination {
 
-class CwSlowFrontPage {
+class SlowFrontPage final : public frame::Page {
  public:
-  explicit CwSlowFrontPage(frame::App& app) : app_(app) {}
-  void Build(platform::Window& w);
-  void DeclareRoutes(frame::Routes& routes);
-
-  static std::span<const platform::ControlDesign> Design();
-  static std::span<const platform::ControlDesign> ValueStoreRows();
-  static std::span<const frame::Dependency> Dependencies();
+  explicit SlowFrontPage(frame::App& app) : app_(app) {}
+  void Build(platform::Window& w) override;
+  void DeclareRoutes(frame::Routes& routes) override;
+  std::span<const platform::ControlDesign> ValueStoreRows() const override;
+  std::span<const frame::Dependency> Dependencies() const override;
 
   void EnterUcwSlowFront();
   void OpenCwSlowFrontTabs();
@@ -45,6 +36,8 @@ class CwSlowFrontPage {
   std::string mUcwSlowFrontCalculated;
 
  private:
+  // The page's controls other than its value-store boxes.
+  static std::span<const platform::ControlDesign> Design();
   void ShowSummary(bool shown);
 
   frame::App& app_;

@@ -1,4 +1,4 @@
-#include "coordination/cw_fast_front_page.hpp"
+#include "coordination/fast_front_page.hpp"
 
 #include <string>
 
@@ -46,11 +46,11 @@ constexpr frame::Dependency kDependencies[] = {
 
 }  // namespace
 
-std::span<const frame::Dependency> CwFastFrontPage::Dependencies() { return kDependencies; }
+std::span<const frame::Dependency> FastFrontPage::Dependencies() const { return kDependencies; }
 
-void CwFastFrontPage::Build(platform::Window& w) { w.createAll(Design()); }
+void FastFrontPage::Build(platform::Window& w) { w.createAll(Design()); }
 
-void CwFastFrontPage::DeclareRoutes(frame::Routes& routes) {
+void FastFrontPage::DeclareRoutes(frame::Routes& routes) {
   using enum frame::ArrayEvent;
   routes.on(Command25Click, 9, [this] { OpenCwFastFrontTabs(); });
   routes.on(Command25Click, 10, [this] { EnterUcwFastFront(); });
@@ -61,12 +61,12 @@ void CwFastFrontPage::DeclareRoutes(frame::Routes& routes) {
   routes.on(Text1Change, UcwFfPpExt, [this] { ShowExternalUnit(UcwFfPpExt); });
 }
 
-void CwFastFrontPage::ShowExternalUnit(int slot) {
+void FastFrontPage::ShowExternalUnit(int slot) {
   app_.control("Label4", slot == UcwFfPeExt ? kPeExtUnit : kPpExtUnit)
       .setVisible(frame::IsUsableNumber(app_.text1(slot)));
 }
 
-void CwFastFrontPage::FollowNext() {
+void FastFrontPage::FollowNext() {
   // The later stages convert the internal values; the external ones may be
   // ignored, which only Range II offers.
   const auto number = [this](int slot) { return frame::IsUsableNumber(app_.text1(slot)); };
@@ -76,7 +76,7 @@ void CwFastFrontPage::FollowNext() {
   app_.control("Command21", 24).setEnabled(number(UcwFfPeInt) && number(UcwFfPpInt) && external);
 }
 
-bool CwFastFrontPage::ShowSummary() {
+bool FastFrontPage::ShowSummary() {
   bool any = false;
   for (const Pair& pair : kPairs)
     any = any || frame::IsFilled(app_.text1(pair.first)) || frame::IsFilled(app_.text1(pair.second));
@@ -89,7 +89,7 @@ bool CwFastFrontPage::ShowSummary() {
   return any;
 }
 
-void CwFastFrontPage::EnterUcwFastFront() {
+void FastFrontPage::EnterUcwFastFront() {
   // Both questions are always asked; an entry replaces what stands, lower or higher.
   for (const Pair& pair : kPairs) {
     const frame::EnterQuestion question{pair.prompt, {"Text1", pair.first}, 1.0, "Invalid Ucw", 32};
@@ -102,21 +102,21 @@ void CwFastFrontPage::EnterUcwFastFront() {
   app_.control("Command25", 10).setCaption(ShowSummary() ? "RE-ENTER" : "ENTER");
 }
 
-void CwFastFrontPage::OpenCwFastFrontTabs() {
+void FastFrontPage::OpenCwFastFrontTabs() {
   // The tabs keep what they held from an earlier calculation.
   platform::Control& strip = app_.control("SSTab1", 5);
   frame::OpenPage(strip, 0);
   strip.setVisible(true);
 }
 
-void CwFastFrontPage::BackToCwSlowFrontPage() { frame::OpenPage(app_.control("SSTab1", 3), kSlowFrontPage); }
+void FastFrontPage::BackToCwSlowFrontPage() { frame::OpenPage(app_.control("SSTab1", 3), kSlowFrontPage); }
 
-void CwFastFrontPage::OpenRequiredWithstandFromCw() {
+void FastFrontPage::OpenRequiredWithstandFromCw() {
   frame::OpenPage(app_.control("tabGeneral"), kRequiredWithstand);
   frame::OpenPage(app_.control("SSTab1", 6), kRequiredTov);
 }
 
-void CwFastFrontPage::AcceptUcwFastFront() {
+void FastFrontPage::AcceptUcwFastFront() {
   const std::string external = app_.text1(UcwFfExt).text();
   app_.text1(UcwFfPeExt).setText(external);
   app_.text1(UcwFfPpExt).setText(external);

@@ -9,6 +9,11 @@ namespace coordination {
 // A L, the sum La + Lsp, its product with n, the quotient, then Upl added.
 // n = 0 or La + Lsp = 0 gives a value that is not finite; the tabs refuse
 // such inputs before they come here.
-double UcwFastFrontStatistical(double upl, double a, double l, double n, double lsp, double la);
+inline double UcwFastFrontStatistical(double upl, double a, double l, double n, double lsp, double la) {
+  const double al = a * l;
+  const double lengths = la + lsp;
+  const double denominator = n * lengths;
+  return upl + al / denominator;
+}
 
 }  // namespace coordination

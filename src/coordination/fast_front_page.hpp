@@ -5,31 +5,21 @@
 // entered by ENTER or committed from the tab strip SSTab1(5) that CALCULATE
 // opens. Its "Next >>" opens the required-withstand stage.
 
-#include <span>
-
-#include "frame/dependencies.hpp"
-#include "platform/design.hpp"
+#include "frame/page.hpp"
 
 namespace frame {
 class App;
-class Routes;
-}  // namespace frame
-
-namespace platform {
-class Window;
 }
 
 namespace coordination {
 
-class CwFastFrontPage {
+class FastFrontPage final : public frame::Page {
  public:
-  explicit CwFastFrontPage(frame::App& app) : app_(app) {}
-  void Build(platform::Window& w);
-  void DeclareRoutes(frame::Routes& routes);
-
-  static std::span<const platform::ControlDesign> Design();
-  static std::span<const platform::ControlDesign> ValueStoreRows();
-  static std::span<const frame::Dependency> Dependencies();
+  explicit FastFrontPage(frame::App& app) : app_(app) {}
+  void Build(platform::Window& w) override;
+  void DeclareRoutes(frame::Routes& routes) override;
+  std::span<const platform::ControlDesign> ValueStoreRows() const override;
+  std::span<const frame::Dependency> Dependencies() const override;
 
   void EnterUcwFastFront();
   void OpenCwFastFrontTabs();
@@ -42,6 +32,8 @@ class CwFastFrontPage {
   void ShowExternalUnit(int slot);
 
  private:
+  // The page's controls other than its value-store boxes.
+  static std::span<const platform::ControlDesign> Design();
   // The summary shown while any of its boxes holds text, hidden otherwise;
   // returns whether it is shown.
   bool ShowSummary();

@@ -10,62 +10,57 @@
 // Ucw values.
 
 #include <optional>
-#include <span>
 
 #include "coordination/coordination_factors.hpp"
-#include "frame/dependencies.hpp"
-#include "platform/design.hpp"
+#include "frame/page.hpp"
 
 namespace frame {
 class App;
-class Routes;
-}  // namespace frame
-
-namespace platform {
-class Window;
 }
 
 namespace coordination {
 
 enum class ExternalMethod { Deterministic, Statistical };
 
-class CwSlowFrontTabs {
+class SlowFrontTabs final : public frame::Page {
  public:
-  CwSlowFrontTabs(frame::App& app, CoordinationFactors& factors) : app_(app), factors_(factors) {}
-  void Build(platform::Window& w);
-  void DeclareRoutes(frame::Routes& routes);
+  explicit SlowFrontTabs(frame::App& app) : app_(app), factors_(app) {}
+  // The tabs' controls; a new run of the tabs starts without factors.
+  void Build(platform::Window& w) override;
+  void DeclareRoutes(frame::Routes& routes) override;
+  std::span<const platform::ControlDesign> ValueStoreRows() const override;
+  std::span<const frame::Dependency> Dependencies() const override;
 
-  static std::span<const platform::ControlDesign> Design();
-  static std::span<const platform::ControlDesign> ValueStoreRows();
-  static std::span<const frame::Dependency> Dependencies();
+  // The factors and the run's per-unit Ue2 the tabs share.
+  CoordinationFactors& factors() { return factors_; }
 
-  // Phase to earth, internal insulation (cw_pe_internal.cpp).
+  // Phase to earth, internal insulation (slow_front_pe_internal.cpp).
   void SelectKcdEntryPeInt();        // Option1(67)
   void SelectKcdCalculationPeInt();  // Option1(66)
   void SelectUe2PeInt();             // SelectUe2KvPeInt, SelectUe2PuPeInt
   void CalculateKcdPeInt();          // Command28(12)
   void AcceptKcdPeInt();             // Command28(28)
 
-  // Phase to earth, external insulation, and the tab's buttons (cw_pe_external.cpp).
+  // Phase to earth, external insulation, and the tab's buttons (slow_front_pe_external.cpp).
   // SelectCwSlowFrontExtDeterministic, SelectCwSlowFrontExtStatistical.
   void SelectCwSlowFrontExtMethod(ExternalMethod method);
   void SelectFactorEntryPeExt();        // Option1(74)
   void SelectFactorCalculationPeExt();  // Option1(75)
   void SelectUe2PeExt();                // SelectUe2PuPeExt, SelectUe2KvPeExt
-  void CalculateKcsPeExt();             // Command28(10), cw_risk_of_failure.cpp
+  void CalculateKcsPeExt();             // Command28(10), slow_front_risk_of_failure.cpp
   void AcceptFactorPeExt();             // Command28(29)
   void CalculateKcdPeExt();             // Command28(30)
   void CloseCwSlowFrontTabs();          // Command29(8)
   void OpenCwSlowFrontPpTab();          // Command29(9)
 
-  // Phase to phase, internal insulation (cw_pp_internal.cpp).
+  // Phase to phase, internal insulation (slow_front_pp_internal.cpp).
   void SelectKcdEntryPpInt();        // Option1(76)
   void SelectKcdCalculationPpInt();  // Option1(77)
   // CalculateKcdPpIntReenergization, CalculateKcdPpIntEnergization.
   void CalculateKcdPpInt(SwitchingCase switching);
   void AcceptKcdPpInt();  // Command28(31)
 
-  // Phase to phase, external insulation, and the tab's "<<Back" (cw_pp_external.cpp).
+  // Phase to phase, external insulation, and the tab's "<<Back" (slow_front_pp_external.cpp).
   // ResetCwSlowFrontPpExtDeterministic, ResetCwSlowFrontPpExtStatistical.
   void ResetCwSlowFrontPpExt();
   void SelectFactorEntryPpExt();        // Option1(83)
@@ -73,7 +68,7 @@ class CwSlowFrontTabs {
   // CalculateKcdPpExtReenergization, CalculateKcdPpExtEnergization.
   void CalculateKcdPpExt(SwitchingCase switching);
   void AcceptFactorPpExt();       // Command28(32)
-  void CalculateKcsPpExt();       // Command28(11), cw_risk_of_failure.cpp
+  void CalculateKcsPpExt();       // Command28(11), slow_front_risk_of_failure.cpp
   void BackToCwSlowFrontPeTab();  // Command29(10)
 
   // The checks of the typed boxes: a text that is no number is refused, and
@@ -84,6 +79,8 @@ class CwSlowFrontTabs {
   void EnableNext(int slot, int next);
 
  private:
+  // The tabs' controls other than their value-store boxes.
+  static std::span<const platform::ControlDesign> Design();
   // The statistical "OK" of either external frame: R, Kcs, Ucw.
   struct RiskFrame;
   bool CalculateKcs(const RiskFrame& frame);
@@ -102,7 +99,7 @@ class CwSlowFrontTabs {
   void FollowNewUe2PerUnit(std::optional<double> before);
 
   frame::App& app_;
-  CoordinationFactors& factors_;
+  CoordinationFactors factors_;
 };
 
 }  // namespace coordination

@@ -1,4 +1,4 @@
-#include "coordination/cw_slow_front_page.hpp"
+#include "coordination/slow_front_page.hpp"
 
 #include <array>
 #include <cmath>
@@ -46,14 +46,14 @@ constexpr auto kDependencies = [] {
 
 }  // namespace
 
-std::span<const frame::Dependency> CwSlowFrontPage::Dependencies() { return kDependencies; }
+std::span<const frame::Dependency> SlowFrontPage::Dependencies() const { return kDependencies; }
 
-void CwSlowFrontPage::Build(platform::Window& w) {
+void SlowFrontPage::Build(platform::Window& w) {
   w.createAll(Design());
   mUcwSlowFrontCalculated = "0";
 }
 
-void CwSlowFrontPage::DeclareRoutes(frame::Routes& routes) {
+void SlowFrontPage::DeclareRoutes(frame::Routes& routes) {
   using enum frame::ArrayEvent;
   routes.on(Command25Click, 7, [this] { EnterUcwSlowFront(); });
   routes.on(Command25Click, 8, [this] { OpenCwSlowFrontTabs(); });
@@ -63,11 +63,11 @@ void CwSlowFrontPage::DeclareRoutes(frame::Routes& routes) {
   routes.on(Command29Click, 11, [this] { AcceptUcwSlowFront(); });
 }
 
-void CwSlowFrontPage::ShowSummary(bool shown) { frame::SetVisible(app_, kSummary, shown); }
+void SlowFrontPage::ShowSummary(bool shown) { frame::SetVisible(app_, kSummary, shown); }
 
-void CwSlowFrontPage::EnterUcwSlowFront() {
+void SlowFrontPage::EnterUcwSlowFront() {
   // After a commit an entry may only raise a value; an empty box takes any.
-  const bool mustRaise = app_.text1(CwSfAcceptedFlag).text() == "1";
+  const bool mustRaise = app_.text1(SfAcceptedFlag).text() == "1";
   const double root3 = std::sqrt(3.0);
   const auto question = [mustRaise](const char* prompt, int slot, double umFactor) {
     return frame::EnterQuestion{prompt, {"Text1", slot}, umFactor, "Invalid Ucw", 32, mustRaise,
@@ -81,18 +81,18 @@ void CwSlowFrontPage::EnterUcwSlowFront() {
                            kSummary, {"Command25", 7});
 }
 
-void CwSlowFrontPage::OpenCwSlowFrontTabs() {
+void SlowFrontPage::OpenCwSlowFrontTabs() {
   // The tabs keep what they held from an earlier calculation.
   platform::Control& strip = app_.control("SSTab1", 4);
   frame::OpenPage(strip, 0);
   strip.setVisible(true);
 }
 
-void CwSlowFrontPage::BackToCwTovPage() { frame::OpenPage(app_.control("SSTab1", 3), kTovPage); }
+void SlowFrontPage::BackToCwTovPage() { frame::OpenPage(app_.control("SSTab1", 3), kTovPage); }
 
-void CwSlowFrontPage::OpenCwFastFrontPage() { frame::OpenPage(app_.control("SSTab1", 3), kFastFrontPage); }
+void SlowFrontPage::OpenCwFastFrontPage() { frame::OpenPage(app_.control("SSTab1", 3), kFastFrontPage); }
 
-void CwSlowFrontPage::EnableCwSlowFrontNext(int slot) {
+void SlowFrontPage::EnableCwSlowFrontNext(int slot) {
   frame::RunFilledRule(app_, {.box = {"Text1", slot},
                               .group = kSummaryBoxes,
                               .button = {"Command21", 21},
@@ -100,14 +100,14 @@ void CwSlowFrontPage::EnableCwSlowFrontNext(int slot) {
                               .checkNumber = false});
 }
 
-void CwSlowFrontPage::AcceptUcwSlowFront() {
+void SlowFrontPage::AcceptUcwSlowFront() {
   mUcwSlowFrontCalculated = frame::IsFilled(app_.text1(UcwSfPpExtCalc)) ? "1" : "0";
   if (mUcwSlowFrontCalculated == "1") {
     ShowSummary(true);
     // Copied as they stand; values entered earlier are overwritten.
     for (const auto& [from, to] : kCommitted) app_.text1(to).setText(app_.text1(from).text());
   }
-  app_.text1(CwSfAcceptedFlag).setText(mUcwSlowFrontCalculated);
+  app_.text1(SfAcceptedFlag).setText(mUcwSlowFrontCalculated);
   app_.control("SSTab1", 4).setVisible(false);
   app_.control("Command25", 8).setCaption("RE-CALCULATE");
 }

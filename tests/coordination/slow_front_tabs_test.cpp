@@ -21,7 +21,7 @@ constexpr TabBox kBoxes[] = {
     {217, 4, true},  {218, 4, true},  {219, 4, false}, {220, 4, false},
 };
 
-TEST(CwSlowFrontTabBoxes, HoldTheirLengthsAndOnlyInputsAreTyped) {
+TEST(SlowFrontTabBoxes, HoldTheirLengthsAndOnlyInputsAreTyped) {
   support::Driver d;
   d.Start();
   for (const TabBox& b : kBoxes) {

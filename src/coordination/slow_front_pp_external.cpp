@@ -1,10 +1,10 @@
 // The external insulation frame of the phase-to-phase tab, Frame31(3):
 // Ucw = K × Urp by the method chosen on the phase-to-earth tab, K typed, by
 // curve b for a switching case (deterministic) or from the risk of failure R
-// (statistical, cw_risk_of_failure.cpp). With the tab's "<<Back".
+// (statistical, slow_front_risk_of_failure.cpp). With the tab's "<<Back".
 
-#include "coordination/cw_slow_front_tab_groups.hpp"
-#include "coordination/cw_slow_front_tabs.hpp"
+#include "coordination/slow_front_tab_groups.hpp"
+#include "coordination/slow_front_tabs.hpp"
 #include "frame/app.hpp"
 #include "frame/page_rule.hpp"
 #include "surge/slots.hpp"
@@ -45,14 +45,14 @@ void HideWorkingRows(frame::App& app, bool withEntry) {
 
 }  // namespace
 
-void CwSlowFrontTabs::ResetCwSlowFrontPpExt() {
+void SlowFrontTabs::ResetCwSlowFrontPpExt() {
   // The method itself is read later from the option that is selected.
   frame::SetVisible(app_, {kPpExtCases}, false);
   frame::DeselectOptions(app_, 82, 83);
   HideWorkingRows(app_, true);
 }
 
-void CwSlowFrontTabs::SelectFactorEntryPpExt() {
+void SlowFrontTabs::SelectFactorEntryPpExt() {
   HideWorkingRows(app_, true);
   frame::SetVisible(app_, kPpExtEntryLabels, true);
   frame::SetVisible(app_, {kEnteredFactor}, true);
@@ -61,7 +61,7 @@ void CwSlowFrontTabs::SelectFactorEntryPpExt() {
   frame::SetVisible(app_, {kPpExtCases}, false);
 }
 
-void CwSlowFrontTabs::SelectFactorCalculationPpExt() {
+void SlowFrontTabs::SelectFactorCalculationPpExt() {
   HideWorkingRows(app_, true);
   if (Selected(app_, kDeterministicOption)) {
     // Nothing is calculated until a switching case is clicked.
@@ -72,7 +72,7 @@ void CwSlowFrontTabs::SelectFactorCalculationPpExt() {
   }
 }
 
-void CwSlowFrontTabs::WithdrawPpExtCase() {
+void SlowFrontTabs::WithdrawPpExtCase() {
   frame::Clear(app_, {Box(UcwSfPpExtCalc)});
   frame::Clear(app_, kDeterministicBoxes);
   frame::SetVisible(app_, kPpExtUcwRow, false);
@@ -82,7 +82,7 @@ void CwSlowFrontTabs::WithdrawPpExtCase() {
   frame::DeselectOptions(app_, kReenergizationOption, kEnergizationOption);
 }
 
-void CwSlowFrontTabs::CalculateKcdPpExt(SwitchingCase switching) {
+void SlowFrontTabs::CalculateKcdPpExt(SwitchingCase switching) {
   frame::SetVisible(app_, kPpExtEntryLabels, false);
   frame::SetVisible(app_, {kEnteredFactor}, false);
   app_.text1(FactorPpExtEntered).setText("");
@@ -96,7 +96,7 @@ void CwSlowFrontTabs::CalculateKcdPpExt(SwitchingCase switching) {
   frame::SetVisible(app_, kPpExtUcwRow, true);
 }
 
-void CwSlowFrontTabs::AcceptFactorPpExt() {
+void SlowFrontTabs::AcceptFactorPpExt() {
   platform::Control& factor = app_.text1(FactorPpExtEntered);
   const bool number = app_.ReadNumber(factor).has_value();
   if (!number) app_.InvalidValueGroup();
@@ -116,6 +116,6 @@ void CwSlowFrontTabs::AcceptFactorPpExt() {
   frame::SetVisible(app_, kPpExtUcwRow, true);
 }
 
-void CwSlowFrontTabs::BackToCwSlowFrontPeTab() { frame::OpenPage(app_.control("SSTab1", 4), 0); }
+void SlowFrontTabs::BackToCwSlowFrontPeTab() { frame::OpenPage(app_.control("SSTab1", 4), 0); }
 
 }  // namespace coordination

@@ -1,8 +1,8 @@
 // The internal insulation frame of the phase-to-earth tab, Frame31(0):
 // Ucw = Kcd × Urp, Kcd typed or calculated by curve a from Ue2 in kV or pu.
 
-#include "coordination/cw_slow_front_tab_groups.hpp"
-#include "coordination/cw_slow_front_tabs.hpp"
+#include "coordination/slow_front_tab_groups.hpp"
+#include "coordination/slow_front_tabs.hpp"
 #include "frame/app.hpp"
 #include "surge/slots.hpp"
 
@@ -48,18 +48,18 @@ void ShowOption(frame::App& app, const OptionView& v) {
 
 }  // namespace
 
-void CwSlowFrontTabs::SelectKcdEntryPeInt() { ShowOption(app_, kKcdEntry); }
-void CwSlowFrontTabs::SelectKcdCalculationPeInt() { ShowOption(app_, kKcdCalculation); }
-void CwSlowFrontTabs::SelectUe2PeInt() { ShowOption(app_, kUe2Entry); }
+void SlowFrontTabs::SelectKcdEntryPeInt() { ShowOption(app_, kKcdEntry); }
+void SlowFrontTabs::SelectKcdCalculationPeInt() { ShowOption(app_, kKcdCalculation); }
+void SlowFrontTabs::SelectUe2PeInt() { ShowOption(app_, kUe2Entry); }
 
-void CwSlowFrontTabs::ShowPeIntCalculation(bool shown) {
+void SlowFrontTabs::ShowPeIntCalculation(bool shown) {
   frame::SetVisible(app_, kPeIntRows, shown);
   frame::SetVisible(app_, kPeIntUe2Row, shown);
   frame::SetVisible(app_, kPeIntResults, shown);
   frame::SetVisible(app_, {kPeIntLine, kPeExtFrame}, shown);
 }
 
-void CwSlowFrontTabs::CalculateKcdPeInt() {
+void SlowFrontTabs::CalculateKcdPeInt() {
   const std::optional<double> before = factors_.mUe2PuCw;
   switch (factors_.CalculateKcdPhaseToEarth(kIntake)) {
     case FactorOutcome::Written:
@@ -75,7 +75,7 @@ void CwSlowFrontTabs::CalculateKcdPeInt() {
   }
 }
 
-void CwSlowFrontTabs::AcceptKcdPeInt() {
+void SlowFrontTabs::AcceptKcdPeInt() {
   platform::Control& kcd = app_.text1(KcdPeEntered);
   if (!frame::IsFilled(kcd)) return;
   const bool number = app_.ReadNumber(kcd).has_value();

@@ -1,4 +1,4 @@
-#include "coordination/cw_tov_page.hpp"
+#include "coordination/tov_page.hpp"
 
 #include <cmath>
 #include <optional>
@@ -37,13 +37,13 @@ constexpr frame::Dependency kDependencies[] = {
 
 }  // namespace
 
-std::span<const frame::Dependency> CwTovPage::Dependencies() { return kDependencies; }
+std::span<const frame::Dependency> TovPage::Dependencies() const { return kDependencies; }
 
-void CwTovPage::Build(platform::Window& w) {
+void TovPage::Build(platform::Window& w) {
   w.createAll(Design());
 }
 
-void CwTovPage::DeclareRoutes(frame::Routes& routes) {
+void TovPage::DeclareRoutes(frame::Routes& routes) {
   using enum frame::ArrayEvent;
   routes.on(Command25Click, 5, [this] { EnterUcwTov(); });
   routes.on(Command25Click, 6, [this] { CalculateUcwTov(); });
@@ -51,17 +51,17 @@ void CwTovPage::DeclareRoutes(frame::Routes& routes) {
   routes.on(Command21Click, 20, [this] { BackToRepresentativeFromCw(); });
 }
 
-void CwTovPage::ShowResults(bool results, bool formula) {
+void TovPage::ShowResults(bool results, bool formula) {
   frame::SetVisible(app_, kResults, results);
   frame::SetVisible(app_, kFormula, formula);
 }
 
-void CwTovPage::FollowNext() {
+void TovPage::FollowNext() {
   app_.control("Command21", 19)
       .setEnabled(frame::IsUsableNumber(app_.text1(UcwTovPe)) && frame::IsUsableNumber(app_.text1(UcwTovPp)));
 }
 
-void CwTovPage::CalculateUcwTov() {
+void TovPage::CalculateUcwTov() {
   platform::Control& pe = app_.text1(UcwTovPe);
   platform::Control& pp = app_.text1(UcwTovPp);
   pe.setText(app_.mainVars.mUrpTovPe);
@@ -80,7 +80,7 @@ void CwTovPage::CalculateUcwTov() {
   FollowNext();
 }
 
-void CwTovPage::EnterUcwTov() {
+void TovPage::EnterUcwTov() {
   // Both questions are always asked; an entry must raise the value its box holds.
   const double root3 = std::sqrt(3.0);
   frame::AskEnterQuestions(app_,
@@ -93,8 +93,8 @@ void CwTovPage::EnterUcwTov() {
   FollowNext();
 }
 
-void CwTovPage::BackToRepresentativeFromCw() { frame::OpenPage(app_.control("tabGeneral"), kRepresentativePages); }
+void TovPage::BackToRepresentativeFromCw() { frame::OpenPage(app_.control("tabGeneral"), kRepresentativePages); }
 
-void CwTovPage::OpenCwSlowFrontPage() { frame::OpenPage(app_.control("SSTab1", 3), kSlowFrontPage); }
+void TovPage::OpenCwSlowFrontPage() { frame::OpenPage(app_.control("SSTab1", 3), kSlowFrontPage); }
 
 }  // namespace coordination

@@ -1,4 +1,4 @@
-#include "coordination/cw_fast_front_tabs.hpp"
+#include "coordination/fast_front_tabs.hpp"
 
 #include <algorithm>
 #include <array>
@@ -6,7 +6,7 @@
 #include <iterator>
 #include <optional>
 
-#include "coordination/cw_fast_front_formula.hpp"
+#include "coordination/fast_front_formula.hpp"
 #include "coordination/slots.hpp"
 #include "frame/app.hpp"
 #include "frame/help_text.hpp"
@@ -53,14 +53,14 @@ constexpr ControlRef kExtStatistical[] = {{"Shape1", 14}, Formula(213), Formula(
                                           Formula(217),   Formula(218), Formula(219), {"Line2", 7}};
 constexpr ControlRef kExtResultRow[] = {{"Label4", 106}, {"Label4", 104}, {"Label4", 105}, Box(UcwFfExt)};
 
-constexpr CwFastFrontTab kTabs[] = {
+constexpr FastFrontTab kTabs[] = {
     {0, 3, 44, 45, platform::kNoIndex, "Command31", FfIntA, FfIntL, FfIntLsp, FfIntLa, FfIntN,
      kIntInputs, kIntCaptions, kIntDeterministic, kIntStatistical, 14, UcwFfInt, kIntResultRow, 12, false},
     {1, 4, 84, 47, 46, "Command32", FfExtA, FfExtL, FfExtLsp, FfExtLa, FfExtN, kExtInputs,
      kExtCaptions, kExtDeterministic, kExtStatistical, 15, UcwFfExt, kExtResultRow, 14, true},
 };
-const CwFastFrontTab& kInternal = kTabs[0];
-const CwFastFrontTab& kExternal = kTabs[1];
+const FastFrontTab& kInternal = kTabs[0];
+const FastFrontTab& kExternal = kTabs[1];
 
 // The help of the input captions, one line level with its caption; the
 // subscripts of Lsp and La show their caption's help.
@@ -89,7 +89,7 @@ constexpr frame::HelpText kHelp[] = {
 constexpr auto kDependencies = [] {
   std::array<frame::Dependency, 2 * std::size(kTabs)> rows{};
   std::size_t n = 0;
-  for (const CwFastFrontTab& tab : kTabs) {
+  for (const FastFrontTab& tab : kTabs) {
     const ControlRef result = Box(tab.result), next{"Command29", tab.next};
     rows[n++] = {result, {{Box(surge::UrpFfPe)}}, {{next}}, {"Option1", tab.deterministic}};
     frame::Dependency& statistical = rows[n++];
@@ -101,31 +101,31 @@ constexpr auto kDependencies = [] {
 
 }  // namespace
 
-std::span<const frame::Dependency> CwFastFrontTabs::Dependencies() { return kDependencies; }
+std::span<const frame::Dependency> FastFrontTabs::Dependencies() const { return kDependencies; }
 
-void CwFastFrontTabs::Build(platform::Window& w) {
+void FastFrontTabs::Build(platform::Window& w) {
   w.createAll(Design());
-  for (const CwFastFrontTab& tab : kTabs)
+  for (const FastFrontTab& tab : kTabs)
     w.on(tab.table, platform::EventType::Click, [this](platform::Event&) { frame::ShowTableWindow(app_); });
 }
 
-void CwFastFrontTabs::ShowResultRow(const CwFastFrontTab& tab, bool shown) {
+void FastFrontTabs::ShowResultRow(const FastFrontTab& tab, bool shown) {
   frame::SetVisible(app_, tab.resultRow, shown);
 }
 
-void CwFastFrontTabs::MoveResultRow(const CwFastFrontTab& tab, int top) {
+void FastFrontTabs::MoveResultRow(const FastFrontTab& tab, int top) {
   for (std::size_t i = 0; i < tab.resultRow.size(); ++i) {
     platform::Control& c = Get(app_, tab.resultRow[i]);
     c.setGeometry(c.left(), i == kRowSubscript ? top + kSubscriptDrop : top, c.width(), c.height());
   }
 }
 
-void CwFastFrontTabs::ClearResult(const CwFastFrontTab& tab) {
+void FastFrontTabs::ClearResult(const FastFrontTab& tab) {
   ShowResultRow(tab, false);
   app_.text1(tab.result).setText("");
 }
 
-void CwFastFrontTabs::ShowResultWithoutInputs(const CwFastFrontTab& tab, bool kcdFormula, int rowTop) {
+void FastFrontTabs::ShowResultWithoutInputs(const FastFrontTab& tab, bool kcdFormula, int rowTop) {
   app_.control(tab.table).setVisible(false);
   app_.control("Frame30", tab.frame).setVisible(true);
   frame::SetVisible(app_, tab.captions, false);
@@ -139,7 +139,7 @@ void CwFastFrontTabs::ShowResultWithoutInputs(const CwFastFrontTab& tab, bool kc
   MoveResultRow(tab, rowTop);
 }
 
-void CwFastFrontTabs::SelectDeterministic(const CwFastFrontTab& tab) {
+void FastFrontTabs::SelectDeterministic(const FastFrontTab& tab) {
   ShowResultWithoutInputs(tab, true, kDeterministicRowTop);
 
   // Kcd = 1: the fast-front Urp as it stands, cut to the box. An ignored Urp
@@ -158,13 +158,13 @@ void CwFastFrontTabs::SelectDeterministic(const CwFastFrontTab& tab) {
   result.setText(urp);
 }
 
-void CwFastFrontTabs::SelectIgnore(const CwFastFrontTab& tab) {
+void FastFrontTabs::SelectIgnore(const FastFrontTab& tab) {
   ShowResultWithoutInputs(tab, false, kIgnoredRowTop);
   app_.text1(tab.result).setText(surge::kIgnored);
   Get(app_, tab.resultRow[kRowUnit]).setVisible(false);  // no unit beside a word
 }
 
-void CwFastFrontTabs::SelectStatistical(const CwFastFrontTab& tab) {
+void FastFrontTabs::SelectStatistical(const FastFrontTab& tab) {
   app_.control(tab.table).setVisible(true);
   frame::SetVisible(app_, tab.captions, true);
   frame::SetVisible(app_, tab.inputs, true);
@@ -176,18 +176,18 @@ void CwFastFrontTabs::SelectStatistical(const CwFastFrontTab& tab) {
   MoveResultRow(tab, kStatisticalRowTop);
 }
 
-void CwFastFrontTabs::CheckInput(const CwFastFrontTab& tab, int slot) {
+void FastFrontTabs::CheckInput(const FastFrontTab& tab, int slot) {
   frame::RunFilledRule(app_, {.box = Box(slot), .group = tab.inputs, .button = {"Command28", tab.ok},
                               .checkNumber = tab.checksTyping});
 }
 
-void CwFastFrontTabs::RefuseStatistical(const CwFastFrontTab& tab) {
+void FastFrontTabs::RefuseStatistical(const FastFrontTab& tab) {
   app_.InvalidValueGroup();
   frame::Clear(app_, tab.inputs);
   ClearResult(tab);
 }
 
-bool CwFastFrontTabs::RefuseZeroDivisors(const CwFastFrontTab& tab, double n, double lsp, double la) {
+bool FastFrontTabs::RefuseZeroDivisors(const FastFrontTab& tab, double n, double lsp, double la) {
   if (n != 0.0 && la + lsp != 0.0) return false;
   if (!tab.checksTyping) {
     // The internal inputs have no check of their own: the OK's refusal.
@@ -202,7 +202,7 @@ bool CwFastFrontTabs::RefuseZeroDivisors(const CwFastFrontTab& tab, double n, do
   return true;
 }
 
-void CwFastFrontTabs::CalculateStatistical(const CwFastFrontTab& tab) {
+void FastFrontTabs::CalculateStatistical(const FastFrontTab& tab) {
   if (!frame::AllFilled(app_, tab.inputs)) return;
   for (const ControlRef& input : tab.inputs) {
     if (!frame::IsUsableNumber(Get(app_, input))) {
@@ -229,15 +229,15 @@ void CwFastFrontTabs::CalculateStatistical(const CwFastFrontTab& tab) {
   ShowResultRow(tab, true);
 }
 
-void CwFastFrontTabs::OpenCwFastFrontExtTab() { frame::OpenPage(app_.control("SSTab1", 5), kExternal.page); }
+void FastFrontTabs::OpenCwFastFrontExtTab() { frame::OpenPage(app_.control("SSTab1", 5), kExternal.page); }
 
-void CwFastFrontTabs::CloseCwFastFrontTabs() { app_.control("SSTab1", 5).setVisible(false); }
+void FastFrontTabs::CloseCwFastFrontTabs() { app_.control("SSTab1", 5).setVisible(false); }
 
-void CwFastFrontTabs::BackToCwFastFrontIntTab() { frame::OpenPage(app_.control("SSTab1", 5), kInternal.page); }
+void FastFrontTabs::BackToCwFastFrontIntTab() { frame::OpenPage(app_.control("SSTab1", 5), kInternal.page); }
 
-void CwFastFrontTabs::DeclareRoutes(frame::Routes& routes) {
+void FastFrontTabs::DeclareRoutes(frame::Routes& routes) {
   using enum frame::ArrayEvent;
-  for (const CwFastFrontTab& tab : kTabs) {
+  for (const FastFrontTab& tab : kTabs) {
     routes.on(Option1Click, tab.deterministic, [this, &tab] { SelectDeterministic(tab); });
     routes.on(Option1Click, tab.statistical, [this, &tab] { SelectStatistical(tab); });
     for (const ControlRef& input : tab.inputs)

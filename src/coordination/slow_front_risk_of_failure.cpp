@@ -2,15 +2,15 @@
 // risk of failure R, then Ucw = Kcs × Urp. One routine serves both frames;
 // each keeps its own rows and the title length of its own refusal.
 
-#include "coordination/cw_slow_front_tab_groups.hpp"
-#include "coordination/cw_slow_front_tabs.hpp"
+#include "coordination/slow_front_tab_groups.hpp"
+#include "coordination/slow_front_tabs.hpp"
 #include "frame/app.hpp"
 #include "frame/number_text.hpp"
 #include "surge/slots.hpp"
 
 namespace coordination {
 
-struct CwSlowFrontTabs::RiskFrame {
+struct SlowFrontTabs::RiskFrame {
   int risk, kcs, urp, ucw;
   std::size_t titleLength;
   frame::ControlRefs shown;      // Kcs, Ucw and their captions
@@ -34,7 +34,7 @@ constexpr ControlRef kPpWithdrawn[] = {Label(76), Label(77), Label(78),  Label(7
 
 }  // namespace
 
-bool CwSlowFrontTabs::CalculateKcs(const RiskFrame& f) {
+bool SlowFrontTabs::CalculateKcs(const RiskFrame& f) {
   platform::Control& risk = app_.text1(f.risk);
   // R as typed: a dot counts as the decimal comma, so 0.0001 is never refused as zero.
   const std::optional<double> r = frame::NumberAsTyped(risk);
@@ -60,12 +60,12 @@ bool CwSlowFrontTabs::CalculateKcs(const RiskFrame& f) {
   return true;
 }
 
-void CwSlowFrontTabs::CalculateKcsPeExt() {
+void SlowFrontTabs::CalculateKcsPeExt() {
   if (CalculateKcs({RiskPe, KcsPe, surge::UrpSfPeExt, UcwSfPeExtCalc, 34, kPeShown, kPeWithdrawn}))
     PlaceRow(app_, kPeExtResultRow, kPeExtResultSubscript, kPeResultTop);
 }
 
-void CwSlowFrontTabs::CalculateKcsPpExt() {
+void SlowFrontTabs::CalculateKcsPpExt() {
   // The phase-to-phase Ucw row stays where it stands.
   CalculateKcs({RiskPp, KcsPp, surge::UrpSfPpExt, UcwSfPpExtCalc, 35, kPpShown, kPpWithdrawn});
 }

@@ -1,6 +1,6 @@
-#include "coordination/cw_slow_front_tabs.hpp"
+#include "coordination/slow_front_tabs.hpp"
 
-#include "coordination/cw_slow_front_tab_groups.hpp"
+#include "coordination/slow_front_tab_groups.hpp"
 #include "frame/app.hpp"
 #include "frame/caption_click.hpp"
 #include "frame/page_kit.hpp"
@@ -58,11 +58,14 @@ constexpr frame::Dependency kDependencies[] = {
 
 }  // namespace
 
-std::span<const frame::Dependency> CwSlowFrontTabs::Dependencies() { return kDependencies; }
+std::span<const frame::Dependency> SlowFrontTabs::Dependencies() const { return kDependencies; }
 
-void CwSlowFrontTabs::Build(platform::Window& w) { w.createAll(Design()); }
+void SlowFrontTabs::Build(platform::Window& w) {
+  factors_.Reset();
+  w.createAll(Design());
+}
 
-void CwSlowFrontTabs::DeclareRoutes(frame::Routes& routes) {
+void SlowFrontTabs::DeclareRoutes(frame::Routes& routes) {
   using enum frame::ArrayEvent;
   using enum SwitchingCase;
   routes.on(Option1Click, 67, [this] { SelectKcdEntryPeInt(); });
@@ -107,12 +110,12 @@ void CwSlowFrontTabs::DeclareRoutes(frame::Routes& routes) {
   frame::DeclareCaptionClicks(routes, app_, kCaptionClicks);
 }
 
-void CwSlowFrontTabs::ValidateEntry(int slot, int ok) {
+void SlowFrontTabs::ValidateEntry(int slot, int ok) {
   const frame::ControlRef box = Box(slot);
   frame::RunFilledRule(app_, {.box = box, .group = {&box, 1}, .button = {"Command28", ok}});
 }
 
-void CwSlowFrontTabs::EnableNext(int slot, int next) {
+void SlowFrontTabs::EnableNext(int slot, int next) {
   const frame::ControlRef box = Box(slot);
   frame::RunFilledRule(app_, {.box = box,
                               .group = {&box, 1},
@@ -121,12 +124,12 @@ void CwSlowFrontTabs::EnableNext(int slot, int next) {
                               .checkNumber = false});
 }
 
-void CwSlowFrontTabs::RefuseTypedFactor(int slot, frame::ControlRefs ucwRow) {
+void SlowFrontTabs::RefuseTypedFactor(int slot, frame::ControlRefs ucwRow) {
   app_.text1(slot).setText("");
   frame::SetVisible(app_, ucwRow, false);
 }
 
-void CwSlowFrontTabs::FollowNewUe2PerUnit(std::optional<double> before) {
+void SlowFrontTabs::FollowNewUe2PerUnit(std::optional<double> before) {
   if (before == factors_.mUe2PuCw) return;
   if (app_.control("Option1", 77).value()) WithdrawPpIntCase();
   if (app_.control("Option1", 82).value() && app_.control("Option1", 79).value()) WithdrawPpExtCase();

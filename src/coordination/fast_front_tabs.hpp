@@ -6,25 +6,17 @@
 // tabs are one family: the same procedures, played by the controls of each
 // tab's row of the role table.
 
-#include <span>
-
-#include "frame/dependencies.hpp"
-#include "frame/page_kit.hpp"
-#include "platform/design.hpp"
+#include "frame/control_ref.hpp"
+#include "frame/page.hpp"
 
 namespace frame {
 class App;
-class Routes;
-}  // namespace frame
-
-namespace platform {
-class Window;
 }
 
 namespace coordination {
 
 // The controls that play each part on one tab.
-struct CwFastFrontTab {
+struct FastFrontTab {
   int page;                                // of SSTab1(5)
   int frame;                               // Frame30: the calculation frame
   int deterministic, statistical, ignore;  // Option1; no "Ignore" on the internal tab
@@ -40,39 +32,39 @@ struct CwFastFrontTab {
   bool checksTyping;                       // each input refuses a non-number as it is typed
 };
 
-class CwFastFrontTabs {
+class FastFrontTabs final : public frame::Page {
  public:
-  explicit CwFastFrontTabs(frame::App& app) : app_(app) {}
-  void Build(platform::Window& w);
-  void DeclareRoutes(frame::Routes& routes);
-
-  static std::span<const platform::ControlDesign> Design();
-  static std::span<const platform::ControlDesign> ValueStoreRows();
-  static std::span<const frame::Dependency> Dependencies();
+  explicit FastFrontTabs(frame::App& app) : app_(app) {}
+  void Build(platform::Window& w) override;
+  void DeclareRoutes(frame::Routes& routes) override;
+  std::span<const platform::ControlDesign> ValueStoreRows() const override;
+  std::span<const frame::Dependency> Dependencies() const override;
 
   // The options: SelectCwFastFrontIntDeterministic, ...ExtDeterministic,
   // ...IntStatistical, ...ExtStatistical and SelectCwFastFrontExtIgnore.
-  void SelectDeterministic(const CwFastFrontTab& tab);
-  void SelectStatistical(const CwFastFrontTab& tab);
-  void SelectIgnore(const CwFastFrontTab& tab);
+  void SelectDeterministic(const FastFrontTab& tab);
+  void SelectStatistical(const FastFrontTab& tab);
+  void SelectIgnore(const FastFrontTab& tab);
   // The inputs' checks: EnableCwFastFrontIntOkOn... and ValidateCwFastFrontExt...
-  void CheckInput(const CwFastFrontTab& tab, int slot);
+  void CheckInput(const FastFrontTab& tab, int slot);
   // CalculateUcwFastFrontIntStatistical and ...ExtStatistical.
-  void CalculateStatistical(const CwFastFrontTab& tab);
+  void CalculateStatistical(const FastFrontTab& tab);
 
   void OpenCwFastFrontExtTab();
   void CloseCwFastFrontTabs();  // "<<Back" of the internal tab: nothing is committed
   void BackToCwFastFrontIntTab();
 
  private:
-  void ShowResultRow(const CwFastFrontTab& tab, bool shown);
+  // The tabs' controls other than their value-store boxes.
+  static std::span<const platform::ControlDesign> Design();
+  void ShowResultRow(const FastFrontTab& tab, bool shown);
   // Kcd = 1 and "Ignore": the inputs hidden and emptied, the result row shown at its place.
-  void ShowResultWithoutInputs(const CwFastFrontTab& tab, bool kcdFormula, int rowTop);
-  void MoveResultRow(const CwFastFrontTab& tab, int top);
-  void ClearResult(const CwFastFrontTab& tab);
+  void ShowResultWithoutInputs(const FastFrontTab& tab, bool kcdFormula, int rowTop);
+  void MoveResultRow(const FastFrontTab& tab, int top);
+  void ClearResult(const FastFrontTab& tab);
   // A refused "OK": the message, the inputs emptied, no result to move on with.
-  void RefuseStatistical(const CwFastFrontTab& tab);
-  bool RefuseZeroDivisors(const CwFastFrontTab& tab, double n, double lsp, double la);
+  void RefuseStatistical(const FastFrontTab& tab);
+  bool RefuseZeroDivisors(const FastFrontTab& tab, double n, double lsp, double la);
 
   frame::App& app_;
 };

@@ -4,31 +4,21 @@
 // phase, equal to the representative TOV values (Kc = 1) or entered, an entry
 // only ever raising a value that stands.
 
-#include <span>
-
-#include "frame/dependencies.hpp"
-#include "platform/design.hpp"
+#include "frame/page.hpp"
 
 namespace frame {
 class App;
-class Routes;
-}  // namespace frame
-
-namespace platform {
-class Window;
 }
 
 namespace coordination {
 
-class CwTovPage {
+class TovPage final : public frame::Page {
  public:
-  explicit CwTovPage(frame::App& app) : app_(app) {}
-  void Build(platform::Window& w);
-  void DeclareRoutes(frame::Routes& routes);
-
-  static std::span<const platform::ControlDesign> Design();
-  static std::span<const platform::ControlDesign> ValueStoreRows();
-  static std::span<const frame::Dependency> Dependencies();
+  explicit TovPage(frame::App& app) : app_(app) {}
+  void Build(platform::Window& w) override;
+  void DeclareRoutes(frame::Routes& routes) override;
+  std::span<const platform::ControlDesign> ValueStoreRows() const override;
+  std::span<const frame::Dependency> Dependencies() const override;
 
   void CalculateUcwTov();
   void EnterUcwTov();
@@ -36,6 +26,8 @@ class CwTovPage {
   void OpenCwSlowFrontPage();
 
  private:
+  // The page's controls other than its value-store boxes.
+  static std::span<const platform::ControlDesign> Design();
   void ShowResults(bool results, bool formula);
   // "Next >>" waits for both values: the later stages read both.
   void FollowNext();

@@ -13,8 +13,8 @@
 #include <array>
 #include <vector>
 
-#include "coordination/cw_slow_front_tab_groups.hpp"
-#include "coordination/cw_slow_front_tabs.hpp"
+#include "coordination/slow_front_tab_groups.hpp"
+#include "coordination/slow_front_tabs.hpp"
 
 namespace coordination {
 
@@ -336,11 +336,11 @@ constexpr ControlDesign kBoxes[] = {
 
 }  // namespace
 
-std::span<const ControlDesign> CwSlowFrontTabs::Design() {
+std::span<const ControlDesign> SlowFrontTabs::Design() {
   static const std::vector<ControlDesign> rows = MakeDesign();
   return rows;
 }
 
-std::span<const ControlDesign> CwSlowFrontTabs::ValueStoreRows() { return kBoxes; }
+std::span<const ControlDesign> SlowFrontTabs::ValueStoreRows() const { return kBoxes; }
 
 }  // namespace coordination

@@ -18,7 +18,7 @@ namespace {
 
 using namespace coordination;
 
-class CwPagesTest : public ::testing::Test, protected support::Driver {
+class CoordinationPagesTest : public ::testing::Test, protected support::Driver {
  protected:
   // 420 kV, TOV 363.73 and 630 entered, an arrester with Ups 740 accepted,
   // the slow-front values entered, on to the co-ordination TOV page.
@@ -66,7 +66,7 @@ class CwPagesTest : public ::testing::Test, protected support::Driver {
   }
 };
 
-TEST_F(CwPagesTest, ACalculationFromTovValuesThatHaveChangedSinceIsNotPublished) {
+TEST_F(CoordinationPagesTest, ACalculationFromTovValuesThatHaveChangedSinceIsNotPublished) {
   OpenCoordination();
   click("Command25", 6);
   // Back to the temporary-overvoltage page and on with the same values: the calculation stands.
@@ -103,14 +103,14 @@ TEST_F(CwPagesTest, ACalculationFromTovValuesThatHaveChangedSinceIsNotPublished)
   EXPECT_TRUE(NoMoreMessages());
 }
 
-TEST_F(CwPagesTest, TheCommitCopiesTheTabResultsOverEnteredValuesAndSetsTheFlag) {
+TEST_F(CoordinationPagesTest, TheCommitCopiesTheTabResultsOverEnteredValuesAndSetsTheFlag) {
   OpenCoordination();
   click("Command25", 6);
   click("Command21", 19);
   Answer({"300", "500", "310", "600"}, "Command25", 7);
   Commit("769,6", "1288", "851", "1419,8");
   EXPECT_EQ(Summary(), "769,6|1288|851|1419,8|");
-  EXPECT_EQ(text1(CwSfAcceptedFlag).text(), "1");
+  EXPECT_EQ(text1(SfAcceptedFlag).text(), "1");
   EXPECT_FALSE(c("SSTab1", 4).visible());
   EXPECT_EQ(c("Command25", 8).caption(), "RE-CALCULATE");
   EXPECT_EQ(c("Command25", 7).caption(), "RE-ENTER");
@@ -119,7 +119,7 @@ TEST_F(CwPagesTest, TheCommitCopiesTheTabResultsOverEnteredValuesAndSetsTheFlag)
   EXPECT_TRUE(NoMoreMessages());
 }
 
-TEST_F(CwPagesTest, AfterACommitAnEntryMustRaiseItsValueAndFillsABoxTheCommitLeftEmpty) {
+TEST_F(CoordinationPagesTest, AfterACommitAnEntryMustRaiseItsValueAndFillsABoxTheCommitLeftEmpty) {
   OpenCoordination();
   click("Command25", 6);
   click("Command21", 19);

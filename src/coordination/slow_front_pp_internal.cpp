@@ -2,8 +2,8 @@
 // Ucw = Kcd × Urp, Kcd typed or calculated by curve b for a switching case
 // from the per-unit Ue2 that the phase-to-earth tab left.
 
-#include "coordination/cw_slow_front_tab_groups.hpp"
-#include "coordination/cw_slow_front_tabs.hpp"
+#include "coordination/slow_front_tab_groups.hpp"
+#include "coordination/slow_front_tabs.hpp"
 #include "frame/app.hpp"
 #include "surge/slots.hpp"
 
@@ -21,7 +21,7 @@ constexpr CurveBBoxes kCurveB{Box(UpsUp2RatioPp), Box(KcdPp), Box(surge::UrpSfPp
 
 }  // namespace
 
-void CwSlowFrontTabs::SelectKcdEntryPpInt() {
+void SlowFrontTabs::SelectKcdEntryPpInt() {
   frame::SetVisible(app_, {kPpIntLine}, false);
   frame::SetVisible(app_, kPpIntRows, false);
   frame::SetVisible(app_, kPpIntEntryCaption, true);
@@ -32,7 +32,7 @@ void CwSlowFrontTabs::SelectKcdEntryPpInt() {
   frame::SetVisible(app_, {kPpIntCases}, false);
 }
 
-void CwSlowFrontTabs::SelectKcdCalculationPpInt() {
+void SlowFrontTabs::SelectKcdCalculationPpInt() {
   frame::SetVisible(app_, {kPpIntLine}, false);
   frame::SetVisible(app_, kPpIntEntryCaption, false);
   frame::SetVisible(app_, {Box(KcdPpEntered)}, false);
@@ -45,7 +45,7 @@ void CwSlowFrontTabs::SelectKcdCalculationPpInt() {
   frame::SetVisible(app_, {kPpIntCases}, true);
 }
 
-void CwSlowFrontTabs::WithdrawPpIntCase() {
+void SlowFrontTabs::WithdrawPpIntCase() {
   frame::Clear(app_, kPpIntResults);
   frame::SetVisible(app_, kPpIntResults, false);
   frame::SetVisible(app_, kPpIntRows, false);
@@ -53,7 +53,7 @@ void CwSlowFrontTabs::WithdrawPpIntCase() {
   frame::DeselectOptions(app_, kEnergizationOption, kReenergizationOption);
 }
 
-void CwSlowFrontTabs::CalculateKcdPpInt(SwitchingCase switching) {
+void SlowFrontTabs::CalculateKcdPpInt(SwitchingCase switching) {
   frame::SetVisible(app_, kPpIntEntryCaption, false);
   frame::SetVisible(app_, {Box(KcdPpEntered)}, false);
   app_.text1(KcdPpEntered).setText("");
@@ -67,7 +67,7 @@ void CwSlowFrontTabs::CalculateKcdPpInt(SwitchingCase switching) {
   PlaceRow(app_, kPpIntResultRow, kPpIntResultSubscript, kCalculatedTop);
 }
 
-void CwSlowFrontTabs::AcceptKcdPpInt() {
+void SlowFrontTabs::AcceptKcdPpInt() {
   platform::Control& kcd = app_.text1(KcdPpEntered);
   const bool number = app_.ReadNumber(kcd).has_value();
   if (!number) app_.InvalidValueGroup();

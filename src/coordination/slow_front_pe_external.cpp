@@ -4,8 +4,8 @@
 // The method chosen here is also the method of the external phase-to-phase
 // frame. With the tab's "<<Back" and "Next >>".
 
-#include "coordination/cw_slow_front_tab_groups.hpp"
-#include "coordination/cw_slow_front_tabs.hpp"
+#include "coordination/slow_front_tab_groups.hpp"
+#include "coordination/slow_front_tabs.hpp"
 #include "frame/app.hpp"
 #include "frame/page_rule.hpp"
 #include "surge/slots.hpp"
@@ -51,7 +51,7 @@ constexpr ControlRef kDeterministicShown[] = {kPeExtLine, Box(Ue2PeCwExt), Box(K
 
 }  // namespace
 
-void CwSlowFrontTabs::ResetRowsPeExt() {
+void SlowFrontTabs::ResetRowsPeExt() {
   frame::SetVisible(app_, kPeExtRiskLabels, false);
   frame::SetVisible(app_, kPeExtFactorLabels, false);
   // Emptying the typed boxes hides their "OK" buttons, emptying Ucw disables "Next >>".
@@ -60,7 +60,7 @@ void CwSlowFrontTabs::ResetRowsPeExt() {
   frame::SetVisible(app_, {kPeExtLine}, false);
 }
 
-void CwSlowFrontTabs::SelectCwSlowFrontExtMethod(ExternalMethod method) {
+void SlowFrontTabs::SelectCwSlowFrontExtMethod(ExternalMethod method) {
   const MethodLook& look = method == ExternalMethod::Deterministic ? kDeterministic : kStatistical;
   frame::SetVisible(app_, {kFactorModes}, true);
   platform::Control& enter = app_.control("Option1", 74);
@@ -88,7 +88,7 @@ void CwSlowFrontTabs::SelectCwSlowFrontExtMethod(ExternalMethod method) {
   app_.control("Label41", 191).setCaption(look.k);
 }
 
-void CwSlowFrontTabs::SelectFactorEntryPeExt() {
+void SlowFrontTabs::SelectFactorEntryPeExt() {
   ResetRowsPeExt();
   frame::SetVisible(app_, {Label(245), Label(244), Box(FactorPeExtEntered)}, true);
   app_.text1(FactorPeExtEntered).setText("");
@@ -97,7 +97,7 @@ void CwSlowFrontTabs::SelectFactorEntryPeExt() {
   frame::SetVisible(app_, {kUnits}, false);
 }
 
-void CwSlowFrontTabs::SelectFactorCalculationPeExt() {
+void SlowFrontTabs::SelectFactorCalculationPeExt() {
   ResetRowsPeExt();
   if (app_.control("Option1", kDeterministicOption).value()) {
     frame::SetVisible(app_, {kUnits}, true);
@@ -108,13 +108,13 @@ void CwSlowFrontTabs::SelectFactorCalculationPeExt() {
   }
 }
 
-void CwSlowFrontTabs::SelectUe2PeExt() {
+void SlowFrontTabs::SelectUe2PeExt() {
   ResetRowsPeExt();
   frame::SetVisible(app_, {Label(246), Label(247), Label(248), Box(Ue2PeCwExt)}, true);
   app_.text1(Ue2PeCwExt).setText("");
 }
 
-void CwSlowFrontTabs::AcceptFactorPeExt() {
+void SlowFrontTabs::AcceptFactorPeExt() {
   platform::Control& factor = app_.text1(FactorPeExtEntered);
   if (!app_.ReadNumber(factor)) {
     app_.InvalidValueGroup();
@@ -137,7 +137,7 @@ void CwSlowFrontTabs::AcceptFactorPeExt() {
   PlaceRow(app_, kPeExtResultRow, kPeExtResultSubscript, kEnteredResultTop);
 }
 
-void CwSlowFrontTabs::CalculateKcdPeExt() {
+void SlowFrontTabs::CalculateKcdPeExt() {
   const std::optional<double> before = factors_.mUe2PuCw;
   switch (factors_.CalculateKcdPhaseToEarth(kIntake)) {
     case FactorOutcome::Written: {
@@ -157,9 +157,9 @@ void CwSlowFrontTabs::CalculateKcdPeExt() {
   }
 }
 
-void CwSlowFrontTabs::CloseCwSlowFrontTabs() { app_.control("SSTab1", 4).setVisible(false); }
+void SlowFrontTabs::CloseCwSlowFrontTabs() { app_.control("SSTab1", 4).setVisible(false); }
 
-void CwSlowFrontTabs::OpenCwSlowFrontPpTab() {
+void SlowFrontTabs::OpenCwSlowFrontPpTab() {
   frame::OpenPage(app_.control("SSTab1", 4), 1);
   // With the internal Kcd typed there is no Ue2 for curve b to start from.
   if (app_.control("Option1", 67).value()) {
