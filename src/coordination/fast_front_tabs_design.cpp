@@ -7,22 +7,23 @@
 // move to its place.
 
 #include <array>
-#include <vector>
 
-#include "coordination/slots.hpp"
 #include "coordination/fast_front_tabs.hpp"
+#include "coordination/slots.hpp"
+#include "frame/design_kit.hpp"
 
 namespace coordination {
 
 namespace {
 
+namespace kit = frame::design;
+using kit::Place;
 using platform::ControlDesign;
-using platform::Kind;
-using enum platform::DesignFlag;
 
-constexpr const char* kStrip = "SSTab1";
-constexpr int kStripIndex = 5;
-constexpr int kSubscript = platform::kSubscriptFontSize;
+constexpr Place kInternalTab = kit::TabPage("SSTab1", 5, 0), kExternalTab = kit::TabPage("SSTab1", 5, 1);
+constexpr Place kExternalOptions = kit::Inside("Frame36", 0);
+constexpr Place CalculationFrame(int index) { return kit::Inside("Frame30", index); }
+constexpr Place FormulaBox(int shape) { return kit::Inside("Shape1", shape); }
 
 // The options' row, the frame and the buttons on each page.
 constexpr int kOptionTop = 720, kDeterministicLeft = 1830, kStatisticalLeft = 6040, kIgnoreLeft = 11550;
@@ -33,161 +34,137 @@ constexpr int kCaptionLeft = 240, kBoxLeft = 2400, kHelpLeft = 4380;
 constexpr int kLTop = 1200, kNoteTop = 1560, kLspTop = 1920, kLaTop = 2280, kNTop = 2640, kATop = 3000;
 constexpr int kButtonTop = 3360;
 constexpr int kResultCaptionLeft = 1800, kResultUnitLeft = 3360, kResultTop = 1200;
+// A subscript stands this much below the top of its caption.
+constexpr int kDrop = 60;
 
-constexpr ControlDesign OnTab(Kind kind, const char* name, int index, int page, int left, int top, int width,
-                              int height, const char* caption, unsigned flags = 0) {
-  return {.kind = kind, .name = name, .index = index, .container = kStrip, .containerIndex = kStripIndex,
-          .page = page, .left = left, .top = top, .width = width, .height = height, .caption = caption,
-          .flags = flags};
+// A label of a frame, hidden until its method shows it; in a formula's box it is blue.
+constexpr kit::Row FrameText(Place p, const char* name, int index, kit::Rect r, const char* caption) {
+  return kit::Label(p, name, index, r, caption).hidden().nowrap();
+}
+constexpr kit::Row FrameSubscript(Place p, const char* name, int index, int left, int captionTop, int width,
+                                  const char* caption) {
+  return kit::Subscript(p, name, index, {left, captionTop + kDrop, width, 195}, caption).hidden();
+}
+constexpr kit::Row FormulaText(int box, int index, kit::Rect r, const char* caption) {
+  return FrameText(FormulaBox(box), "Label41", index, r, caption).fore(platform::kBlue);
+}
+constexpr kit::Row FormulaSubscript(int box, int index, int left, int captionTop, int width, const char* caption) {
+  return FrameSubscript(FormulaBox(box), "Label41", index, left, captionTop, width, caption).fore(platform::kBlue);
 }
 
-constexpr ControlDesign In(Kind kind, const char* name, int index, const char* container, int containerIndex,
-                           int left, int top, int width, int height, const char* caption, unsigned flags = Hidden,
-                           int fontSize = 0) {
-  return {.kind = kind, .name = name, .index = index, .container = container, .containerIndex = containerIndex,
-          .left = left, .top = top, .width = width, .height = height, .caption = caption, .flags = flags,
-          .fontSize = fontSize};
-}
-
-// A label of a frame, hidden until its method shows it.
-constexpr ControlDesign Text(const char* name, int index, int frame, int left, int top, int width,
-                             const char* caption, unsigned flags = Hidden | NoWrap) {
-  return In(Kind::Label, name, index, "Frame30", frame, left, top, width, 255, caption, flags);
-}
-// A subscript laid into the blank run of the caption before it.
-constexpr ControlDesign Sub(const char* name, int index, int frame, int left, int top, int width,
-                            const char* caption) {
-  return In(Kind::Label, name, index, "Frame30", frame, left, top + 60, width, 195, caption, Hidden | NoWrap,
-            kSubscript);
-}
 // The labels of one frame's formulas, captions and result row, by index.
 struct FrameLabels {
   int frame;
   // Kcd = 1: Ucw = Kcd Urp with its subscripts, and Kcd = 1 with its own.
-  int kcdFormula, cwSub, cdSub, rpSub, kcdLine, kcdLineSub, kcdShape;
+  int kcdFormula, cwSubscript, cdSubscript, rpSubscript, kcdLine, kcdLineSubscript, kcdShape;
   // Urp = Upl + A L / n(Lsp + La) with its subscripts, line and shape.
-  int statFormula, statRpSub, statPlSub, numerator, denominator, spSub, aSub, line, statShape;
+  int statisticalFormula, statisticalRpSubscript, plSubscript, numerator, denominator, spSubscript, aSubscript,
+      line, statisticalShape;
   // The input captions, the subscripts of Lsp and La, and the note under L.
-  int lCaption, note, lspCaption, lspSub, laCaption, laSub, nCaption, aCaption;
+  int lCaption, note, lspCaption, lspSubscript, laCaption, laSubscript, nCaption, aCaption;
   const char* noteText;
   const char* table;
   int ok;
+  int helpWidth;
   // The result row.
-  int resultCaption, resultSub, resultUnit;
+  int resultCaption, resultSubscript, resultUnit;
 };
 
-constexpr FrameLabels kFrames[] = {
-    {3, 197, 196, 195, 194, 206, 205, 11, 203, 198, 199, 200, 201, 202, 204, 6, 12,
-     55, 56, 54, 53, 58, 57, 52, 51, "Lmax = 30m for internal insulation", "Command31", 14, 103, 102, 101},
-    {4, 211, 208, 209, 210, 212, 207, 13, 219, 218, 217, 216, 215, 214, 213, 7, 14,
-     61, 60, 65, 62, 66, 59, 63, 64, "Lmax = 60m for internal insulation", "Command32", 15, 106, 104, 105},
-};
+constexpr FrameLabels kInternalFrame{3,   197, 196, 195, 194, 206, 205, 11,  203, 198, 199, 200, 201, 202, 204, 6, 12,
+                                     55,  56,  54,  53,  58,  57,  52,  51,  "Lmax = 30m for internal insulation",
+                                     "Command31", 14, 9405, 103, 102, 101};
+constexpr FrameLabels kExternalFrame{4,   211, 208, 209, 210, 212, 207, 13,  219, 218, 217, 216, 215, 214, 213, 7, 14,
+                                     61,  60,  65,  62,  66,  59,  63,  64,  "Lmax = 60m for internal insulation",
+                                     "Command32", 15, 9345, 106, 104, 105};
 
-// A formula stands in a box of its own inside the frame; its labels are
-// placed from the box's corner.
-constexpr ControlDesign InBox(ControlDesign label, int box) {
-  label.container = "Shape1";
-  label.containerIndex = box;
-  label.foreColor = platform::kBlue;
-  return label;
-}
+constexpr std::array<ControlDesign, 30> CalculationFrameRows(const FrameLabels& f) {
+  const Place in = CalculationFrame(f.frame);
+  const int kcd = f.kcdShape, statistical = f.statisticalShape;
+  return {
+      // Kcd = 1: Ucw = Kcd Urp over Kcd = 1; "rp" follows the last U.
+      kit::Frame(in, "Shape1", kcd, {240, 240, 2520, 840}, "").hidden(),
+      FormulaText(kcd, f.kcdFormula, {240, 120, 1500, 255}, "U      = K       U"),
+      FormulaSubscript(kcd, f.cwSubscript, 405, 120, 195, "cw"),
+      FormulaSubscript(kcd, f.cdSubscript, 974, 120, 195, "cd"),
+      FormulaSubscript(kcd, f.rpSubscript, 1350, 120, 195, "rp"),
+      FormulaText(kcd, f.kcdLine, {240, 480, 1200, 255}, "K        = 1"),
+      FormulaSubscript(kcd, f.kcdLineSubscript, 463, 480, 195, "cd"),
 
-void AddFrame(std::vector<ControlDesign>& rows, const FrameLabels& f) {
-  const int k = f.frame;
-  // Kcd = 1: Ucw = Kcd Urp over Kcd = 1; "rp" follows the last U.
-  const int d = f.kcdShape;
-  rows.push_back(In(Kind::Frame, "Shape1", d, "Frame30", k, 240, 240, 2520, 840, ""));
-  rows.push_back(InBox(Text("Label41", f.kcdFormula, k, 240, 120, 1500, "U      = K       U"), d));
-  rows.push_back(InBox(Sub("Label41", f.cwSub, k, 405, 120, 195, "cw"), d));
-  rows.push_back(InBox(Sub("Label41", f.cdSub, k, 974, 120, 195, "cd"), d));
-  rows.push_back(InBox(Sub("Label41", f.rpSub, k, 1350, 120, 195, "rp"), d));
-  rows.push_back(InBox(Text("Label41", f.kcdLine, k, 240, 480, 1200, "K        = 1"), d));
-  rows.push_back(InBox(Sub("Label41", f.kcdLineSub, k, 463, 480, 195, "cd"), d));
+      // Urp = Upl + AL / n(Lsp + La).
+      kit::Frame(in, "Shape1", statistical, {240, 120, 2700, 900}, "").hidden(),
+      FormulaText(statistical, f.statisticalFormula, {240, 300, 1080, 255}, "U     = U     +"),
+      FormulaSubscript(statistical, f.statisticalRpSubscript, 405, 300, 165, "rp"),
+      FormulaSubscript(statistical, f.plSubscript, 915, 300, 165, "pl"),
+      FormulaText(statistical, f.numerator, {1320, 120, 1080, 255}, "AL").centered(),
+      kit::Line(FormulaBox(statistical), "Line2", f.line, {1320, 390, 1080, 0}).hidden(),
+      FormulaText(statistical, f.denominator, {1320, 450, 1200, 255}, "n(L      +L    )"),
+      FormulaSubscript(statistical, f.spSubscript, 1620, 450, 165, "sp"),
+      FormulaSubscript(statistical, f.aSubscript, 2055, 450, 120, "a"),
 
-  // Urp = Upl + AL / n(Lsp + La).
-  const int s = f.statShape;
-  rows.push_back(In(Kind::Frame, "Shape1", s, "Frame30", k, 240, 120, 2700, 900, ""));
-  rows.push_back(InBox(Text("Label41", f.statFormula, k, 240, 300, 1080, "U     = U     +"), s));
-  rows.push_back(InBox(Sub("Label41", f.statRpSub, k, 405, 300, 165, "rp"), s));
-  rows.push_back(InBox(Sub("Label41", f.statPlSub, k, 915, 300, 165, "pl"), s));
-  rows.push_back(InBox(Text("Label41", f.numerator, k, 1320, 120, 1080, "AL", Hidden | NoWrap | Centered), s));
-  rows.push_back(In(Kind::Line, "Line2", f.line, "Shape1", s, 1320, 390, 1080, 0, ""));
-  rows.push_back(InBox(Text("Label41", f.denominator, k, 1320, 450, 1200, "n(L      +L    )"), s));
-  rows.push_back(InBox(Sub("Label41", f.spSub, k, 1620, 450, 165, "sp"), s));
-  rows.push_back(InBox(Sub("Label41", f.aSub, k, 2055, 450, 120, "a"), s));
+      // The inputs' captions; the boxes come with the value store.
+      FrameText(in, "Label33", f.lCaption, {kCaptionLeft, kLTop, 1500, 255}, "Enter L value (m)"),
+      FrameText(in, "Label33", f.note, {kCaptionLeft, kNoteTop, 3600, 255}, f.noteText),
+      FrameText(in, "Label33", f.lspCaption, {kCaptionLeft, kLspTop, 1800, 255}, "Enter L      value (m)"),
+      FrameSubscript(in, "Label33", f.lspSubscript, 842, kLspTop, 165, "sp"),
+      FrameText(in, "Label33", f.laCaption, {kCaptionLeft, kLaTop, 1800, 255}, "Enter L    value (m)"),
+      FrameSubscript(in, "Label33", f.laSubscript, 825, kLaTop, 120, "a"),
+      FrameText(in, "Label33", f.nCaption, {kCaptionLeft, kNTop, 1500, 255}, "Enter n value"),
+      FrameText(in, "Label33", f.aCaption, {kCaptionLeft, kATop, 1500, 255}, "Enter A value (kV)"),
+      kit::Button(in, f.table, platform::kNoIndex, {kCaptionLeft, kButtonTop, 1935, 315}, "Show table for A").hidden(),
+      kit::Button(in, "Command28", f.ok, {kBoxLeft, kButtonTop, 900, 315}, "OK").hidden(),
+      // The help of the captions, one line level with the caption hovered.
+      kit::Label(in, "Label85", f.frame, {kHelpLeft, kLTop, f.helpWidth, 255}, "Shor").hidden().fore(platform::kBlue),
 
-  // The inputs' captions; the boxes come with the value store.
-  rows.push_back(Text("Label33", f.lCaption, k, kCaptionLeft, kLTop, 1500, "Enter L value (m)"));
-  rows.push_back(Text("Label33", f.note, k, kCaptionLeft, kNoteTop, 3600, f.noteText));
-  rows.push_back(Text("Label33", f.lspCaption, k, kCaptionLeft, kLspTop, 1800, "Enter L      value (m)"));
-  rows.push_back(Sub("Label33", f.lspSub, k, 842, kLspTop, 165, "sp"));
-  rows.push_back(Text("Label33", f.laCaption, k, kCaptionLeft, kLaTop, 1800, "Enter L    value (m)"));
-  rows.push_back(Sub("Label33", f.laSub, k, 825, kLaTop, 120, "a"));
-  rows.push_back(Text("Label33", f.nCaption, k, kCaptionLeft, kNTop, 1500, "Enter n value"));
-  rows.push_back(Text("Label33", f.aCaption, k, kCaptionLeft, kATop, 1500, "Enter A value (kV)"));
-  rows.push_back(In(Kind::CommandButton, f.table, platform::kNoIndex, "Frame30", k, kCaptionLeft, kButtonTop, 1935,
-                    315, "Show table for A"));
-  rows.push_back(In(Kind::CommandButton, "Command28", f.ok, "Frame30", k, kBoxLeft, kButtonTop, 900, 315, "OK"));
-  ControlDesign help = Text("Label85", k, k, kHelpLeft, kLTop, k == 3 ? 9405 : 9345, "Shor", Hidden);
-  help.foreColor = platform::kBlue;
-  rows.push_back(help);
-
-  // The result row: its box comes with the value store.
-  rows.push_back(Text("Label4", f.resultCaption, k, kResultCaptionLeft, kResultTop, 600, "U       ="));
-  rows.push_back(Sub("Label4", f.resultSub, k, kResultCaptionLeft + 195, kResultTop, 195, "cw"));
-  rows.push_back(Text("Label4", f.resultUnit, k, kResultUnitLeft, kResultTop, 285, "kV"));
-}
-
-std::vector<ControlDesign> MakeDesign() {
-  std::vector<ControlDesign> rows = {
-      // Internal insulation: two options on the page.
-      OnTab(Kind::OptionButton, "Option1", 44, 0, kDeterministicLeft, kOptionTop, 2400, 255, "Deterministic method"),
-      OnTab(Kind::OptionButton, "Option1", 45, 0, kStatisticalLeft, kOptionTop, 3000, 255,
-            "Statistical simplified method"),
-      OnTab(Kind::Frame, "Frame30", 3, 0, kFrameLeft, kFrameTop, kFrameWidth, kFrameHeight, "", Hidden),
-      OnTab(Kind::CommandButton, "Command29", 13, 0, kBackLeft, kButtonsTop, 1335, 375, "<<Back"),
-      OnTab(Kind::CommandButton, "Command29", 12, 0, kNextLeft, kButtonsTop, 1335, 375, "Next >>", Disabled),
-
-      // External insulation: three options in a group of their own.
-      OnTab(Kind::Frame, "Frame36", 0, 1, kFrameLeft, kOptionTop - 240, kFrameWidth, 615, ""),
-      In(Kind::OptionButton, "Option1", 84, "Frame36", 0, kDeterministicLeft - kFrameLeft, 240, 2400, 255,
-         "Deterministic method", 0),
-      In(Kind::OptionButton, "Option1", 47, "Frame36", 0, kStatisticalLeft - kFrameLeft, 240, 3000, 255,
-         "Statistical simplified method", 0),
-      In(Kind::OptionButton, "Option1", 46, "Frame36", 0, kIgnoreLeft - kFrameLeft, 240, 1185, 255, "Ignore", 0),
-      OnTab(Kind::Frame, "Frame30", 4, 1, kFrameLeft, kFrameTop, kFrameWidth, kFrameHeight, "", Hidden),
-      OnTab(Kind::CommandButton, "Command29", 15, 1, kBackLeft, kButtonsTop, 1335, 375, "<<Back"),
-      OnTab(Kind::CommandButton, "Command29", 14, 1, kNextLeft, kButtonsTop, 1335, 375, "Next >>", Disabled),
+      // The result row: its box comes with the value store.
+      FrameText(in, "Label4", f.resultCaption, {kResultCaptionLeft, kResultTop, 600, 255}, "U       ="),
+      FrameSubscript(in, "Label4", f.resultSubscript, kResultCaptionLeft + 195, kResultTop, 195, "cw"),
+      FrameText(in, "Label4", f.resultUnit, {kResultUnitLeft, kResultTop, 285, 255}, "kV"),
   };
-  for (const FrameLabels& f : kFrames) AddFrame(rows, f);
-  return rows;
 }
+
+constexpr auto kDesign = kit::Join(
+    // Internal insulation: two options on the page.
+    std::to_array<ControlDesign>({
+        kit::Option(kInternalTab, 44, {kDeterministicLeft, kOptionTop, 2400, 255}, "Deterministic method"),
+        kit::Option(kInternalTab, 45, {kStatisticalLeft, kOptionTop, 3000, 255}, "Statistical simplified method"),
+        kit::Frame(kInternalTab, "Frame30", 3, {kFrameLeft, kFrameTop, kFrameWidth, kFrameHeight}, "").hidden(),
+        kit::Button(kInternalTab, "Command29", 13, {kBackLeft, kButtonsTop, 1335, 375}, "<<Back"),
+        kit::Button(kInternalTab, "Command29", 12, {kNextLeft, kButtonsTop, 1335, 375}, "Next >>").disabled(),
+
+        // External insulation: three options in a group of their own.
+        kit::Frame(kExternalTab, "Frame36", 0, {kFrameLeft, kOptionTop - 240, kFrameWidth, 615}, ""),
+        kit::Option(kExternalOptions, 84, {kDeterministicLeft - kFrameLeft, 240, 2400, 255}, "Deterministic method"),
+        kit::Option(kExternalOptions, 47, {kStatisticalLeft - kFrameLeft, 240, 3000, 255},
+                    "Statistical simplified method"),
+        kit::Option(kExternalOptions, 46, {kIgnoreLeft - kFrameLeft, 240, 1185, 255}, "Ignore"),
+        kit::Frame(kExternalTab, "Frame30", 4, {kFrameLeft, kFrameTop, kFrameWidth, kFrameHeight}, "").hidden(),
+        kit::Button(kExternalTab, "Command29", 15, {kBackLeft, kButtonsTop, 1335, 375}, "<<Back"),
+        kit::Button(kExternalTab, "Command29", 14, {kNextLeft, kButtonsTop, 1335, 375}, "Next >>").disabled(),
+    }),
+    CalculationFrameRows(kInternalFrame), CalculationFrameRows(kExternalFrame));
 
 // The value-store boxes: the inputs beside their captions, the result in its row.
-constexpr ControlDesign Input(int slot, int frame, int top, int maxLength) {
-  return {.kind = Kind::TextBox, .name = "Text1", .index = slot, .container = "Frame30", .containerIndex = frame,
-          .left = kBoxLeft, .top = top - 30, .width = 1095, .height = 285, .flags = Hidden,
-          .maxLength = maxLength};
+constexpr kit::Row InputBox(int slot, int frame, int captionTop, int maxLength) {
+  return kit::Box(CalculationFrame(frame), slot, {kBoxLeft, captionTop - 30, 1095, 285}).hidden().length(maxLength);
 }
-constexpr ControlDesign Result(int slot, int frame, int maxLength) {
-  return {.kind = Kind::TextBox, .name = "Text1", .index = slot, .container = "Frame30", .containerIndex = frame,
-          .left = kBoxLeft, .top = kResultTop, .width = 900, .height = 285, .flags = Hidden | Locked,
-          .maxLength = maxLength, .backColor = platform::kLightYellow};
+constexpr kit::Row ResultBox(int slot, int frame, int maxLength) {
+  return kit::Box(CalculationFrame(frame), slot, {kBoxLeft, kResultTop, 900, 285})
+      .hidden()
+      .locked()
+      .length(maxLength)
+      .back(platform::kLightYellow);
 }
 
 constexpr auto kValueStoreRows = std::to_array<ControlDesign>({
-    Input(FfIntA, 3, kATop, 8), Input(FfIntN, 3, kNTop, 2), Input(FfIntLsp, 3, kLspTop, 8),
-    Input(FfIntL, 3, kLTop, 8), Input(FfIntLa, 3, kLaTop, 8), Result(UcwFfInt, 3, 6),
-    Result(UcwFfExt, 4, 7),     Input(FfExtLa, 4, kLaTop, 8), Input(FfExtL, 4, kLTop, 8),
-    Input(FfExtLsp, 4, kLspTop, 8), Input(FfExtN, 4, kNTop, 2), Input(FfExtA, 4, kATop, 8),
+    InputBox(FfIntA, 3, kATop, 8),     InputBox(FfIntN, 3, kNTop, 2),   InputBox(FfIntLsp, 3, kLspTop, 8),
+    InputBox(FfIntL, 3, kLTop, 8),     InputBox(FfIntLa, 3, kLaTop, 8), ResultBox(UcwFfInt, 3, 6),
+    ResultBox(UcwFfExt, 4, 7),         InputBox(FfExtLa, 4, kLaTop, 8), InputBox(FfExtL, 4, kLTop, 8),
+    InputBox(FfExtLsp, 4, kLspTop, 8), InputBox(FfExtN, 4, kNTop, 2),   InputBox(FfExtA, 4, kATop, 8),
 });
 
 }  // namespace
 
-std::span<const ControlDesign> FastFrontTabs::Design() {
-  static const std::vector<ControlDesign> rows = MakeDesign();
-  return rows;
-}
+std::span<const ControlDesign> FastFrontTabs::Design() { return kDesign; }
 
 std::span<const ControlDesign> FastFrontTabs::ValueStoreRows() const { return kValueStoreRows; }
 
