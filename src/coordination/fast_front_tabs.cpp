@@ -10,6 +10,7 @@
 #include "coordination/slots.hpp"
 #include "frame/app.hpp"
 #include "frame/help_text.hpp"
+#include "frame/page_kit.hpp"
 #include "frame/page_rule.hpp"
 #include "frame/routes.hpp"
 #include "frame/table_window.hpp"
@@ -115,8 +116,7 @@ void FastFrontTabs::ShowResultRow(const FastFrontTab& tab, bool shown) {
 
 void FastFrontTabs::MoveResultRow(const FastFrontTab& tab, int top) {
   for (std::size_t i = 0; i < tab.resultRow.size(); ++i) {
-    platform::Control& c = Get(app_, tab.resultRow[i]);
-    c.setGeometry(c.left(), i == kRowSubscript ? top + kSubscriptDrop : top, c.width(), c.height());
+    frame::Get(app_, tab.resultRow[i]).setTop(i == kRowSubscript ? top + kSubscriptDrop : top);
   }
 }
 
@@ -130,8 +130,8 @@ void FastFrontTabs::ShowResultWithoutInputs(const FastFrontTab& tab, bool kcdFor
   app_.control("Frame30", tab.frame).setVisible(true);
   frame::SetVisible(app_, tab.captions, false);
   for (const ControlRef& input : tab.inputs) {
-    Get(app_, input).setVisible(false);
-    Get(app_, input).setText("");
+    frame::Get(app_, input).setVisible(false);
+    frame::Get(app_, input).setText("");
   }
   frame::SetVisible(app_, tab.statisticalFormula, false);
   frame::SetVisible(app_, tab.deterministicFormula, kcdFormula);
@@ -161,7 +161,7 @@ void FastFrontTabs::SelectDeterministic(const FastFrontTab& tab) {
 void FastFrontTabs::SelectIgnore(const FastFrontTab& tab) {
   ShowResultWithoutInputs(tab, false, kIgnoredRowTop);
   app_.text1(tab.result).setText(surge::kIgnored);
-  Get(app_, tab.resultRow[kRowUnit]).setVisible(false);  // no unit beside a word
+  frame::Get(app_, tab.resultRow[kRowUnit]).setVisible(false);  // no unit beside a word
 }
 
 void FastFrontTabs::SelectStatistical(const FastFrontTab& tab) {
@@ -205,13 +205,13 @@ bool FastFrontTabs::RefuseZeroDivisors(const FastFrontTab& tab, double n, double
 void FastFrontTabs::CalculateStatistical(const FastFrontTab& tab) {
   if (!frame::AllFilled(app_, tab.inputs)) return;
   for (const ControlRef& input : tab.inputs) {
-    if (!frame::IsUsableNumber(Get(app_, input))) {
+    if (!frame::IsUsableNumber(frame::Get(app_, input))) {
       RefuseStatistical(tab);
       return;
     }
   }
   // Each input rewritten with decimal commas, in index order, then read.
-  for (const ControlRef& input : tab.inputs) app_.ReadNumber(Get(app_, input));
+  for (const ControlRef& input : tab.inputs) app_.ReadNumber(frame::Get(app_, input));
   const auto value = [this](int slot) { return frame::NumberAsTyped(app_.text1(slot)); };
   const std::optional<double> a = value(tab.a), l = value(tab.l), lsp = value(tab.lsp), la = value(tab.la),
                               n = value(tab.n), upl = value(surge::ArresterUpl);

@@ -77,48 +77,51 @@ constexpr FrameLabels kExternalFrame{4,   211, 208, 209, 210, 212, 207, 13,  219
                                      61,  60,  65,  62,  66,  59,  63,  64,  "Lmax = 60m for internal insulation",
                                      "Command32", 15, 9345, 106, 104, 105};
 
-constexpr std::array<ControlDesign, 30> CalculationFrameRows(const FrameLabels& f) {
-  const Place in = CalculationFrame(f.frame);
-  const int kcd = f.kcdShape, statistical = f.statisticalShape;
+constexpr std::array<ControlDesign, 30> CalculationFrameRows(const FrameLabels& labels) {
+  const Place in = CalculationFrame(labels.frame);
+  const int kcd = labels.kcdShape, statistical = labels.statisticalShape;
   return {
       // Kcd = 1: Ucw = Kcd Urp over Kcd = 1; "rp" follows the last U.
       kit::Frame(in, "Shape1", kcd, {240, 240, 2520, 840}, "").hidden(),
-      FormulaText(kcd, f.kcdFormula, {240, 120, 1500, 255}, "U      = K       U"),
-      FormulaSubscript(kcd, f.cwSubscript, 405, 120, 195, "cw"),
-      FormulaSubscript(kcd, f.cdSubscript, 974, 120, 195, "cd"),
-      FormulaSubscript(kcd, f.rpSubscript, 1350, 120, 195, "rp"),
-      FormulaText(kcd, f.kcdLine, {240, 480, 1200, 255}, "K        = 1"),
-      FormulaSubscript(kcd, f.kcdLineSubscript, 463, 480, 195, "cd"),
+      FormulaText(kcd, labels.kcdFormula, {240, 120, 1500, 255}, "U      = K       U"),
+      FormulaSubscript(kcd, labels.cwSubscript, 405, 120, 195, "cw"),
+      FormulaSubscript(kcd, labels.cdSubscript, 974, 120, 195, "cd"),
+      FormulaSubscript(kcd, labels.rpSubscript, 1350, 120, 195, "rp"),
+      FormulaText(kcd, labels.kcdLine, {240, 480, 1200, 255}, "K        = 1"),
+      FormulaSubscript(kcd, labels.kcdLineSubscript, 463, 480, 195, "cd"),
 
       // Urp = Upl + AL / n(Lsp + La).
       kit::Frame(in, "Shape1", statistical, {240, 120, 2700, 900}, "").hidden(),
-      FormulaText(statistical, f.statisticalFormula, {240, 300, 1080, 255}, "U     = U     +"),
-      FormulaSubscript(statistical, f.statisticalRpSubscript, 405, 300, 165, "rp"),
-      FormulaSubscript(statistical, f.plSubscript, 915, 300, 165, "pl"),
-      FormulaText(statistical, f.numerator, {1320, 120, 1080, 255}, "AL").centered(),
-      kit::Line(FormulaBox(statistical), "Line2", f.line, {1320, 390, 1080, 0}).hidden(),
-      FormulaText(statistical, f.denominator, {1320, 450, 1200, 255}, "n(L      +L    )"),
-      FormulaSubscript(statistical, f.spSubscript, 1620, 450, 165, "sp"),
-      FormulaSubscript(statistical, f.aSubscript, 2055, 450, 120, "a"),
+      FormulaText(statistical, labels.statisticalFormula, {240, 300, 1080, 255}, "U     = U     +"),
+      FormulaSubscript(statistical, labels.statisticalRpSubscript, 405, 300, 165, "rp"),
+      FormulaSubscript(statistical, labels.plSubscript, 915, 300, 165, "pl"),
+      FormulaText(statistical, labels.numerator, {1320, 120, 1080, 255}, "AL").centered(),
+      kit::Line(FormulaBox(statistical), "Line2", labels.line, {1320, 390, 1080, 0}).hidden(),
+      FormulaText(statistical, labels.denominator, {1320, 450, 1200, 255}, "n(L      +L    )"),
+      FormulaSubscript(statistical, labels.spSubscript, 1620, 450, 165, "sp"),
+      FormulaSubscript(statistical, labels.aSubscript, 2055, 450, 120, "a"),
 
       // The inputs' captions; the boxes come with the value store.
-      FrameText(in, "Label33", f.lCaption, {kCaptionLeft, kLTop, 1500, 255}, "Enter L value (m)"),
-      FrameText(in, "Label33", f.note, {kCaptionLeft, kNoteTop, 3600, 255}, f.noteText),
-      FrameText(in, "Label33", f.lspCaption, {kCaptionLeft, kLspTop, 1800, 255}, "Enter L      value (m)"),
-      FrameSubscript(in, "Label33", f.lspSubscript, 842, kLspTop, 165, "sp"),
-      FrameText(in, "Label33", f.laCaption, {kCaptionLeft, kLaTop, 1800, 255}, "Enter L    value (m)"),
-      FrameSubscript(in, "Label33", f.laSubscript, 825, kLaTop, 120, "a"),
-      FrameText(in, "Label33", f.nCaption, {kCaptionLeft, kNTop, 1500, 255}, "Enter n value"),
-      FrameText(in, "Label33", f.aCaption, {kCaptionLeft, kATop, 1500, 255}, "Enter A value (kV)"),
-      kit::Button(in, f.table, platform::kNoIndex, {kCaptionLeft, kButtonTop, 1935, 315}, "Show table for A").hidden(),
-      kit::Button(in, "Command28", f.ok, {kBoxLeft, kButtonTop, 900, 315}, "OK").hidden(),
+      FrameText(in, "Label33", labels.lCaption, {kCaptionLeft, kLTop, 1500, 255}, "Enter L value (m)"),
+      FrameText(in, "Label33", labels.note, {kCaptionLeft, kNoteTop, 3600, 255}, labels.noteText),
+      FrameText(in, "Label33", labels.lspCaption, {kCaptionLeft, kLspTop, 1800, 255}, "Enter L      value (m)"),
+      FrameSubscript(in, "Label33", labels.lspSubscript, 842, kLspTop, 165, "sp"),
+      FrameText(in, "Label33", labels.laCaption, {kCaptionLeft, kLaTop, 1800, 255}, "Enter L    value (m)"),
+      FrameSubscript(in, "Label33", labels.laSubscript, 825, kLaTop, 120, "a"),
+      FrameText(in, "Label33", labels.nCaption, {kCaptionLeft, kNTop, 1500, 255}, "Enter n value"),
+      FrameText(in, "Label33", labels.aCaption, {kCaptionLeft, kATop, 1500, 255}, "Enter A value (kV)"),
+      kit::Button(in, labels.table, platform::kNoIndex, {kCaptionLeft, kButtonTop, 1935, 315}, "Show table for A")
+          .hidden(),
+      kit::Button(in, "Command28", labels.ok, {kBoxLeft, kButtonTop, 900, 315}, "OK").hidden(),
       // The help of the captions, one line level with the caption hovered.
-      kit::Label(in, "Label85", f.frame, {kHelpLeft, kLTop, f.helpWidth, 255}, "Shor").hidden().fore(platform::kBlue),
+      kit::Label(in, "Label85", labels.frame, {kHelpLeft, kLTop, labels.helpWidth, 255}, "Shor")
+          .hidden()
+          .fore(platform::kBlue),
 
       // The result row: its box comes with the value store.
-      FrameText(in, "Label4", f.resultCaption, {kResultCaptionLeft, kResultTop, 600, 255}, "U       ="),
-      FrameSubscript(in, "Label4", f.resultSubscript, kResultCaptionLeft + 195, kResultTop, 195, "cw"),
-      FrameText(in, "Label4", f.resultUnit, {kResultUnitLeft, kResultTop, 285, 255}, "kV"),
+      FrameText(in, "Label4", labels.resultCaption, {kResultCaptionLeft, kResultTop, 600, 255}, "U       ="),
+      FrameSubscript(in, "Label4", labels.resultSubscript, kResultCaptionLeft + 195, kResultTop, 195, "cw"),
+      FrameText(in, "Label4", labels.resultUnit, {kResultUnitLeft, kResultTop, 285, 255}, "kV"),
   };
 }
 

@@ -7,6 +7,7 @@
 #include "coordination/slow_front_tab_groups.hpp"
 #include "coordination/slow_front_tabs.hpp"
 #include "frame/app.hpp"
+#include "frame/page_kit.hpp"
 #include "frame/page_rule.hpp"
 #include "surge/slots.hpp"
 
@@ -30,8 +31,8 @@ struct MethodLook {
 constexpr MethodLook kDeterministic{"Enter deterministic co-ordination factor",
                                     "Calculate deterministic co-ordination factor", 79, 78,
                                     "External insulation (Deterministic method)", "cd"};
-constexpr MethodLook kStatistical{"Enter statistical co-ordination factor", "Calculate statistical co-ordination factor",
-                                  78, 79, "External insulation (Statistical method)", "cs"};
+constexpr MethodLook kStatistical{"Enter statistical co-ordination factor",
+                                  "Calculate statistical co-ordination factor", 78, 79, "External insulation (Statistical method)", "cs"};
 
 constexpr ControlRef kPeFormula[] = {{"Shape1", 8}, {"Label41", 182}, {"Label41", 183}, {"Label41", 184},
                                      {"Label41", 185}};
@@ -79,7 +80,7 @@ void SlowFrontTabs::SelectCwSlowFrontExtMethod(ExternalMethod method) {
   app_.control("Option1", look.ppOtherOption).setEnabled(false);
   app_.control("Option1", 83).setCaption(enter.caption());
   app_.control("Option1", 82).setCaption(calculate.caption());
-  app_.control(kPpExtFrame.name, kPpExtFrame.index).setCaption(look.ppFrameCaption);
+  frame::Get(app_, kPpExtFrame).setCaption(look.ppFrameCaption);
   app_.Option1_Click(look.ppOption);
 
   frame::SetVisible(app_, kPeFormula, true);
@@ -134,7 +135,7 @@ void SlowFrontTabs::AcceptFactorPeExt() {
   frame::Clear(app_, otherWays);
   frame::SetVisible(app_, {kPeExtLine}, false);
   frame::SetVisible(app_, kEnteredShown, true);
-  PlaceRow(app_, kPeExtResultRow, kPeExtResultSubscript, kEnteredResultTop);
+  PlaceRow(kPeExtResultRow, kPeExtResultSubscript, kEnteredResultTop);
 }
 
 void SlowFrontTabs::CalculateKcdPeExt() {
@@ -148,7 +149,7 @@ void SlowFrontTabs::CalculateKcdPeExt() {
       const ControlRef otherWays[] = {Box(RiskPe), Box(KcsPe), Box(FactorPeExtEntered)};
       frame::SetVisible(app_, otherWays, false);
       frame::Clear(app_, otherWays);
-      PlaceRow(app_, kPeExtResultRow, kPeExtResultSubscript, kDeterministicResultTop);
+      PlaceRow(kPeExtResultRow, kPeExtResultSubscript, kDeterministicResultTop);
       FollowNewUe2PerUnit(before);
       break;
     }

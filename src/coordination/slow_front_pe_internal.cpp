@@ -4,6 +4,7 @@
 #include "coordination/slow_front_tab_groups.hpp"
 #include "coordination/slow_front_tabs.hpp"
 #include "frame/app.hpp"
+#include "frame/page_kit.hpp"
 #include "surge/slots.hpp"
 
 namespace coordination {
@@ -32,17 +33,17 @@ constexpr OptionView kKcdEntry{false, UnitChoice::Hide, false, true};
 constexpr OptionView kKcdCalculation{true, UnitChoice::Show, false, false};
 constexpr OptionView kUe2Entry{false, UnitChoice::Keep, true, false};
 
-void ShowOption(frame::App& app, const OptionView& v) {
+void ShowOption(frame::App& app, const OptionView& view) {
   frame::SetVisible(app, {kPeExtFrame}, false);
-  if (v.unsetUnits) frame::DeselectOptions(app, 68, 69);
-  if (v.unitChoice != UnitChoice::Keep) frame::SetVisible(app, {kUnitChoice}, v.unitChoice == UnitChoice::Show);
+  if (view.unsetUnits) frame::DeselectOptions(app, 68, 69);
+  if (view.unitChoice != UnitChoice::Keep) frame::SetVisible(app, {kUnitChoice}, view.unitChoice == UnitChoice::Show);
   frame::SetVisible(app, kPeIntRows, false);
   frame::SetVisible(app, {kPeIntLine}, false);
-  frame::SetVisible(app, kPeIntUe2Row, v.ue2Row);
+  frame::SetVisible(app, kPeIntUe2Row, view.ue2Row);
   frame::SetVisible(app, kPeIntResults, false);
   // Emptying the typed boxes hides their "OK" buttons.
   frame::Clear(app, {Box(Ue2PeCwInt), Box(UpsUe2RatioPe), Box(KcdPe), Box(UcwSfPeIntCalc)});
-  frame::SetVisible(app, kPeIntEntryRow, v.entryRow);
+  frame::SetVisible(app, kPeIntEntryRow, view.entryRow);
   frame::Clear(app, {Box(KcdPeEntered)});
 }
 
@@ -64,7 +65,7 @@ void SlowFrontTabs::CalculateKcdPeInt() {
   switch (factors_.CalculateKcdPhaseToEarth(kIntake)) {
     case FactorOutcome::Written:
       ShowPeIntCalculation(true);
-      PlaceRow(app_, kPeIntResultRow, kPeIntResultSubscript, kResultTop);
+      PlaceRow(kPeIntResultRow, kPeIntResultSubscript, kResultTop);
       FollowNewUe2PerUnit(before);
       break;
     case FactorOutcome::Refused:
@@ -92,7 +93,7 @@ void SlowFrontTabs::AcceptKcdPeInt() {
   frame::SetVisible(app_, kPeIntUe2Row, false);
   frame::SetVisible(app_, kPeIntResultRow, true);
   frame::SetVisible(app_, {kPeIntResultSubscript, kPeExtFrame}, true);
-  PlaceRow(app_, kPeIntResultRow, kPeIntResultSubscript, kTypedResultTop);
+  PlaceRow(kPeIntResultRow, kPeIntResultSubscript, kTypedResultTop);
 }
 
 }  // namespace coordination

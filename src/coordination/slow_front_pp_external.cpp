@@ -6,6 +6,7 @@
 #include "coordination/slow_front_tab_groups.hpp"
 #include "coordination/slow_front_tabs.hpp"
 #include "frame/app.hpp"
+#include "frame/page_kit.hpp"
 #include "frame/page_rule.hpp"
 #include "surge/slots.hpp"
 

@@ -5,6 +5,7 @@
 #include "coordination/slow_front_tab_groups.hpp"
 #include "coordination/slow_front_tabs.hpp"
 #include "frame/app.hpp"
+#include "frame/page_kit.hpp"
 #include "surge/slots.hpp"
 
 namespace coordination {
@@ -64,7 +65,7 @@ void SlowFrontTabs::CalculateKcdPpInt(SwitchingCase switching) {
   frame::SetVisible(app_, {kPpExtFrame, kPpIntLine}, true);
   frame::SetVisible(app_, kPpIntRows, true);
   frame::SetVisible(app_, kPpIntResults, true);
-  PlaceRow(app_, kPpIntResultRow, kPpIntResultSubscript, kCalculatedTop);
+  PlaceRow(kPpIntResultRow, kPpIntResultSubscript, kCalculatedTop);
 }
 
 void SlowFrontTabs::AcceptKcdPpInt() {
@@ -81,7 +82,7 @@ void SlowFrontTabs::AcceptKcdPpInt() {
   frame::SetVisible(app_, {Box(KcdPp), Box(UpsUp2RatioPp), kPpIntLine}, false);
   frame::SetVisible(app_, kPpIntUcwRow, true);
   frame::SetVisible(app_, {kPpExtFrame}, true);
-  PlaceRow(app_, kPpIntResultRow, kPpIntResultSubscript, kTypedTop);
+  PlaceRow(kPpIntResultRow, kPpIntResultSubscript, kTypedTop);
   frame::SetVisible(app_, {kPpExtCases}, false);
 }
 

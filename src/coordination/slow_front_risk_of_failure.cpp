@@ -6,6 +6,7 @@
 #include "coordination/slow_front_tabs.hpp"
 #include "frame/app.hpp"
 #include "frame/number_text.hpp"
+#include "frame/page_kit.hpp"
 #include "surge/slots.hpp"
 
 namespace coordination {
@@ -34,35 +35,36 @@ constexpr ControlRef kPpWithdrawn[] = {Label(76), Label(77), Label(78),  Label(7
 
 }  // namespace
 
-bool SlowFrontTabs::CalculateKcs(const RiskFrame& f) {
-  platform::Control& risk = app_.text1(f.risk);
+bool SlowFrontTabs::CalculateKcs(const RiskFrame& riskFrame) {
+  platform::Control& risk = app_.text1(riskFrame.risk);
   // R as typed: a dot counts as the decimal comma, so 0.0001 is never refused as zero.
   const std::optional<double> r = frame::NumberAsTyped(risk);
   if (!r) {
     app_.InvalidValueGroup();
   } else if (*r <= 0) {
     app_.platform.messageBox("Risk of failure must be higher than zero",
-                             frame::PaddedTitle("Invalid value", f.titleLength));
+                             frame::PaddedTitle("Invalid value", riskFrame.titleLength));
   }
   if (!r || *r <= 0) {
     // A refused R leaves no earlier Kcs or Ucw standing for the commit.
     risk.setText("");
-    frame::Clear(app_, {Box(f.kcs), Box(f.ucw)});
-    frame::SetVisible(app_, f.withdrawn, false);
+    frame::Clear(app_, {Box(riskFrame.kcs), Box(riskFrame.ucw)});
+    frame::SetVisible(app_, riskFrame.withdrawn, false);
     return false;
   }
   frame::ReplaceDotWithComma(app_.module1, risk);
-  if (factors_.CalculateKcs(Box(f.risk), Box(f.kcs), Box(f.urp), Box(f.ucw)) != FactorOutcome::Written) {
-    frame::SetVisible(app_, f.withdrawn, false);
+  if (factors_.CalculateKcs(Box(riskFrame.risk), Box(riskFrame.kcs), Box(riskFrame.urp), Box(riskFrame.ucw)) !=
+      FactorOutcome::Written) {
+    frame::SetVisible(app_, riskFrame.withdrawn, false);
     return false;
   }
-  frame::SetVisible(app_, f.shown, true);
+  frame::SetVisible(app_, riskFrame.shown, true);
   return true;
 }
 
 void SlowFrontTabs::CalculateKcsPeExt() {
   if (CalculateKcs({RiskPe, KcsPe, surge::UrpSfPeExt, UcwSfPeExtCalc, 34, kPeShown, kPeWithdrawn}))
-    PlaceRow(app_, kPeExtResultRow, kPeExtResultSubscript, kPeResultTop);
+    PlaceRow(kPeExtResultRow, kPeExtResultSubscript, kPeResultTop);
 }
 
 void SlowFrontTabs::CalculateKcsPpExt() {

@@ -5,7 +5,7 @@
 #include <array>
 
 #include "coordination/slots.hpp"
-#include "frame/page_kit.hpp"
+#include "frame/control_ref.hpp"
 
 namespace coordination {
 
@@ -22,13 +22,6 @@ constexpr std::array<ControlRef, Last - First + 1> Labels() {
   std::array<ControlRef, Last - First + 1> a{};
   for (int i = First; i <= Last; ++i) a[i - First] = Label(i);
   return a;
-}
-
-// A result row moved below the inputs of the way taken: its caption, box and
-// unit at `top`, the caption's subscript a little lower.
-inline void PlaceRow(frame::App& app, frame::ControlRefs row, ControlRef subscript, int top) {
-  for (const ControlRef& c : row) app.control(c.name, c.index).setTop(top);
-  app.control(subscript.name, subscript.index).setTop(top + 60);
 }
 
 // The external insulation frames, shown once the internal Ucw of their tab stands.

@@ -13,6 +13,9 @@ namespace {
 
 using namespace tabs;
 
+// A subscript stands this much below the top of its caption.
+constexpr int kSubscriptDrop = 60;
+
 // Each typed box and the "OK" its check shows.
 struct EntryCheck {
   int slot;
@@ -122,6 +125,11 @@ void SlowFrontTabs::EnableNext(int slot, int next) {
                               .button = {"Command29", next},
                               .action = frame::FilledRule::Action::Enable,
                               .checkNumber = false});
+}
+
+void SlowFrontTabs::PlaceRow(frame::ControlRefs row, frame::ControlRef subscript, int top) {
+  for (const frame::ControlRef& control : row) frame::Get(app_, control).setTop(top);
+  frame::Get(app_, subscript).setTop(top + kSubscriptDrop);
 }
 
 void SlowFrontTabs::RefuseTypedFactor(int slot, frame::ControlRefs ucwRow) {

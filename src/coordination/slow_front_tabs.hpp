@@ -85,6 +85,9 @@ class SlowFrontTabs final : public frame::Page {
   struct RiskFrame;
   bool CalculateKcs(const RiskFrame& frame);
 
+  // A result row moved below the inputs of the way taken: its caption, box and
+  // unit at `top`, the caption's subscript a little lower.
+  void PlaceRow(frame::ControlRefs row, frame::ControlRef subscript, int top);
   // The rows of the internal phase-to-earth frame after a calculation, or after its refusal.
   void ShowPeIntCalculation(bool shown);
   // The working rows of the external phase-to-earth frame hidden and emptied.

@@ -69,30 +69,33 @@ constexpr const char* kEnergization = "Three-phase energization";
 struct FormulaLabels {
   int shape, label, cw, k, rp;
 };
-constexpr std::array<ControlDesign, 5> Formula(const FormulaLabels& f, Place p, int top, unsigned flags) {
-  return {kit::Control(platform::Kind::Shape, p, "Shape1", f.shape, {kCaptionLeft, top - 60, 1920, 420}, "", flags),
-          kit::Label(p, "Label41", f.label, {450, top, 1500, 285}, "U      = K       U", flags | platform::Bold)
+constexpr std::array<ControlDesign, 5> Formula(const FormulaLabels& labels, Place p, int top, unsigned flags) {
+  const unsigned look = flags | platform::Bold;
+  const int subscriptTop = top + 90;
+  return {kit::Control(platform::Kind::Shape, p, "Shape1", labels.shape, {kCaptionLeft, top - 60, 1920, 420}, "",
+                       flags),
+          kit::Label(p, "Label41", labels.label, {450, top, 1500, 285}, "U      = K       U", look)
               .nowrap()
               .font(kFormulaFontSize)
               .fore(platform::kBlue),
-          kit::Subscript(p, "Label41", f.cw, {660, top + 90, 195, 195}, "cw", flags | platform::Bold).fore(platform::kBlue),
-          kit::Subscript(p, "Label41", f.k, {1336, top + 90, 195, 195}, "cd", flags | platform::Bold).fore(platform::kBlue),
-          kit::Subscript(p, "Label41", f.rp, {1755, top + 90, 195, 195}, "rp", flags | platform::Bold).fore(platform::kBlue)};
+          kit::Subscript(p, "Label41", labels.cw, {660, subscriptTop, 195, 195}, "cw", look).fore(platform::kBlue),
+          kit::Subscript(p, "Label41", labels.k, {1336, subscriptTop, 195, 195}, "cd", look).fore(platform::kBlue),
+          kit::Subscript(p, "Label41", labels.rp, {1755, subscriptTop, 195, 195}, "rp", look).fore(platform::kBlue)};
 }
 
 // The unit options of Ue2, each only its button, its caption a label beside it.
 struct UnitLabels {
   int group, kvOption, kvCaption, kvSubscript, puOption, puCaption, puSubscript;
 };
-constexpr std::array<ControlDesign, 7> Units(const UnitLabels& u, Place frame, int top) {
-  const Place g = OptionGroup(u.group);
-  return {GroupFrame(frame, "Frame36", u.group, top).hidden(),
-          kit::Option(g, u.kvOption, {kCaptionLeft, 75, 255, 255}, "Enter U     (kV)"),
-          kit::Label(g, "Label41", u.kvCaption, {510, 75, 1200, 255}, "Enter U      (kV)").nowrap(),
-          kit::Subscript(g, "Label41", u.kvSubscript, {1125, 75 + kDrop, 195, 195}, "e2"),
-          kit::Option(g, u.puOption, {3240, 75, 255, 255}, "Enter U     (pu)"),
-          kit::Label(g, "Label41", u.puCaption, {3510, 75, 1200, 255}, "Enter U      (pu)").nowrap(),
-          kit::Subscript(g, "Label41", u.puSubscript, {4125, 75 + kDrop, 195, 195}, "e2")};
+constexpr std::array<ControlDesign, 7> Units(const UnitLabels& labels, Place frame, int top) {
+  const Place group = OptionGroup(labels.group);
+  return {GroupFrame(frame, "Frame36", labels.group, top).hidden(),
+          kit::Option(group, labels.kvOption, {kCaptionLeft, 75, 255, 255}, "Enter U     (kV)"),
+          kit::Label(group, "Label41", labels.kvCaption, {510, 75, 1200, 255}, "Enter U      (kV)").nowrap(),
+          kit::Subscript(group, "Label41", labels.kvSubscript, {1125, 75 + kDrop, 195, 195}, "e2"),
+          kit::Option(group, labels.puOption, {3240, 75, 255, 255}, "Enter U     (pu)"),
+          kit::Label(group, "Label41", labels.puCaption, {3510, 75, 1200, 255}, "Enter U      (pu)").nowrap(),
+          kit::Subscript(group, "Label41", labels.puSubscript, {4125, 75 + kDrop, 195, 195}, "e2")};
 }
 
 // A caption of a frame's rows, hidden until its row shows.
@@ -122,12 +125,12 @@ constexpr std::array<ControlDesign, 3> EnterUe2(int caption, int subscript, int 
 struct RiskLabels {
   int enter, ok, hence, cs, source;
 };
-constexpr std::array<ControlDesign, 5> Risk(const RiskLabels& r, Place p, int top) {
-  return {RowCaption(p, r.enter, {kCaptionLeft, top, 1800, 255}, "Enter R (Risk of failure)"),
-          OkButton(p, r.ok, kOkBesideLeft, top - kBoxRaise),
-          RowCaption(p, r.hence, {4320, top, 2880, 255}, "hence from case peak method K       ="),
-          RowSubscript(p, r.cs, 6780, top, "cs"),
-          RowCaption(p, r.source, {8280, top, 3000, 255}, "According to IEC 71-2:1996  fig.8,  p.81")};
+constexpr std::array<ControlDesign, 5> Risk(const RiskLabels& labels, Place p, int top) {
+  return {RowCaption(p, labels.enter, {kCaptionLeft, top, 1800, 255}, "Enter R (Risk of failure)"),
+          OkButton(p, labels.ok, kOkBesideLeft, top - kBoxRaise),
+          RowCaption(p, labels.hence, {4320, top, 2880, 255}, "hence from case peak method K       ="),
+          RowSubscript(p, labels.cs, 6780, top, "cs"),
+          RowCaption(p, labels.source, {8280, top, 3000, 255}, "According to IEC 71-2:1996  fig.8,  p.81")};
 }
 
 // The typical values of R, in red under the R line.
@@ -146,17 +149,17 @@ struct RatioLabels {
   int line, upper, upperSubscript, lower, lowerSubscript, equals, hence, cd, source;
 };
 constexpr int kRatioLeft = kBoxLeft, kFactorLeft = 4500;
-constexpr std::array<ControlDesign, 9> Ratio(const RatioLabels& r, Place p, int bar) {
+constexpr std::array<ControlDesign, 9> Ratio(const RatioLabels& labels, Place p, int bar) {
   const int upperTop = bar - 225, lowerTop = bar + 30, rowTop = bar - 120;
-  return {kit::Line(p, "Line6", r.line, {1260, bar, 540, 0}).hidden(),
-          RowCaption(p, r.upper, {r.numeratorLeft, upperTop, 255, 225}, r.numerator),
-          RowSubscript(p, r.upperSubscript, r.numeratorSubscriptLeft, upperTop, r.numeratorSubscript),
-          RowCaption(p, r.lower, {1395, lowerTop, 150, 225}, "U"),
-          RowSubscript(p, r.lowerSubscript, 1530, lowerTop, r.denominatorSubscript),
-          RowCaption(p, r.equals, {1920, rowTop, 150, 255}, "="),
-          RowCaption(p, r.hence, {kAsideLeft, rowTop, 1230, 255}, "hence   K       ="),
-          RowSubscript(p, r.cd, 4080, rowTop, "cd"),
-          RowCaption(p, r.source, {5580, rowTop, 3000, 255}, "According to IEC 71-2:1996  fig.6, p.75")};
+  return {kit::Line(p, "Line6", labels.line, {1260, bar, 540, 0}).hidden(),
+          RowCaption(p, labels.upper, {labels.numeratorLeft, upperTop, 255, 225}, labels.numerator),
+          RowSubscript(p, labels.upperSubscript, labels.numeratorSubscriptLeft, upperTop, labels.numeratorSubscript),
+          RowCaption(p, labels.lower, {1395, lowerTop, 150, 225}, "U"),
+          RowSubscript(p, labels.lowerSubscript, 1530, lowerTop, labels.denominatorSubscript),
+          RowCaption(p, labels.equals, {1920, rowTop, 150, 255}, "="),
+          RowCaption(p, labels.hence, {kAsideLeft, rowTop, 1230, 255}, "hence   K       ="),
+          RowSubscript(p, labels.cd, 4080, rowTop, "cd"),
+          RowCaption(p, labels.source, {5580, rowTop, 3000, 255}, "According to IEC 71-2:1996  fig.6, p.75")};
 }
 constexpr RatioLabels PhaseToEarthRatio(int line, int upper, int upperSubscript, int lower, int lowerSubscript,
                                         int equals, int hence, int cd, int source) {
@@ -251,7 +254,11 @@ constexpr kit::Row TypedBox(int slot, Place p, int left, int captionTop, int max
   return kit::Box(p, slot, {left, captionTop - kBoxRaise, kBoxWidth, 285}).hidden().length(maxLength);
 }
 constexpr kit::Row ResultBox(int slot, Place p, int left, int top, int maxLength) {
-  return kit::Box(p, slot, {left, top, kBoxWidth, 285}).hidden().locked().length(maxLength).back(platform::kLightYellow);
+  return kit::Box(p, slot, {left, top, kBoxWidth, 285})
+      .hidden()
+      .locked()
+      .length(maxLength)
+      .back(platform::kLightYellow);
 }
 // The ratio and factor boxes are centred on the fraction bar.
 constexpr int RatioBoxTop(int bar) { return bar - 150; }
