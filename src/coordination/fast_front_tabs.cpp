@@ -6,7 +6,6 @@
 #include <iterator>
 #include <optional>
 
-#include "coordination/fast_front_formula.hpp"
 #include "coordination/slots.hpp"
 #include "frame/app.hpp"
 #include "frame/help_text.hpp"

@@ -1,7 +1,7 @@
 // The statistical simplified method of the co-ordination fast-front tabs,
 // Ucw = Upl + A L / (n (Lsp + La)), worked out by hand.
 
-#include "coordination/fast_front_formula.hpp"
+#include "coordination/fast_front_tabs.hpp"
 
 #include <gtest/gtest.h>
 
