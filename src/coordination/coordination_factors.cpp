@@ -69,8 +69,8 @@ void CoordinationFactors::NoticeDifferentUe2(const Ue2IntakeBoxes& boxes) {
 
   // The range tabs' unit options exist only once their tabs are built.
   const auto selected = [this](int option) {
-    const platform::Control* o = app_.main().find("Option1", option);
-    return o != nullptr && o->value();
+    const platform::Control* button = app_.main().find("Option1", option);
+    return button != nullptr && button->value();
   };
   const bool kv = frame::Get(app_, boxes.kvOption).value();
   const bool pu = frame::Get(app_, boxes.puOption).value();

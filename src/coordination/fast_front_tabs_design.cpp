@@ -78,11 +78,11 @@ constexpr FrameLabels kExternalFrame{4,   211, 208, 209, 210, 212, 207, 13,  219
                                      "Command32", 15, 9345, 106, 104, 105};
 
 constexpr std::array<ControlDesign, 30> CalculationFrameRows(const FrameLabels& labels) {
-  const Place in = CalculationFrame(labels.frame);
+  const Place calculation = CalculationFrame(labels.frame);
   const int kcd = labels.kcdShape, statistical = labels.statisticalShape;
   return {
       // Kcd = 1: Ucw = Kcd Urp over Kcd = 1; "rp" follows the last U.
-      kit::Frame(in, "Shape1", kcd, {240, 240, 2520, 840}, "").hidden(),
+      kit::Frame(calculation, "Shape1", kcd, {240, 240, 2520, 840}, "").hidden(),
       FormulaText(kcd, labels.kcdFormula, {240, 120, 1500, 255}, "U      = K       U"),
       FormulaSubscript(kcd, labels.cwSubscript, 405, 120, 195, "cw"),
       FormulaSubscript(kcd, labels.cdSubscript, 974, 120, 195, "cd"),
@@ -91,7 +91,7 @@ constexpr std::array<ControlDesign, 30> CalculationFrameRows(const FrameLabels& 
       FormulaSubscript(kcd, labels.kcdLineSubscript, 463, 480, 195, "cd"),
 
       // Urp = Upl + AL / n(Lsp + La).
-      kit::Frame(in, "Shape1", statistical, {240, 120, 2700, 900}, "").hidden(),
+      kit::Frame(calculation, "Shape1", statistical, {240, 120, 2700, 900}, "").hidden(),
       FormulaText(statistical, labels.statisticalFormula, {240, 300, 1080, 255}, "U     = U     +"),
       FormulaSubscript(statistical, labels.statisticalRpSubscript, 405, 300, 165, "rp"),
       FormulaSubscript(statistical, labels.plSubscript, 915, 300, 165, "pl"),
@@ -102,26 +102,26 @@ constexpr std::array<ControlDesign, 30> CalculationFrameRows(const FrameLabels& 
       FormulaSubscript(statistical, labels.aSubscript, 2055, 450, 120, "a"),
 
       // The inputs' captions; the boxes come with the value store.
-      FrameText(in, "Label33", labels.lCaption, {kCaptionLeft, kLTop, 1500, 255}, "Enter L value (m)"),
-      FrameText(in, "Label33", labels.note, {kCaptionLeft, kNoteTop, 3600, 255}, labels.noteText),
-      FrameText(in, "Label33", labels.lspCaption, {kCaptionLeft, kLspTop, 1800, 255}, "Enter L      value (m)"),
-      FrameSubscript(in, "Label33", labels.lspSubscript, 842, kLspTop, 165, "sp"),
-      FrameText(in, "Label33", labels.laCaption, {kCaptionLeft, kLaTop, 1800, 255}, "Enter L    value (m)"),
-      FrameSubscript(in, "Label33", labels.laSubscript, 825, kLaTop, 120, "a"),
-      FrameText(in, "Label33", labels.nCaption, {kCaptionLeft, kNTop, 1500, 255}, "Enter n value"),
-      FrameText(in, "Label33", labels.aCaption, {kCaptionLeft, kATop, 1500, 255}, "Enter A value (kV)"),
-      kit::Button(in, labels.table, platform::kNoIndex, {kCaptionLeft, kButtonTop, 1935, 315}, "Show table for A")
+      FrameText(calculation, "Label33", labels.lCaption, {kCaptionLeft, kLTop, 1500, 255}, "Enter L value (m)"),
+      FrameText(calculation, "Label33", labels.note, {kCaptionLeft, kNoteTop, 3600, 255}, labels.noteText),
+      FrameText(calculation, "Label33", labels.lspCaption, {kCaptionLeft, kLspTop, 1800, 255}, "Enter L      value (m)"),
+      FrameSubscript(calculation, "Label33", labels.lspSubscript, 842, kLspTop, 165, "sp"),
+      FrameText(calculation, "Label33", labels.laCaption, {kCaptionLeft, kLaTop, 1800, 255}, "Enter L    value (m)"),
+      FrameSubscript(calculation, "Label33", labels.laSubscript, 825, kLaTop, 120, "a"),
+      FrameText(calculation, "Label33", labels.nCaption, {kCaptionLeft, kNTop, 1500, 255}, "Enter n value"),
+      FrameText(calculation, "Label33", labels.aCaption, {kCaptionLeft, kATop, 1500, 255}, "Enter A value (kV)"),
+      kit::Button(calculation, labels.table, platform::kNoIndex, {kCaptionLeft, kButtonTop, 1935, 315}, "Show table for A")
           .hidden(),
-      kit::Button(in, "Command28", labels.ok, {kBoxLeft, kButtonTop, 900, 315}, "OK").hidden(),
+      kit::Button(calculation, "Command28", labels.ok, {kBoxLeft, kButtonTop, 900, 315}, "OK").hidden(),
       // The help of the captions, one line level with the caption hovered.
-      kit::Label(in, "Label85", labels.frame, {kHelpLeft, kLTop, labels.helpWidth, 255}, "Shor")
+      kit::Label(calculation, "Label85", labels.frame, {kHelpLeft, kLTop, labels.helpWidth, 255}, "Shor")
           .hidden()
           .fore(platform::kBlue),
 
       // The result row: its box comes with the value store.
-      FrameText(in, "Label4", labels.resultCaption, {kResultCaptionLeft, kResultTop, 600, 255}, "U       ="),
-      FrameSubscript(in, "Label4", labels.resultSubscript, kResultCaptionLeft + 195, kResultTop, 195, "cw"),
-      FrameText(in, "Label4", labels.resultUnit, {kResultUnitLeft, kResultTop, 285, 255}, "kV"),
+      FrameText(calculation, "Label4", labels.resultCaption, {kResultCaptionLeft, kResultTop, 600, 255}, "U       ="),
+      FrameSubscript(calculation, "Label4", labels.resultSubscript, kResultCaptionLeft + 195, kResultTop, 195, "cw"),
+      FrameText(calculation, "Label4", labels.resultUnit, {kResultUnitLeft, kResultTop, 285, 255}, "kV"),
   };
 }
 

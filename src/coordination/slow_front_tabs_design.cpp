@@ -53,9 +53,9 @@ struct Choice {
   const char* caption;
 };
 constexpr std::array<ControlDesign, 3> Choices(kit::Row group, Choice first, Choice second) {
-  const Place in = kit::Inside(group.name, group.index);
-  return {group, kit::Option(in, first.option, {kCaptionLeft, 75, 3900, 255}, first.caption),
-          kit::Option(in, second.option, {kSecondOptionLeft, 75, 3900, 255}, second.caption)};
+  const Place options = kit::Inside(group.name, group.index);
+  return {group, kit::Option(options, first.option, {kCaptionLeft, 75, 3900, 255}, first.caption),
+          kit::Option(options, second.option, {kSecondOptionLeft, 75, 3900, 255}, second.caption)};
 }
 constexpr kit::Row GroupFrame(Place frame, const char* name, int index, int top) {
   return kit::Frame(frame, name, index, {kCaptionLeft, top, kGroupWidth, kGroupHeight}, "");
