@@ -88,12 +88,12 @@ constexpr frame::HelpText kHelp[] = {
 // standing. "Ignored" is computed from nothing.
 constexpr auto kDependencies = [] {
   std::array<frame::Dependency, 2 * std::size(kTabs)> rows{};
-  std::size_t n = 0;
+  std::size_t row = 0;
   for (const FastFrontTab& tab : kTabs) {
     const ControlRef result = Box(tab.result), next{"Command29", tab.next};
-    rows[n++] = {result, {{Box(surge::UrpFfPe)}}, {{next}}, {"Option1", tab.deterministic}};
-    frame::Dependency& statistical = rows[n++];
-    statistical = {result, {{Box(surge::ArresterUpl)}}, {{next}}, {"Option1", tab.statistical}};
+    rows[row++] = {result, {{Box(surge::UrpFfPe)}}, {{next}}, frame::Option(tab.deterministic)};
+    frame::Dependency& statistical = rows[row++];
+    statistical = {result, {{Box(surge::ArresterUpl)}}, {{next}}, frame::Option(tab.statistical)};
     std::copy(tab.inputs.begin(), tab.inputs.end(), statistical.from.begin() + 1);
   }
   return rows;

@@ -41,7 +41,7 @@ constexpr ControlRef kPpFormula[] = {{"Shape1", 10}, {"Label41", 190}, {"Label41
 
 constexpr int kStatisticalResultTop = 3060, kEnteredResultTop = 3360, kDeterministicResultTop = 3900;
 
-constexpr Ue2IntakeBoxes kIntake{Box(Ue2PeCwExt), {"Option1", 73},    {"Option1", 72},       Box(UpsUe2RatioPeExt),
+constexpr Ue2IntakeBoxes kIntake{Box(Ue2PeCwExt), frame::Option(73),      frame::Option(72),  Box(UpsUe2RatioPeExt),
                                  Box(KcdPeExt),   Box(surge::UrpSfPeExt), Box(UcwSfPeExtCalc)};
 
 // The rows shown with a typed factor's result, and with a calculated Kcd's.
@@ -68,7 +68,7 @@ void SlowFrontTabs::SelectCwSlowFrontExtMethod(ExternalMethod method) {
   platform::Control& calculate = app_.control("Option1", 75);
   enter.setCaption(look.enterCaption);
   calculate.setCaption(look.calculateCaption);
-  frame::Deselect(app_, {{"Option1", 74}, {"Option1", 75}});
+  frame::Deselect(app_, {frame::Option(74), frame::Option(75)});
   frame::SetVisible(app_, {kUnits}, false);
   ResetRowsPeExt();
 

@@ -17,7 +17,7 @@ constexpr int kResultTop = 3360;       // below the ratio row
 constexpr int kTypedResultTop = 2820;  // in the place of the ratio row
 constexpr ControlRef kUnitChoice{"Frame36", 6};
 
-constexpr Ue2IntakeBoxes kIntake{Box(Ue2PeCwInt), {"Option1", 68},    {"Option1", 69},       Box(UpsUe2RatioPe),
+constexpr Ue2IntakeBoxes kIntake{Box(Ue2PeCwInt), frame::Option(68),      frame::Option(69),  Box(UpsUe2RatioPe),
                                  Box(KcdPe),      Box(surge::UrpSfPeInt), Box(UcwSfPeIntCalc)};
 
 // What each option of the frame does besides hiding the external frame and
