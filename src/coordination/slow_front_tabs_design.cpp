@@ -27,8 +27,6 @@ using platform::ControlDesign;
 constexpr Place kTab0 = kit::TabPage("SSTab1", 4, 0), kTab1 = kit::TabPage("SSTab1", 4, 1);
 constexpr Place kPeInt = kit::Inside("Frame31", 0), kPeExt = kit::Inside("Frame31", 1);
 constexpr Place kPpInt = kit::Inside("Frame31", 2), kPpExt = kit::Inside("Frame31", 3);
-// The option groups of the frames, Frame36(index).
-constexpr Place OptionGroup(int index) { return kit::Inside("Frame36", index); }
 
 // Columns of every frame.
 constexpr int kFrameLeft = 240, kFrameWidth = 13935;
@@ -88,7 +86,7 @@ struct UnitLabels {
   int group, kvOption, kvCaption, kvSubscript, puOption, puCaption, puSubscript;
 };
 constexpr std::array<ControlDesign, 7> Units(const UnitLabels& labels, Place frame, int top) {
-  const Place group = OptionGroup(labels.group);
+  const Place group = kit::Inside("Frame36", labels.group);
   return {GroupFrame(frame, "Frame36", labels.group, top).hidden(),
           kit::Option(group, labels.kvOption, {kCaptionLeft, 75, 255, 255}, "Enter U     (kV)"),
           kit::Label(group, "Label41", labels.kvCaption, {510, 75, 1200, 255}, "Enter U      (kV)").nowrap(),
