@@ -2,6 +2,7 @@
 
 #include "coordination/slots.hpp"
 #include "frame/app.hpp"
+#include "frame/page_kit.hpp"
 #include "surge/slots.hpp"
 
 namespace coordination {
@@ -27,8 +28,6 @@ void CoordinationFactors::Reset() {
   mUe2PreviousEntry.clear();
 }
 
-platform::Control& CoordinationFactors::Box(frame::ControlRef ref) const { return app_.control(ref.name, ref.index); }
-
 FactorOutcome CoordinationFactors::Refuse(std::initializer_list<frame::ControlRef> results) {
   app_.InvalidValueGroup();
   frame::Clear(app_, results);
@@ -36,18 +35,18 @@ FactorOutcome CoordinationFactors::Refuse(std::initializer_list<frame::ControlRe
 }
 
 std::optional<double> CoordinationFactors::WriteAndReadBack(frame::ControlRef ref, double value) {
-  platform::Control& box = Box(ref);
+  platform::Control& box = frame::Get(app_, ref);
   if (!app_.WriteNumber(box, value)) return std::nullopt;
   return frame::NumberAsTyped(box);
 }
 
 bool CoordinationFactors::WriteWithstand(frame::ControlRef urp, frame::ControlRef factor, frame::ControlRef ucw) {
-  const std::optional<double> urpKv = frame::NumberAsTyped(Box(urp));
-  const std::optional<double> k = frame::NumberAsTyped(Box(factor));
+  const std::optional<double> urpKv = frame::NumberAsTyped(frame::Get(app_, urp));
+  const std::optional<double> k = frame::NumberAsTyped(frame::Get(app_, factor));
   if (!urpKv || !k) return false;
   const double withstand = *urpKv * *k;
   // No withstand of zero or below is published.
-  return withstand > 0 && app_.WriteNumber(Box(ucw), withstand);
+  return withstand > 0 && app_.WriteNumber(frame::Get(app_, ucw), withstand);
 }
 
 FactorOutcome CoordinationFactors::WithstandVoltage(frame::ControlRef urp, frame::ControlRef factor,
@@ -55,8 +54,8 @@ FactorOutcome CoordinationFactors::WithstandVoltage(frame::ControlRef urp, frame
   return WriteWithstand(urp, factor, ucw) ? FactorOutcome::Written : Refuse({ucw});
 }
 
-void CoordinationFactors::NoticeDifferentUe2(const Ue2IntakeBoxes& b) {
-  const std::string typed = Box(b.ue2).text();
+void CoordinationFactors::NoticeDifferentUe2(const Ue2IntakeBoxes& boxes) {
+  const std::string typed = frame::Get(app_, boxes.ue2).text();
   mUe2EnteredCw = typed;
   // The Range II entry wins whenever it holds text, whatever its unit.
   const PreviousUe2* previous = nullptr;
@@ -70,11 +69,11 @@ void CoordinationFactors::NoticeDifferentUe2(const Ue2IntakeBoxes& b) {
 
   // The range tabs' unit options exist only once their tabs are built.
   const auto selected = [this](int option) {
-    const platform::Control* o = app_.main().find("Option1", option);
-    return o != nullptr && o->value();
+    const platform::Control* button = app_.main().find("Option1", option);
+    return button != nullptr && button->value();
   };
-  const bool kv = Box(b.kvOption).value();
-  const bool pu = Box(b.puOption).value();
+  const bool kv = frame::Get(app_, boxes.kvOption).value();
+  const bool pu = frame::Get(app_, boxes.puOption).value();
   const bool sameUnit = (pu && selected(previous->puOption)) || (kv && selected(previous->kvOption));
   // Texts are compared as they stand: 2,5 and 2,50 differ, and so do 2.5 and 2,5.
   if (!sameUnit || typed == mUe2PreviousEntry) return;
@@ -82,13 +81,13 @@ void CoordinationFactors::NoticeDifferentUe2(const Ue2IntakeBoxes& b) {
                            "Value different than the one entered before");
 }
 
-FactorOutcome CoordinationFactors::CalculateKcdPhaseToEarth(const Ue2IntakeBoxes& b) {
+FactorOutcome CoordinationFactors::CalculateKcdPhaseToEarth(const Ue2IntakeBoxes& boxes) {
   // The notice only informs; it comes before any refusal of the same click.
-  NoticeDifferentUe2(b);
-  platform::Control& ue2Box = Box(b.ue2);
+  NoticeDifferentUe2(boxes);
+  platform::Control& ue2Box = frame::Get(app_, boxes.ue2);
   if (!frame::IsFilled(ue2Box)) return FactorOutcome::NotComputed;
 
-  const auto results = {b.ratio, b.factor, b.ucw};
+  const auto results = {boxes.ratio, boxes.factor, boxes.ucw};
   const std::optional<double> ue2 = app_.ReadNumber(ue2Box);
   if (!ue2) {
     app_.InvalidValueGroup();
@@ -103,23 +102,23 @@ FactorOutcome CoordinationFactors::CalculateKcdPhaseToEarth(const Ue2IntakeBoxes
     frame::Clear(app_, results);
     return FactorOutcome::Refused;
   }
-  const bool kv = Box(b.kvOption).value();
-  const bool pu = Box(b.puOption).value();
+  const bool kv = frame::Get(app_, boxes.kvOption).value();
+  const bool pu = frame::Get(app_, boxes.puOption).value();
   if (!kv && !pu) return FactorOutcome::NotComputed;
 
   const double um = app_.Um();
   const double ue2Kv = kv ? *ue2 : factors::Ue2KvFromPu(*ue2, um);
   if (!std::isfinite(ue2Kv)) return Refuse(results);
-  const std::optional<double> ratio = WriteAndReadBack(b.ratio, app_.module1.gUps / ue2Kv);
+  const std::optional<double> ratio = WriteAndReadBack(boxes.ratio, app_.module1.gUps / ue2Kv);
   if (!ratio) return Refuse(results);
-  if (!WriteAndReadBack(b.factor, factors::CurveA(*ratio))) return Refuse(results);
-  if (!WriteWithstand(b.urp, b.factor, b.ucw)) return Refuse(results);
+  if (!WriteAndReadBack(boxes.factor, factors::CurveA(*ratio))) return Refuse(results);
+  if (!WriteWithstand(boxes.urp, boxes.factor, boxes.ucw)) return Refuse(results);
   mUe2PuCw = kv ? factors::Ue2PuFromKv(*ue2, um) : *ue2;
   return FactorOutcome::Written;
 }
 
-FactorOutcome CoordinationFactors::CalculateKcdPhaseToPhase(SwitchingCase switching, const CurveBBoxes& b) {
-  const auto results = {b.ratio, b.factor, b.ucw};
+FactorOutcome CoordinationFactors::CalculateKcdPhaseToPhase(SwitchingCase switching, const CurveBBoxes& boxes) {
+  const auto results = {boxes.ratio, boxes.factor, boxes.ucw};
   // Each case writes its results afresh, so that they are known as computed
   // for the case now chosen even where another case gave the same texts.
   frame::Clear(app_, results);
@@ -127,17 +126,17 @@ FactorOutcome CoordinationFactors::CalculateKcdPhaseToPhase(SwitchingCase switch
   if (!mUe2PuCw) return Refuse(results);
   mUp2KvCw = factors::Up2Kv(*mUe2PuCw, app_.Um(), switching);
   if (!(mUp2KvCw > 0) || !std::isfinite(mUp2KvCw)) return Refuse(results);
-  const std::optional<double> ratio = WriteAndReadBack(b.ratio, 2 * app_.module1.gUps / mUp2KvCw);
+  const std::optional<double> ratio = WriteAndReadBack(boxes.ratio, 2 * app_.module1.gUps / mUp2KvCw);
   if (!ratio) return Refuse(results);
-  if (!WriteAndReadBack(b.factor, factors::CurveB(*ratio))) return Refuse(results);
-  if (!WriteWithstand(b.urp, b.factor, b.ucw)) return Refuse(results);
+  if (!WriteAndReadBack(boxes.factor, factors::CurveB(*ratio))) return Refuse(results);
+  if (!WriteWithstand(boxes.urp, boxes.factor, boxes.ucw)) return Refuse(results);
   return FactorOutcome::Written;
 }
 
 FactorOutcome CoordinationFactors::CalculateKcs(frame::ControlRef risk, frame::ControlRef factor,
                                                 frame::ControlRef urp, frame::ControlRef ucw) {
   const auto results = {factor, ucw};
-  const std::optional<double> r = frame::NumberAsTyped(Box(risk));
+  const std::optional<double> r = frame::NumberAsTyped(frame::Get(app_, risk));
   if (!r || *r <= 0) return Refuse(results);
   if (!WriteAndReadBack(factor, factors::Kcs(*r))) return Refuse(results);
   if (!WriteWithstand(urp, factor, ucw)) return Refuse(results);

@@ -27,11 +27,15 @@
 #include <optional>
 #include <string>
 
-#include "frame/page_kit.hpp"
+#include "frame/control_ref.hpp"
 #include "surge/slow_front_fits.hpp"
 
 namespace frame {
 class App;
+}
+
+namespace platform {
+class Control;
 }
 
 namespace coordination {
@@ -131,7 +135,6 @@ class CoordinationFactors {
   std::string mUe2PreviousEntry;
 
  private:
-  platform::Control& Box(frame::ControlRef ref) const;
   void NoticeDifferentUe2(const Ue2IntakeBoxes& boxes);
   // Writes a ratio or factor and reads it back as its box holds it.
   std::optional<double> WriteAndReadBack(frame::ControlRef box, double value);

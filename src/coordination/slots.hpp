@@ -6,9 +6,10 @@
 namespace coordination {
 
 enum Slot : int {
-  // The co-ordination TOV page.
+  // The co-ordination TOV page, and a flag of it that no step sets.
   UcwTovPp = 100,
   UcwTovPe = 101,
+  TovUnusedFlag = 99,
 
   // The co-ordination slow-front page's summary and its flag, "1" once the
   // tabs' calculated values were committed.
@@ -16,7 +17,9 @@ enum Slot : int {
   UcwSfPeInt = 103,
   UcwSfPpExt = 104,
   UcwSfPeExt = 105,
-  CwSfAcceptedFlag = 106,
+  SfAcceptedFlag = 106,
+  // A working box of the page that no step uses.
+  SfUnusedBox = 221,
 
   // The results of the slow-front tabs that the commit copies.
   UcwSfPeIntCalc = 109,
@@ -55,6 +58,12 @@ enum Slot : int {
   FfIntL = 127,
   FfIntLa = 128,
   UcwFfInt = 129,
+  // The boxes of a Kcd way on the internal tab, which the tab does not
+  // offer: they wait unused between its boxes.
+  FfIntKcdInput = 120,
+  FfIntKcdUcw = 121,
+  FfIntKcd = 122,
+  FfIntKcdRatio = 123,
 
   // The external tab: the result, then the inputs in another order than on screen.
   UcwFfExt = 130,
