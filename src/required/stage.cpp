@@ -1,12 +1,12 @@
 #include "required/stage.hpp"
 
 #include "frame/routes.hpp"
-#include "required/conversion_kt.hpp"
-#include "required/rw_direct_entry.hpp"
-#include "required/rw_fast_front_tabs.hpp"
-#include "required/rw_page_flow.hpp"
-#include "required/rw_slow_front_tabs.hpp"
-#include "required/rw_tov_tabs.hpp"
+#include "required/conversion_tabs.hpp"
+#include "required/direct_entry.hpp"
+#include "required/fast_front_tabs.hpp"
+#include "required/summary_page.hpp"
+#include "required/slow_front_tabs.hpp"
+#include "required/tov_tabs.hpp"
 
 namespace required {
 

@@ -1,5 +1,5 @@
 #include "coordination/slots.hpp"
-#include "required/rw_fast_front_tabs.hpp"
+#include "required/fast_front_tabs.hpp"
 
 #include "frame/app.hpp"
 #include "frame/help_text.hpp"
@@ -7,10 +7,10 @@
 #include "frame/page_rule.hpp"
 #include "frame/routes.hpp"
 #include "platform/window.hpp"
-#include "required/rw_dependencies.hpp"
-#include "required/rw_formulas.hpp"
-#include "required/rw_ka_tabs.hpp"
-#include "required/rw_page_flow.hpp"
+#include "required/accepted_dependencies.hpp"
+#include "required/urw_formulas.hpp"
+#include "required/ka_tabs.hpp"
+#include "required/summary_page.hpp"
 #include "required/slots.hpp"
 #include "surge/slots.hpp"
 

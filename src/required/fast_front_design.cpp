@@ -2,9 +2,9 @@
 // window is loaded, and the buttons of its inner strip SSTab1(9). Each of
 // the two values stands on both lines of its block.
 
-#include "required/rw_dependencies.hpp"
-#include "required/rw_design_kit.hpp"
-#include "required/rw_page_flow.hpp"
+#include "required/accepted_dependencies.hpp"
+#include "required/page_layout.hpp"
+#include "required/summary_page.hpp"
 #include "required/slots.hpp"
 
 namespace required {
@@ -29,7 +29,7 @@ constexpr int kStrip = 9;
 
 constexpr SummaryBlock kSummaries[] = {kSummary};
 constexpr StripButtons kStripButtons[] = {{kStrip, 8010, 26, 27, 28, 29, false}};
-constexpr PageParts kParts{kPage, 30, kNote, 16, 15, 29, 30, RwFfAcceptedFlag, kSummaries, kStripButtons};
+constexpr PageParts kParts{kPage, 30, kNote, 16, 15, 29, 30, UrwFfAcceptedFlag, kSummaries, kStripButtons};
 
 constexpr RwCopy kCopies[] = {
     {UrwFfPeExt, UrwFfExtCalc},
@@ -40,7 +40,7 @@ constexpr RwCopy kCopies[] = {
 constexpr RwSummaryGroup kGroups[] = {{149, 162, kCopies}};
 // The accept waits for the internal result too: one withdrawn since is never accepted empty.
 constexpr int kAcceptWatch[] = {UrwFfExtCalc, UrwFfIntCalc};
-constexpr RwStrip kStripRoles{kStrip, 26, 27, 28, 29, {}, kAcceptWatch, kGroups, RwFfAcceptedFlag, 15,
+constexpr RwStrip kStripRoles{kStrip, 26, 27, 28, 29, {}, kAcceptWatch, kGroups, UrwFfAcceptedFlag, 15,
                               "RE-CALCULATED"};
 constexpr auto kAccepted = AcceptedDependencies<4>({kGroups}, 30);
 

@@ -1,4 +1,4 @@
-#include "required/rw_design_kit.hpp"
+#include "required/page_layout.hpp"
 
 #include "frame/design_kit.hpp"
 

@@ -7,7 +7,7 @@
 
 #include "frame/dependencies.hpp"
 #include "platform/design.hpp"
-#include "required/rw_ka_tabs.hpp"
+#include "required/ka_tabs.hpp"
 
 namespace platform {
 class Window;

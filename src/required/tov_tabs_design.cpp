@@ -4,9 +4,9 @@
 
 #include <vector>
 
-#include "required/rw_ka_tabs_design.hpp"
+#include "required/ka_tabs_design.hpp"
 #include "required/slots.hpp"
-#include "required/rw_tov_tabs.hpp"
+#include "required/tov_tabs.hpp"
 
 namespace required {
 

@@ -2,7 +2,7 @@
 // "Next >>" its summary, an internal tab's "Next >>" and an accept the
 // results of their strip. Every box change of a row runs the row's rule.
 
-#include "required/rw_page_flow.hpp"
+#include "required/summary_page.hpp"
 #include "required/slots.hpp"
 
 namespace required {

@@ -7,8 +7,8 @@
 
 #include <vector>
 
-#include "required/rw_fast_front_tabs.hpp"
-#include "required/rw_ka_tabs_design.hpp"
+#include "required/fast_front_tabs.hpp"
+#include "required/ka_tabs_design.hpp"
 #include "required/slots.hpp"
 
 namespace required {

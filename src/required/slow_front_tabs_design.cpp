@@ -4,9 +4,9 @@
 
 #include <vector>
 
-#include "required/rw_ka_tabs_design.hpp"
+#include "required/ka_tabs_design.hpp"
 #include "required/slots.hpp"
-#include "required/rw_slow_front_tabs.hpp"
+#include "required/slow_front_tabs.hpp"
 
 namespace required {
 

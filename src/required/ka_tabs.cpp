@@ -1,9 +1,9 @@
-#include "required/rw_ka_tabs.hpp"
+#include "required/ka_tabs.hpp"
 
 #include "frame/app.hpp"
 #include "frame/routes.hpp"
-#include "required/rw_formulas.hpp"
-#include "required/rw_page_flow.hpp"
+#include "required/urw_formulas.hpp"
+#include "required/summary_page.hpp"
 
 namespace required {
 

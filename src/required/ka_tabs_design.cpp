@@ -1,4 +1,4 @@
-#include "required/rw_ka_tabs_design.hpp"
+#include "required/ka_tabs_design.hpp"
 
 namespace required {
 

@@ -1,4 +1,4 @@
-#include "required/conversion_kt.hpp"
+#include "required/conversion_tabs.hpp"
 
 #include <array>
 #include <iterator>
@@ -8,7 +8,7 @@
 #include "frame/routes.hpp"
 #include "platform/window.hpp"
 #include "required/conversion_formulas.hpp"
-#include "required/rw_dependencies.hpp"
+#include "required/accepted_dependencies.hpp"
 #include "required/slots.hpp"
 
 namespace required {

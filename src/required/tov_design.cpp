@@ -3,9 +3,9 @@
 // summary of the four Urw values, the page's way buttons and its flag; and
 // the buttons of its inner strip SSTab1(7).
 
-#include "required/rw_dependencies.hpp"
-#include "required/rw_design_kit.hpp"
-#include "required/rw_page_flow.hpp"
+#include "required/accepted_dependencies.hpp"
+#include "required/page_layout.hpp"
+#include "required/summary_page.hpp"
 #include "required/slots.hpp"
 
 namespace required {
@@ -29,7 +29,7 @@ constexpr int kStrip = 7;
 
 constexpr SummaryBlock kSummaries[] = {kSummary};
 constexpr StripButtons kStripButtons[] = {{kStrip, 7920, 16, 17, 18, 19, false}};
-constexpr PageParts kParts{kPage, 28, kNote, 12, 11, 25, 26, RwTovAcceptedFlag, kSummaries, kStripButtons};
+constexpr PageParts kParts{kPage, 28, kNote, 12, 11, 25, 26, UrwTovAcceptedFlag, kSummaries, kStripButtons};
 
 constexpr RwCopy kCopies[] = {
     {UrwTovPeInt, UrwTovPeIntCalc},
@@ -40,7 +40,7 @@ constexpr RwCopy kCopies[] = {
 constexpr RwSummaryGroup kGroups[] = {{121, 134, kCopies}};
 // The accept waits for the internal results too: one withdrawn since is never accepted empty.
 constexpr int kAcceptWatch[] = {UrwTovPpExtCalc, UrwTovPeExtCalc, UrwTovPeIntCalc, UrwTovPpIntCalc};
-constexpr RwStrip kStripRoles{kStrip, 16, 17, 18, 19, {}, kAcceptWatch, kGroups, RwTovAcceptedFlag, 11,
+constexpr RwStrip kStripRoles{kStrip, 16, 17, 18, 19, {}, kAcceptWatch, kGroups, UrwTovAcceptedFlag, 11,
                               "RE-CALCULATE"};
 constexpr auto kAccepted = AcceptedDependencies<4>({kGroups}, 26);
 

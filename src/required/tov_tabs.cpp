@@ -1,5 +1,5 @@
 #include "coordination/slots.hpp"
-#include "required/rw_tov_tabs.hpp"
+#include "required/tov_tabs.hpp"
 
 #include <optional>
 
@@ -7,9 +7,9 @@
 #include "frame/help_text.hpp"
 #include "frame/routes.hpp"
 #include "platform/window.hpp"
-#include "required/rw_dependencies.hpp"
-#include "required/rw_formulas.hpp"
-#include "required/rw_page_flow.hpp"
+#include "required/accepted_dependencies.hpp"
+#include "required/urw_formulas.hpp"
+#include "required/summary_page.hpp"
 #include "required/slots.hpp"
 
 namespace required {

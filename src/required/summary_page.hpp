@@ -3,7 +3,7 @@
 // buttons, the inner strips that CALCULATE opens over a page, the accept that
 // copies a strip's results into the page's summary, and the rules that enable
 // each "Next >>". The four pages and their five strips are rows of data
-// (rw_*_design.cpp); one set of procedures plays them all.
+// (the page design files); one set of procedures plays them all.
 
 #include <span>
 #include <vector>

@@ -1,9 +1,9 @@
 // The slow-front page (page 1 of SSTab1(6)) as it stands when the main
 // window is loaded, and the buttons of its inner strip SSTab1(8).
 
-#include "required/rw_dependencies.hpp"
-#include "required/rw_design_kit.hpp"
-#include "required/rw_page_flow.hpp"
+#include "required/accepted_dependencies.hpp"
+#include "required/page_layout.hpp"
+#include "required/summary_page.hpp"
 #include "required/slots.hpp"
 
 namespace required {
@@ -27,7 +27,7 @@ constexpr int kStrip = 8;
 
 constexpr SummaryBlock kSummaries[] = {kSummary};
 constexpr StripButtons kStripButtons[] = {{kStrip, 7920, 25, 24, 21, 20, false}};
-constexpr PageParts kParts{kPage, 29, kNote, 13, 14, 28, 27, RwSfAcceptedFlag, kSummaries, kStripButtons};
+constexpr PageParts kParts{kPage, 29, kNote, 13, 14, 28, 27, UrwSfAcceptedFlag, kSummaries, kStripButtons};
 
 constexpr RwCopy kCopies[] = {
     {UrwSfPeInt, UrwSfPeIntCalc},
@@ -38,7 +38,7 @@ constexpr RwCopy kCopies[] = {
 constexpr RwSummaryGroup kGroups[] = {{135, 148, kCopies}};
 // The accept waits for the internal results too: one withdrawn since is never accepted empty.
 constexpr int kAcceptWatch[] = {UrwSfPeExtCalc, UrwSfPpExtCalc, UrwSfPeIntCalc, UrwSfPpIntCalc};
-constexpr RwStrip kStripRoles{kStrip, 25, 24, 21, 20, {}, kAcceptWatch, kGroups, RwSfAcceptedFlag, 14,
+constexpr RwStrip kStripRoles{kStrip, 25, 24, 21, 20, {}, kAcceptWatch, kGroups, UrwSfAcceptedFlag, 14,
                               "RE-CALCULATE"};
 constexpr auto kAccepted = AcceptedDependencies<4>({kGroups}, 27);
 

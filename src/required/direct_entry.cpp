@@ -1,11 +1,11 @@
-#include "required/rw_direct_entry.hpp"
+#include "required/direct_entry.hpp"
 
 #include <cmath>
 
 #include "frame/app.hpp"
 #include "frame/enter_question.hpp"
 #include "frame/routes.hpp"
-#include "required/rw_page_flow.hpp"
+#include "required/summary_page.hpp"
 #include "required/slots.hpp"
 
 namespace required {
@@ -86,15 +86,15 @@ void RwDirectEntry::EnterGroup(const Group& group, int button) {
 }
 
 void RwDirectEntry::EnterUrwTov() {
-  EnterGroup({kUrwQuestions[0], RwTovStrip().groups[0], RwTovAcceptedFlag, "Invalid Urw"}, 12);
+  EnterGroup({kUrwQuestions[0], RwTovStrip().groups[0], UrwTovAcceptedFlag, "Invalid Urw"}, 12);
 }
 
 void RwDirectEntry::EnterUrwSlowFront() {
-  EnterGroup({kUrwQuestions[1], RwSlowFrontStrip().groups[0], RwSfAcceptedFlag, "Invalid Urw"}, 13);
+  EnterGroup({kUrwQuestions[1], RwSlowFrontStrip().groups[0], UrwSfAcceptedFlag, "Invalid Urw"}, 13);
 }
 
 void RwDirectEntry::EnterUrwFastFront() {
-  EnterGroup({kFastFrontQuestions, RwFastFrontStrip().groups[0], RwFfAcceptedFlag, "Invalid Urw"}, 16);
+  EnterGroup({kFastFrontQuestions, RwFastFrontStrip().groups[0], UrwFfAcceptedFlag, "Invalid Urw"}, 16);
   // "kV" beside an external value only, never beside "Ignored".
   flow_.ShowExternalUnit(UrwFfPeExt);
   flow_.ShowExternalUnit(UrwFfPpExt);

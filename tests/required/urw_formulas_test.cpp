@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "required/rw_formulas.hpp"
+#include "required/urw_formulas.hpp"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "required/rw_page_flow.hpp"
+#include "required/summary_page.hpp"
 
 #include <array>
 #include <map>
@@ -10,7 +10,7 @@
 #include "frame/page_rule.hpp"
 #include "frame/routes.hpp"
 #include "platform/window.hpp"
-#include "required/rw_design_kit.hpp"
+#include "required/page_layout.hpp"
 #include "required/slots.hpp"
 #include "surge/slots.hpp"
 

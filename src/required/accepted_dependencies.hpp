@@ -10,7 +10,7 @@
 #include <span>
 
 #include "frame/dependencies.hpp"
-#include "required/rw_page_flow.hpp"
+#include "required/summary_page.hpp"
 
 namespace required {
 
