@@ -5,16 +5,17 @@
 #include <optional>
 
 #include "frame/app.hpp"
+#include "frame/page_kit.hpp"
 #include "frame/routes.hpp"
 #include "platform/window.hpp"
 #include "required/conversion_formulas.hpp"
-#include "required/accepted_dependencies.hpp"
 #include "required/slots.hpp"
 
 namespace required {
 
 namespace {
 
+using frame::Box;
 using frame::ControlRef;
 constexpr int kNone = platform::kNoIndex;
 
@@ -63,39 +64,37 @@ constexpr auto kDependencies = MakeDependencies();
 
 }  // namespace
 
-std::span<const KtConversion> KtConversionRoles() { return kConversions; }
-std::span<const frame::Dependency> KtConversionDependencies() { return kDependencies; }
-std::span<const KtChoice> KtChoiceRoles() { return kChoices; }
+std::span<const frame::Dependency> ConversionTabs::Dependencies() const { return kDependencies; }
 
-void KtConversions::Build(platform::Window& w) {
+void ConversionTabs::Build(platform::Window& w) {
   w.createAll(Design());
   mKtPe = mKtPp = 0.0;
 }
 
-void KtConversions::ShowResults(const KtConversion& c, bool shown) {
+void ConversionTabs::ShowResults(const KtConversion& c, bool shown) {
   for (int label = c.firstLabel; label <= c.lastLabel; ++label) app_.control("Label4", label).setVisible(shown);
   app_.text1(c.resultPe).setVisible(shown);
   app_.text1(c.resultPp).setVisible(shown);
 }
 
-void KtConversions::ClearResults(const KtConversion& c) {
+void ConversionTabs::ClearResults(const KtConversion& c) {
   ShowResults(c, false);
-  frame::Clear(app_, {{"Text1", c.resultPe}, {"Text1", c.resultPp}});
+  frame::Clear(app_, {Box(c.resultPe), Box(c.resultPp)});
 }
 
-void KtConversions::ValidateKt(const KtConversion& c, int slot) {
-  const ControlRef kts[] = {{"Text1", c.ktPe}, {"Text1", c.ktPp}};
-  frame::RunFilledRule(app_, {.box = {"Text1", slot}, .group = kts, .button = {"Command28", c.ok}});
+void ConversionTabs::ValidateKt(const KtConversion& c, int slot) {
+  const ControlRef kts[] = {Box(c.ktPe), Box(c.ktPp)};
+  frame::RunFilledRule(app_, {.box = Box(slot), .group = kts, .button = {"Command28", c.ok}});
 }
 
-void KtConversions::Refuse(const KtConversion& c) {
+void ConversionTabs::Refuse(const KtConversion& c) {
   app_.InvalidValueGroup();
-  frame::Clear(app_, {{"Text1", c.ktPe}, {"Text1", c.ktPp}});
+  frame::Clear(app_, {Box(c.ktPe), Box(c.ktPp)});
   ClearResults(c);
   if (c.laterFrame != kNone) app_.control("Frame37", c.laterFrame).setVisible(false);
 }
 
-bool KtConversions::WriteResults(const KtConversion& c, double ktPe, double ktPp) {
+bool ConversionTabs::WriteResults(const KtConversion& c, double ktPe, double ktPp) {
   const std::optional<double> uPe = frame::NumberAsTyped(app_.text1(c.sourcePe));
   const std::optional<double> uPp = frame::NumberAsTyped(app_.text1(c.sourcePp));
   if (!uPe || !uPp) return false;
@@ -105,7 +104,7 @@ bool KtConversions::WriteResults(const KtConversion& c, double ktPe, double ktPp
   return frame::WriteAll(app_, {{&app_.text1(c.resultPe), pe}, {&app_.text1(c.resultPp), pp}});
 }
 
-void KtConversions::Calculate(const KtConversion& c) {
+void ConversionTabs::Calculate(const KtConversion& c) {
   platform::Control& pe = app_.text1(c.ktPe);
   platform::Control& pp = app_.text1(c.ktPp);
   if (!frame::IsUsableNumber(pe) || !frame::IsUsableNumber(pp)) {
@@ -123,19 +122,19 @@ void KtConversions::Calculate(const KtConversion& c) {
   if (c.laterFrame != kNone) app_.control("Frame37", c.laterFrame).setVisible(true);
 }
 
-void KtConversions::SelectKtEntry(const KtChoice& choice) {
+void ConversionTabs::SelectKtEntry(const KtChoice& choice) {
   const KtConversion& c = choice.conversion;
   if (c.laterFrame != kNone) app_.control("Frame37", c.laterFrame).setVisible(false);
   frame::Deselect(app_, choice.laterOptions);
-  frame::Clear(app_, {{"Text1", c.ktPp}, {"Text1", c.resultPe}, {"Text1", c.resultPp}, {"Text1", c.ktPe}});
+  frame::Clear(app_, {Box(c.ktPp), Box(c.resultPe), Box(c.resultPp), Box(c.ktPe)});
   frame::SetVisible(app_, choice.ktRow, true);
   ClearResults(c);
 }
 
-void KtConversions::CalculateWithTable2Kt(const KtChoice& choice) {
+void ConversionTabs::CalculateWithTable2Kt(const KtChoice& choice) {
   const KtConversion& c = choice.conversion;
   frame::Deselect(app_, choice.laterOptions);
-  frame::Clear(app_, {{"Text1", c.ktPp}, {"Text1", c.ktPe}});
+  frame::Clear(app_, {Box(c.ktPp), Box(c.ktPe)});
   frame::SetVisible(app_, choice.ktRow, false);
   const std::optional<double> uPe = frame::NumberAsTyped(app_.text1(c.sourcePe));
   const std::optional<double> uPp = frame::NumberAsTyped(app_.text1(c.sourcePp));
@@ -148,14 +147,14 @@ void KtConversions::CalculateWithTable2Kt(const KtChoice& choice) {
     app_.InvalidValueGroup();
     ClearResults(c);
     if (c.laterFrame != kNone) app_.control("Frame37", c.laterFrame).setVisible(false);
-    frame::Deselect(app_, {{"Option1", choice.calculateOption}});
+    frame::Deselect(app_, {frame::Option(choice.calculateOption)});
     return;
   }
   if (c.laterFrame != kNone) app_.control("Frame37", c.laterFrame).setVisible(true);
   ShowResults(c, true);
 }
 
-void KtConversions::DeclareRoutes(frame::Routes& routes) {
+void ConversionTabs::DeclareRoutes(frame::Routes& routes) {
   using enum frame::ArrayEvent;
   for (const KtConversion& c : kConversions) {
     routes.on(Text1Change, c.ktPe, [this, &c] { ValidateKt(c, c.ktPe); });

@@ -1,18 +1,21 @@
 #pragma once
-// What the temporary-overvoltage and slow-front strips share: Urw of
-// internal insulation from CALCULATE, the choice between a typed Ka and a Ka
-// from the altitude, and Urw of external insulation from a typed Ka. Each
-// strip adds its own way of calculating Ka, and declares beside it what each
-// result is computed from.
+// What the temporary-overvoltage and slow-front strips share. The internal
+// tab shows Urw = Ks Ucw from CALCULATE. The external tab shows
+// Urw = Ka Ks Ucw with the choice of a typed Ka or a Ka from the altitude:
+// below the choice either the Ka entry or the altitude frame (whose inputs
+// each strip adds) with the drawn formula of Ka, and the results last,
+// hidden until an "OK" has calculated. Each strip adds its own way of
+// calculating Ka, and declares beside it what each result is computed from.
 
+#include <array>
 #include <optional>
 
-#include "frame/page_kit.hpp"
+#include "frame/control_ref.hpp"
+#include "frame/page.hpp"
 
 namespace frame {
 class App;
-class Routes;
-}  // namespace frame
+}
 
 namespace platform {
 class Control;
@@ -20,31 +23,39 @@ class Control;
 
 namespace required {
 
-class RwPageFlow;
-struct RwStrip;
-
 // The input of an "OK" read with its decimal comma; a box that holds no
 // number is refused with the OK's message and emptied (nullopt).
 std::optional<double> ReadOkInput(frame::App& app, platform::Control& box);
 
 // The controls and boxes that play each part on one strip.
-struct RwKaTabRoles {
-  const RwStrip& (*strip)();
+struct KaTabsParts {
+  int strip;                                   // SSTab1
+  const char* labels;                          // the array of the strip's unnamed labels
   int calculate;                               // Command25 "CALCULATE"
   int ucwIntPe, ucwIntPp, ucwExtPe, ucwExtPp;  // Text1, read
   int intPe, intPp, extPe, extPp;              // Text1, the results
   int enterKa, calculateKa;                    // Option1
-  int kaBox, kaOk;                             // Text1, Command28
+  int kaBox, kaOk, kaNote;                     // Text1, Command28, Label33
+  int internalFrame, choiceFrame;              // Frame30, Frame36
   int kaFrame, altitudeFrame, resultsFrame;    // Frame28, Frame30, Frame30
-  frame::ControlRefs kaFormula;                // the drawn formula of Ka
+  int kaFormula, kaLine;                       // the first of five Label41, and Line2
 };
 
-class RwKaTabs {
+// The drawn formula of Ka: Label41(first) to (first + 4) and Line2(line).
+constexpr std::array<frame::ControlRef, 6> KaFormulaControls(int first, int line) {
+  return {{{"Label41", first},
+           {"Label41", first + 1},
+           {"Label41", first + 2},
+           {"Label41", first + 3},
+           {"Label41", first + 4},
+           {"Line2", line}}};
+}
+
+class KaTabs : public frame::Page {
  public:
-  RwKaTabs(frame::App& app, RwPageFlow& flow, const RwKaTabRoles& roles) : app_(app), flow_(flow), roles_(roles) {}
-  RwKaTabs(const RwKaTabs&) = delete;
-  RwKaTabs& operator=(const RwKaTabs&) = delete;
-  void DeclareRoutes(frame::Routes& routes);
+  KaTabs(frame::App& app, const KaTabsParts& parts)
+      : app_(app), parts_(parts), kaFormula_(KaFormulaControls(parts.kaFormula, parts.kaLine)) {}
+  void DeclareRoutes(frame::Routes& routes) override;
 
   // CalculateUrwTovInt, CalculateUrwSlowFrontInt: the strip opened, then Ks Ucw.
   void CalculateInternal();
@@ -66,8 +77,8 @@ class RwKaTabs {
   void RefuseExternal();
 
   frame::App& app_;
-  RwPageFlow& flow_;
-  const RwKaTabRoles& roles_;
+  const KaTabsParts& parts_;
+  const std::array<frame::ControlRef, 6> kaFormula_;
 };
 
 }  // namespace required

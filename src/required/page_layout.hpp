@@ -1,105 +1,139 @@
 #pragma once
-// The parts the required-withstand pages are drawn from: the introduction,
-// the ENTER/CALCULATE and Back/Next buttons of a page, the summary of four
-// values in its two blocks, the hidden flag box, and the buttons of an inner
-// strip's two tabs.
+// The words the required-withstand pages are laid out in, built from the
+// design kit. A page of the strip SSTab1(6) opens with its blue
+// introduction, ENTER on the left and CALCULATE on the right, and ends with
+// "<< Back" and "Next >>"; between them stand its summaries, hidden until
+// their values are entered or accepted: "Internal insulation" over a
+// phase-to-earth and a phase-to-phase line, then "External insulation" over
+// two more. The inner strips that CALCULATE opens carry "<<Back" and
+// "Next >>" on both of their tabs.
 
-#include <span>
-#include <vector>
+#include <array>
 
-#include "platform/design.hpp"
+#include "frame/design_kit.hpp"
 
-namespace required {
+namespace required::layout {
 
-inline constexpr const char* kPageStripName = "SSTab1";
-inline constexpr int kPageStripIndex = 6;
+namespace kit = frame::design;
+using platform::ControlDesign;
 
-// The blue introduction at the top of a page.
-constexpr platform::ControlDesign Introduction(int page, int index, const char* caption) {
-  return {.kind = platform::Kind::Label, .name = "Label30", .index = index, .container = kPageStripName,
-          .containerIndex = kPageStripIndex, .page = page, .left = 120, .top = 420, .width = 13965, .height = 285,
-          .caption = caption, .foreColor = platform::kBlue};
+inline constexpr int kPageStrip = 6;
+constexpr kit::Place OnPage(int page) { return kit::TabPage("SSTab1", kPageStrip, page); }
+
+constexpr kit::Row Introduction(int page, int index, const char* caption) {
+  return kit::Label(OnPage(page), "Label30", index, {120, 420, 13965, 285}, caption).fore(platform::kBlue);
 }
-
-// "ENTER" on the left and "CALCULATE" on the right, below the introduction.
-constexpr platform::ControlDesign PageButton(int page, int index, bool left, const char* caption) {
-  return {.kind = platform::Kind::CommandButton, .name = "Command25", .index = index, .container = kPageStripName,
-          .containerIndex = kPageStripIndex, .page = page, .left = left ? 4680 : 7350, .top = 1020, .width = 2430,
-          .height = 600, .caption = caption, .flags = platform::Bold, .fontSize = 12};
+constexpr kit::Row EnterButton(int page, int index) {
+  return kit::Button(OnPage(page), "Command25", index, {4680, 1020, 2430, 600}, "ENTER").bold().font(12);
 }
-
-// "<< Back" and "Next >>" at the foot of a page; "Next >>" waits for the page's values.
-constexpr platform::ControlDesign WayButton(int page, int index, bool next) {
-  return {.kind = platform::Kind::CommandButton, .name = "Command21", .index = index, .container = kPageStripName,
-          .containerIndex = kPageStripIndex, .page = page, .left = next ? 7380 : 5670, .top = 5490, .width = 1485,
-          .height = 405, .caption = next ? "Next >>" : "<< Back", .flags = next ? platform::Disabled : 0u};
+constexpr kit::Row CalculateButton(int page, int index) {
+  return kit::Button(OnPage(page), "Command25", index, {7350, 1020, 2430, 600}, "CALCULATE").bold().font(12);
+}
+constexpr kit::Row BackButton(int page, int index) {
+  return kit::Button(OnPage(page), "Command21", index, {5670, 5490, 1485, 405}, "<< Back");
+}
+// Waits for the page's values.
+constexpr kit::Row NextButton(int page, int index) {
+  return kit::Button(OnPage(page), "Command21", index, {7380, 5490, 1485, 405}, "Next >>").disabled();
+}
+// The controls every page opens and ends with, by index.
+struct PageHead {
+  int introduction;  // Label30
+  int enter, calculate;  // Command25
+  int back, next;  // Command21
+};
+constexpr std::array<ControlDesign, 5> PageControls(int page, const PageHead& head, const char* introduction) {
+  return {Introduction(page, head.introduction, introduction), EnterButton(page, head.enter),
+          CalculateButton(page, head.calculate), BackButton(page, head.back), NextButton(page, head.next)};
 }
 
 // The hidden "0"/"1" box that tells whether the page's values were calculated.
-constexpr platform::ControlDesign FlagBox(int page, int slot) {
-  return {.kind = platform::Kind::TextBox, .name = "Text1", .index = slot, .container = kPageStripName,
-          .containerIndex = kPageStripIndex, .page = page, .left = 12960, .top = 5490, .width = 900,
-          .height = 285, .caption = "0", .flags = platform::Hidden};
+constexpr kit::Row FlagBox(int page, int slot) {
+  return kit::Box(OnPage(page), slot, {12960, 5490, 900, 285}).hidden().text("0");
 }
 
-// One line of a summary: its caption, the subscript in the caption's blank
-// run (kNoIndex for none), the unit and the box.
+// One line of a summary: its caption, the "rw" in the caption's blank run
+// (Urw lines only), its unit and its box.
 struct SummaryLine {
   int caption, subscript, unit, box;
   const char* text;
 };
 
-// A summary: "Internal insulation" over its phase-to-earth and
-// phase-to-phase lines, then "External insulation" over its two.
-struct SummaryBlock {
+// A summary's lines: internal phase to earth and phase to phase, then
+// external phase to earth and phase to phase.
+struct Summary {
   int page, left;
   int internalHeading, externalHeading;
-  SummaryLine lines[4];  // internal p-e, internal p-p, external p-e, external p-p
-  int subscriptOffset;   // from the caption's left
+  SummaryLine lines[4];
   int externalMaxLength;
 };
 
 // The captions of the Urw lines, with "rw" in their blank run.
 inline constexpr const char* kUrwPe = "U         value (phase to earth):";
 inline constexpr const char* kUrwPp = "U         value (phase to phase):";
-inline constexpr int kUrwSubscriptOffset = 250;
 
-void AddSummaryLabels(std::vector<platform::ControlDesign>& rows, const SummaryBlock& block);
-void AddSummaryBoxes(std::vector<platform::ControlDesign>& rows, const SummaryBlock& block);
+inline constexpr int kSummaryLineTops[] = {2520, 3000, 3960, 4440};
+
+constexpr kit::Row SummaryLabel(const Summary& s, int index, kit::Rect r, const char* caption) {
+  return kit::Label(OnPage(s.page), "Label4", index, r, caption).hidden();
+}
+
+constexpr std::array<ControlDesign, 2> SummaryHeadings(const Summary& s) {
+  return {SummaryLabel(s, s.internalHeading, {s.left + 720, 2100, 1800, 255}, "Internal insulation"),
+          SummaryLabel(s, s.externalHeading, {s.left + 720, 3540, 1800, 255}, "External insulation")};
+}
+
+constexpr kit::Row SummaryCaption(const Summary& s, int line) {
+  return SummaryLabel(s, s.lines[line].caption, {s.left, kSummaryLineTops[line], 2460, 255}, s.lines[line].text);
+}
+constexpr kit::Row SummaryUnit(const Summary& s, int line) {
+  return SummaryLabel(s, s.lines[line].unit, {s.left + 3480, kSummaryLineTops[line], 285, 255}, "kV");
+}
+constexpr kit::Row UrwSubscript(const Summary& s, int line) {
+  return kit::Subscript(OnPage(s.page), "Label4", s.lines[line].subscript,
+                        {s.left + 250, kSummaryLineTops[line] + 45, 195, 225}, "rw")
+      .hidden();
+}
+
+// The labels of a summary of Urw values, and of one of converted values.
+constexpr auto UrwSummaryLabels(const Summary& s) {
+  const auto line = [&s](int i) -> std::array<ControlDesign, 3> {
+    return {SummaryCaption(s, i), UrwSubscript(s, i), SummaryUnit(s, i)};
+  };
+  return kit::Join(SummaryHeadings(s), line(0), line(1), line(2), line(3));
+}
+constexpr auto ConvertedSummaryLabels(const Summary& s) {
+  const auto line = [&s](int i) -> std::array<ControlDesign, 2> { return {SummaryCaption(s, i), SummaryUnit(s, i)}; };
+  return kit::Join(SummaryHeadings(s), line(0), line(1), line(2), line(3));
+}
+
+constexpr std::array<ControlDesign, 4> SummaryBoxes(const Summary& s) {
+  std::array<ControlDesign, 4> boxes{};
+  for (int i = 0; i < 4; ++i)
+    boxes[i] = kit::Box(OnPage(s.page), s.lines[i].box, {s.left + 2520, kSummaryLineTops[i] - 30, 900, 285})
+                   .hidden()
+                   .locked()
+                   .length(i < 2 ? 6 : s.externalMaxLength)
+                   .back(platform::kLightYellow);
+  return boxes;
+}
 
 // "<<Back" and "Next >>" on both tabs of an inner strip; the internal
 // "Next >>" starts disabled where it waits for results.
 struct StripButtons {
   int strip, top;
-  int intBack, intNext, extBack, extNext;
-  bool intNextWaits;
-};
-void AddStripButtons(std::vector<platform::ControlDesign>& rows, const StripButtons& buttons);
-
-// A whole page: what it holds besides the summaries and strips is given by
-// the indices of its controls; the flag is kNoIndex on a page without one.
-struct PageParts {
-  int page;
-  int introduction;
-  const char* note;
-  int enter, calculate, back, next;
-  int flag;
-  std::span<const SummaryBlock> summaries;
-  std::span<const StripButtons> strips;
+  int internalBack, internalNext, externalBack, externalNext;
+  bool internalNextWaits;
 };
 
-// Working boxes of the slow-front and fast-front pages that no step uses.
-std::span<const platform::ControlDesign> RwWorkingBoxes();
+constexpr std::array<ControlDesign, 4> TabButtons(const StripButtons& s) {
+  const auto button = [&s](int tab, int index, bool next) {
+    return kit::Button(kit::TabPage("SSTab1", s.strip, tab), "Command29", index,
+                       {next ? 12360 : 10800, s.top, 1335, 375}, next ? "Next >>" : "<<Back");
+  };
+  const kit::Row internalNext = button(0, s.internalNext, true);
+  return {button(0, s.internalBack, false), s.internalNextWaits ? internalNext.disabled() : internalNext,
+          button(1, s.externalBack, false), button(1, s.externalNext, true).disabled()};
+}
 
-// A page's controls and value-store boxes, made once from its parts.
-class PageDesign {
- public:
-  explicit PageDesign(const PageParts& parts);
-  std::span<const platform::ControlDesign> controls() const { return controls_; }
-  std::span<const platform::ControlDesign> boxes() const { return boxes_; }
-
- private:
-  std::vector<platform::ControlDesign> controls_, boxes_;
-};
-
-}  // namespace required
+}  // namespace required::layout

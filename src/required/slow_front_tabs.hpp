@@ -4,27 +4,28 @@
 // Ka typed, or calculated from the altitude H with an exponent m for each of
 // phase to earth and phase to phase, typed or fitted to the external Ucw.
 
-#include <span>
-
-#include "frame/dependencies.hpp"
-#include "platform/design.hpp"
+#include "coordination/slots.hpp"
 #include "required/ka_tabs.hpp"
-
-namespace platform {
-class Window;
-}
+#include "required/slots.hpp"
 
 namespace required {
 
-class RwSlowFrontTabs : public RwKaTabs {
+class SlowFrontTabs final : public KaTabs {
  public:
-  RwSlowFrontTabs(frame::App& app, RwPageFlow& flow);
-  void Build(platform::Window& w);
-  void DeclareRoutes(frame::Routes& routes);
+  static constexpr KaTabsParts kParts{
+      .strip = 8, .labels = "Label88", .calculate = 14,
+      .ucwIntPe = coordination::UcwSfPeInt, .ucwIntPp = coordination::UcwSfPpInt,
+      .ucwExtPe = coordination::UcwSfPeExt, .ucwExtPp = coordination::UcwSfPpExt,
+      .intPe = UrwSfPeIntCalc, .intPp = UrwSfPpIntCalc, .extPe = UrwSfPeExtCalc, .extPp = UrwSfPpExtCalc,
+      .enterKa = 55, .calculateKa = 54, .kaBox = KaSfEntered, .kaOk = 18, .kaNote = 77,
+      .internalFrame = 11, .choiceFrame = 2, .kaFrame = 4, .altitudeFrame = 9, .resultsFrame = 8,
+      .kaFormula = 225, .kaLine = 9};
 
-  static std::span<const platform::ControlDesign> Design();
-  static std::span<const platform::ControlDesign> ValueStoreRows();
-  static std::span<const frame::Dependency> Dependencies();
+  explicit SlowFrontTabs(frame::App& app) : KaTabs(app, kParts) {}
+  void Build(platform::Window& w) override;
+  void DeclareRoutes(frame::Routes& routes) override;
+  std::span<const platform::ControlDesign> ValueStoreRows() const override;
+  std::span<const frame::Dependency> Dependencies() const override;
 
   void SelectKaCalculationUrwSlowFront();
   void SelectExponentMEntryUrwSlowFront();
@@ -35,6 +36,8 @@ class RwSlowFrontTabs : public RwKaTabs {
   void ShowAltitudeHelpUrwSlowFront();
 
  private:
+  // The controls as they stand when the main window is loaded.
+  static std::span<const platform::ControlDesign> Design();
   // The exponent boxes shown with their captions, editable or not.
   void ShowExponents(const char* peCaption, const char* ppCaption, bool locked);
   // An exponent above 1 is refused and its box emptied; true when it passed.

@@ -1,105 +1,130 @@
 #pragma once
-// The moves of the required-withstand pages (the strip SSTab1(6)): the page
-// buttons, the inner strips that CALCULATE opens over a page, the accept that
-// copies a strip's results into the page's summary, and the rules that enable
-// each "Next >>". The four pages and their five strips are rows of data
-// (the page design files); one set of procedures plays them all.
+// What the four pages of the strip SSTab1(6) share. Each page shows a
+// summary of its values: ENTER asks for them one after the other, or
+// CALCULATE opens an inner strip over the page whose accept copies the
+// strip's results in. Each "Next >>" waits for the values a later page
+// reads. A page declares its own routes and data; these procedures play them.
 
+#include <array>
+#include <cstddef>
+#include <initializer_list>
 #include <span>
-#include <vector>
 
 #include "frame/dependencies.hpp"
-#include "platform/design.hpp"
+#include "frame/page.hpp"
 
 namespace frame {
 class App;
-class Routes;
-}  // namespace frame
-
-namespace platform {
-class Window;
 }
 
 namespace required {
 
 // One summary box and the strip result the accept copies into it.
-struct RwCopy {
+struct SummaryCopy {
   int summary, result;
 };
 
-// The labels Label4(firstLabel..lastLabel) of a summary and its boxes, in the
-// order the accept fills them.
-struct RwSummaryGroup {
+// The labels Label4(firstLabel..lastLabel) of a summary and its boxes, in
+// the order the accept fills them.
+struct SummaryGroup {
   int firstLabel, lastLabel;
-  std::span<const RwCopy> copies;
+  std::span<const SummaryCopy> copies;
 };
 
-// An inner strip with its two tabs "Internal insulation" and "External insulation".
-struct RwStrip {
-  int strip;                          // SSTab1
-  int intBack, intNext, extBack, extNext;  // Command29
-  std::span<const int> intNextWatch;  // empty: the internal tab's "Next >>" is always usable
-  std::span<const int> acceptWatch;   // the results the external tab's "Next >>" waits for
-  std::span<const RwSummaryGroup> groups;
-  int flag;                           // Text1 "1" once accepted; kNoIndex for none
-  int calculate;                      // Command25 whose caption the accept changes
+// What the accept of an inner strip does.
+struct StripAccept {
+  int strip;  // SSTab1
+  std::span<const SummaryGroup> groups;
+  int flag;       // Text1 "1" once accepted; kNoIndex for none
+  int calculate;  // Command25 whose caption the accept changes
   const char* recalculated;
 };
 
 // A "Next >>" and the boxes it waits for.
-struct RwNextRule {
+struct NextRule {
   const char* array;  // "Command21" or "Command29"
   int button;
   std::span<const int> watched;
 };
 
-// One page's design: its controls, its value-store boxes, and what each
-// summary value its accepts fill is computed from.
-struct RwPageDesign {
-  std::span<const platform::ControlDesign> controls, boxes;
-  std::span<const frame::Dependency> accepted;
+// One value ENTER asks for: its box, whether it is a phase-to-earth value
+// (tested as v times the square root of 3 against Um), the box the same
+// text is copied into, and the title of a refused lower value.
+struct Question {
+  const char* prompt;
+  int slot;
+  bool phaseToEarth;
+  int copyTo;
+  const char* notChangedTitle;
 };
-RwPageDesign RwTovPageDesign();
-RwPageDesign RwSlowFrontPageDesign();
-RwPageDesign RwFastFrontPageDesign();
-RwPageDesign RwConversionPageDesign();
 
-// The strips of the pages, and the rules of the "Next >>" buttons.
-const RwStrip& RwTovStrip();
-const RwStrip& RwSlowFrontStrip();
-const RwStrip& RwFastFrontStrip();
-const RwStrip& RwSiwStrip();
-const RwStrip& RwSdwLiwStrip();
-std::span<const RwNextRule> RwNextRules();
+// The four Urw values of the temporary-overvoltage and slow-front pages.
+constexpr std::array<Question, 4> UrwQuestions(int peInt, int ppInt, int peExt, int ppExt) {
+  constexpr const char* kNotChanged = "Urw value not changed";
+  constexpr int kNone = platform::kNoIndex;
+  return {{{"Enter internal Urw(p-e) value", peInt, true, kNone, kNotChanged},
+           {"Enter internal Urw(p-p) value", ppInt, false, kNone, kNotChanged},
+           {"Enter external Urw(p-e) value", peExt, true, kNone, kNotChanged},
+           {"Enter external Urw(p-p) value", ppExt, false, kNone, kNotChanged}}};
+}
 
-class RwPageFlow {
- public:
-  explicit RwPageFlow(frame::App& app) : app_(app) {}
-  void Build(platform::Window& w);
-  void DeclareRoutes(frame::Routes& routes);
-  static std::vector<std::span<const platform::ControlDesign>> ValueStoreRows();
+// The values of one summary that ENTER asks for.
+struct SummaryEntry {
+  std::span<const Question> questions;
+  const SummaryGroup& summary;
+  int flag;  // Text1, or kNoIndex where any value may be entered
+  const char* invalidTitle;
+};
 
-  // The first step of every CALCULATE: the strip opens on its internal tab.
-  void OpenStrip(const RwStrip& strip);
-  // OpenConversionTabs: the strip of the range, nothing calculated.
-  void OpenConversionTabs();
-  const RwStrip& ConversionStrip() const;
-  // CloseUrwTovTabs and the like: the strip hidden, its contents kept.
-  void CloseStrip(const RwStrip& strip);
-  void OpenExternalTab(const RwStrip& strip);
-  void BackToInternalTab(const RwStrip& strip);
+// The inner strip SSTab1(strip) opened on its internal tab (the first step
+// of every CALCULATE), hidden with its contents kept, and moved between its
+// tabs "Internal insulation" and "External insulation".
+void OpenStrip(frame::App& app, int strip);
+void CloseStrip(frame::App& app, int strip);
+void OpenExternalTab(frame::App& app, int strip);
+void BackToInternalTab(frame::App& app, int strip);
+
+// Each summary value depends on the strip result its accept copies, and is
+// passed on by the page's "Next >>". Rows is the number of copies in all
+// the summaries together.
+template <std::size_t Rows>
+constexpr std::array<frame::Dependency, Rows> AcceptedDependencies(
+    std::initializer_list<std::span<const SummaryGroup>> summaries, int pageNext) {
+  std::array<frame::Dependency, Rows> rows{};
+  std::size_t row = 0;
+  for (std::span<const SummaryGroup> groups : summaries)
+    for (const SummaryGroup& group : groups)
+      for (const SummaryCopy& copy : group.copies)
+        rows.at(row++) = {frame::Box(copy.summary), {frame::Box(copy.result)},
+                          {frame::ControlRef{"Command21", pageNext}}};
+  if (row != Rows) throw "each copy of the summaries has one row";
+  return rows;
+}
+
+class SummaryPage : public frame::Page {
+ protected:
+  explicit SummaryPage(frame::App& app) : app_(app) {}
+
+  // OpenUrwSlowFrontPage and the like: page n of SSTab1(6).
+  void OpenPage(int page);
   // AcceptUrwTov and the like: the results into the page's summary.
-  void Accept(const RwStrip& strip);
+  void Accept(const StripAccept& strip);
+  // EnterUrwTov and the like: the values of a summary, then the summary
+  // shown while any of its boxes holds text, and the button's caption.
+  void Enter(const SummaryEntry& entry, int button);
+  // Every box a rule waits for runs the rule on each change.
+  void DeclareNextRules(frame::Routes& routes, std::span<const NextRule> rules);
 
-  // A box that a later page or stage can read: a number, or "Ignored" where
-  // the fast-front value of external insulation may be ignored (Range II).
-  bool IsGiven(int slot) const;
-  void FollowNext(const RwNextRule& rule);
-  // ShowUrwFastFrontExtPeUnit and ...PpUnit: "kV" only beside a value.
-  void ShowExternalUnit(int slot);
+  // A box that a later page or stage can read: a number.
+  virtual bool IsGiven(int slot) const;
+  // What the page does beside its rules when one of their boxes changes, or
+  // when an accept copies into one of its summary boxes.
+  virtual void FollowBox(int /*slot*/) {}
+
+  frame::App& app_;
 
  private:
-  frame::App& app_;
+  void FollowNext(const NextRule& rule);
 };
 
 }  // namespace required

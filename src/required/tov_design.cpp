@@ -3,54 +3,42 @@
 // summary of the four Urw values, the page's way buttons and its flag; and
 // the buttons of its inner strip SSTab1(7).
 
-#include "required/accepted_dependencies.hpp"
 #include "required/page_layout.hpp"
-#include "required/summary_page.hpp"
 #include "required/slots.hpp"
+#include "required/tov_page.hpp"
 
 namespace required {
 
 namespace {
 
+using namespace layout;
+
 constexpr int kPage = 0;
 
-constexpr const char* kNote =
+constexpr const char* kIntroduction =
     "Temporary overvoltages values may be entered, case are known, or calculated according to IEC 71-2:1996 "
     "and IEC 71-1:2006.";
 
-constexpr SummaryBlock kSummary{kPage, 4680, 126, 121,
-                                {{131, 130, 129, UrwTovPeInt, kUrwPe},
-                                 {132, 128, 127, UrwTovPpInt, kUrwPp},
-                                 {133, 125, 124, UrwTovPeExt, kUrwPe},
-                                 {134, 123, 122, UrwTovPpExt, kUrwPp}},
-                                kUrwSubscriptOffset, 6};
+constexpr Summary kSummary{kPage, 4680, 126, 121,
+                           {{131, 130, 129, UrwTovPeInt, kUrwPe},
+                            {132, 128, 127, UrwTovPpInt, kUrwPp},
+                            {133, 125, 124, UrwTovPeExt, kUrwPe},
+                            {134, 123, 122, UrwTovPpExt, kUrwPp}},
+                           6};
 
-constexpr int kStrip = 7;
+constexpr auto kControls = kit::Join(
+    PageControls(kPage, {.introduction = 28, .enter = 12, .calculate = 11, .back = 25, .next = 26}, kIntroduction),
+    UrwSummaryLabels(kSummary),
+    TabButtons({.strip = 7, .top = 7920, .internalBack = 16, .internalNext = 17, .externalBack = 18,
+                .externalNext = 19, .internalNextWaits = false}));
 
-constexpr SummaryBlock kSummaries[] = {kSummary};
-constexpr StripButtons kStripButtons[] = {{kStrip, 7920, 16, 17, 18, 19, false}};
-constexpr PageParts kParts{kPage, 28, kNote, 12, 11, 25, 26, UrwTovAcceptedFlag, kSummaries, kStripButtons};
-
-constexpr RwCopy kCopies[] = {
-    {UrwTovPeInt, UrwTovPeIntCalc},
-    {UrwTovPpInt, UrwTovPpIntCalc},
-    {UrwTovPeExt, UrwTovPeExtCalc},
-    {UrwTovPpExt, UrwTovPpExtCalc},
-};
-constexpr RwSummaryGroup kGroups[] = {{121, 134, kCopies}};
-// The accept waits for the internal results too: one withdrawn since is never accepted empty.
-constexpr int kAcceptWatch[] = {UrwTovPpExtCalc, UrwTovPeExtCalc, UrwTovPeIntCalc, UrwTovPpIntCalc};
-constexpr RwStrip kStripRoles{kStrip, 16, 17, 18, 19, {}, kAcceptWatch, kGroups, UrwTovAcceptedFlag, 11,
-                              "RE-CALCULATE"};
-constexpr auto kAccepted = AcceptedDependencies<4>({kGroups}, 26);
+constexpr auto kBoxes =
+    kit::Join(std::array<ControlDesign, 1>{FlagBox(kPage, UrwTovAcceptedFlag)}, SummaryBoxes(kSummary));
 
 }  // namespace
 
-RwPageDesign RwTovPageDesign() {
-  static const PageDesign design(kParts);
-  return {design.controls(), design.boxes(), kAccepted};
-}
+std::span<const ControlDesign> TovPage::Design() { return kControls; }
 
-const RwStrip& RwTovStrip() { return kStripRoles; }
+std::span<const ControlDesign> TovPage::ValueStoreRows() const { return kBoxes; }
 
 }  // namespace required

@@ -3,33 +3,37 @@
 // insulation, phase to earth and phase to phase, from the temporary Ucw; the
 // external Ka typed, or calculated from the altitude H and one exponent m.
 
-#include <span>
-
-#include "frame/dependencies.hpp"
-#include "platform/design.hpp"
+#include "coordination/slots.hpp"
 #include "required/ka_tabs.hpp"
-
-namespace platform {
-class Window;
-}
+#include "required/slots.hpp"
 
 namespace required {
 
-class RwTovTabs : public RwKaTabs {
+class TovTabs final : public KaTabs {
  public:
-  RwTovTabs(frame::App& app, RwPageFlow& flow);
-  void Build(platform::Window& w);
-  void DeclareRoutes(frame::Routes& routes);
+  static constexpr KaTabsParts kParts{
+      .strip = 7, .labels = "Label87", .calculate = 11,
+      .ucwIntPe = coordination::UcwTovPe, .ucwIntPp = coordination::UcwTovPp,
+      .ucwExtPe = coordination::UcwTovPe, .ucwExtPp = coordination::UcwTovPp,
+      .intPe = UrwTovPeIntCalc, .intPp = UrwTovPpIntCalc, .extPe = UrwTovPeExtCalc, .extPp = UrwTovPpExtCalc,
+      .enterKa = 48, .calculateKa = 49, .kaBox = KaTovEntered, .kaOk = 17, .kaNote = 74,
+      .internalFrame = 5, .choiceFrame = 1, .kaFrame = 3, .altitudeFrame = 6, .resultsFrame = 7,
+      .kaFormula = 220, .kaLine = 8};
 
-  static std::span<const platform::ControlDesign> Design();
-  static std::span<const platform::ControlDesign> ValueStoreRows();
-  static std::span<const frame::Dependency> Dependencies();
+  explicit TovTabs(frame::App& app) : KaTabs(app, kParts) {}
+  void Build(platform::Window& w) override;
+  void DeclareRoutes(frame::Routes& routes) override;
+  std::span<const platform::ControlDesign> ValueStoreRows() const override;
+  std::span<const frame::Dependency> Dependencies() const override;
 
   void SelectKaCalculationUrwTov();
   void ValidateAltitudeUrwTov();
   void ValidateExponentMUrwTov();
   void CalculateUrwTovExtWithAltitudeKa();
   void ShowAltitudeHelpUrwTov();
+ private:
+  // The controls as they stand when the main window is loaded.
+  static std::span<const platform::ControlDesign> Design();
 };
 
 }  // namespace required
