@@ -27,8 +27,8 @@ namespace required {
 // number is refused with the OK's message and emptied (nullopt).
 std::optional<double> ReadOkInput(frame::App& app, platform::Control& box);
 
-// The controls and boxes that play each part on one strip.
-struct KaTabsParts {
+// The controls and boxes that play each role on one strip.
+struct KaTabsRoles {
   int strip;                                   // SSTab1
   const char* labels;                          // the array of the strip's unnamed labels
   int calculate;                               // Command25 "CALCULATE"
@@ -53,8 +53,8 @@ constexpr std::array<frame::ControlRef, 6> KaFormulaControls(int first, int line
 
 class KaTabs : public frame::Page {
  public:
-  KaTabs(frame::App& app, const KaTabsParts& parts)
-      : app_(app), parts_(parts), kaFormula_(KaFormulaControls(parts.kaFormula, parts.kaLine)) {}
+  KaTabs(frame::App& app, const KaTabsRoles& roles)
+      : app_(app), roles_(roles), kaFormula_(KaFormulaControls(roles.kaFormula, roles.kaLine)) {}
   void DeclareRoutes(frame::Routes& routes) override;
 
   // CalculateUrwTovInt, CalculateUrwSlowFrontInt: the strip opened, then Ks Ucw.
@@ -77,7 +77,7 @@ class KaTabs : public frame::Page {
   void RefuseExternal();
 
   frame::App& app_;
-  const KaTabsParts& parts_;
+  const KaTabsRoles& roles_;
   const std::array<frame::ControlRef, 6> kaFormula_;
 };
 

@@ -4,7 +4,7 @@
 // "For ... insulation Ks = ... hence :" heading over the result lines, the
 // choice between a typed and a calculated Ka, the Ka entry and the drawn
 // Ka = e^(m H / 8150). The temporary-overvoltage and slow-front strips are
-// laid out alike from their parts; the fast-front strip takes the words it
+// laid out alike from their roles; the fast-front strip takes the words it
 // shares with them.
 
 #include <array>
@@ -72,7 +72,7 @@ constexpr std::array<ControlDesign, 4> KaEntry(kit::Place p, const char* labels,
 constexpr std::array<ControlDesign, 6> KaFormula(int frame, int first, int line) {
   constexpr int left = 9360, top = 840, exponentLeft = left + 510, exponentWidth = 330, lineTop = top - 30;
   const kit::Place in = kit::Inside("Frame30", frame);
-  // The "a" of Ka, and the parts of the exponent.
+  // The "a" of Ka, and the m, H and 8150 of the exponent.
   const auto script = [&in](int index, kit::Rect r, const char* caption) {
     return kit::Subscript(in, "Label41", index, r, caption).hidden().fore(platform::kBlue);
   };
@@ -85,95 +85,95 @@ constexpr std::array<ControlDesign, 6> KaFormula(int frame, int first, int line)
 }
 
 // A label of the altitude frame, one of its inputs, its help label and its "OK".
-constexpr kit::Row AltitudeText(const KaTabsParts& t, const char* name, int index, int top, int width,
+constexpr kit::Row AltitudeText(const KaTabsRoles& tabs, const char* name, int index, int top, int width,
                                 const char* caption) {
-  return kit::Label(kit::Inside("Frame30", t.altitudeFrame), name, index, {kKaCaptionLeft, top, width, 255}, caption)
+  return kit::Label(kit::Inside("Frame30", tabs.altitudeFrame), name, index, {kKaCaptionLeft, top, width, 255}, caption)
       .hidden()
       .nowrap();
 }
-constexpr kit::Row AltitudeInput(const KaTabsParts& t, int slot, int top, int maxLength) {
-  return kit::Box(kit::Inside("Frame30", t.altitudeFrame), slot, {kKaBoxLeft, top - 30, 900, 285})
+constexpr kit::Row AltitudeInput(const KaTabsRoles& tabs, int slot, int top, int maxLength) {
+  return kit::Box(kit::Inside("Frame30", tabs.altitudeFrame), slot, {kKaBoxLeft, top - 30, 900, 285})
       .hidden()
       .length(maxLength);
 }
-constexpr kit::Row AltitudeHelp(const KaTabsParts& t, int index, int top) {
-  return kit::Label(kit::Inside("Frame30", t.altitudeFrame), "Label85", index, {kKaBoxLeft + 1200, top, 4200, 255},
+constexpr kit::Row AltitudeHelp(const KaTabsRoles& tabs, int index, int top) {
+  return kit::Label(kit::Inside("Frame30", tabs.altitudeFrame), "Label85", index, {kKaBoxLeft + 1200, top, 4200, 255},
                     "Altitude above sea level")
       .hidden()
       .nowrap()
       .fore(platform::kBlue);
 }
-constexpr kit::Row AltitudeOk(const KaTabsParts& t, int index, int top) {
-  return kit::Button(kit::Inside("Frame30", t.altitudeFrame), "Command28", index, {kKaBoxLeft, top, 900, 315}, "OK")
+constexpr kit::Row AltitudeOk(const KaTabsRoles& tabs, int index, int top) {
+  return kit::Button(kit::Inside("Frame30", tabs.altitudeFrame), "Command28", index, {kKaBoxLeft, top, 900, 315}, "OK")
       .hidden();
 }
 
 // Both tabs of a temporary-overvoltage or slow-front strip but the inputs of
 // its altitude frame.
-constexpr auto KaTabsDesign(const KaTabsParts& t) {
+constexpr auto KaTabsDesign(const KaTabsRoles& tabs) {
   constexpr int kInternal = 0, kExternal = 1;
   constexpr int kResultsHeight = 1800, kEntryTop = 1860, kEntryHeight = 2640;
-  const kit::Place internalTab = StripTab(t.strip, kInternal), externalTab = StripTab(t.strip, kExternal);
+  const kit::Place internalTab = StripTab(tabs.strip, kInternal), externalTab = StripTab(tabs.strip, kExternal);
   // The two result lines below the heading of a results frame, from label `first` on.
-  const auto resultLines = [&t](int frame, int first) -> std::array<ControlDesign, 6> {
+  const auto resultLines = [&tabs](int frame, int first) -> std::array<ControlDesign, 6> {
     const kit::Place in = kit::Inside("Frame30", frame);
-    return {kit::Label(in, t.labels, first, {1200, 720, 2160, 255}, "U      (phase to earth) = ").nowrap(),
-            CaptionSubscript(in, t.labels, first + 1, 1390, 720, "rw"),
-            kit::Label(in, t.labels, first + 2, {4560, 720, 285, 255}, "kV").nowrap(),
-            kit::Label(in, t.labels, first + 3, {1200, 1200, 2160, 255}, "U      (phase to phase) = ").nowrap(),
-            CaptionSubscript(in, t.labels, first + 4, 1390, 1200, "rw"),
-            kit::Label(in, t.labels, first + 5, {4560, 1200, 285, 255}, "kV").nowrap()};
+    return {kit::Label(in, tabs.labels, first, {1200, 720, 2160, 255}, "U      (phase to earth) = ").nowrap(),
+            CaptionSubscript(in, tabs.labels, first + 1, 1390, 720, "rw"),
+            kit::Label(in, tabs.labels, first + 2, {4560, 720, 285, 255}, "kV").nowrap(),
+            kit::Label(in, tabs.labels, first + 3, {1200, 1200, 2160, 255}, "U      (phase to phase) = ").nowrap(),
+            CaptionSubscript(in, tabs.labels, first + 4, 1390, 1200, "rw"),
+            kit::Label(in, tabs.labels, first + 5, {4560, 1200, 285, 255}, "kV").nowrap()};
   };
-  const kit::Place internalFrame = kit::Inside("Frame30", t.internalFrame);
-  const kit::Place resultsFrame = kit::Inside("Frame30", t.resultsFrame);
+  const kit::Place internalFrame = kit::Inside("Frame30", tabs.internalFrame);
+  const kit::Place resultsFrame = kit::Inside("Frame30", tabs.resultsFrame);
   return kit::Join(
       // Internal insulation: Urw = Ks Ucw and the two results.
       std::array<ControlDesign, 5>{
-          Formula(internalTab, t.labels, 0, 1560, "U      = K       U"),
-          FormulaSubscript(internalTab, t.labels, 1, 187, "rw"),
-          FormulaSubscript(internalTab, t.labels, 2, 771, "s"),
-          FormulaSubscript(internalTab, t.labels, 3, 1110, "cw"),
-          kit::Frame(internalTab, "Frame30", t.internalFrame, {kFrameLeft, 1200, kFrameWidth, kResultsHeight}, "")},
-      KsHeading(internalFrame, t.labels, 4, 5, "For internal insulation K   =1,15 hence :", 1763),
-      resultLines(t.internalFrame, 6),
+          Formula(internalTab, tabs.labels, 0, 1560, "U      = K       U"),
+          FormulaSubscript(internalTab, tabs.labels, 1, 187, "rw"),
+          FormulaSubscript(internalTab, tabs.labels, 2, 771, "s"),
+          FormulaSubscript(internalTab, tabs.labels, 3, 1110, "cw"),
+          kit::Frame(internalTab, "Frame30", tabs.internalFrame, {kFrameLeft, 1200, kFrameWidth, kResultsHeight}, "")},
+      KsHeading(internalFrame, tabs.labels, 4, 5, "For internal insulation K   =1,15 hence :", 1763),
+      resultLines(tabs.internalFrame, 6),
       // External insulation: Urw = Ka Ks Ucw and the choice of Ka.
       std::array<ControlDesign, 6>{
-          Formula(externalTab, t.labels, 12, 2160, "U      = K       K       U"),
-          FormulaSubscript(externalTab, t.labels, 13, 187, "rw"),
-          FormulaSubscript(externalTab, t.labels, 14, 764, "a"),
-          FormulaSubscript(externalTab, t.labels, 15, 1197, "s"),
-          FormulaSubscript(externalTab, t.labels, 16, 1670, "cw"),
-          kit::Frame(externalTab, "Frame36", t.choiceFrame, {kFrameLeft, 1080, kFrameWidth, 615}, "")},
-      KaChoice(kit::Inside("Frame36", t.choiceFrame), t.enterKa, t.calculateKa),
+          Formula(externalTab, tabs.labels, 12, 2160, "U      = K       K       U"),
+          FormulaSubscript(externalTab, tabs.labels, 13, 187, "rw"),
+          FormulaSubscript(externalTab, tabs.labels, 14, 764, "a"),
+          FormulaSubscript(externalTab, tabs.labels, 15, 1197, "s"),
+          FormulaSubscript(externalTab, tabs.labels, 16, 1670, "cw"),
+          kit::Frame(externalTab, "Frame36", tabs.choiceFrame, {kFrameLeft, 1080, kFrameWidth, 615}, "")},
+      KaChoice(kit::Inside("Frame36", tabs.choiceFrame), tabs.enterKa, tabs.calculateKa),
       // The typed Ka.
       std::array<ControlDesign, 1>{
-          kit::Frame(externalTab, "Frame28", t.kaFrame, {kFrameLeft, kEntryTop, kFrameWidth, kEntryHeight}, "")
+          kit::Frame(externalTab, "Frame28", tabs.kaFrame, {kFrameLeft, kEntryTop, kFrameWidth, kEntryHeight}, "")
               .hidden()},
-      KaEntry(kit::Inside("Frame28", t.kaFrame), t.labels, 17, t.kaNote, t.kaOk),
+      KaEntry(kit::Inside("Frame28", tabs.kaFrame), tabs.labels, 17, tabs.kaNote, tabs.kaOk),
       // Ka from the altitude: the frame, and Ka drawn in it.
       std::array<ControlDesign, 1>{
-          kit::Frame(externalTab, "Frame30", t.altitudeFrame, {kFrameLeft, kEntryTop, kFrameWidth, kEntryHeight}, "")
+          kit::Frame(externalTab, "Frame30", tabs.altitudeFrame, {kFrameLeft, kEntryTop, kFrameWidth, kEntryHeight}, "")
               .hidden()},
-      KaFormula(t.altitudeFrame, t.kaFormula, t.kaLine),
+      KaFormula(tabs.altitudeFrame, tabs.kaFormula, tabs.kaLine),
       // The results.
       std::array<ControlDesign, 1>{
-          kit::Frame(externalTab, "Frame30", t.resultsFrame, {kFrameLeft, 4680, kFrameWidth, kResultsHeight}, "")
+          kit::Frame(externalTab, "Frame30", tabs.resultsFrame, {kFrameLeft, 4680, kFrameWidth, kResultsHeight}, "")
               .hidden()},
-      KsHeading(resultsFrame, t.labels, 19, 20, "For external insulation K   =1,05 hence :", 1810),
-      resultLines(t.resultsFrame, 21));
+      KsHeading(resultsFrame, tabs.labels, 19, 20, "For external insulation K   =1,05 hence :", 1810),
+      resultLines(tabs.resultsFrame, 21));
 }
 
 // The results of both tabs and the typed Ka.
-constexpr std::array<ControlDesign, 5> KaTabsBoxes(const KaTabsParts& t) {
+constexpr std::array<ControlDesign, 5> KaTabsBoxes(const KaTabsRoles& tabs) {
   const auto result = [](int slot, int frame, int top) {
     return kit::Box(kit::Inside("Frame30", frame), slot, {3600, top - 30, 900, 285})
         .locked()
         .length(6)
         .back(platform::kLightYellow);
   };
-  return {result(t.intPe, t.internalFrame, 720), result(t.intPp, t.internalFrame, 1200),
-          result(t.extPe, t.resultsFrame, 720), result(t.extPp, t.resultsFrame, 1200),
-          kit::Box(kit::Inside("Frame28", t.kaFrame), t.kaBox, {kKaBoxLeft, 330, 900, 285}).length(5)};
+  return {result(tabs.intPe, tabs.internalFrame, 720), result(tabs.intPp, tabs.internalFrame, 1200),
+          result(tabs.extPe, tabs.resultsFrame, 720), result(tabs.extPp, tabs.resultsFrame, 1200),
+          kit::Box(kit::Inside("Frame28", tabs.kaFrame), tabs.kaBox, {kKaBoxLeft, 330, 900, 285}).length(5)};
 }
 
 }  // namespace required::layout

@@ -74,46 +74,51 @@ inline constexpr const char* kUrwPp = "U         value (phase to phase):";
 
 inline constexpr int kSummaryLineTops[] = {2520, 3000, 3960, 4440};
 
-constexpr kit::Row SummaryLabel(const Summary& s, int index, kit::Rect r, const char* caption) {
-  return kit::Label(OnPage(s.page), "Label4", index, r, caption).hidden();
+constexpr kit::Row SummaryLabel(const Summary& summary, int index, kit::Rect r, const char* caption) {
+  return kit::Label(OnPage(summary.page), "Label4", index, r, caption).hidden();
 }
 
-constexpr std::array<ControlDesign, 2> SummaryHeadings(const Summary& s) {
-  return {SummaryLabel(s, s.internalHeading, {s.left + 720, 2100, 1800, 255}, "Internal insulation"),
-          SummaryLabel(s, s.externalHeading, {s.left + 720, 3540, 1800, 255}, "External insulation")};
+constexpr std::array<ControlDesign, 2> SummaryHeadings(const Summary& summary) {
+  const int left = summary.left + 720;
+  return {SummaryLabel(summary, summary.internalHeading, {left, 2100, 1800, 255}, "Internal insulation"),
+          SummaryLabel(summary, summary.externalHeading, {left, 3540, 1800, 255}, "External insulation")};
 }
 
-constexpr kit::Row SummaryCaption(const Summary& s, int line) {
-  return SummaryLabel(s, s.lines[line].caption, {s.left, kSummaryLineTops[line], 2460, 255}, s.lines[line].text);
+constexpr kit::Row SummaryCaption(const Summary& summary, int i) {
+  const SummaryLine& line = summary.lines[i];
+  return SummaryLabel(summary, line.caption, {summary.left, kSummaryLineTops[i], 2460, 255}, line.text);
 }
-constexpr kit::Row SummaryUnit(const Summary& s, int line) {
-  return SummaryLabel(s, s.lines[line].unit, {s.left + 3480, kSummaryLineTops[line], 285, 255}, "kV");
+constexpr kit::Row SummaryUnit(const Summary& summary, int i) {
+  return SummaryLabel(summary, summary.lines[i].unit, {summary.left + 3480, kSummaryLineTops[i], 285, 255}, "kV");
 }
-constexpr kit::Row UrwSubscript(const Summary& s, int line) {
-  return kit::Subscript(OnPage(s.page), "Label4", s.lines[line].subscript,
-                        {s.left + 250, kSummaryLineTops[line] + 45, 195, 225}, "rw")
+constexpr kit::Row UrwSubscript(const Summary& summary, int i) {
+  return kit::Subscript(OnPage(summary.page), "Label4", summary.lines[i].subscript,
+                        {summary.left + 250, kSummaryLineTops[i] + 45, 195, 225}, "rw")
       .hidden();
 }
 
 // The labels of a summary of Urw values, and of one of converted values.
-constexpr auto UrwSummaryLabels(const Summary& s) {
-  const auto line = [&s](int i) -> std::array<ControlDesign, 3> {
-    return {SummaryCaption(s, i), UrwSubscript(s, i), SummaryUnit(s, i)};
+constexpr auto UrwSummaryLabels(const Summary& summary) {
+  const auto line = [&summary](int i) -> std::array<ControlDesign, 3> {
+    return {SummaryCaption(summary, i), UrwSubscript(summary, i), SummaryUnit(summary, i)};
   };
-  return kit::Join(SummaryHeadings(s), line(0), line(1), line(2), line(3));
+  return kit::Join(SummaryHeadings(summary), line(0), line(1), line(2), line(3));
 }
-constexpr auto ConvertedSummaryLabels(const Summary& s) {
-  const auto line = [&s](int i) -> std::array<ControlDesign, 2> { return {SummaryCaption(s, i), SummaryUnit(s, i)}; };
-  return kit::Join(SummaryHeadings(s), line(0), line(1), line(2), line(3));
+constexpr auto ConvertedSummaryLabels(const Summary& summary) {
+  const auto line = [&summary](int i) -> std::array<ControlDesign, 2> {
+    return {SummaryCaption(summary, i), SummaryUnit(summary, i)};
+  };
+  return kit::Join(SummaryHeadings(summary), line(0), line(1), line(2), line(3));
 }
 
-constexpr std::array<ControlDesign, 4> SummaryBoxes(const Summary& s) {
+constexpr std::array<ControlDesign, 4> SummaryBoxes(const Summary& summary) {
   std::array<ControlDesign, 4> boxes{};
   for (int i = 0; i < 4; ++i)
-    boxes[i] = kit::Box(OnPage(s.page), s.lines[i].box, {s.left + 2520, kSummaryLineTops[i] - 30, 900, 285})
+    boxes[i] = kit::Box(OnPage(summary.page), summary.lines[i].box,
+                        {summary.left + 2520, kSummaryLineTops[i] - 30, 900, 285})
                    .hidden()
                    .locked()
-                   .length(i < 2 ? 6 : s.externalMaxLength)
+                   .length(i < 2 ? 6 : summary.externalMaxLength)
                    .back(platform::kLightYellow);
   return boxes;
 }
@@ -126,14 +131,14 @@ struct StripButtons {
   bool internalNextWaits;
 };
 
-constexpr std::array<ControlDesign, 4> TabButtons(const StripButtons& s) {
-  const auto button = [&s](int tab, int index, bool next) {
-    return kit::Button(kit::TabPage("SSTab1", s.strip, tab), "Command29", index,
-                       {next ? 12360 : 10800, s.top, 1335, 375}, next ? "Next >>" : "<<Back");
+constexpr std::array<ControlDesign, 4> TabButtons(const StripButtons& buttons) {
+  const auto button = [&buttons](int tab, int index, bool next) {
+    return kit::Button(kit::TabPage("SSTab1", buttons.strip, tab), "Command29", index,
+                       {next ? 12360 : 10800, buttons.top, 1335, 375}, next ? "Next >>" : "<<Back");
   };
-  const kit::Row internalNext = button(0, s.internalNext, true);
-  return {button(0, s.internalBack, false), s.internalNextWaits ? internalNext.disabled() : internalNext,
-          button(1, s.externalBack, false), button(1, s.externalNext, true).disabled()};
+  const kit::Row internalNext = button(0, buttons.internalNext, true);
+  return {button(0, buttons.internalBack, false), buttons.internalNextWaits ? internalNext.disabled() : internalNext,
+          button(1, buttons.externalBack, false), button(1, buttons.externalNext, true).disabled()};
 }
 
 }  // namespace required::layout

@@ -12,7 +12,7 @@ namespace required {
 
 class SlowFrontTabs final : public KaTabs {
  public:
-  static constexpr KaTabsParts kParts{
+  static constexpr KaTabsRoles kRoles{
       .strip = 8, .labels = "Label88", .calculate = 14,
       .ucwIntPe = coordination::UcwSfPeInt, .ucwIntPp = coordination::UcwSfPpInt,
       .ucwExtPe = coordination::UcwSfPeExt, .ucwExtPp = coordination::UcwSfPpExt,
@@ -21,7 +21,7 @@ class SlowFrontTabs final : public KaTabs {
       .internalFrame = 11, .choiceFrame = 2, .kaFrame = 4, .altitudeFrame = 9, .resultsFrame = 8,
       .kaFormula = 225, .kaLine = 9};
 
-  explicit SlowFrontTabs(frame::App& app) : KaTabs(app, kParts) {}
+  explicit SlowFrontTabs(frame::App& app) : KaTabs(app, kRoles) {}
   void Build(platform::Window& w) override;
   void DeclareRoutes(frame::Routes& routes) override;
   std::span<const platform::ControlDesign> ValueStoreRows() const override;

@@ -11,7 +11,7 @@ namespace {
 
 using namespace layout;
 
-constexpr const KaTabsParts& kTabs = SlowFrontTabs::kParts;
+constexpr const KaTabsRoles& kTabs = SlowFrontTabs::kRoles;
 constexpr kit::Place kAltitudeFrame = kit::Inside("Frame30", kTabs.altitudeFrame);
 constexpr int kOptionsTop = 240, kHTop = 720, kPeTop = 1140, kPpTop = 1560, kOkTop = 1980;
 

@@ -11,7 +11,7 @@ namespace required {
 
 class TovTabs final : public KaTabs {
  public:
-  static constexpr KaTabsParts kParts{
+  static constexpr KaTabsRoles kRoles{
       .strip = 7, .labels = "Label87", .calculate = 11,
       .ucwIntPe = coordination::UcwTovPe, .ucwIntPp = coordination::UcwTovPp,
       .ucwExtPe = coordination::UcwTovPe, .ucwExtPp = coordination::UcwTovPp,
@@ -20,7 +20,7 @@ class TovTabs final : public KaTabs {
       .internalFrame = 5, .choiceFrame = 1, .kaFrame = 3, .altitudeFrame = 6, .resultsFrame = 7,
       .kaFormula = 220, .kaLine = 8};
 
-  explicit TovTabs(frame::App& app) : KaTabs(app, kParts) {}
+  explicit TovTabs(frame::App& app) : KaTabs(app, kRoles) {}
   void Build(platform::Window& w) override;
   void DeclareRoutes(frame::Routes& routes) override;
   std::span<const platform::ControlDesign> ValueStoreRows() const override;

@@ -10,7 +10,7 @@ namespace {
 
 using namespace layout;
 
-constexpr const KaTabsParts& kTabs = TovTabs::kParts;
+constexpr const KaTabsRoles& kTabs = TovTabs::kRoles;
 
 constexpr auto kControls = kit::Join(
     KaTabsDesign(kTabs),
