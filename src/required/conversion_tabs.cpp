@@ -52,11 +52,12 @@ const KtChoice kChoices[] = {
 constexpr std::array<frame::Dependency, 2 * std::size(kConversions)> MakeDependencies() {
   std::array<frame::Dependency, 2 * std::size(kConversions)> rows{};
   std::size_t row = 0;
-  for (const KtConversion& c : kConversions) {
+  for (const KtConversion& conversion : kConversions) {
     const std::array<ControlRef, 2> publishers{
-        ControlRef{"Command29", c.accept}, c.next == kNone ? ControlRef{} : ControlRef{"Command29", c.next}};
-    rows.at(row++) = {Box(c.resultPe), {Box(c.ktPe), Box(c.sourcePe)}, publishers};
-    rows.at(row++) = {Box(c.resultPp), {Box(c.ktPp), Box(c.sourcePp)}, publishers};
+        ControlRef{"Command29", conversion.accept},
+        conversion.next == kNone ? ControlRef{} : ControlRef{"Command29", conversion.next}};
+    rows.at(row++) = {Box(conversion.resultPe), {Box(conversion.ktPe), Box(conversion.sourcePe)}, publishers};
+    rows.at(row++) = {Box(conversion.resultPp), {Box(conversion.ktPp), Box(conversion.sourcePp)}, publishers};
   }
   return rows;
 }
@@ -71,95 +72,97 @@ void ConversionTabs::Build(platform::Window& w) {
   mKtPe = mKtPp = 0.0;
 }
 
-void ConversionTabs::ShowResults(const KtConversion& c, bool shown) {
-  for (int label = c.firstLabel; label <= c.lastLabel; ++label) app_.control("Label4", label).setVisible(shown);
-  app_.text1(c.resultPe).setVisible(shown);
-  app_.text1(c.resultPp).setVisible(shown);
+void ConversionTabs::ShowResults(const KtConversion& conversion, bool shown) {
+  for (int label = conversion.firstLabel; label <= conversion.lastLabel; ++label)
+    app_.control("Label4", label).setVisible(shown);
+  app_.text1(conversion.resultPe).setVisible(shown);
+  app_.text1(conversion.resultPp).setVisible(shown);
 }
 
-void ConversionTabs::ClearResults(const KtConversion& c) {
-  ShowResults(c, false);
-  frame::Clear(app_, {Box(c.resultPe), Box(c.resultPp)});
+void ConversionTabs::ClearResults(const KtConversion& conversion) {
+  ShowResults(conversion, false);
+  frame::Clear(app_, {Box(conversion.resultPe), Box(conversion.resultPp)});
 }
 
-void ConversionTabs::ValidateKt(const KtConversion& c, int slot) {
-  const ControlRef kts[] = {Box(c.ktPe), Box(c.ktPp)};
-  frame::RunFilledRule(app_, {.box = Box(slot), .group = kts, .button = {"Command28", c.ok}});
+void ConversionTabs::ValidateKt(const KtConversion& conversion, int slot) {
+  const ControlRef kts[] = {Box(conversion.ktPe), Box(conversion.ktPp)};
+  frame::RunFilledRule(app_, {.box = Box(slot), .group = kts, .button = {"Command28", conversion.ok}});
 }
 
-void ConversionTabs::Refuse(const KtConversion& c) {
+void ConversionTabs::Refuse(const KtConversion& conversion) {
   app_.InvalidValueGroup();
-  frame::Clear(app_, {Box(c.ktPe), Box(c.ktPp)});
-  ClearResults(c);
-  if (c.laterFrame != kNone) app_.control("Frame37", c.laterFrame).setVisible(false);
+  frame::Clear(app_, {Box(conversion.ktPe), Box(conversion.ktPp)});
+  ClearResults(conversion);
+  if (conversion.laterFrame != kNone) app_.control("Frame37", conversion.laterFrame).setVisible(false);
 }
 
-bool ConversionTabs::WriteResults(const KtConversion& c, double ktPe, double ktPp) {
-  const std::optional<double> uPe = frame::NumberAsTyped(app_.text1(c.sourcePe));
-  const std::optional<double> uPp = frame::NumberAsTyped(app_.text1(c.sourcePp));
+bool ConversionTabs::WriteResults(const KtConversion& conversion, double ktPe, double ktPp) {
+  const std::optional<double> uPe = frame::NumberAsTyped(app_.text1(conversion.sourcePe));
+  const std::optional<double> uPp = frame::NumberAsTyped(app_.text1(conversion.sourcePp));
   if (!uPe || !uPp) return false;
   const double pe = ConvertedWithstand(ktPe, *uPe), pp = ConvertedWithstand(ktPp, *uPp);
   // A factor of 0 ignores the conversion; a negative withstand is none.
   if (pe < 0.0 || pp < 0.0) return false;
-  return frame::WriteAll(app_, {{&app_.text1(c.resultPe), pe}, {&app_.text1(c.resultPp), pp}});
+  return frame::WriteAll(app_, {{&app_.text1(conversion.resultPe), pe}, {&app_.text1(conversion.resultPp), pp}});
 }
 
-void ConversionTabs::Calculate(const KtConversion& c) {
-  platform::Control& pe = app_.text1(c.ktPe);
-  platform::Control& pp = app_.text1(c.ktPp);
+void ConversionTabs::Calculate(const KtConversion& conversion) {
+  platform::Control& pe = app_.text1(conversion.ktPe);
+  platform::Control& pp = app_.text1(conversion.ktPp);
   if (!frame::IsUsableNumber(pe) || !frame::IsUsableNumber(pp)) {
-    Refuse(c);
+    Refuse(conversion);
     return;
   }
   // Each factor is written back with its decimal comma, phase to earth first.
   const std::optional<double> ktPe = app_.ReadNumber(pe);
   const std::optional<double> ktPp = app_.ReadNumber(pp);
-  if (!ktPe || !ktPp || !WriteResults(c, *ktPe, *ktPp)) {
-    Refuse(c);
+  if (!ktPe || !ktPp || !WriteResults(conversion, *ktPe, *ktPp)) {
+    Refuse(conversion);
     return;
   }
-  ShowResults(c, true);
-  if (c.laterFrame != kNone) app_.control("Frame37", c.laterFrame).setVisible(true);
+  ShowResults(conversion, true);
+  if (conversion.laterFrame != kNone) app_.control("Frame37", conversion.laterFrame).setVisible(true);
 }
 
 void ConversionTabs::SelectKtEntry(const KtChoice& choice) {
-  const KtConversion& c = choice.conversion;
-  if (c.laterFrame != kNone) app_.control("Frame37", c.laterFrame).setVisible(false);
+  const KtConversion& conversion = choice.conversion;
+  if (conversion.laterFrame != kNone) app_.control("Frame37", conversion.laterFrame).setVisible(false);
   frame::Deselect(app_, choice.laterOptions);
-  frame::Clear(app_, {Box(c.ktPp), Box(c.resultPe), Box(c.resultPp), Box(c.ktPe)});
+  frame::Clear(app_, {Box(conversion.ktPp), Box(conversion.resultPe), Box(conversion.resultPp), Box(conversion.ktPe)});
   frame::SetVisible(app_, choice.ktRow, true);
-  ClearResults(c);
+  ClearResults(conversion);
 }
 
 void ConversionTabs::CalculateWithTable2Kt(const KtChoice& choice) {
-  const KtConversion& c = choice.conversion;
+  const KtConversion& conversion = choice.conversion;
   frame::Deselect(app_, choice.laterOptions);
-  frame::Clear(app_, {Box(c.ktPp), Box(c.ktPe)});
+  frame::Clear(app_, {Box(conversion.ktPp), Box(conversion.ktPe)});
   frame::SetVisible(app_, choice.ktRow, false);
-  const std::optional<double> uPe = frame::NumberAsTyped(app_.text1(c.sourcePe));
-  const std::optional<double> uPp = frame::NumberAsTyped(app_.text1(c.sourcePp));
+  const std::optional<double> uPe = frame::NumberAsTyped(app_.text1(conversion.sourcePe));
+  const std::optional<double> uPp = frame::NumberAsTyped(app_.text1(conversion.sourcePp));
   if (uPe && uPp) {
     mKtPe = choice.ktPe(*uPe);
     mKtPp = choice.ktPp(*uPp);
   }
-  if (!uPe || !uPp || !WriteResults(c, mKtPe, mKtPp)) {
+  if (!uPe || !uPp || !WriteResults(conversion, mKtPe, mKtPp)) {
     // No withstand to show: the choice is left to be made again.
     app_.InvalidValueGroup();
-    ClearResults(c);
-    if (c.laterFrame != kNone) app_.control("Frame37", c.laterFrame).setVisible(false);
+    ClearResults(conversion);
+    if (conversion.laterFrame != kNone) app_.control("Frame37", conversion.laterFrame).setVisible(false);
     frame::Deselect(app_, {frame::Option(choice.calculateOption)});
     return;
   }
-  if (c.laterFrame != kNone) app_.control("Frame37", c.laterFrame).setVisible(true);
-  ShowResults(c, true);
+  if (conversion.laterFrame != kNone) app_.control("Frame37", conversion.laterFrame).setVisible(true);
+  ShowResults(conversion, true);
 }
 
 void ConversionTabs::DeclareRoutes(frame::Routes& routes) {
   using enum frame::ArrayEvent;
-  for (const KtConversion& c : kConversions) {
-    routes.on(Text1Change, c.ktPe, [this, &c] { ValidateKt(c, c.ktPe); });
-    if (c.ktPp != c.ktPe) routes.on(Text1Change, c.ktPp, [this, &c] { ValidateKt(c, c.ktPp); });
-    routes.on(Command28Click, c.ok, [this, &c] { Calculate(c); });
+  for (const KtConversion& conversion : kConversions) {
+    routes.on(Text1Change, conversion.ktPe, [this, &conversion] { ValidateKt(conversion, conversion.ktPe); });
+    if (conversion.ktPp != conversion.ktPe)
+      routes.on(Text1Change, conversion.ktPp, [this, &conversion] { ValidateKt(conversion, conversion.ktPp); });
+    routes.on(Command28Click, conversion.ok, [this, &conversion] { Calculate(conversion); });
   }
   for (const KtChoice& choice : kChoices) {
     routes.on(Option1Click, choice.enterOption, [this, &choice] { SelectKtEntry(choice); });

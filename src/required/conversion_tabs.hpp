@@ -53,9 +53,9 @@ class ConversionTabs final : public frame::Page {
 
   // ValidateKtSiwInt and its kind: the typed Kt checked on every change, the
   // "OK" offered while every Kt of the conversion holds text.
-  void ValidateKt(const KtConversion& c, int slot);
+  void ValidateKt(const KtConversion& conversion, int slot);
   // CalculateSiwInt and its kind: the results of the typed factors.
-  void Calculate(const KtConversion& c);
+  void Calculate(const KtConversion& conversion);
   // SelectKtEntrySdwExt and SelectKtEntryLiwExt.
   void SelectKtEntry(const KtChoice& choice);
   // CalculateSdwExtWithTable2Kt and CalculateLiwExtWithTable2Kt.
@@ -65,12 +65,12 @@ class ConversionTabs final : public frame::Page {
   // The controls as they stand when the main window is loaded.
   static std::span<const platform::ControlDesign> Design();
 
-  void ShowResults(const KtConversion& c, bool shown);
-  void ClearResults(const KtConversion& c);
+  void ShowResults(const KtConversion& conversion, bool shown);
+  void ClearResults(const KtConversion& conversion);
   // A refused "OK": the message, the factors emptied, no result standing.
-  void Refuse(const KtConversion& c);
+  void Refuse(const KtConversion& conversion);
   // Writes both products when a withstand can be shown for them; false when not.
-  bool WriteResults(const KtConversion& c, double ktPe, double ktPp);
+  bool WriteResults(const KtConversion& conversion, double ktPe, double ktPp);
 
   frame::App& app_;
   // The factors last calculated from the required withstand voltage.

@@ -61,12 +61,12 @@ constexpr const char* kSiw[] = {"SIW (phase to earth)", "SIW (phase to phase)"};
 constexpr const char* kSdw[] = {"SDW (phase to earth)", "SDW (phase to phase)"};
 constexpr const char* kLiw[] = {"LIW (phase to earth)", "LIW (phase to phase)"};
 
-constexpr std::array<ControlDesign, 4> Results(int frame, const ResultRows& r) {
+constexpr std::array<ControlDesign, 4> Results(int frame, const ResultRows& rows) {
   const auto unit = [frame](int index, int top) {
     return kit::Label(InFrame(frame), "Label4", index, {kUnitLeft, top, 285, 255}, "kV").hidden();
   };
-  return {Caption(frame, r.peCaption, r.peTop, 2400, r.names[0]).hidden(), unit(r.peUnit, r.peTop),
-          Caption(frame, r.ppCaption, r.ppTop, 2400, r.names[1]).hidden(), unit(r.ppUnit, r.ppTop)};
+  return {Caption(frame, rows.peCaption, rows.peTop, 2400, rows.names[0]).hidden(), unit(rows.peUnit, rows.peTop),
+          Caption(frame, rows.ppCaption, rows.ppTop, 2400, rows.names[1]).hidden(), unit(rows.ppUnit, rows.ppTop)};
 }
 
 // A frame with one Kt for both results.
