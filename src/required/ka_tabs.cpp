@@ -30,6 +30,12 @@ void KaTabs::ClearExternal() {
   frame::Clear(app_, {frame::Box(roles_.extPe), frame::Box(roles_.extPp)});
 }
 
+void KaTabs::OpenAltitudeFrame(frame::ControlRefs inputs) {
+  app_.control("Frame30", roles_.altitudeFrame).setVisible(true);
+  frame::Clear(app_, inputs);
+  app_.control("Frame28", roles_.kaFrame).setVisible(false);
+}
+
 void KaTabs::CalculateInternal() {
   OpenStrip(app_, roles_.strip);
   const std::optional<double> pe = frame::NumberAsTyped(app_.text1(roles_.ucwIntPe));

@@ -69,6 +69,9 @@ class KaTabs : public frame::Page {
  protected:
   // The external results cleared and their frame hidden.
   void ClearExternal();
+  // Ka from the altitude chosen: its frame shown in place of the Ka entry,
+  // with its inputs emptied.
+  void OpenAltitudeFrame(frame::ControlRefs inputs);
   // The external Ucw values as numbers; false when either is none.
   bool ReadExternalUcw(double& pe, double& pp) const;
   // The external results written, or refused with the OK's message.

@@ -63,9 +63,7 @@ void SlowFrontTabs::DeclareRoutes(frame::Routes& routes) {
 }
 
 void SlowFrontTabs::SelectKaCalculationUrwSlowFront() {
-  app_.control("Frame30", kRoles.altitudeFrame).setVisible(true);
-  frame::Clear(app_, kAltitudeGroup);
-  app_.control("Frame28", kRoles.kaFrame).setVisible(false);
+  OpenAltitudeFrame(kAltitudeGroup);
   frame::DeselectOptions(app_, kEnterM, kCalculatedM);
   ClearExternal();
   frame::SetVisible(app_, kAltitudeInputs, false);

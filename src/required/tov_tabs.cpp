@@ -55,9 +55,7 @@ void TovTabs::DeclareRoutes(frame::Routes& routes) {
 }
 
 void TovTabs::SelectKaCalculationUrwTov() {
-  app_.control("Frame30", kRoles.altitudeFrame).setVisible(true);
-  frame::Clear(app_, kAltitudeGroup);
-  app_.control("Frame28", kRoles.kaFrame).setVisible(false);
+  OpenAltitudeFrame(kAltitudeGroup);
   ClearExternal();
   frame::SetVisible(app_, kAltitudeInputs, true);
   frame::SetVisible(app_, kaFormula_, true);
