@@ -21,9 +21,9 @@ constexpr std::size_t kInvalidTitleLength = 32;
 }  // namespace
 
 void OpenStrip(frame::App& app, int strip) {
-  platform::Control& s = app.control("SSTab1", strip);
-  frame::OpenPage(s, kInternalTab);
-  s.setVisible(true);
+  platform::Control& tabs = app.control("SSTab1", strip);
+  frame::OpenPage(tabs, kInternalTab);
+  tabs.setVisible(true);
 }
 
 void CloseStrip(frame::App& app, int strip) { app.control("SSTab1", strip).setVisible(false); }
@@ -55,14 +55,18 @@ void SummaryPage::Accept(const StripAccept& strip) {
 
 void SummaryPage::Enter(const SummaryEntry& entry, int button) {
   const bool calculated = entry.flag != platform::kNoIndex && app_.text1(entry.flag).text() == "1";
-  for (const Question& q : entry.questions) {
-    const frame::EnterQuestion question{q.prompt,           frame::Box(q.slot),  q.phaseToEarth ? std::sqrt(3.0) : 1.0,
-                                        entry.invalidTitle, kInvalidTitleLength, calculated,
-                                        q.notChangedTitle};
-    if (frame::AskEnterQuestion(app_, question) == frame::EnterOutcome::Written && q.copyTo != platform::kNoIndex) {
+  for (const Question& asked : entry.questions) {
+    const frame::EnterQuestion question{asked.prompt,
+                                        frame::Box(asked.slot),
+                                        asked.phaseToEarth ? std::sqrt(3.0) : 1.0,
+                                        entry.invalidTitle,
+                                        kInvalidTitleLength,
+                                        calculated,
+                                        asked.notChangedTitle};
+    if (frame::AskEnterQuestion(app_, question) == frame::EnterOutcome::Written && asked.copyTo != platform::kNoIndex) {
       // The copy is the person's entry as much as the value it copies.
-      platform::Control& copy = app_.text1(q.copyTo);
-      copy.setText(app_.text1(q.slot).text());
+      platform::Control& copy = app_.text1(asked.copyTo);
+      copy.setText(app_.text1(asked.slot).text());
       app_.dependencies.Entered(copy);
     }
   }
