@@ -7,7 +7,7 @@ namespace required {
 
 enum Slot : int {
   // The temporary-overvoltage page: its flag, summary, and the inner strip's boxes.
-  RwTovAcceptedFlag = 140,
+  UrwTovAcceptedFlag = 140,
   UrwTovPeExt = 141,
   UrwTovPpExt = 142,
   UrwTovPeInt = 143,
@@ -33,10 +33,10 @@ enum Slot : int {
   UrwSfPeInt = 164,
   UrwSfPpExt = 165,
   UrwSfPeExt = 166,
-  RwSfAcceptedFlag = 167,
+  UrwSfAcceptedFlag = 167,
 
   // The fast-front page: each value stands twice in the summary.
-  RwFfAcceptedFlag = 168,
+  UrwFfAcceptedFlag = 168,
   UrwFfPeExt = 169,
   UrwFfPpExt = 170,
   UrwFfPeInt = 171,

@@ -1,33 +1,34 @@
-#include "coordination/slots.hpp"
-#include "required/rw_fast_front_tabs.hpp"
+#include "required/fast_front_tabs.hpp"
 
+#include "coordination/slots.hpp"
 #include "frame/app.hpp"
 #include "frame/help_text.hpp"
 #include "frame/page_kit.hpp"
-#include "frame/page_rule.hpp"
 #include "frame/routes.hpp"
 #include "platform/window.hpp"
-#include "required/rw_dependencies.hpp"
-#include "required/rw_formulas.hpp"
-#include "required/rw_ka_tabs.hpp"
-#include "required/rw_page_flow.hpp"
+#include "required/ka_tabs.hpp"
 #include "required/slots.hpp"
+#include "required/summary_page.hpp"
+#include "required/urw_formulas.hpp"
 #include "surge/slots.hpp"
 
 namespace required {
 
 namespace {
 
+using frame::Box;
 using frame::ControlRef;
+using frame::Option;
 
-constexpr ControlRef kKaFormula[] = {{"Label41", 230}, {"Label41", 231}, {"Label41", 232},
-                                     {"Label41", 233}, {"Label41", 234}, {"Line2", 10}};
+constexpr int kStrip = 9;
+
+constexpr auto kKaFormula = KaFormulaControls(230, 10);
 constexpr ControlRef kKsCaption[] = {{"Label41", 137}, {"Label41", 136}};
-constexpr ControlRef kAltitudeInputs[] = {"Label83", {"Label33", 78}, {"Text1", AltitudeFf}};
+constexpr ControlRef kAltitudeInputs[] = {"Label83", {"Label33", 78}, Box(AltitudeFf)};
 constexpr ControlRef kCalculateOrIgnore{"Frame36", 4}, kKaChoice{"Frame36", 3};
 constexpr ControlRef kKaEntry{"Frame28", 5}, kAltitudeFrame{"Frame30", 13}, kResultFrame{"Frame30", 14};
-constexpr ControlRef kKaGroup[] = {{"Text1", KaFfEntered}};
-constexpr ControlRef kAltitudeGroup[] = {{"Text1", AltitudeFf}};
+constexpr ControlRef kKaGroup[] = {Box(KaFfEntered)};
+constexpr ControlRef kAltitudeGroup[] = {Box(AltitudeFf)};
 constexpr int kCalculateUrw = 61, kIgnoreUrw = 60, kEnterKa = 56, kCalculateKa = 57;
 constexpr int kCoordinationIgnore = 46;
 
@@ -47,20 +48,19 @@ constexpr frame::Dependency kDependencies[] = {
 constexpr frame::HelpText kAltitudeHelp{"Label83", {"Label85", 7}, "Label83", "Altitude above sea level", 0,
                                         frame::kKeepHeight};
 
-
 }  // namespace
 
-std::span<const frame::Dependency> RwFastFrontTabs::Dependencies() { return kDependencies; }
+std::span<const frame::Dependency> FastFrontTabs::Dependencies() const { return kDependencies; }
 
-void RwFastFrontTabs::Build(platform::Window& w) {
+void FastFrontTabs::Build(platform::Window& w) {
   w.createAll(Design());
   w.on("Label83", platform::EventType::MouseMove, [this](platform::Event&) { ShowAltitudeHelp(); });
 }
 
-void RwFastFrontTabs::DeclareRoutes(frame::Routes& routes) {
+void FastFrontTabs::DeclareRoutes(frame::Routes& routes) {
   using enum frame::ArrayEvent;
   routes.on(Command25Click, 15, [this] { CalculateUrwFastFrontInt(); });
-  routes.on(Command29Click, RwFastFrontStrip().intNext, [this] { OpenUrwFastFrontExtTab(); });
+  routes.on(Command29Click, 27, [this] { OpenUrwFastFrontExtTab(); });
   routes.on(Option1Click, kCalculateUrw, [this] { SelectUrwFastFrontExtCalculation(); });
   routes.on(Option1Click, kIgnoreUrw, [this] { SelectUrwFastFrontExtIgnore(); });
   routes.on(Option1Click, kEnterKa, [this] { SelectKaEntryUrwFastFront(); });
@@ -71,8 +71,8 @@ void RwFastFrontTabs::DeclareRoutes(frame::Routes& routes) {
   routes.on(Command28Click, 20, [this] { CalculateUrwFastFrontExtWithAltitudeKa(); });
 }
 
-void RwFastFrontTabs::CalculateUrwFastFrontInt() {
-  flow_.OpenStrip(RwFastFrontStrip());
+void FastFrontTabs::CalculateUrwFastFrontInt() {
+  OpenStrip(app_, kStrip);
   platform::Control& result = app_.text1(UrwFfIntCalc);
   const std::optional<double> ucw = frame::NumberAsTyped(app_.text1(coordination::UcwFfPeInt));
   if (!ucw || UrwInternal(*ucw) <= 0 || !app_.WriteNumber(result, UrwInternal(*ucw))) {
@@ -81,13 +81,13 @@ void RwFastFrontTabs::CalculateUrwFastFrontInt() {
   }
 }
 
-void RwFastFrontTabs::OpenUrwFastFrontExtTab() {
-  flow_.OpenExternalTab(RwFastFrontStrip());
+void FastFrontTabs::OpenUrwFastFrontExtTab() {
+  OpenExternalTab(app_, kStrip);
   // Range I offers only the Ka options. Range II asks first whether Urw is
   // calculated, and shows the Ka options while it is.
   const bool range1 = app_.IsRange1();
-  Get(app_, kCalculateOrIgnore).setVisible(!range1);
-  Get(app_, kKaChoice).setVisible(range1 || app_.control("Option1", kCalculateUrw).value());
+  frame::Get(app_, kCalculateOrIgnore).setVisible(!range1);
+  frame::Get(app_, kKaChoice).setVisible(range1 || app_.control("Option1", kCalculateUrw).value());
   platform::Control& calculate = app_.control("Option1", kCalculateUrw);
   if (!range1 && app_.control("Option1", kCoordinationIgnore).value()) {
     calculate.setEnabled(false);
@@ -98,8 +98,8 @@ void RwFastFrontTabs::OpenUrwFastFrontExtTab() {
   }
 }
 
-void RwFastFrontTabs::SelectUrwFastFrontExtCalculation() {
-  Get(app_, kKaChoice).setVisible(true);
+void FastFrontTabs::SelectUrwFastFrontExtCalculation() {
+  frame::Get(app_, kKaChoice).setVisible(true);
   frame::SetVisible(app_, {kKaEntry, kAltitudeFrame}, false);
   frame::DeselectOptions(app_, kEnterKa, kCalculateKa);
   ClearExternal();
@@ -107,62 +107,62 @@ void RwFastFrontTabs::SelectUrwFastFrontExtCalculation() {
   frame::SetVisible(app_, kKaFormula, false);
 }
 
-void RwFastFrontTabs::SelectUrwFastFrontExtIgnore() {
+void FastFrontTabs::SelectUrwFastFrontExtIgnore() {
   frame::SetVisible(app_, {kKaChoice, kKaEntry, kAltitudeFrame}, false);
-  Get(app_, kResultFrame).setVisible(true);
+  frame::Get(app_, kResultFrame).setVisible(true);
   app_.text1(UrwFfExtCalc).setText(surge::kIgnored);
   frame::SetVisible(app_, kKsCaption, false);
   frame::SetVisible(app_, kKaFormula, false);
 }
 
-void RwFastFrontTabs::SelectKaEntryUrwFastFront() {
-  Get(app_, kKaEntry).setVisible(true);
+void FastFrontTabs::SelectKaEntryUrwFastFront() {
+  frame::Get(app_, kKaEntry).setVisible(true);
   app_.text1(KaFfEntered).setText("");
-  Get(app_, kAltitudeFrame).setVisible(false);
+  frame::Get(app_, kAltitudeFrame).setVisible(false);
   ClearExternal();
   frame::SetVisible(app_, kKaFormula, false);
 }
 
-void RwFastFrontTabs::SelectKaCalculationUrwFastFront() {
-  Get(app_, kAltitudeFrame).setVisible(true);
+void FastFrontTabs::SelectKaCalculationUrwFastFront() {
+  frame::Get(app_, kAltitudeFrame).setVisible(true);
   app_.text1(AltitudeFf).setText("");
-  Get(app_, kKaEntry).setVisible(false);
+  frame::Get(app_, kKaEntry).setVisible(false);
   ClearExternal();
   frame::SetVisible(app_, kAltitudeInputs, true);
   frame::SetVisible(app_, kKaFormula, true);
 }
 
-void RwFastFrontTabs::ValidateKaUrwFastFront() {
-  frame::RunFilledRule(app_, {{"Text1", KaFfEntered}, kKaGroup, {"Command28", 21}});
+void FastFrontTabs::ValidateKaUrwFastFront() {
+  frame::RunFilledRule(app_, {Box(KaFfEntered), kKaGroup, {"Command28", 21}});
 }
 
-void RwFastFrontTabs::ValidateAltitudeUrwFastFront() {
-  frame::RunFilledRule(app_, {{"Text1", AltitudeFf}, kAltitudeGroup, {"Command28", 20}});
+void FastFrontTabs::ValidateAltitudeUrwFastFront() {
+  frame::RunFilledRule(app_, {Box(AltitudeFf), kAltitudeGroup, {"Command28", 20}});
 }
 
-void RwFastFrontTabs::ClearExternal() {
-  Get(app_, kResultFrame).setVisible(false);
+void FastFrontTabs::ClearExternal() {
+  frame::Get(app_, kResultFrame).setVisible(false);
   app_.text1(UrwFfExtCalc).setText("");
 }
 
-void RwFastFrontTabs::RefuseExternal() {
+void FastFrontTabs::RefuseExternal() {
   ClearExternal();
   app_.InvalidValueGroup();
 }
 
-std::optional<double> RwFastFrontTabs::ExternalUcw() const {
+std::optional<double> FastFrontTabs::ExternalUcw() const {
   return frame::NumberAsTyped(app_.text1(coordination::UcwFfPeExt));
 }
 
-void RwFastFrontTabs::WriteExternal(double urw) {
+void FastFrontTabs::WriteExternal(double urw) {
   // A Ucw that is a word, a zero or negative withstand and one the box
   // cannot hold are refused alike.
   if (urw <= 0 || !app_.WriteNumber(app_.text1(UrwFfExtCalc), urw)) return RefuseExternal();
   frame::SetVisible(app_, kKsCaption, true);
-  Get(app_, kResultFrame).setVisible(true);
+  frame::Get(app_, kResultFrame).setVisible(true);
 }
 
-void RwFastFrontTabs::CalculateUrwFastFrontExtWithEnteredKa() {
+void FastFrontTabs::CalculateUrwFastFrontExtWithEnteredKa() {
   const std::optional<double> ka = ReadOkInput(app_, app_.text1(KaFfEntered));
   if (!ka) return ClearExternal();
   const std::optional<double> ucw = ExternalUcw();
@@ -170,7 +170,7 @@ void RwFastFrontTabs::CalculateUrwFastFrontExtWithEnteredKa() {
   WriteExternal(UrwExternalWithEnteredKa(*ucw, *ka));
 }
 
-void RwFastFrontTabs::CalculateUrwFastFrontExtWithAltitudeKa() {
+void FastFrontTabs::CalculateUrwFastFrontExtWithAltitudeKa() {
   const std::optional<double> h = ReadOkInput(app_, app_.text1(AltitudeFf));
   if (!h) return ClearExternal();
   const std::optional<double> ucw = ExternalUcw();
@@ -179,6 +179,6 @@ void RwFastFrontTabs::CalculateUrwFastFrontExtWithAltitudeKa() {
   WriteExternal(UrwExternalWithAltitudeKa(*ucw, KaFromAltitude(1.0, *h)));
 }
 
-void RwFastFrontTabs::ShowAltitudeHelp() { frame::ShowHelpText(app_, kAltitudeHelp); }
+void FastFrontTabs::ShowAltitudeHelp() { frame::ShowHelpText(app_, kAltitudeHelp); }
 
 }  // namespace required

@@ -1,4 +1,4 @@
-#include "required/rw_formulas.hpp"
+#include "required/urw_formulas.hpp"
 
 #include <algorithm>
 #include <cmath>

@@ -1,32 +1,27 @@
-#include "coordination/slots.hpp"
-#include "required/rw_slow_front_tabs.hpp"
+#include "required/slow_front_tabs.hpp"
+
+#include <optional>
 
 #include "frame/app.hpp"
 #include "frame/help_text.hpp"
+#include "frame/page_kit.hpp"
 #include "frame/routes.hpp"
 #include "platform/window.hpp"
-#include "required/rw_dependencies.hpp"
-#include "required/rw_formulas.hpp"
-#include "required/rw_page_flow.hpp"
-#include "required/slots.hpp"
+#include "required/urw_formulas.hpp"
 
 namespace required {
 
 namespace {
 
+using frame::Box;
 using frame::ControlRef;
+using frame::Option;
 
-constexpr ControlRef kKaFormula[] = {{"Label41", 225}, {"Label41", 226}, {"Label41", 227},
-                                     {"Label41", 228}, {"Label41", 229}, {"Line2", 9}};
-constexpr ControlRef kAltitudeGroup[] = {{"Text1", AltitudeSf}, {"Text1", ExponentMSfPe}, {"Text1", ExponentMSfPp}};
+constexpr ControlRef kAltitudeGroup[] = {Box(AltitudeSf), Box(ExponentMSfPe), Box(ExponentMSfPp)};
 constexpr ControlRef kAltitudeInputs[] = {{"Label33", 73},         {"Label33", 72},           {"Label33", 71},
-                                          {"Text1", AltitudeSf}, {"Text1", ExponentMSfPe}, {"Text1", ExponentMSfPp}};
+                                          Box(AltitudeSf), Box(ExponentMSfPe), Box(ExponentMSfPp)};
 constexpr ControlRef kAltitudeOk{"Command28", 19};
 constexpr int kEnterM = 52, kCalculatedM = 53;
-
-constexpr RwKaTabRoles kRoles{RwSlowFrontStrip, 14,  coordination::UcwSfPeInt, coordination::UcwSfPpInt, coordination::UcwSfPeExt, coordination::UcwSfPpExt, UrwSfPeIntCalc,
-                              UrwSfPpIntCalc,   UrwSfPeExtCalc, UrwSfPpExtCalc, 55, 54, KaSfEntered, 18, 4,
-                              9,                8,   kKaFormula};
 
 // Internal Urw = 1,15 Ucw; external Urw = Ka 1,05 Ucw, with one Ka typed or
 // each phase's Ka from H and its exponent, typed or fitted to its external Ucw.
@@ -51,15 +46,13 @@ constexpr frame::HelpText kAltitudeHelp{{"Label33", 73}, {"Label85", 6}, {"Label
 
 }  // namespace
 
-RwSlowFrontTabs::RwSlowFrontTabs(frame::App& app, RwPageFlow& flow) : RwKaTabs(app, flow, kRoles) {}
+std::span<const frame::Dependency> SlowFrontTabs::Dependencies() const { return kDependencies; }
 
-std::span<const frame::Dependency> RwSlowFrontTabs::Dependencies() { return kDependencies; }
+void SlowFrontTabs::Build(platform::Window& w) { w.createAll(Design()); }
 
-void RwSlowFrontTabs::Build(platform::Window& w) { w.createAll(Design()); }
-
-void RwSlowFrontTabs::DeclareRoutes(frame::Routes& routes) {
+void SlowFrontTabs::DeclareRoutes(frame::Routes& routes) {
   using enum frame::ArrayEvent;
-  RwKaTabs::DeclareRoutes(routes);
+  KaTabs::DeclareRoutes(routes);
   routes.on(Option1Click, 54, [this] { SelectKaCalculationUrwSlowFront(); });
   routes.on(Option1Click, kEnterM, [this] { SelectExponentMEntryUrwSlowFront(); });
   routes.on(Option1Click, kCalculatedM, [this] { CalculateExponentMFromFig9(); });
@@ -69,17 +62,15 @@ void RwSlowFrontTabs::DeclareRoutes(frame::Routes& routes) {
   routes.on(Label33MouseMove, 73, [this] { ShowAltitudeHelpUrwSlowFront(); });
 }
 
-void RwSlowFrontTabs::SelectKaCalculationUrwSlowFront() {
-  app_.control("Frame30", roles_.altitudeFrame).setVisible(true);
-  frame::Clear(app_, kAltitudeGroup);
-  app_.control("Frame28", roles_.kaFrame).setVisible(false);
+void SlowFrontTabs::SelectKaCalculationUrwSlowFront() {
+  OpenAltitudeFrame(kAltitudeGroup);
   frame::DeselectOptions(app_, kEnterM, kCalculatedM);
   ClearExternal();
   frame::SetVisible(app_, kAltitudeInputs, false);
-  frame::SetVisible(app_, kKaFormula, true);
+  frame::SetVisible(app_, kaFormula_, true);
 }
 
-void RwSlowFrontTabs::ShowExponents(const char* peCaption, const char* ppCaption, bool locked) {
+void SlowFrontTabs::ShowExponents(const char* peCaption, const char* ppCaption, bool locked) {
   app_.control("Label33", 72).setCaption(peCaption);
   app_.control("Label33", 71).setCaption(ppCaption);
   frame::SetVisible(app_, kAltitudeInputs, true);
@@ -87,13 +78,13 @@ void RwSlowFrontTabs::ShowExponents(const char* peCaption, const char* ppCaption
   app_.text1(ExponentMSfPp).setLocked(locked);
 }
 
-void RwSlowFrontTabs::SelectExponentMEntryUrwSlowFront() {
+void SlowFrontTabs::SelectExponentMEntryUrwSlowFront() {
   ShowExponents("Enter m (p-e) value", "Enter m (p-p) value", false);
   frame::Clear(app_, kAltitudeGroup);
   ClearExternal();
 }
 
-void RwSlowFrontTabs::CalculateExponentMFromFig9() {
+void SlowFrontTabs::CalculateExponentMFromFig9() {
   ShowExponents("m value (p-e)", "m value (p-p)", true);
   app_.text1(AltitudeSf).setText("");
   ClearExternal();
@@ -102,23 +93,23 @@ void RwSlowFrontTabs::CalculateExponentMFromFig9() {
   if (!pe || !pp ||
       !frame::WriteAll(app_, {{&app_.text1(ExponentMSfPe), ExponentMPhaseToEarth(*pe)},
                               {&app_.text1(ExponentMSfPp), ExponentMPhaseToPhase(*pp)}})) {
-    frame::Clear(app_, {{"Text1", ExponentMSfPe}, {"Text1", ExponentMSfPp}});
+    frame::Clear(app_, {Box(ExponentMSfPe), Box(ExponentMSfPp)});
     app_.InvalidValueGroup();
   }
 }
 
-void RwSlowFrontTabs::ValidateAltitudeInput(int slot) {
-  frame::RunFilledRule(app_, {{"Text1", slot}, kAltitudeGroup, kAltitudeOk});
+void SlowFrontTabs::ValidateAltitudeInput(int slot) {
+  frame::RunFilledRule(app_, {Box(slot), kAltitudeGroup, kAltitudeOk});
 }
 
-bool RwSlowFrontTabs::ExponentAtMost1(int slot, double m) {
+bool SlowFrontTabs::ExponentAtMost1(int slot, double m) {
   if (m <= 1) return true;
   app_.platform.messageBox("Value cannot be higher than 1", frame::PaddedTitle("Invalid value", 34));
   app_.text1(slot).setText("");
   return false;
 }
 
-void RwSlowFrontTabs::CalculateUrwSlowFrontExtWithAltitudeKa() {
+void SlowFrontTabs::CalculateUrwSlowFrontExtWithAltitudeKa() {
   // Both exponents take their decimal comma before either is tested.
   const std::optional<double> mPe = app_.ReadNumber(app_.text1(ExponentMSfPe));
   const std::optional<double> mPp = app_.ReadNumber(app_.text1(ExponentMSfPp));
@@ -135,6 +126,6 @@ void RwSlowFrontTabs::CalculateUrwSlowFrontExtWithAltitudeKa() {
                 UrwExternalWithAltitudeKa(pp, KaFromAltitude(*mPp, *h)));
 }
 
-void RwSlowFrontTabs::ShowAltitudeHelpUrwSlowFront() { frame::ShowHelpText(app_, kAltitudeHelp); }
+void SlowFrontTabs::ShowAltitudeHelpUrwSlowFront() { frame::ShowHelpText(app_, kAltitudeHelp); }
 
 }  // namespace required

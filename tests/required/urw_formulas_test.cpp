@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "required/rw_formulas.hpp"
+#include "required/urw_formulas.hpp"
 
 namespace {
 
@@ -14,7 +14,7 @@ struct Case {
   double a, b, expected;
 };
 
-TEST(RwFormulas, KsOfInternalAndExternalInsulation) {
+TEST(UrwFormulas, KsOfInternalAndExternalInsulation) {
   // Internal: Ucw * 1,15.
   for (const Case& c : {Case{363.73, 0, 418.2895}, Case{630, 0, 724.5}, Case{1000, 0, 1150}})
     EXPECT_NEAR(UrwInternal(c.a), c.expected, 1e-9) << c.a;
@@ -26,14 +26,14 @@ TEST(RwFormulas, KsOfInternalAndExternalInsulation) {
     EXPECT_NEAR(UrwExternalWithAltitudeKa(c.a, c.b), c.expected, 1e-9) << c.a;
 }
 
-TEST(RwFormulas, KaOfTheAltitude) {
+TEST(UrwFormulas, KaOfTheAltitude) {
   // e^(m H / 8150): sea level 1; H = 8150 m with m = 1 gives e; m = 0,5 halves the exponent.
   for (const Case& c : {Case{1, 0, 1}, Case{1, 8150, std::exp(1.0)}, Case{0.5, 8150, std::exp(0.5)},
                         Case{1, 1000, 1.1305445129}, Case{0.8, -815, std::exp(-0.08)}})
     EXPECT_NEAR(KaFromAltitude(c.a, c.b), c.expected, 1e-9) << c.a << " " << c.b;
 }
 
-TEST(RwFormulas, ExponentMOfTheSlowFrontUcwStaysBetween0And1) {
+TEST(UrwFormulas, ExponentMOfTheSlowFrontUcwStaysBetween0And1) {
   // Phase to earth: 5E-8 U - 0,0005 U + 1,3351; phase to phase: 4E-8 U - 0,0005 U + 1,5112.
   for (const Case& c : {Case{1000, 0, 0.83515}, Case{600, 0, 1}, Case{2670.2, 0, 0.00013351}, Case{3000, 0, 0}})
     EXPECT_NEAR(ExponentMPhaseToEarth(c.a), c.expected, 1e-9) << c.a;

@@ -5,21 +5,13 @@
 // the required withstand voltage of its source boxes, with Kt typed and
 // taken by "OK"; for external insulation of Range I Kt can instead be
 // calculated from the required withstand voltage. All conversions are rows
-// of one role table, played by the same procedures.
+// of one table, played by the same procedures.
 
-#include <span>
-
-#include "frame/dependencies.hpp"
-#include "frame/page_kit.hpp"
-#include "platform/design.hpp"
+#include "frame/control_ref.hpp"
+#include "frame/page.hpp"
 
 namespace frame {
 class App;
-class Routes;
-}  // namespace frame
-
-namespace platform {
-class Window;
 }
 
 namespace required {
@@ -49,38 +41,36 @@ struct KtChoice {
   frame::ControlRefs laterOptions;   // deselected by either choice
 };
 
-std::span<const KtConversion> KtConversionRoles();
-std::span<const KtChoice> KtChoiceRoles();
-// Each result is Kt times its source: it depends on both, whether Kt was
-// typed or calculated from the source.
-std::span<const frame::Dependency> KtConversionDependencies();
-
-class KtConversions {
+class ConversionTabs final : public frame::Page {
  public:
-  explicit KtConversions(frame::App& app) : app_(app) {}
-  void Build(platform::Window& w);
-  void DeclareRoutes(frame::Routes& routes);
-
-  static std::span<const platform::ControlDesign> Design();
-  static std::span<const platform::ControlDesign> ValueStoreRows();
+  explicit ConversionTabs(frame::App& app) : app_(app) {}
+  void Build(platform::Window& w) override;
+  void DeclareRoutes(frame::Routes& routes) override;
+  std::span<const platform::ControlDesign> ValueStoreRows() const override;
+  // Each result is Kt times its source: it depends on both, whether Kt was
+  // typed or calculated from the source.
+  std::span<const frame::Dependency> Dependencies() const override;
 
   // ValidateKtSiwInt and its kind: the typed Kt checked on every change, the
   // "OK" offered while every Kt of the conversion holds text.
-  void ValidateKt(const KtConversion& c, int slot);
+  void ValidateKt(const KtConversion& conversion, int slot);
   // CalculateSiwInt and its kind: the results of the typed factors.
-  void Calculate(const KtConversion& c);
+  void Calculate(const KtConversion& conversion);
   // SelectKtEntrySdwExt and SelectKtEntryLiwExt.
   void SelectKtEntry(const KtChoice& choice);
   // CalculateSdwExtWithTable2Kt and CalculateLiwExtWithTable2Kt.
   void CalculateWithTable2Kt(const KtChoice& choice);
 
  private:
-  void ShowResults(const KtConversion& c, bool shown);
-  void ClearResults(const KtConversion& c);
+  // The controls as they stand when the main window is loaded.
+  static std::span<const platform::ControlDesign> Design();
+
+  void ShowResults(const KtConversion& conversion, bool shown);
+  void ClearResults(const KtConversion& conversion);
   // A refused "OK": the message, the factors emptied, no result standing.
-  void Refuse(const KtConversion& c);
+  void Refuse(const KtConversion& conversion);
   // Writes both products when a withstand can be shown for them; false when not.
-  bool WriteResults(const KtConversion& c, double ktPe, double ktPp);
+  bool WriteResults(const KtConversion& conversion, double ktPe, double ktPp);
 
   frame::App& app_;
   // The factors last calculated from the required withstand voltage.

@@ -1,33 +1,26 @@
-#include "coordination/slots.hpp"
-#include "required/rw_tov_tabs.hpp"
+#include "required/tov_tabs.hpp"
 
 #include <optional>
 
 #include "frame/app.hpp"
 #include "frame/help_text.hpp"
+#include "frame/page_kit.hpp"
 #include "frame/routes.hpp"
 #include "platform/window.hpp"
-#include "required/rw_dependencies.hpp"
-#include "required/rw_formulas.hpp"
-#include "required/rw_page_flow.hpp"
-#include "required/slots.hpp"
+#include "required/urw_formulas.hpp"
 
 namespace required {
 
 namespace {
 
+using frame::Box;
 using frame::ControlRef;
+using frame::Option;
 
-constexpr ControlRef kKaFormula[] = {{"Label41", 220}, {"Label41", 221}, {"Label41", 222},
-                                     {"Label41", 223}, {"Label41", 224}, {"Line2", 8}};
 constexpr ControlRef kAltitudeInputs[] = {{"Label33", 68}, {"Label33", 69}, {"Label33", 67},
-                                          {"Text1", AltitudeTov}, {"Text1", ExponentMTov}};
-constexpr ControlRef kAltitudeGroup[] = {{"Text1", AltitudeTov}, {"Text1", ExponentMTov}};
+                                          Box(AltitudeTov), Box(ExponentMTov)};
+constexpr ControlRef kAltitudeGroup[] = {Box(AltitudeTov), Box(ExponentMTov)};
 constexpr ControlRef kAltitudeOk{"Command28", 16};
-
-constexpr RwKaTabRoles kRoles{RwTovStrip,      11,  coordination::UcwTovPe, coordination::UcwTovPp, coordination::UcwTovPe, coordination::UcwTovPp, UrwTovPeIntCalc,
-                              UrwTovPpIntCalc, UrwTovPeExtCalc, UrwTovPpExtCalc, 48, 49, KaTovEntered, 17, 3,
-                              6,               7,   kKaFormula};
 
 // Internal Urw = 1,15 Ucw; external Urw = Ka 1,05 Ucw, with Ka typed or from H and m.
 constexpr ControlRef kAccept{"Command29", 19};
@@ -47,15 +40,13 @@ constexpr frame::HelpText kAltitudeHelp{{"Label33", 68}, {"Label85", 5}, {"Label
 
 }  // namespace
 
-RwTovTabs::RwTovTabs(frame::App& app, RwPageFlow& flow) : RwKaTabs(app, flow, kRoles) {}
+std::span<const frame::Dependency> TovTabs::Dependencies() const { return kDependencies; }
 
-std::span<const frame::Dependency> RwTovTabs::Dependencies() { return kDependencies; }
+void TovTabs::Build(platform::Window& w) { w.createAll(Design()); }
 
-void RwTovTabs::Build(platform::Window& w) { w.createAll(Design()); }
-
-void RwTovTabs::DeclareRoutes(frame::Routes& routes) {
+void TovTabs::DeclareRoutes(frame::Routes& routes) {
   using enum frame::ArrayEvent;
-  RwKaTabs::DeclareRoutes(routes);
+  KaTabs::DeclareRoutes(routes);
   routes.on(Option1Click, 49, [this] { SelectKaCalculationUrwTov(); });
   routes.on(Text1Change, AltitudeTov, [this] { ValidateAltitudeUrwTov(); });
   routes.on(Text1Change, ExponentMTov, [this] { ValidateExponentMUrwTov(); });
@@ -63,20 +54,16 @@ void RwTovTabs::DeclareRoutes(frame::Routes& routes) {
   routes.on(Label33MouseMove, 68, [this] { ShowAltitudeHelpUrwTov(); });
 }
 
-void RwTovTabs::SelectKaCalculationUrwTov() {
-  app_.control("Frame30", roles_.altitudeFrame).setVisible(true);
-  frame::Clear(app_, kAltitudeGroup);
-  app_.control("Frame28", roles_.kaFrame).setVisible(false);
+void TovTabs::SelectKaCalculationUrwTov() {
+  OpenAltitudeFrame(kAltitudeGroup);
   ClearExternal();
   frame::SetVisible(app_, kAltitudeInputs, true);
-  frame::SetVisible(app_, kKaFormula, true);
+  frame::SetVisible(app_, kaFormula_, true);
 }
 
-void RwTovTabs::ValidateAltitudeUrwTov() {
-  frame::RunFilledRule(app_, {{"Text1", AltitudeTov}, kAltitudeGroup, kAltitudeOk});
-}
+void TovTabs::ValidateAltitudeUrwTov() { frame::RunFilledRule(app_, {Box(AltitudeTov), kAltitudeGroup, kAltitudeOk}); }
 
-void RwTovTabs::ValidateExponentMUrwTov() {
+void TovTabs::ValidateExponentMUrwTov() {
   platform::Control& m = app_.text1(ExponentMTov);
   // A refused text is emptied, and an empty box never reaches the test of m.
   if (frame::RefuseUnlessNumber(app_, m)) {
@@ -86,10 +73,10 @@ void RwTovTabs::ValidateExponentMUrwTov() {
       m.setText("");
     }
   }
-  frame::RunFilledRule(app_, {{"Text1", ExponentMTov}, kAltitudeGroup, kAltitudeOk, {}, false});
+  frame::RunFilledRule(app_, {Box(ExponentMTov), kAltitudeGroup, kAltitudeOk, {}, false});
 }
 
-void RwTovTabs::CalculateUrwTovExtWithAltitudeKa() {
+void TovTabs::CalculateUrwTovExtWithAltitudeKa() {
   platform::Control& hBox = app_.text1(AltitudeTov);
   platform::Control& mBox = app_.text1(ExponentMTov);
   if (!frame::IsUsableNumber(hBox) || !frame::IsUsableNumber(mBox)) {
@@ -107,6 +94,6 @@ void RwTovTabs::CalculateUrwTovExtWithAltitudeKa() {
   WriteExternal(UrwExternalWithAltitudeKa(pe, ka), UrwExternalWithAltitudeKa(pp, ka));
 }
 
-void RwTovTabs::ShowAltitudeHelpUrwTov() { frame::ShowHelpText(app_, kAltitudeHelp); }
+void TovTabs::ShowAltitudeHelpUrwTov() { frame::ShowHelpText(app_, kAltitudeHelp); }
 
 }  // namespace required

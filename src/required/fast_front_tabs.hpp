@@ -6,33 +6,22 @@
 // page ignored the external Ucw.
 
 #include <optional>
-#include <span>
 
-#include "frame/dependencies.hpp"
-#include "platform/design.hpp"
+#include "frame/page.hpp"
 
 namespace frame {
 class App;
-class Routes;
-}  // namespace frame
-
-namespace platform {
-class Window;
 }
 
 namespace required {
 
-class RwPageFlow;
-
-class RwFastFrontTabs {
+class FastFrontTabs final : public frame::Page {
  public:
-  RwFastFrontTabs(frame::App& app, RwPageFlow& flow) : app_(app), flow_(flow) {}
-  void Build(platform::Window& w);
-  void DeclareRoutes(frame::Routes& routes);
-
-  static std::span<const platform::ControlDesign> Design();
-  static std::span<const platform::ControlDesign> ValueStoreRows();
-  static std::span<const frame::Dependency> Dependencies();
+  explicit FastFrontTabs(frame::App& app) : app_(app) {}
+  void Build(platform::Window& w) override;
+  void DeclareRoutes(frame::Routes& routes) override;
+  std::span<const platform::ControlDesign> ValueStoreRows() const override;
+  std::span<const frame::Dependency> Dependencies() const override;
 
   void CalculateUrwFastFrontInt();
   void OpenUrwFastFrontExtTab();
@@ -47,6 +36,8 @@ class RwFastFrontTabs {
   void ShowAltitudeHelp();  // Label83_MouseMove
 
  private:
+  // The controls as they stand when the main window is loaded.
+  static std::span<const platform::ControlDesign> Design();
   // The external result cleared and its frame hidden.
   void ClearExternal();
   // A refused "OK": the message, and no result left standing.
@@ -57,7 +48,6 @@ class RwFastFrontTabs {
   std::optional<double> ExternalUcw() const;
 
   frame::App& app_;
-  RwPageFlow& flow_;
 };
 
 }  // namespace required

@@ -1,9 +1,10 @@
-#include "required/rw_ka_tabs.hpp"
+#include "required/ka_tabs.hpp"
 
 #include "frame/app.hpp"
+#include "frame/page_kit.hpp"
 #include "frame/routes.hpp"
-#include "required/rw_formulas.hpp"
-#include "required/rw_page_flow.hpp"
+#include "required/summary_page.hpp"
+#include "required/urw_formulas.hpp"
 
 namespace required {
 
@@ -16,7 +17,7 @@ std::optional<double> ReadOkInput(frame::App& app, platform::Control& box) {
   return value;
 }
 
-void RwKaTabs::DeclareRoutes(frame::Routes& routes) {
+void KaTabs::DeclareRoutes(frame::Routes& routes) {
   using enum frame::ArrayEvent;
   routes.on(Command25Click, roles_.calculate, [this] { CalculateInternal(); });
   routes.on(Option1Click, roles_.enterKa, [this] { SelectKaEntry(); });
@@ -24,38 +25,44 @@ void RwKaTabs::DeclareRoutes(frame::Routes& routes) {
   routes.on(Command28Click, roles_.kaOk, [this] { CalculateExternalWithEnteredKa(); });
 }
 
-void RwKaTabs::ClearExternal() {
+void KaTabs::ClearExternal() {
   app_.control("Frame30", roles_.resultsFrame).setVisible(false);
-  frame::Clear(app_, {{"Text1", roles_.extPe}, {"Text1", roles_.extPp}});
+  frame::Clear(app_, {frame::Box(roles_.extPe), frame::Box(roles_.extPp)});
 }
 
-void RwKaTabs::CalculateInternal() {
-  flow_.OpenStrip(roles_.strip());
+void KaTabs::OpenAltitudeFrame(frame::ControlRefs inputs) {
+  app_.control("Frame30", roles_.altitudeFrame).setVisible(true);
+  frame::Clear(app_, inputs);
+  app_.control("Frame28", roles_.kaFrame).setVisible(false);
+}
+
+void KaTabs::CalculateInternal() {
+  OpenStrip(app_, roles_.strip);
   const std::optional<double> pe = frame::NumberAsTyped(app_.text1(roles_.ucwIntPe));
   const std::optional<double> pp = frame::NumberAsTyped(app_.text1(roles_.ucwIntPp));
   // No zero or negative withstand is shown, nor one the boxes cannot hold.
   if (!pe || !pp || UrwInternal(*pe) <= 0 || UrwInternal(*pp) <= 0 ||
       !frame::WriteAll(app_, {{&app_.text1(roles_.intPe), UrwInternal(*pe)},
                               {&app_.text1(roles_.intPp), UrwInternal(*pp)}})) {
-    frame::Clear(app_, {{"Text1", roles_.intPe}, {"Text1", roles_.intPp}});
+    frame::Clear(app_, {frame::Box(roles_.intPe), frame::Box(roles_.intPp)});
     app_.InvalidValueGroup();
   }
 }
 
-void RwKaTabs::SelectKaEntry() {
+void KaTabs::SelectKaEntry() {
   app_.control("Frame28", roles_.kaFrame).setVisible(true);
   app_.text1(roles_.kaBox).setText("");
   app_.control("Frame30", roles_.altitudeFrame).setVisible(false);
   ClearExternal();
-  frame::SetVisible(app_, roles_.kaFormula, false);
+  frame::SetVisible(app_, kaFormula_, false);
 }
 
-void RwKaTabs::ValidateKa() {
-  const frame::ControlRef box{"Text1", roles_.kaBox};
+void KaTabs::ValidateKa() {
+  const frame::ControlRef box = frame::Box(roles_.kaBox);
   frame::RunFilledRule(app_, {box, {&box, 1}, {"Command28", roles_.kaOk}});
 }
 
-bool RwKaTabs::ReadExternalUcw(double& pe, double& pp) const {
+bool KaTabs::ReadExternalUcw(double& pe, double& pp) const {
   const std::optional<double> e = frame::NumberAsTyped(app_.text1(roles_.ucwExtPe));
   const std::optional<double> p = frame::NumberAsTyped(app_.text1(roles_.ucwExtPp));
   if (!e || !p) return false;
@@ -64,12 +71,12 @@ bool RwKaTabs::ReadExternalUcw(double& pe, double& pp) const {
   return true;
 }
 
-void RwKaTabs::RefuseExternal() {
+void KaTabs::RefuseExternal() {
   ClearExternal();
   app_.InvalidValueGroup();
 }
 
-void RwKaTabs::WriteExternal(double pe, double pp) {
+void KaTabs::WriteExternal(double pe, double pp) {
   if (pe <= 0 || pp <= 0 ||
       !frame::WriteAll(app_, {{&app_.text1(roles_.extPe), pe}, {&app_.text1(roles_.extPp), pp}})) {
     RefuseExternal();
@@ -78,7 +85,7 @@ void RwKaTabs::WriteExternal(double pe, double pp) {
   app_.control("Frame30", roles_.resultsFrame).setVisible(true);
 }
 
-void RwKaTabs::CalculateExternalWithEnteredKa() {
+void KaTabs::CalculateExternalWithEnteredKa() {
   const std::optional<double> ka = ReadOkInput(app_, app_.text1(roles_.kaBox));
   if (!ka) return ClearExternal();
   double pe = 0, pp = 0;

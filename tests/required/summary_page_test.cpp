@@ -15,7 +15,7 @@ namespace {
 
 using namespace required;
 
-class RwPageFlowTest : public ::testing::Test, protected support::Driver {
+class SummaryPageTest : public ::testing::Test, protected support::Driver {
  protected:
   // The conversion page of the stage, opened as the pages before it open it.
   void OpenConversionPage(const char* um) {
@@ -30,7 +30,7 @@ class RwPageFlowTest : public ::testing::Test, protected support::Driver {
   }
 };
 
-TEST_F(RwPageFlowTest, TheSiwAcceptCopiesTheFourResultsIntoTheSummaryInRange2) {
+TEST_F(SummaryPageTest, TheSiwAcceptCopiesTheFourResultsIntoTheSummaryInRange2) {
   OpenConversionPage("420");
   click("Command25", 18);
   EXPECT_TRUE(c("SSTab1", 10).visible());
@@ -56,7 +56,7 @@ TEST_F(RwPageFlowTest, TheSiwAcceptCopiesTheFourResultsIntoTheSummaryInRange2) {
   EXPECT_FALSE(text1(SdwPeInt).visible());
 }
 
-TEST_F(RwPageFlowTest, TheSdwLiwAcceptFillsBothSummariesInRange1AndItsButtonsWaitForLiw) {
+TEST_F(SummaryPageTest, TheSdwLiwAcceptFillsBothSummariesInRange1AndItsButtonsWaitForLiw) {
   OpenConversionPage("123");
   click("Command25", 18);
   EXPECT_TRUE(c("SSTab1", 11).visible());
@@ -94,9 +94,9 @@ struct NextCase {
   bool enabled;
 };
 
-class RwFastFrontNextTest : public RwPageFlowTest, public ::testing::WithParamInterface<NextCase> {};
+class FastFrontNextTest : public SummaryPageTest, public ::testing::WithParamInterface<NextCase> {};
 
-TEST_P(RwFastFrontNextTest, NextTakesOnlyValuesALaterPageCanRead) {
+TEST_P(FastFrontNextTest, NextTakesOnlyValuesALaterPageCanRead) {
   const NextCase& k = GetParam();
   StartWithUm(k.um);
   text1(UrwFfPeInt).setText(k.internal);
@@ -106,7 +106,7 @@ TEST_P(RwFastFrontNextTest, NextTakesOnlyValuesALaterPageCanRead) {
   EXPECT_EQ(c("Command21", 30).enabled(), k.enabled);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, RwFastFrontNextTest,
+INSTANTIATE_TEST_SUITE_P(Cases, FastFrontNextTest,
                          ::testing::Values(NextCase{"420", "1516,2", "1401,4", true},
                                            NextCase{"420", "1516,2", "Ignored", true},
                                            NextCase{"123", "416,8", "Ignored", false},
@@ -115,7 +115,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, RwFastFrontNextTest,
                                            NextCase{"420", "1516,2", "Igno", false},
                                            NextCase{"123", "416,8", "552,5", true}));
 
-TEST_F(RwPageFlowTest, TheExternalFastFrontUnitsStandOnlyBesideAValue) {
+TEST_F(SummaryPageTest, TheExternalFastFrontUnitsStandOnlyBesideAValue) {
   StartWithUm("420");
   for (const auto& [slot, unit] : {std::pair{UrwFfPeExt, 152}, std::pair{UrwFfPpExt, 150}}) {
     text1(slot).setText("1401,4");
