@@ -47,25 +47,18 @@ void App::cmdOKUm_Click() {
   }
 
   platform::Control& lblRange = w("lblRange");
-  platform::Control& cmdOKUm = w("cmdOKUm");
   lblRange.setVisible(true);
-  if (*um > kRange1Limit) {
-    lblRange.setCaption("Range II");
-    w("Option1", 46).setEnabled(true);
-    w("Label1", 0).setVisible(false);
-    w("Label2").setVisible(false);
-    txtUm.setLocked(true);
-    txtUm.setVisible(false);
-    cmdOKUm.setVisible(false);
-  } else {
-    lblRange.setCaption("Range I");
-    w("Option1", 46).setEnabled(false);
-    w("Label1", 0).setVisible(false);
-    w("Label2").setVisible(false);
-    txtUm.setVisible(false);
-    cmdOKUm.setVisible(false);
-    txtUm.setLocked(true);
-  }
+  // Above the limit the system is in Range II, where the co-ordination of
+  // external fast-front insulation may be ignored (Option1(46)); the top area
+  // closes in either range.
+  const bool range2 = *um > kRange1Limit;
+  lblRange.setCaption(range2 ? "Range II" : "Range I");
+  w("Option1", 46).setEnabled(range2);
+  w("Label1", 0).setVisible(false);
+  w("Label2").setVisible(false);
+  txtUm.setLocked(true);
+  txtUm.setVisible(false);
+  w("cmdOKUm").setVisible(false);
 
   platform::Control& tabGeneral = w("tabGeneral");
   tabGeneral.setEnabled(true);

@@ -10,15 +10,10 @@ namespace tov {
 
 namespace {
 
-using namespace frame::design;
 using namespace layout;
 
-constexpr Place kPage = OnFactorPage(4);
-constexpr Place kWays = Inside("Frame18");
-constexpr Place kEntry = Inside("Frame20");
-
-// The note R0 = 0 beside "Calculate", which stays hidden.
-constexpr unsigned kNote = platform::Hidden | platform::NoWrap;
+// Where the page's controls stand: the page and its frames.
+constexpr Place kPage = OnFactorPage(4), kWays = Inside("Frame18"), kEntry = Inside("Frame20");
 
 constexpr auto kDesign = Join(
     std::to_array<ControlDesign>({
@@ -28,9 +23,9 @@ constexpr auto kDesign = Join(
     }),
     WaysToFactor(kPage, "Frame18", 960, 23),
     std::to_array<ControlDesign>({
-        Label(kWays, "Label30", 0, {7680, 240, 180, 255}, "R", kNote).fore(platform::kBlue),
-        Subscript(kWays, "Label31", kNoIndex, {7860, 330, 120, 195}, "0", kNote).fore(platform::kBlue),
-        Label(kWays, "Label29", kNoIndex, {7980, 240, 540, 255}, " = 0", kNote).fore(platform::kBlue),
+        Label(kWays, "Label30", 0, {7680, 240, 180, 255}, "R", kHiddenOneLine).fore(platform::kBlue),
+        Subscript(kWays, "Label31", kNoIndex, {7860, 330, 120, 195}, "0", kHiddenOneLine).fore(platform::kBlue),
+        Label(kWays, "Label29", kNoIndex, {7980, 240, 540, 255}, " = 0", kHiddenOneLine).fore(platform::kBlue),
     }),
     EntryChoice(kPage, "Frame19", 1680, 26),
     ReactanceFrame(kPage, 1680, {"Frame17", 36, 34, 37, 35, "Command17", "Label27"}),

@@ -12,11 +12,13 @@
 
 namespace tov::layout {
 
-using frame::design::ControlDesign;
-using frame::design::Place;
-using frame::design::Rect;
-using frame::design::Row;
+// The layout words are written in the design kit's terms, and so are the
+// pages' design files that use them.
+using namespace frame::design;
 using platform::kNoIndex;
+
+// A caption or note that waits hidden until the page shows it, on one line.
+constexpr unsigned kHiddenOneLine = platform::Hidden | platform::NoWrap;
 
 constexpr Place OnFactorPage(int page) { return frame::design::TabPage("tabCalculation1", kNoIndex, page); }
 
@@ -28,7 +30,6 @@ constexpr Row Computed(Row box) { return box.locked().length(8).back(platform::k
 // "Enter", "Calculate" and "Ignore" in their frame across the page,
 // Option1(first) to Option1(first + 2).
 constexpr std::array<ControlDesign, 4> WaysToFactor(Place page, const char* frame, int top, int first) {
-  using namespace frame::design;
   const Place in = Inside(frame);
   return {Frame(page, frame, kNoIndex, {180, top, 14055, 675}, ""),
           Option(in, first, {1590, 240, 1185, 255}, "Enter"),
@@ -39,11 +40,34 @@ constexpr std::array<ControlDesign, 4> WaysToFactor(Place page, const char* fram
 // "Enter Factor" and "Enter Urp" in the hidden frame under "Enter",
 // Option1(first) and Option1(first + 1).
 constexpr std::array<ControlDesign, 3> EntryChoice(Place page, const char* frame, int top, int first) {
-  using namespace frame::design;
   const Place in = Inside(frame);
   return {Frame(page, frame, kNoIndex, {180, top, 4425, 675}, "").hidden(),
           Option(in, first, {420, 240, 1425, 255}, "Enter Factor"),
           Option(in, first + 1, {2640, 240, 1185, 255}, "Enter Urp")};
+}
+
+// One of two cases a page calculates: its caption and where it stands.
+struct CaseOption {
+  const char* caption;
+  int left, width;
+};
+
+// The two cases in the hidden frame right of the entry choice,
+// Option1(first) and Option1(first + 1).
+constexpr std::array<ControlDesign, 3> CaseChoice(Place page, const char* frame, int first, CaseOption a,
+                                                  CaseOption b) {
+  const Place in = Inside(frame);
+  return {Frame(page, frame, kNoIndex, {4710, 1440, 6195, 675}, "").hidden(),
+          Option(in, first, {a.left, 240, a.width, 255}, a.caption),
+          Option(in, first + 1, {b.left, 240, b.width, 255}, b.caption)};
+}
+
+// The hidden entry frame under the entry choice, as high as its lines, and
+// its first line "Enter K… value".
+constexpr std::array<ControlDesign, 2> FactorEntryFrame(Place page, const char* frame, int height,
+                                                        const char* captionName, const char* caption) {
+  return {Frame(page, frame, kNoIndex, {180, 2190, 4425, height}, "").hidden(),
+          Label(Inside(frame), captionName, kNoIndex, {90, 360, 1305, 285}, caption).hidden()};
 }
 
 // How large a page draws a line "U  (…)": the caption, the "rp" laid into its
@@ -65,7 +89,6 @@ namespace detail {
 
 constexpr std::array<ControlDesign, 3> UrpLine(Place in, const char* text, UrpLineNames names, Rect caption,
                                                Rect subscript, Rect unit, const UrpLineLook& look) {
-  using namespace frame::design;
   return {Label(in, names.caption, kNoIndex, {caption.left, caption.top, look.caption.width, look.caption.height},
                 text, look.flags),
           Subscript(in, names.subscript, kNoIndex,
@@ -108,7 +131,6 @@ namespace detail {
 constexpr std::array<ControlDesign, 3> UrpResultLine(Place page, const char* text, const char* caption, int subscript,
                                                      int unit, int left, int top, const UrpLineLook& look,
                                                      int indent) {
-  using namespace frame::design;
   return {Label(page, caption, kNoIndex, {left, top, look.caption.width, look.caption.height}, text, look.flags),
           Subscript(page, "Label1", subscript,
                     {left + indent, top + 60, look.subscript.width, look.subscript.height}, "rp", look.flags),
@@ -141,7 +163,6 @@ struct ReactanceNames {
   const char* help;
 };
 constexpr std::array<ControlDesign, 7> ReactanceFrame(Place page, int top, ReactanceNames n) {
-  using namespace frame::design;
   const Place in = Inside(n.frame);
   return {Frame(page, n.frame, kNoIndex, {4710, top, 6165, 1785}, "").hidden(),
           Label(in, "Label33", n.x0, {270, 300, 1995, 225}, "Enter X     value (Ω)"),
@@ -154,7 +175,6 @@ constexpr std::array<ControlDesign, 7> ReactanceFrame(Place page, int top, React
 
 // The value-store boxes of X0 and X1 in that frame.
 constexpr std::array<ControlDesign, 2> ReactanceBoxes(const char* frame, int x0, int x1) {
-  using namespace frame::design;
   return {Box(Inside(frame), x0, {2430, 270, 900, 285}).length(8), Box(Inside(frame), x1, {2430, 720, 900, 285}).length(8)};
 }
 

@@ -9,15 +9,12 @@ namespace tov {
 
 namespace {
 
-using namespace frame::design;
 using namespace layout;
 
-constexpr Place kPage = OnFactorPage(0);
-constexpr Place kWays = Inside("fraK1");
-constexpr Place kEntryChoice = Inside("fraEnterChoose1");
-constexpr Place kCaseChoice = Inside("fraCalculateChoose1");
-constexpr Place kEntry = Inside("fraEnterK1");
-constexpr Place kData = Inside("fraCalculateK1");
+// Where the page's controls stand: the page and its frames.
+constexpr Place kPage = OnFactorPage(0), kWays = Inside("fraK1"), kEntryChoice = Inside("fraEnterChoose1"),
+                kCaseChoice = Inside("fraCalculateChoose1"), kEntry = Inside("fraEnterK1"),
+                kData = Inside("fraCalculateK1");
 
 // The page's options are named, not elements of Option1.
 constexpr Row NamedOption(Place p, const char* name, Rect r, const char* caption) {

@@ -11,21 +11,16 @@ namespace tov {
 
 namespace {
 
-using namespace frame::design;
 using namespace layout;
 
-constexpr Place kPage = OnFactorPage(1);
-constexpr Place kFormulaChoice = Inside("Frame4");
-constexpr Place kEntry = Inside("Frame5");
-constexpr Place kLineData = Inside("Frame3");
-
-// The notes and entry captions of this page keep to one line.
-constexpr unsigned kNote = platform::Hidden | platform::NoWrap;
+// Where the page's controls stand: the page and its frames.
+constexpr Place kPage = OnFactorPage(1), kFormulaChoice = Inside("Frame4"), kEntry = Inside("Frame5"),
+                kLineData = Inside("Frame3");
 
 constexpr UrpLineLook kEntryLook{.caption = {0, 0, 1935, 255}, .subscript = {0, 0, 255, 195},
-                                         .unit = {0, 0, 375, 255}, .flags = kNote};
+                                         .unit = {0, 0, 375, 255}, .flags = kHiddenOneLine};
 constexpr UrpLineLook kResultLook{.caption = {0, 0, 1995, 255}, .subscript = {0, 0, 255, 195},
-                                          .unit = {0, 0, 375, 255}, .flags = kNote};
+                                          .unit = {0, 0, 375, 255}, .flags = kHiddenOneLine};
 
 constexpr const char* kTypicalValues =
     "Typical values"
@@ -53,14 +48,16 @@ constexpr auto kDesign = Join(
         Option(kFormulaChoice, 5, {330, 240, 2025, 255}, "Analytical formula"),
         Option(kFormulaChoice, 6, {2610, 240, 1905, 255}, "Simplified formula"),
         // The note K2RE = K2SE beside "Simplified formula", shown on hover.
-        Label(kFormulaChoice, "Label9", 1, {4770, 240, 135, 255}, "K", kNote).fore(platform::kBlue),
-        Subscript(kFormulaChoice, "Label21", kNoIndex, {4890, 330, 390, 195}, "2RE", kNote).fore(platform::kBlue),
-        Label(kFormulaChoice, "Label67", kNoIndex, {5310, 240, 300, 255}, "=  K", kNote).fore(platform::kBlue),
-        Subscript(kFormulaChoice, "Label68", kNoIndex, {5610, 330, 390, 195}, "2SE", kNote).fore(platform::kBlue),
+        Label(kFormulaChoice, "Label9", 1, {4770, 240, 135, 255}, "K", kHiddenOneLine).fore(platform::kBlue),
+        Subscript(kFormulaChoice, "Label21", kNoIndex, {4890, 330, 390, 195}, "2RE", kHiddenOneLine)
+            .fore(platform::kBlue),
+        Label(kFormulaChoice, "Label67", kNoIndex, {5310, 240, 300, 255}, "=  K", kHiddenOneLine).fore(platform::kBlue),
+        Subscript(kFormulaChoice, "Label68", kNoIndex, {5610, 330, 390, 195}, "2SE", kHiddenOneLine)
+            .fore(platform::kBlue),
 
         // Entry frame: the typed K2, or the two typed Urp values.
         Frame(kPage, "Frame5", kNoIndex, {180, 2190, 4425, 1785}, "").hidden(),
-        Label(kEntry, "Label19", kNoIndex, {90, 360, 1335, 255}, "Enter K2 value", kNote),
+        Label(kEntry, "Label19", kNoIndex, {90, 360, 1335, 255}, "Enter K2 value", kHiddenOneLine),
         Label(kEntry, "Label18", kNoIndex, {90, 690, 4215, 915}, kTypicalValues).hidden().fore(platform::kRed),
     }),
     UrpEntry(kEntry, {"Label17", "Label15", 3}, {"Label16", "Label11", 2}, kEntryLook),
@@ -95,16 +92,16 @@ constexpr auto kDesign = Join(
         Line(kPage, "Line1", 1, {150, 7320, 14160, 0}),
 
         // Results: receiving end (or the end chosen) and the sending end beside it.
-        Label(kPage, "Label24", kNoIndex, {7200, 7440, 135, 255}, "K", kNote).fore(platform::kRed),
-        Subscript(kPage, "Label25", kNoIndex, {7320, 7530, 390, 195}, "2RE", kNote).fore(platform::kRed),
-        Label(kPage, "Label45", kNoIndex, {8760, 7440, 135, 255}, "K", kNote).fore(platform::kRed),
-        Subscript(kPage, "Label26", kNoIndex, {8880, 7530, 390, 195}, "2SE", kNote).fore(platform::kRed),
+        Label(kPage, "Label24", kNoIndex, {7200, 7440, 135, 255}, "K", kHiddenOneLine).fore(platform::kRed),
+        Subscript(kPage, "Label25", kNoIndex, {7320, 7530, 390, 195}, "2RE", kHiddenOneLine).fore(platform::kRed),
+        Label(kPage, "Label45", kNoIndex, {8760, 7440, 135, 255}, "K", kHiddenOneLine).fore(platform::kRed),
+        Subscript(kPage, "Label26", kNoIndex, {8880, 7530, 390, 195}, "2SE", kHiddenOneLine).fore(platform::kRed),
     }),
     UrpPeResult(kPage, "Label20", 3, 2, 4950, 7890, kResultLook),
     UrpPpResult(kPage, "Label22", 4, 3, 4950, 8370, kResultLook),
     std::to_array<ControlDesign>({
-        Label(kPage, "Label13", 4, {9495, 7875, 375, 255}, "kV", kNote),
-        Label(kPage, "Label13", 5, {9495, 8355, 375, 255}, "kV", kNote),
+        Label(kPage, "Label13", 4, {9495, 7875, 375, 255}, "kV", kHiddenOneLine),
+        Label(kPage, "Label13", 5, {9495, 8355, 375, 255}, "kV", kHiddenOneLine),
         Button(kPage, "Command6", kNoIndex, {6915, 8790, 1230, 285}, "Choose K2RE").hidden(),
         Button(kPage, "Command7", kNoIndex, {8445, 8790, 1230, 285}, "Choose K2SE").hidden(),
     }));

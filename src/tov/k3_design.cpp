@@ -10,35 +10,23 @@ namespace tov {
 
 namespace {
 
-using namespace frame::design;
 using namespace layout;
 
-constexpr Place kPage = OnFactorPage(2);
-constexpr Place kWays = Inside("Frame8");
-constexpr Place kFaultChoice = Inside("Frame9");
-constexpr Place kEntry = Inside("Frame6");
-
-// The note R0 = R1 = 0 beside "Calculate", shown on hover.
-constexpr unsigned kNote = platform::Hidden | platform::NoWrap;
+// Where the page's controls stand: the page and its frames.
+constexpr Place kPage = OnFactorPage(2), kWays = Inside("Frame8"), kEntry = Inside("Frame6");
 
 constexpr auto kDesign = Join(
     WaysToFactor(kPage, "Frame8", 720, 7),
     std::to_array<ControlDesign>({
-        Label(kWays, "Label55", kNoIndex, {7680, 240, 150, 255}, "R", kNote).fore(platform::kBlue),
-        Subscript(kWays, "Label54", kNoIndex, {7830, 330, 150, 195}, "0", kNote).fore(platform::kBlue),
-        Label(kWays, "Label56", kNoIndex, {7980, 240, 1035, 255}, "=  R    = 0", kNote).fore(platform::kBlue),
-        Subscript(kWays, "Label57", kNoIndex, {8345, 330, 150, 195}, "1", kNote).fore(platform::kBlue),
+        Label(kWays, "Label55", kNoIndex, {7680, 240, 150, 255}, "R", kHiddenOneLine).fore(platform::kBlue),
+        Subscript(kWays, "Label54", kNoIndex, {7830, 330, 150, 195}, "0", kHiddenOneLine).fore(platform::kBlue),
+        Label(kWays, "Label56", kNoIndex, {7980, 240, 1035, 255}, "=  R    = 0", kHiddenOneLine).fore(platform::kBlue),
+        Subscript(kWays, "Label57", kNoIndex, {8345, 330, 150, 195}, "1", kHiddenOneLine).fore(platform::kBlue),
     }),
     EntryChoice(kPage, "Frame7", 1440, 10),
-    std::to_array<ControlDesign>({
-        Frame(kPage, "Frame9", kNoIndex, {4710, 1440, 6195, 675}, "").hidden(),
-        Option(kFaultChoice, 12, {330, 240, 2445, 255}, "Single phase earth fault"),
-        Option(kFaultChoice, 13, {3570, 240, 2235, 255}, "Two phase earth fault"),
-
-        // Entry frame: the factor line and the Urp line share their place.
-        Frame(kPage, "Frame6", kNoIndex, {180, 2190, 4425, 1065}, "").hidden(),
-        Label(kEntry, "Label50", kNoIndex, {90, 360, 1305, 285}, "Enter K3 value").hidden(),
-    }),
+    CaseChoice(kPage, "Frame9", 12, {"Single phase earth fault", 330, 2445}, {"Two phase earth fault", 3570, 2235}),
+    // Entry frame: the factor line and the Urp line share their place.
+    FactorEntryFrame(kPage, "Frame6", 1065, "Label50", "Enter K3 value"),
     UrpPeEntry(kEntry, {"Label49", "Label46", 4}, kUrpEntryLook),
     std::to_array<ControlDesign>({
         Button(kEntry, "Command11", kNoIndex, {2430, 330, 900, 285}, "OK").hidden(),

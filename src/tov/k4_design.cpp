@@ -10,14 +10,11 @@ namespace tov {
 
 namespace {
 
-using namespace frame::design;
 using namespace layout;
 
-constexpr Place kPage = OnFactorPage(3);
-constexpr Place kTransformerChoice = Inside("Frame13");
-constexpr Place kEntry = Inside("Frame11");
-constexpr Place kLevelChoice = Inside("Frame16");
-constexpr Place kData = Inside("Frame12");
+// Where the page's controls stand: the page and its frames.
+constexpr Place kPage = OnFactorPage(3), kEntry = Inside("Frame11"), kLevelChoice = Inside("Frame16"),
+                kData = Inside("Frame12");
 
 constexpr std::uint32_t kDarkRed = 0xC00000u;
 
@@ -36,14 +33,10 @@ constexpr Row DataSubscript(int index, Rect r, const char* caption) {
 constexpr auto kDesign = Join(
     WaysToFactor(kPage, "Frame15", 720, 14),
     EntryChoice(kPage, "Frame14", 1440, 17),
+    CaseChoice(kPage, "Frame13", 19, {"Step down transformers", 330, 2445}, {"Step up transformers", 3330, 2175}),
+    // Entry frame: the factor line, or the two Urp lines.
+    FactorEntryFrame(kPage, "Frame11", 1785, "Label59", "Enter K4 value"),
     std::to_array<ControlDesign>({
-        Frame(kPage, "Frame13", kNoIndex, {4710, 1440, 6195, 675}, "").hidden(),
-        Option(kTransformerChoice, 19, {330, 240, 2445, 255}, "Step down transformers"),
-        Option(kTransformerChoice, 20, {3330, 240, 2175, 255}, "Step up transformers"),
-
-        // Entry frame: the factor line, or the two Urp lines.
-        Frame(kPage, "Frame11", kNoIndex, {180, 2190, 4425, 1785}, "").hidden(),
-        Label(kEntry, "Label59", kNoIndex, {90, 360, 1305, 285}, "Enter K4 value").hidden(),
         Label(kEntry, "Label61", kNoIndex, {90, 690, 4215, 705}, kTypicalValues).hidden().fore(platform::kRed),
     }),
     UrpEntry(kEntry, {"Label58", "Label47", 5}, {"Label53", "Label48", 6}, kUrpEntryLook),
