@@ -47,10 +47,9 @@ constexpr auto kBoxes = Join(
     std::to_array<ControlDesign>({
         UrpPeEntryBox(kEntry, UrpCombPeEntered),
         UrpPpEntryBox(kEntry, UrpCombPpEntered),
-        Box(kEntry, K13Entered, {1530, 330, 900, 285}).hidden().length(4),
-        Result(Box(kPage, UrpCombPp, {7035, 8535, 900, 285})),
-        Result(Box(kPage, UrpCombPe, {7035, 8055, 900, 285})),
-    }));
+        FactorEntryBox(kEntry, K13Entered, 1530),
+    }),
+    UrpResultBoxes(kPage, UrpCombPe, UrpCombPp, 7035, 8055, 8535));
 
 }  // namespace
 

@@ -24,6 +24,10 @@ constexpr Place OnFactorPage(int page) { return frame::design::TabPage("tabCalcu
 
 // A box that shows a result: locked, light yellow and hidden until the page has one.
 constexpr Row Result(Row box) { return box.hidden().locked().length(6).back(platform::kLightYellow); }
+// The result boxes of an Urp(p-e) line and of the Urp(p-p) line under it.
+constexpr std::array<ControlDesign, 2> UrpResultBoxes(Place page, int pe, int pp, int left, int peTop, int ppTop) {
+  return {Result(Box(page, pe, {left, peTop, 900, 285})), Result(Box(page, pp, {left, ppTop, 900, 285}))};
+}
 // A box the page computes from the data above it: locked and light yellow.
 constexpr Row Computed(Row box) { return box.locked().length(8).back(platform::kLightYellow); }
 
@@ -118,6 +122,11 @@ constexpr Row UrpPeEntryBox(Place frame, int slot) {
 }
 constexpr Row UrpPpEntryBox(Place frame, int slot) {
   return frame::design::Box(frame, slot, {2070, 750, 900, 285}).hidden().length(6);
+}
+
+// The box of a typed factor, on the line of the entry frame's caption.
+constexpr Row FactorEntryBox(Place frame, int slot, int left) {
+  return frame::design::Box(frame, slot, {left, 330, 900, 285}).hidden().length(4);
 }
 
 // The sizes most factor pages draw their Urp lines with.

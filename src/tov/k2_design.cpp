@@ -106,25 +106,25 @@ constexpr auto kDesign = Join(
         Button(kPage, "Command7", kNoIndex, {8445, 8790, 1230, 285}, "Choose K2SE").hidden(),
     }));
 
-constexpr ControlDesign kBoxes[] = {
-    UrpPeEntryBox(kEntry, UrpK2PeEntered),
-    UrpPpEntryBox(kEntry, UrpK2PpEntered),
-    Box(kEntry, K2Entered, {1470, 330, 900, 285}).hidden().length(4),
-    DataBox(K2Frequency, 270),
-    DataBox(K2LineLength, 690),
-    DataBox(K2Capacitance, 1110),
-    DataBox(K2ReceivingVoltage, 1530),
-    Computed(Box(kLineData, K2ChargingPower, {2430, 1950, 900, 285})),
-    DataBox(K2ShortCircuitPower, 2370),
-    DataBox(K2CompensationSending, 2790),
-    DataBox(K2CompensationReceiving, 3210),
-    DataBox(K2LinePower, 3630),
-    DataBox(K2Inductance, 4050),
-    Result(Box(kPage, UrpK2Pe, {7005, 7875, 900, 285})),
-    Result(Box(kPage, UrpK2Pp, {7005, 8355, 900, 285})),
-    Result(Box(kPage, UrpK2PeSending, {8535, 7860, 900, 285})),
-    Result(Box(kPage, UrpK2PpSending, {8535, 8340, 900, 285})),
-};
+constexpr auto kBoxes = Join(
+    std::to_array<ControlDesign>({
+        UrpPeEntryBox(kEntry, UrpK2PeEntered),
+        UrpPpEntryBox(kEntry, UrpK2PpEntered),
+        FactorEntryBox(kEntry, K2Entered, 1470),
+        DataBox(K2Frequency, 270),
+        DataBox(K2LineLength, 690),
+        DataBox(K2Capacitance, 1110),
+        DataBox(K2ReceivingVoltage, 1530),
+        Computed(Box(kLineData, K2ChargingPower, {2430, 1950, 900, 285})),
+        DataBox(K2ShortCircuitPower, 2370),
+        DataBox(K2CompensationSending, 2790),
+        DataBox(K2CompensationReceiving, 3210),
+        DataBox(K2LinePower, 3630),
+        DataBox(K2Inductance, 4050),
+    }),
+    // The receiving end (or the end chosen), and the sending end beside it.
+    UrpResultBoxes(kPage, UrpK2Pe, UrpK2Pp, 7005, 7875, 8355),
+    UrpResultBoxes(kPage, UrpK2PeSending, UrpK2PpSending, 8535, 7860, 8340));
 
 }  // namespace
 

@@ -44,7 +44,7 @@ constexpr auto kDesign = Join(
 
 constexpr auto kBoxes = Join(
     std::to_array<ControlDesign>({
-        Box(kEntry, K3Entered, {1470, 330, 900, 285}).hidden().length(4),
+        FactorEntryBox(kEntry, K3Entered, 1470),
         UrpPeEntryBox(kEntry, UrpK3PeEntered),
     }),
     ReactanceBoxes("Frame10", K3X0, K3X1),

@@ -82,19 +82,19 @@ constexpr auto kDesign = Join(
 // A typed box of the resonance data.
 constexpr Row DataBox(int slot, int top) { return Box(kData, slot, {2430, top, 900, 285}).length(8); }
 
-constexpr ControlDesign kBoxes[] = {
-    Box(kEntry, K4Entered, {1470, 330, 900, 285}).hidden().length(4),
-    UrpPeEntryBox(kEntry, UrpK4PeEntered),
-    UrpPpEntryBox(kEntry, UrpK4PpEntered),
-    DataBox(K4TransformerPower, 270),
-    DataBox(K4ShortCircuitPower, 690),
-    DataBox(K4CapacitiveLoad, 1110),
-    Computed(Box(kData, K4PowerRatio, {2430, 1530, 900, 285})),
-    Computed(Box(kData, K4LoadRatio, {2430, 1950, 900, 285})),
-    Box(kData, K4Factor, {2430, 2370, 900, 285}).hidden().length(4),
-    Result(Box(kPage, UrpK4Pe, {7005, 7875, 900, 285})),
-    Result(Box(kPage, UrpK4Pp, {7005, 8355, 900, 285})),
-};
+constexpr auto kBoxes = Join(
+    std::to_array<ControlDesign>({
+        FactorEntryBox(kEntry, K4Entered, 1470),
+        UrpPeEntryBox(kEntry, UrpK4PeEntered),
+        UrpPpEntryBox(kEntry, UrpK4PpEntered),
+        DataBox(K4TransformerPower, 270),
+        DataBox(K4ShortCircuitPower, 690),
+        DataBox(K4CapacitiveLoad, 1110),
+        Computed(Box(kData, K4PowerRatio, {2430, 1530, 900, 285})),
+        Computed(Box(kData, K4LoadRatio, {2430, 1950, 900, 285})),
+        Box(kData, K4Factor, {2430, 2370, 900, 285}).hidden().length(4),
+    }),
+    UrpResultBoxes(kPage, UrpK4Pe, UrpK4Pp, 7005, 7875, 8355));
 
 }  // namespace
 
