@@ -11,11 +11,9 @@ namespace coordination {
 Stage::Stage(frame::App& app) {
   AddPage<TovPage>(app);
   AddPage<SlowFrontPage>(app);
-  slowFrontTabs_ = &AddPage<SlowFrontTabs>(app);
+  AddPage<SlowFrontTabs>(app);
   AddPage<FastFrontPage>(app);
   AddPage<FastFrontTabs>(app);
 }
-
-CoordinationFactors& Stage::factors() const { return slowFrontTabs_->factors(); }
 
 }  // namespace coordination

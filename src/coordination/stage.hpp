@@ -10,20 +10,11 @@ class App;
 
 namespace coordination {
 
-class CoordinationFactors;
-class SlowFrontTabs;
-
 class Stage final : public frame::Stage {
  public:
   explicit Stage(frame::App& app);
 
   const char* Name() const override { return "co-ordination withstand voltages"; }
-
-  // The factors and the run's per-unit Ue2 that the slow-front tabs keep.
-  CoordinationFactors& factors() const;
-
- private:
-  SlowFrontTabs* slowFrontTabs_ = nullptr;
 };
 
 }  // namespace coordination

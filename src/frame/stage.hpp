@@ -5,6 +5,7 @@
 // what their results are computed from.
 
 #include <memory>
+#include <stdexcept>
 #include <span>
 #include <utility>
 #include <vector>
@@ -36,6 +37,14 @@ class Stage {
   virtual std::vector<std::span<const platform::ControlDesign>> ValueStoreRows() const;
   // What each result of each page is computed from.
   virtual std::vector<std::span<const Dependency>> Dependencies() const;
+
+ // The stage's page of type P, for the tests that reach past its controls.
+  template <class P>
+  P& page() const {
+    for (const auto& added : pages_)
+      if (auto* found = dynamic_cast<P*>(added.get())) return *found;
+    throw std::logic_error("the stage has no such page");
+  }
 
  protected:
   // Adds a page after the ones before it; the stage keeps it for the run of the program.

@@ -12,7 +12,7 @@ namespace surge {
 Stage::Stage(frame::App& app) {
   AddPage<ArresterPage>(app);
   SlowFrontPage& slowFront = AddPage<SlowFrontPage>(app);
-  rangeTabs_ = &AddPage<SlowFrontRangeTabs>(app, slowFront);
+  AddPage<SlowFrontRangeTabs>(app, slowFront);
   FastFrontPage& fastFront = AddPage<FastFrontPage>(app);
   AddPage<FormulaTabs>(app);
   AddPage<ChooseUrpTab>(app, fastFront);

@@ -11,18 +11,11 @@ class App;
 
 namespace surge {
 
-class SlowFrontRangeTabs;
-
 class Stage final : public frame::Stage {
  public:
   explicit Stage(frame::App& app);
 
   const char* Name() const override { return "switching and lightning overvoltages"; }
-
-  SlowFrontRangeTabs& rangeTabs() const { return *rangeTabs_; }
-
- private:
-  SlowFrontRangeTabs* rangeTabs_ = nullptr;
 };
 
 }  // namespace surge

@@ -14,11 +14,11 @@ namespace tov {
 Stage::Stage(frame::App& app) {
   TovPage& page = AddPage<TovPage>(app);
   // The walk's close shows the result display of the page it returns to.
-  flow_ = &AddPage<FactorFlow>(app, page);
-  k1_ = &AddPage<K1Page>(app);
-  k2_ = &AddPage<K2Page>(app);
+  AddPage<FactorFlow>(app, page);
+  AddPage<K1Page>(app);
+  AddPage<K2Page>(app);
   AddPage<K3Page>(app);
-  k4_ = &AddPage<K4Page>(app);
+  AddPage<K4Page>(app);
   AddPage<CombinationPage>(app);
   // Last: the help binds the mouse-over of controls the factor pages create.
   AddPage<FactorHelp>(app);

@@ -12,6 +12,7 @@
 #include <tuple>
 #include <utility>
 
+#include "coordination/slow_front_tabs.hpp"
 #include "coordination/stage.hpp"
 #include "support/driver.hpp"
 
@@ -228,7 +229,7 @@ TEST_F(FactorsTest, NothingIsComputedForAnEmptyBoxOrWithoutAUnit) {
 
 TEST_F(FactorsTest, CurveBWithoutAPerUnitUe2OfThisRunIsRefused) {
   // The stage's factors: a phase-to-earth calculation, then a restart.
-  CoordinationFactors& shared = program().stage<coordination::Stage>().factors();
+  CoordinationFactors& shared = program().stage<coordination::Stage>().page<coordination::SlowFrontTabs>().factors();
   app().module1.gUps = 600;
   SetUnit(Unit::Pu);
   c("Ue2").setText("2");

@@ -22,7 +22,7 @@ constexpr int kPu = 62, kKv = 63, kEnergization = 32;
 
 class SlowFrontTabsTest : public ::testing::Test, protected support::Driver {
  protected:
-  SlowFrontRangeTabs& tabs() { return program().stage<Stage>().rangeTabs(); }
+  SlowFrontRangeTabs& tabs() { return program().stage<Stage>().page<SlowFrontRangeTabs>(); }
 
   // Um = 420 kV, an arrester with Ups = 740 kV accepted, the Range II strip open.
   void OpenRange2Strip() {

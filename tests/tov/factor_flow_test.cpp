@@ -16,7 +16,7 @@ const std::string kInvalidUrpValue = Padded("Invalid Urp value", 31);
 
 class FactorFlowTest : public TovStageTest {
  protected:
-  FactorFlow& flow() { return prog.stage<tov::Stage>().flow(); }
+  FactorFlow& flow() { return prog.stage<tov::Stage>().page<FactorFlow>(); }
 
   void OpenStripOnK1() {
     StartWithUm("420");

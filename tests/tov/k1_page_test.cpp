@@ -81,7 +81,7 @@ TEST_F(K1PageTest, CalculationOkWithAnIncompleteSetRefusesAndEmptiesIt) {
   click("optCalculateK1");
   click("optK12");
   typeInto("txtXd1", "0,2");
-  prog.stage<tov::Stage>().k1().cmdCalculateOK1_Click();
+  prog.stage<tov::Stage>().page<tov::K1Page>().cmdCalculateOK1_Click();
   ASSERT_EQ(messageCount(), 1u);
   EXPECT_EQ(lastMessage().prompt, "Enter a valid value...");
   EXPECT_EQ(lastMessage().title, kGroupTitle);

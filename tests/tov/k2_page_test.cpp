@@ -78,7 +78,7 @@ TEST_F(K2PageTest, OkRecomputesTheChargingPowerFromTheRewrittenData) {
   // f changed by code after the charging power was computed; no box is left.
   text1(K2Frequency).setText("60.0");
   EXPECT_EQ(text(K2ChargingPower), "125,6");
-  prog.stage<tov::Stage>().k2().Command8_Click();
+  prog.stage<tov::Stage>().page<tov::K2Page>().Command8_Click();
   EXPECT_EQ(text(K2Frequency), "60,0");
   EXPECT_EQ(text(K2ChargingPower), "150,72");  // 60 * 6,28 * 100 * 0,00001 * 400
   // K2 = 1 / (1 - 150,72 / 1256) = 1 / 0,88

@@ -76,7 +76,7 @@ TEST_F(K4PageTest, AZeroShortCircuitPowerGivesNoRatios) {
   EXPECT_EQ(text1(K4LoadRatio).text(), "");
   EXPECT_FALSE(c("Label81").visible());
   EXPECT_FALSE(c("Command16").visible());
-  EXPECT_FALSE(prog.stage<tov::Stage>().k4().mK4RatiosReady);
+  EXPECT_FALSE(prog.stage<tov::Stage>().page<tov::K4Page>().mK4RatiosReady);
 }
 
 TEST_F(K4PageTest, ARatioEightCharactersCannotHoldIsRefused) {
@@ -90,8 +90,8 @@ TEST_F(K4PageTest, ARatioEightCharactersCannotHoldIsRefused) {
   EXPECT_EQ(text1(K4LoadRatio).text(), "");
   EXPECT_FALSE(c("Label81").visible());
   EXPECT_FALSE(c("Command16").visible());
-  EXPECT_FALSE(prog.stage<tov::Stage>().k4().mK4RatiosReady);
-  EXPECT_FALSE(prog.stage<tov::Stage>().k4().mK4RatiosDone);
+  EXPECT_FALSE(prog.stage<tov::Stage>().page<tov::K4Page>().mK4RatiosReady);
+  EXPECT_FALSE(prog.stage<tov::Stage>().page<tov::K4Page>().mK4RatiosDone);
   // A small ratio in exponent form that fits is written in fixed point.
   set(K4ShortCircuitPower, "10");
   set(K4TransformerPower, "0,00015");  // 1,5E-05
