@@ -153,9 +153,8 @@ constexpr kit::Row InputBox(int slot, int frame, int captionTop, int maxLength) 
 constexpr kit::Row ResultBox(int slot, int frame, int maxLength) {
   return kit::Box(CalculationFrame(frame), slot, {kBoxLeft, kResultTop, 900, 285})
       .hidden()
-      .locked()
       .length(maxLength)
-      .back(platform::kLightYellow);
+      .readOnly();
 }
 
 constexpr auto kValueStoreRows = std::to_array<ControlDesign>({

@@ -67,9 +67,8 @@ constexpr std::array<platform::ControlDesign, 3> UcwLine(int page, LineLabels la
 constexpr kit::Row UcwBox(int page, int slot, int captionLeft, int captionTop) {
   return kit::Box(OnPage(page), slot, {captionLeft + kBoxOffset, captionTop - 30, 900, 285})
       .hidden()
-      .locked()
       .length(6)
-      .back(platform::kLightYellow);
+      .readOnly();
 }
 
 }  // namespace coordination::page_layout

@@ -53,7 +53,7 @@ constexpr auto kBoxes = std::to_array<ControlDesign>({
     UcwBox(kPage, UcwSfPeExt, kExternal, kPeTop),
     // "1" once the tabs' calculated values were committed.
     kit::Box(OnPage(kPage), SfAcceptedFlag, {12960, 5490, 900, 285}).hidden().text(frame::kFlagDesignText),
-    kit::Box(OnPage(kPage), SfUnusedBox, {240, 600, 900, 285}).hidden().locked().length(8).back(platform::kLightYellow),
+    kit::Box(OnPage(kPage), SfUnusedBox, {240, 600, 900, 285}).hidden().length(8).readOnly(),
 });
 
 }  // namespace

@@ -254,9 +254,8 @@ constexpr kit::Row TypedBox(int slot, Place p, int left, int captionTop, int max
 constexpr kit::Row ResultBox(int slot, Place p, int left, int top, int maxLength) {
   return kit::Box(p, slot, {left, top, kBoxWidth, 285})
       .hidden()
-      .locked()
       .length(maxLength)
-      .back(platform::kLightYellow);
+      .readOnly();
 }
 // The ratio and factor boxes are centred on the fraction bar.
 constexpr int RatioBoxTop(int bar) { return bar - 150; }

@@ -55,6 +55,8 @@ struct Row : ControlDesign {
   constexpr Row nowrap() const { return with(platform::NoWrap); }
   constexpr Row centered() const { return with(platform::Centered); }
   constexpr Row selected() const { return with(platform::Selected); }
+  // A box the program writes and the person only reads: locked, on light yellow.
+  constexpr Row readOnly() const { return locked().back(platform::kLightYellow); }
   constexpr Row fore(std::uint32_t color) const {
     Row r = *this;
     r.foreColor = color;

@@ -25,9 +25,8 @@ inline constexpr const char* kSelectWithClearances =
 // on the line whose captions start at lineTop.
 constexpr frame::design::Row LevelBox(frame::design::Place p, int slot, int left, int lineTop) {
   return frame::design::Box(p, slot, {left, lineTop - 30, kBoxWidth, kBoxHeight})
-      .locked()
       .length(8)
-      .back(platform::kLightYellow);
+      .readOnly();
 }
 
 // Shown when a requirement lies beyond its table.

@@ -57,7 +57,7 @@ constexpr auto kDesign = std::to_array<ControlDesign>({
 
 // Working boxes of the page that no step uses.
 constexpr Row WorkingBox(int slot, int left) {
-  return Box(kStandardLevelTab, slot, {left, 600, 900, 285}).hidden().locked().length(8).back(platform::kLightYellow);
+  return Box(kStandardLevelTab, slot, {left, 600, 900, 285}).hidden().length(8).readOnly();
 }
 
 constexpr auto kValueStoreRows = std::to_array<ControlDesign>({

@@ -154,9 +154,8 @@ constexpr kit::Row Kt(int slot, int frame, int top) {
 constexpr kit::Row Result(int slot, int frame, int top) {
   return kit::Box(InFrame(frame), slot, {kResultBoxLeft, top - kRaise, kResultWidth, kBoxHeight})
       .hidden()
-      .locked()
       .length(6)
-      .back(platform::kLightYellow);
+      .readOnly();
 }
 
 constexpr ControlDesign kValueStoreRows[] = {

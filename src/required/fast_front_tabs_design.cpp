@@ -67,7 +67,7 @@ constexpr auto kControls = kit::Join(
     ResultLine(kResultFrame, 7));
 
 constexpr kit::Row ResultBox(kit::Place frame, int slot, int maxLength) {
-  return kit::Box(frame, slot, {3600, kLineTop - 30, 900, 285}).locked().length(maxLength).back(platform::kLightYellow);
+  return kit::Box(frame, slot, {3600, kLineTop - 30, 900, 285}).length(maxLength).readOnly();
 }
 
 constexpr ControlDesign kBoxes[] = {

@@ -167,9 +167,8 @@ constexpr auto KaTabsDesign(const KaTabsRoles& tabs) {
 constexpr std::array<ControlDesign, 5> KaTabsBoxes(const KaTabsRoles& tabs) {
   const auto result = [](int slot, int frame, int top) {
     return kit::Box(kit::Inside("Frame30", frame), slot, {3600, top - 30, 900, 285})
-        .locked()
         .length(6)
-        .back(platform::kLightYellow);
+        .readOnly();
   };
   return {result(tabs.intPe, tabs.internalFrame, 720), result(tabs.intPp, tabs.internalFrame, 1200),
           result(tabs.extPe, tabs.resultsFrame, 720), result(tabs.extPp, tabs.resultsFrame, 1200),

@@ -117,9 +117,8 @@ constexpr std::array<ControlDesign, 4> SummaryBoxes(const Summary& summary) {
     boxes[i] = kit::Box(OnPage(summary.page), summary.lines[i].box,
                         {summary.left + 2520, kSummaryLineTops[i] - 30, 900, 285})
                    .hidden()
-                   .locked()
                    .length(i < 2 ? 6 : summary.externalMaxLength)
-                   .back(platform::kLightYellow);
+                   .readOnly();
   return boxes;
 }
 

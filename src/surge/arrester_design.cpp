@@ -16,7 +16,6 @@ namespace surge {
 namespace {
 
 using namespace frame::design;
-using platform::kLightYellow;
 
 constexpr Place kPage = TabPage("tabSubGeneral1", platform::kNoIndex, 1);
 
@@ -103,7 +102,7 @@ constexpr std::array<ControlDesign, N> Boxes(const Entry (&entries)[N], const Co
   std::array<ControlDesign, N> rows{};
   for (std::size_t i = 0; i < N; ++i) {
     const Row box = Box(kPage, entries[i].slot, {columns.boxLeft, Top(columns, i) - 30, 900, 285}).length(6);
-    rows[i] = columns.display ? box.locked().back(kLightYellow) : box;
+    rows[i] = columns.display ? box.readOnly() : box;
   }
   return rows;
 }

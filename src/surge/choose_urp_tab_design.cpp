@@ -71,9 +71,8 @@ std::vector<ControlDesign> MakeDesign() {
 // A candidate of a column, locked: the choice is made with its "Accept".
 constexpr Row Candidate(int slot, int column) {
   return Box(kTab, slot, {ColumnLeft(column) + kBoxOffset, kRowTop - 30, 900, 285})
-      .locked()
       .length(7)
-      .back(platform::kLightYellow);
+      .readOnly();
 }
 
 constexpr ControlDesign kValueStoreRows[] = {

@@ -47,7 +47,7 @@ constexpr ControlDesign kDesign[] = {
 
 // A box of the summary, locked and hidden with it.
 constexpr Row SummaryBox(int slot, int top) {
-  return Box(kPage, slot, {7395, top, 900, 285}).hidden().locked().length(7).back(platform::kLightYellow);
+  return Box(kPage, slot, {7395, top, 900, 285}).hidden().length(7).readOnly();
 }
 
 constexpr ControlDesign kValueStoreRows[] = {

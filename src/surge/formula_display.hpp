@@ -41,9 +41,8 @@ void DrawUrpLine(std::vector<platform::ControlDesign>& rows, frame::design::Plac
 constexpr frame::design::Row UrpLineBox(frame::design::Place tab, int slot, int top) {
   return frame::design::Box(tab, slot, {6960, top - 30, 900, 285})
       .hidden()
-      .locked()
       .length(7)
-      .back(platform::kLightYellow);
+      .readOnly();
 }
 
 // "<<Back" and "Next >>" at the foot of a tab: Command29(back) and Command29(next).

@@ -12,7 +12,6 @@ namespace surge {
 namespace {
 
 using namespace frame::design;
-using platform::kLightYellow;
 
 constexpr Place kPage = TabPage("tabSubGeneral1", platform::kNoIndex, 2);
 
@@ -60,7 +59,7 @@ constexpr ControlDesign kDesign[] = {
 
 // A summary box, locked and hidden with its row.
 constexpr Row SummaryBox(int slot, int column, int top) {
-  return Box(kPage, slot, {column + kBoxOffset, top - 30, 900, 285}).hidden().locked().length(6).back(kLightYellow);
+  return Box(kPage, slot, {column + kBoxOffset, top - 30, 900, 285}).hidden().length(6).readOnly();
 }
 
 // The arrester's Ups as each range tab calculates with it: a hidden box of the

@@ -25,7 +25,6 @@ namespace {
 using namespace frame::design;
 using platform::Hidden;
 using platform::kBlue;
-using platform::kLightYellow;
 
 // Columns inside the frames, and the rows of each frame.
 constexpr int kCaptionLeft = 960, kBoxLeft = 3000, kAsideLeft = 4020, kBoxWidth = 900;
@@ -227,7 +226,7 @@ constexpr Row EntryBox(Place p, int slot, int left, int top, int maxLength = kVo
   return Box(p, slot, {left, top - 30, kBoxWidth, 285}).length(maxLength);
 }
 constexpr Row ResultBox(Place p, int slot, int left, int top, int maxLength = kVoltage) {
-  return EntryBox(p, slot, left, top, maxLength).locked().back(kLightYellow);
+  return EntryBox(p, slot, left, top, maxLength).readOnly();
 }
 
 constexpr Place kPe1 = Inside(kRange1.peFrame), kPp1 = Inside(kRange1.resultFrame);

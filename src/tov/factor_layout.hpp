@@ -23,13 +23,13 @@ constexpr unsigned kHiddenOneLine = platform::Hidden | platform::NoWrap;
 constexpr Place OnFactorPage(int page) { return frame::design::TabPage("tabCalculation1", kNoIndex, page); }
 
 // A box that shows a result: locked, light yellow and hidden until the page has one.
-constexpr Row Result(Row box) { return box.hidden().locked().length(6).back(platform::kLightYellow); }
+constexpr Row Result(Row box) { return box.hidden().length(6).readOnly(); }
 // The result boxes of an Urp(p-e) line and of the Urp(p-p) line under it.
 constexpr std::array<ControlDesign, 2> UrpResultBoxes(Place page, int pe, int pp, int left, int peTop, int ppTop) {
   return {Result(Box(page, pe, {left, peTop, 900, 285})), Result(Box(page, pp, {left, ppTop, 900, 285}))};
 }
 // A box the page computes from the data above it: locked and light yellow.
-constexpr Row Computed(Row box) { return box.locked().length(8).back(platform::kLightYellow); }
+constexpr Row Computed(Row box) { return box.length(8).readOnly(); }
 
 // "Enter", "Calculate" and "Ignore" in their frame across the page,
 // Option1(first) to Option1(first + 2).
