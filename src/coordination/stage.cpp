@@ -8,12 +8,8 @@
 
 namespace coordination {
 
-Stage::Stage(frame::App& app) {
-  AddPage<TovPage>(app);
-  AddPage<SlowFrontPage>(app);
-  AddPage<SlowFrontTabs>(app);
-  AddPage<FastFrontPage>(app);
-  AddPage<FastFrontTabs>(app);
+Stage::Stage(frame::App& app) : frame::Stage("co-ordination withstand voltages") {
+  AddPages<TovPage, SlowFrontPage, SlowFrontTabs, FastFrontPage, FastFrontTabs>(app);
 }
 
 }  // namespace coordination

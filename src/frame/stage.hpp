@@ -20,14 +20,25 @@ class Window;
 
 namespace frame {
 
+class App;
 class Routes;
+
+// The one element of type T among the owned elements of a list, which a
+// test may look inside.
+template <class T, class Base>
+T& OwnedOfType(const std::vector<std::unique_ptr<Base>>& owned) {
+  for (const auto& element : owned)
+    if (auto* found = dynamic_cast<T*>(element.get())) return *found;
+  throw std::logic_error("nothing of the type asked for");
+}
 
 class Stage {
  public:
+  // The stage's name in the printed routing table.
+  explicit Stage(const char* name) : name_(name) {}
   virtual ~Stage() = default;
 
-  // The stage's name in the printed routing table.
-  virtual const char* Name() const = 0;
+  const char* Name() const { return name_; }
 
   // Each page's controls, in order, on a freshly loaded main window.
   virtual void Build(platform::Window& w);
@@ -38,12 +49,10 @@ class Stage {
   // What each result of each page is computed from.
   virtual std::vector<std::span<const Dependency>> Dependencies() const;
 
- // The stage's page of type P, for the tests that reach past its controls.
+  // The stage's page of type P, for the tests that reach past its controls.
   template <class P>
   P& page() const {
-    for (const auto& added : pages_)
-      if (auto* found = dynamic_cast<P*>(added.get())) return *found;
-    throw std::logic_error("the stage has no such page");
+    return OwnedOfType<P>(pages_);
   }
 
  protected:
@@ -55,8 +64,14 @@ class Stage {
     pages_.push_back(std::move(page));
     return added;
   }
+  // Adds pages that need nothing but the program, in this order.
+  template <class... P>
+  void AddPages(App& app) {
+    (AddPage<P>(app), ...);
+  }
 
  private:
+  const char* name_;
   std::vector<std::unique_ptr<Page>> pages_;
 };
 

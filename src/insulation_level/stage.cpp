@@ -7,7 +7,7 @@
 
 namespace insulation_level {
 
-Stage::Stage(frame::App& app) {
+Stage::Stage(frame::App& app) : frame::Stage("standard insulation level") {
   // The results come first: the way on of either layout opens them. The
   // clearance frames stand inside both layouts, so they come after them.
   ResultsTables& results = AddPage<ResultsTables>(app);

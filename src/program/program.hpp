@@ -3,15 +3,11 @@
 // the merged routing table of the main window's control arrays.
 
 #include <memory>
-#include <stdexcept>
 #include <vector>
 
 #include "frame/app.hpp"
 #include "frame/routes.hpp"
-
-namespace frame {
-class Stage;
-}
+#include "frame/stage.hpp"
 
 namespace platform {
 class Platform;
@@ -37,9 +33,7 @@ class Program {
   // The stage of a type, for tests that look inside one.
   template <class S>
   S& stage() const {
-    for (const auto& s : stages_)
-      if (auto* found = dynamic_cast<S*>(s.get())) return *found;
-    throw std::logic_error("no such stage");
+    return frame::OwnedOfType<S>(stages_);
   }
 
  private:

@@ -11,15 +11,10 @@
 
 namespace required {
 
-Stage::Stage(frame::App& app) {
-  AddPage<TovPage>(app);
-  AddPage<SlowFrontPage>(app);
-  AddPage<FastFrontPage>(app);
-  AddPage<ConversionPage>(app);
-  AddPage<TovTabs>(app);
-  AddPage<SlowFrontTabs>(app);
-  AddPage<FastFrontTabs>(app);
-  AddPage<ConversionTabs>(app);
+Stage::Stage(frame::App& app) : frame::Stage("required withstand voltages") {
+  AddPages<TovPage, SlowFrontPage, FastFrontPage, ConversionPage>(app);
+  // The inner strips over them.
+  AddPages<TovTabs, SlowFrontTabs, FastFrontTabs, ConversionTabs>(app);
 }
 
 }  // namespace required

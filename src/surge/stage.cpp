@@ -9,7 +9,7 @@
 
 namespace surge {
 
-Stage::Stage(frame::App& app) {
+Stage::Stage(frame::App& app) : frame::Stage("switching and lightning overvoltages") {
   AddPage<ArresterPage>(app);
   SlowFrontPage& slowFront = AddPage<SlowFrontPage>(app);
   AddPage<SlowFrontRangeTabs>(app, slowFront);

@@ -11,15 +11,11 @@
 
 namespace tov {
 
-Stage::Stage(frame::App& app) {
+Stage::Stage(frame::App& app) : frame::Stage("temporary overvoltages") {
   TovPage& page = AddPage<TovPage>(app);
   // The walk's close shows the result display of the page it returns to.
   AddPage<FactorFlow>(app, page);
-  AddPage<K1Page>(app);
-  AddPage<K2Page>(app);
-  AddPage<K3Page>(app);
-  AddPage<K4Page>(app);
-  AddPage<CombinationPage>(app);
+  AddPages<K1Page, K2Page, K3Page, K4Page, CombinationPage>(app);
   // Last: the help binds the mouse-over of controls the factor pages create.
   AddPage<FactorHelp>(app);
 }

@@ -152,7 +152,7 @@ TEST_F(FrameTest, EveryDeclaredResultNamesControlsThatExist) {
 // The frame with one stand-in stage that owns a frame and a box.
 class FakeStage final : public frame::Stage {
  public:
-  const char* Name() const override { return "fake"; }
+  FakeStage() : frame::Stage("fake") {}
   void Build(platform::Window& w) override {
     for (const auto& d : controls) w.create(d);
   }
