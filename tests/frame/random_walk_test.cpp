@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <exception>
+#include <filesystem>
 #include <iostream>
 #include <set>
 #include <sstream>
@@ -310,14 +311,14 @@ TEST(RandomWalk, NeverShowsAFaultAndReachesEveryMainPage) {
   const int seeds = FromEnvironment("IC_WALK_SEEDS", kSeeds);
   const int total = FromEnvironment("IC_WALK_STEPS", kTotalSteps);
   const auto began = std::chrono::steady_clock::now();
-  const std::string roads[] = {std::string(IC_SCENARIOS_DIR) + "/road_420kv.scn",
-                               std::string(IC_SCENARIOS_DIR) + "/road_123kv.scn"};
+  const std::filesystem::path scenarios = IC_SCENARIOS_DIR;
+  const std::filesystem::path roads[] = {scenarios / "road_420kv.scn", scenarios / "road_123kv.scn"};
   Reach reach;
   for (int seed = 1; seed <= seeds; ++seed) {
     Random r(static_cast<std::uint64_t>(seed));
     for (int left = total / seeds; left > 0;) {
       // A point of a road: its first steps, as a person who followed it so far.
-      scenario::Script road = scenario::Load(roads[r.below(2)]);
+      scenario::Script road = scenario::Load(roads[r.below(2)].string());
       road.steps.resize(1 + static_cast<std::size_t>(r.below(static_cast<int>(road.steps.size()))));
       std::ostringstream ignored;  // the road's own checks are the scenarios' business
       std::string bad;
