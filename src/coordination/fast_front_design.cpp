@@ -30,9 +30,9 @@ constexpr int kExtHeadingTop = 3540, kExtPeTop = 3960, kExtPpTop = 4440;
 
 constexpr auto kDesign = kit::Join(
     std::to_array<ControlDesign>({
-        Introduction(kPage, 27, kNote),
-        EnterButton(kPage, 10),
-        CalculateButton(kPage, 9),
+        kit::Introduction(OnPage(kPage), 27, kNote),
+        kit::EnterButton(OnPage(kPage), 10),
+        kit::CalculateButton(OnPage(kPage), 9),
         ValueLabel(kPage, 112, {kHeadingLeft, kIntHeadingTop, 1800, 255}, "Internal insulation"),
     }),
     UcwLine(kPage, {117, 116, 115}, kCaptionLeft, kIntPeTop, 250, "U         value (phase to earth)"),
@@ -43,8 +43,8 @@ constexpr auto kDesign = kit::Join(
     UcwLine(kPage, {119, 111, 110}, kCaptionLeft, kExtPeTop, 220, "U        value (phase to earth):"),
     UcwLine(kPage, {120, 109, 108}, kCaptionLeft, kExtPpTop, 250, "U         value (phase to phase):"),
     std::to_array<ControlDesign>({
-        BackButton(kPage, 23),
-        NextButton(kPage, 24),
+        kit::BackButton(OnPage(kPage), 23),
+        kit::NextButton(OnPage(kPage), 24),
     }));
 
 constexpr auto kBoxes = std::to_array<ControlDesign>({

@@ -9,6 +9,7 @@
 #include <array>
 
 #include "frame/design_kit.hpp"
+#include "frame/page_layout.hpp"
 
 namespace coordination::page_layout {
 
@@ -17,27 +18,6 @@ namespace kit = frame::design;
 constexpr kit::Place OnPage(int page) { return kit::TabPage("SSTab1", 3, page); }
 
 constexpr int kBoxOffset = 2520, kUnitOffset = 3480;  // from the caption's left
-
-constexpr kit::Row Introduction(int page, int index, const char* caption) {
-  return kit::Label(OnPage(page), "Label30", index, {120, 420, 13965, 285}, caption).fore(platform::kBlue);
-}
-
-constexpr kit::Row EnterButton(int page, int index) {
-  return kit::Button(OnPage(page), "Command25", index, {4680, 1020, 2430, 600}, "ENTER").bold().font(12);
-}
-
-constexpr kit::Row CalculateButton(int page, int index) {
-  return kit::Button(OnPage(page), "Command25", index, {7350, 1020, 2430, 600}, "CALCULATE").bold().font(12);
-}
-
-constexpr kit::Row BackButton(int page, int index) {
-  return kit::Button(OnPage(page), "Command21", index, {5670, 5490, 1485, 405}, "<< Back");
-}
-
-// "Next >>" waits for the page's values.
-constexpr kit::Row NextButton(int page, int index) {
-  return kit::Button(OnPage(page), "Command21", index, {7380, 5490, 1485, 405}, "Next >>").disabled();
-}
 
 // A label of the values' display: a heading, a caption, a unit or a formula.
 constexpr kit::Row ValueLabel(int page, int index, kit::Rect r, const char* caption) {

@@ -29,9 +29,9 @@ constexpr int kHeadingTop = 2100, kPeTop = 2520, kPpTop = 3000;
 
 constexpr auto kDesign = kit::Join(
     std::to_array<ControlDesign>({
-        Introduction(kPage, 26, kNote),
-        EnterButton(kPage, 7),
-        CalculateButton(kPage, 8),
+        kit::Introduction(OnPage(kPage), 26, kNote),
+        kit::EnterButton(OnPage(kPage), 7),
+        kit::CalculateButton(OnPage(kPage), 8),
         ValueLabel(kPage, 36, {kInternal + 600, kHeadingTop, 1800, 255}, "Internal insulation"),
     }),
     UcwLine(kPage, {37, 32, 33}, kInternal, kPeTop, 270, " U        value (phase to earth):"),
@@ -42,8 +42,8 @@ constexpr auto kDesign = kit::Join(
     UcwLine(kPage, {44, 39, 40}, kExternal, kPeTop, 216, "U        value (phase to earth):"),
     UcwLine(kPage, {45, 41, 42}, kExternal, kPpTop, 240, "U         value (phase to phase):"),
     std::to_array<ControlDesign>({
-        BackButton(kPage, 22),
-        NextButton(kPage, 21),
+        kit::BackButton(OnPage(kPage), 22),
+        kit::NextButton(OnPage(kPage), 21),
     }));
 
 constexpr auto kBoxes = std::to_array<ControlDesign>({

@@ -28,9 +28,9 @@ constexpr int kHeadingTop = 2100, kPeTop = 2520, kPpTop = 3000, kFormulaTop = 36
 
 constexpr auto kDesign = kit::Join(
     std::to_array<ControlDesign>({
-        Introduction(kPage, 21, kNote),
-        EnterButton(kPage, 5),
-        CalculateButton(kPage, 6),
+        kit::Introduction(OnPage(kPage), 21, kNote),
+        kit::EnterButton(OnPage(kPage), 5),
+        kit::CalculateButton(OnPage(kPage), 6),
         ValueLabel(kPage, 27, {kCentredLeft, kHeadingTop, 2865, 255}, "Internal and external insulation"),
     }),
     UcwLine(kPage, {28, 23, 24}, kCaptionLeft, kPeTop, 220, "U        value (phase to earth):"),
@@ -41,8 +41,8 @@ constexpr auto kDesign = kit::Join(
         ValueSubscript(kPage, 239, kCentredLeft + 720, kFormulaTop, "rp"),
         ValueSubscript(kPage, 240, kCentredLeft + 1071, kFormulaTop, "c"),
         ValueSubscript(kPage, 241, kCentredLeft + 1930, kFormulaTop, "c"),
-        BackButton(kPage, 20),
-        NextButton(kPage, 19),
+        kit::BackButton(OnPage(kPage), 20),
+        kit::NextButton(OnPage(kPage), 19),
     }));
 
 constexpr auto kBoxes = std::to_array<ControlDesign>({

@@ -11,6 +11,7 @@
 #include <array>
 
 #include "frame/design_kit.hpp"
+#include "frame/page_layout.hpp"
 
 namespace required::layout {
 
@@ -20,22 +21,6 @@ using platform::ControlDesign;
 inline constexpr int kPageStrip = 6;
 constexpr kit::Place OnPage(int page) { return kit::TabPage("SSTab1", kPageStrip, page); }
 
-constexpr kit::Row Introduction(int page, int index, const char* caption) {
-  return kit::Label(OnPage(page), "Label30", index, {120, 420, 13965, 285}, caption).fore(platform::kBlue);
-}
-constexpr kit::Row EnterButton(int page, int index) {
-  return kit::Button(OnPage(page), "Command25", index, {4680, 1020, 2430, 600}, "ENTER").bold().font(12);
-}
-constexpr kit::Row CalculateButton(int page, int index) {
-  return kit::Button(OnPage(page), "Command25", index, {7350, 1020, 2430, 600}, "CALCULATE").bold().font(12);
-}
-constexpr kit::Row BackButton(int page, int index) {
-  return kit::Button(OnPage(page), "Command21", index, {5670, 5490, 1485, 405}, "<< Back");
-}
-// Waits for the page's values.
-constexpr kit::Row NextButton(int page, int index) {
-  return kit::Button(OnPage(page), "Command21", index, {7380, 5490, 1485, 405}, "Next >>").disabled();
-}
 // The controls every page opens and ends with, by index.
 struct PageHead {
   int introduction;  // Label30
@@ -43,8 +28,9 @@ struct PageHead {
   int back, next;  // Command21
 };
 constexpr std::array<ControlDesign, 5> PageControls(int page, const PageHead& head, const char* introduction) {
-  return {Introduction(page, head.introduction, introduction), EnterButton(page, head.enter),
-          CalculateButton(page, head.calculate), BackButton(page, head.back), NextButton(page, head.next)};
+  const kit::Place on = OnPage(page);
+  return {kit::Introduction(on, head.introduction, introduction), kit::EnterButton(on, head.enter),
+          kit::CalculateButton(on, head.calculate), kit::BackButton(on, head.back), kit::NextButton(on, head.next)};
 }
 
 // The hidden "0"/"1" box that tells whether the page's values were calculated.

@@ -3,6 +3,7 @@
 // page while it is shown.
 
 #include "frame/design_kit.hpp"
+#include "frame/page_layout.hpp"
 #include "frame/value_store.hpp"
 #include "surge/fast_front_page.hpp"
 #include "surge/slots.hpp"
@@ -27,7 +28,7 @@ constexpr Row WayButton(int index, int left, const char* caption) {
 }
 
 constexpr ControlDesign kDesign[] = {
-    Label(kPage, "Label30", 20, {120, 420, 13965, 885}, kNote).fore(platform::kBlue),
+    Introduction(kPage, 20, kNote, 885),
     WayButton(3, 3360, "ENTER"),
     WayButton(2, 6000, "CALCULATE"),
     WayButton(4, 8640, "SKIP"),

@@ -3,6 +3,7 @@
 // page tree; the summary below ENTER and CALCULATE is hidden until it holds a value.
 
 #include "frame/design_kit.hpp"
+#include "frame/page_layout.hpp"
 #include "frame/value_store.hpp"
 #include "surge/slots.hpp"
 #include "surge/slow_front_page.hpp"
@@ -34,9 +35,9 @@ constexpr int kBoxOffset = 2220, kUnitOffset = 3180;  // from the captions' left
 constexpr int kHeadingTop = 2100, kPeTop = 2520, kPpTop = 3000;
 
 constexpr ControlDesign kDesign[] = {
-    Label(kPage, "Label30", 19, {120, 420, 13965, 285}, kNote).fore(platform::kBlue),
-    Button(kPage, "Command25", 0, {4680, 1020, 2430, 600}, "ENTER").bold().font(12),
-    Button(kPage, "Command25", 1, {7350, 1020, 2430, 600}, "CALCULATE").bold().font(12),
+    Introduction(kPage, 19, kNote),
+    EnterButton(kPage, 0),
+    CalculateButton(kPage, 1),
 
     SummaryLabel(1, kInternal + 600, kHeadingTop, 1800, "Internal insulation"),
     SummaryLabel(2, kInternal, kPeTop, 2160, "U     value (phase to earth):"),
@@ -53,8 +54,8 @@ constexpr ControlDesign kDesign[] = {
     SummarySubscript(13, kExternal + 195, kPpTop),
     SummaryLabel(14, kExternal + kUnitOffset, kPpTop, 285, "kV"),
 
-    Button(kPage, "Command21", 9, {5670, 5490, 1485, 405}, "<< Back"),
-    Button(kPage, "Command21", 10, {7380, 5490, 1485, 405}, "Next >>").disabled(),
+    BackButton(kPage, 9),
+    NextButton(kPage, 10),
 };
 
 // A summary box, locked and hidden with its row.

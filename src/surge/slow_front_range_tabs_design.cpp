@@ -14,6 +14,7 @@
 #include <cstddef>
 
 #include "frame/design_kit.hpp"
+#include "frame/page_layout.hpp"
 #include "surge/slow_front_range.hpp"
 #include "surge/slow_front_range_tabs.hpp"
 #include "surge/slots.hpp"
@@ -54,13 +55,6 @@ constexpr Row OkButton(Place p, int index, int left) {
   return Button(p, "Command21", index, {left, kOkTop, kBoxWidth, 315}, "OK").hidden();
 }
 
-// "<<Back" and "Next >>" at the foot of a tab.
-constexpr Row BackButton(Place p, int index, int top) {
-  return Button(p, "Command21", index, {5670, top, 1485, 405}, "<<Back");
-}
-constexpr Row NextButton(Place p, int index, int top) {
-  return Button(p, "Command21", index, {7380, top, 1485, 405}, "Next >>").disabled();
-}
 
 // A row of a frame: caption, subscript, and beside the box its meaning or unit.
 struct RowLook {
@@ -168,7 +162,7 @@ constexpr std::array<ControlDesign, kStripControls> StripDesign(const StripLook&
   out = AddRow(out, range.uetRow, look.uet, pe, kUetRow, Hidden);
   out = AddRow(out, range.urpPeRow, kUrpPe, pe, kUrpPeRow, Hidden);
   out = AddRule(out, range.peRule, kPeRule, pe, kPeRuleRow, Hidden);
-  *out++ = BackButton(tab0, range.backPe, look.buttonsTop);
+  *out++ = BackButton(tab0, range.backPe, look.buttonsTop, "<<Back");
   *out++ = NextButton(tab0, range.nextPe, look.buttonsTop);
 
   // Tab 1: the switching case, then the results.
@@ -183,7 +177,7 @@ constexpr std::array<ControlDesign, kStripControls> StripDesign(const StripLook&
   out = AddRow(out, range.uptRow, kUpt, pp, kUptRow, 0);
   out = AddRow(out, range.urpPpRow, look.urpPp, pp, kUrpPpRow, 0);
   out = AddRule(out, range.ppRule, kPpRule, pp, kPpRuleRow, 0);
-  *out++ = BackButton(tab1, range.backPp, look.buttonsTop);
+  *out++ = BackButton(tab1, range.backPp, look.buttonsTop, "<<Back");
   *out++ = NextButton(tab1, range.nextPp, look.buttonsTop);
   return a;
 }

@@ -2,6 +2,7 @@
 // The factor strip tabCalculation1 lies over it and belongs to the frame's page tree.
 
 #include "frame/design_kit.hpp"
+#include "frame/page_layout.hpp"
 #include "tov/factor_layout.hpp"
 #include "tov/slots.hpp"
 #include "tov/tov_page.hpp"
@@ -22,7 +23,7 @@ constexpr const char* kNote =
     "considered for the rest analysis.";
 
 constexpr ControlDesign kDesign[] = {
-    Label(kPage, "Label30", 18, {120, 420, 13965, 885}, kNote).fore(platform::kBlue),
+    Introduction(kPage, 18, kNote, 885),
     Button(kPage, "cmdEnterTOV", kNoIndex, {4680, 1380, 2430, 600}, "ENTER").bold().font(12),
     Button(kPage, "cmdCalculateTOV", kNoIndex, {7350, 1380, 2430, 600}, "CALCULATE").bold().font(12),
 
