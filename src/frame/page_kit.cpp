@@ -39,8 +39,12 @@ std::optional<double> NumberAsTyped(const platform::Control& box) { return platf
 
 bool IsUsableNumber(const platform::Control& box) { return NumberAsTyped(box).has_value(); }
 
+bool HoldsNoNumberToBe(const platform::Control& box) {
+  return IsFilled(box) && !IsUsableNumber(box) && !platform::IsUnfinishedNumber(box.text());
+}
+
 bool RefuseUnlessNumber(App& app, platform::Control& box) {
-  if (!IsFilled(box) || IsUsableNumber(box)) return true;
+  if (!HoldsNoNumberToBe(box)) return true;
   app.InvalidValueBox();
   box.setText("");
   return false;

@@ -38,9 +38,14 @@ bool AllFilled(App& app, std::initializer_list<ControlRef> boxes);
 std::optional<double> NumberAsTyped(const platform::Control& box);
 bool IsUsableNumber(const platform::Control& box);
 
-// The check of a typed box on every change: a box that holds something other
-// than a number is refused with the single-box message and emptied (which
-// runs its check once more, empty). Returns false when it refused.
+// What the check of a typed box on every change refuses: a text that no more
+// keys can make a number. An empty box, a number and an unfinished number
+// ("-", ",", "1,2E-") stand while the person types.
+bool HoldsNoNumberToBe(const platform::Control& box);
+
+// The check of a typed box on every change: a box that holds a text no more
+// keys can make a number is refused with the single-box message and emptied
+// (which runs its check once more, empty). Returns false when it refused.
 bool RefuseUnlessNumber(App& app, platform::Control& box);
 
 // True when every value can be written into its box without the box's

@@ -106,6 +106,14 @@ int DecimalExponent(double value) {
 
 bool IsNumeric(std::string_view text) { return SplitNumber(text).has_value(); }
 
+// Every place of the test where a text can stop short of a number is one where
+// a digit may follow, so one more digit tells whether more keys can finish it.
+// Blanks alone are no start of a number.
+bool IsUnfinishedNumber(std::string_view text) {
+  if (text.find_first_not_of(' ') == std::string_view::npos || IsNumeric(text)) return false;
+  return IsNumeric(std::string(text) + '0');
+}
+
 std::optional<double> TextToNumber(std::string_view text) {
   const auto parts = SplitNumber(text);
   if (!parts) return std::nullopt;

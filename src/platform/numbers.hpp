@@ -19,6 +19,13 @@ namespace platform {
 // "1.000.5" fail.
 bool IsNumeric(std::string_view text);
 
+// True for a text that fails the test but that more keys can still make a
+// number: a lone sign or separator ("-", ",", "-,"), or a number that ends in
+// "E" or "e" with or without the exponent's sign ("1,2E", "1,2E-"). A box
+// checked on every change lets such a text stand while a person types;
+// whatever reads the value still finds no number in it.
+bool IsUnfinishedNumber(std::string_view text);
+
 // The value of a text that passes IsNumeric, with "." read as the decimal
 // comma, so "0.8" is 0,8 and never 8. std::nullopt when the text fails the
 // test or is no usable number: an exponent that overflows a double (1E999) or

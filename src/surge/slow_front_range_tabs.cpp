@@ -154,7 +154,7 @@ void SlowFrontRangeTabs::ShowUe2Entry(const SlowFrontRange& range) {
 
 void SlowFrontRangeTabs::ValidateUe2(const SlowFrontRange& range) {
   platform::Control& box = app_.text1(range.ue2);
-  if (IsFilled(box) && !frame::IsUsableNumber(box)) {
+  if (frame::HoldsNoNumberToBe(box)) {
     app_.InvalidValueGroup();
     box.setText("");
   }

@@ -37,6 +37,14 @@ TEST(IsNumeric, RefusesWhatIsNoNumber) {
   }
 }
 
+TEST(IsUnfinishedNumber, LetsAPersonTypeOnOnlyWhereMoreKeysMakeANumber) {
+  for (const char* text : {"-", "+", ",", ".", "-,", " -", "1,2E", "1,2e", "1,2E-", "1E+", ",5E"})
+    EXPECT_TRUE(platform::IsUnfinishedNumber(text)) << '"' << text << '"';
+  for (const char* text : {"", " ", "5", "-5", ",5", "1,2E-08", "12a", "1,2,3", "E", "E5", ",E", "1E1000",
+                           "- ", "1E-+"})
+    EXPECT_FALSE(platform::IsUnfinishedNumber(text)) << '"' << text << '"';
+}
+
 TEST(TextToNumber, ReadsDotsAsDecimalCommas) {
   EXPECT_EQ(TextToNumber("0.8"), 0.8);
   EXPECT_EQ(TextToNumber("0,8"), 0.8);
