@@ -40,8 +40,8 @@ constexpr frame::ControlRef kNext{"Command21", 24};
 constexpr frame::Dependency kDependencies[] = {
     {{"Text1", UcwFfPeInt}, {{{"Text1", UcwFfInt}}}, {{kNext}}},
     {{"Text1", UcwFfPpInt}, {{{"Text1", UcwFfInt}}}, {{kNext}}},
-    {{"Text1", UcwFfPeExt}, {{{"Text1", UcwFfExt}}}, {{kNext}}},
-    {{"Text1", UcwFfPpExt}, {{{"Text1", UcwFfExt}}}, {{kNext}}},
+    {{"Text1", UcwFfPeExt}, {{{"Text1", UcwFfExt}}}, {{kNext}}, {}, false, surge::kIgnored},
+    {{"Text1", UcwFfPpExt}, {{{"Text1", UcwFfExt}}}, {{kNext}}, {}, false, surge::kIgnored},
 };
 
 }  // namespace

@@ -85,15 +85,20 @@ constexpr frame::HelpText kHelp[] = {
 
 // Kcd = 1 takes the fast-front Urp over; the statistical method computes from
 // the arrester's Upl and the tab's inputs, so a new Urp leaves its result
-// standing. "Ignored" is computed from nothing.
+// standing. "Ignored" is computed from nothing. Each tab's "Next >>" passes
+// its Ucw on; the external one commits both.
 constexpr auto kDependencies = [] {
   std::array<frame::Dependency, 2 * std::size(kTabs)> rows{};
   std::size_t row = 0;
+  const ControlRef commit{"Command29", kTabs[1].next};
   for (const FastFrontTab& tab : kTabs) {
     const ControlRef result = Box(tab.result), next{"Command29", tab.next};
-    rows[row++] = {result, {{Box(surge::UrpFfPe)}}, {{next}}, frame::Option(tab.deterministic)};
+    const std::array<ControlRef, 2> publishers{next, tab.next == commit.index ? ControlRef{} : commit};
+    // Only a tab with an "Ignore" takes an ignored Urp over.
+    const char* word = tab.ignore != platform::kNoIndex ? surge::kIgnored : nullptr;
+    rows[row++] = {result, {{Box(surge::UrpFfPe)}}, publishers, frame::Option(tab.deterministic), false, word};
     frame::Dependency& statistical = rows[row++];
-    statistical = {result, {{Box(surge::ArresterUpl)}}, {{next}}, frame::Option(tab.statistical)};
+    statistical = {result, {{Box(surge::ArresterUpl)}}, publishers, frame::Option(tab.statistical), false, word};
     std::copy(tab.inputs.begin(), tab.inputs.end(), statistical.from.begin() + 1);
   }
   return rows;

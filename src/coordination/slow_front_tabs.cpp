@@ -36,27 +36,30 @@ constexpr frame::CaptionOption kCaptionClicks[] = {
 // not taken stay empty, so a Ucw lists the factor box of every way; curve b
 // also reads the run's per-unit Ue2, whose change the phase-to-earth "OK"
 // follows itself.
+// The commit (the phase-to-phase tab's "Next >>") passes all four Ucw on into
+// the page's summary; the phase-to-earth tab's waits for its external one.
 constexpr ControlRef kUps = Box(surge::ArresterUps);
+constexpr ControlRef kPeNext{"Command29", 9}, kCommit{"Command29", 11};
 using frame::Option;
 constexpr frame::Dependency kDependencies[] = {
     {Box(UpsUe2RatioPe), {{Box(Ue2PeCwInt), Option(68), Option(69), kUps}}},
     {Box(KcdPe), {{Box(UpsUe2RatioPe)}}},
-    {Box(UcwSfPeIntCalc), {{Box(surge::UrpSfPeInt), Box(KcdPe), Box(KcdPeEntered)}}},
+    {Box(UcwSfPeIntCalc), {{Box(surge::UrpSfPeInt), Box(KcdPe), Box(KcdPeEntered)}}, {{kCommit}}},
     {Box(UpsUe2RatioPeExt), {{Box(Ue2PeCwExt), Option(73), Option(72), kUps}}},
     {Box(KcdPeExt), {{Box(UpsUe2RatioPeExt)}}},
     {Box(KcsPe), {{Box(RiskPe)}}},
     {Box(UcwSfPeExtCalc),
      {{Box(surge::UrpSfPeExt), Box(KcdPeExt), Box(KcsPe), Box(FactorPeExtEntered)}},
-     {{{"Command29", 9}}}},
+     {{kPeNext, kCommit}}},
     {Box(UpsUp2RatioPp), {{Option(43), Option(42), kUps}}},
     {Box(KcdPp), {{Box(UpsUp2RatioPp)}}},
-    {Box(UcwSfPpIntCalc), {{Box(surge::UrpSfPpInt), Box(KcdPp), Box(KcdPpEntered)}}},
+    {Box(UcwSfPpIntCalc), {{Box(surge::UrpSfPpInt), Box(KcdPp), Box(KcdPpEntered)}}, {{kCommit}}},
     {Box(UpsUp2RatioPpExt), {{Option(80), Option(81), kUps}}},
     {Box(KcdPpExt), {{Box(UpsUp2RatioPpExt)}}},
     {Box(KcsPp), {{Box(RiskPp)}}},
     {Box(UcwSfPpExtCalc),
      {{Box(surge::UrpSfPpExt), Box(KcdPpExt), Box(KcsPp), Box(FactorPpExtEntered)}},
-     {{{"Command29", 11}}}},
+     {{kCommit}}},
 };
 
 }  // namespace

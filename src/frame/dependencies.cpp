@@ -1,6 +1,7 @@
 #include "frame/dependencies.hpp"
 
 #include "frame/app.hpp"
+#include "platform/numbers.hpp"
 #include "platform/platform.hpp"
 
 namespace frame {
@@ -35,11 +36,16 @@ void DependencyRule::Declare(std::span<const Dependency> rows) {
     byResult_[Key{d.result.name, d.result.index}].push_back(row);
     for (const ControlRef& s : d.from)
       if (Used(s)) bySource_[Key{s.name, s.index}].push_back(row);
+    for (const ControlRef& p : d.publishers)
+      if (Used(p)) byPublisher_[Key{p.name, p.index}].push_back(row);
   }
 }
 
 void DependencyRule::Reset() {
+  bound_.clear();
+  publishers_.clear();
   recorded_.clear();
+  writers_.clear();
   written_.clear();
   changedSources_.clear();
 }
@@ -49,19 +55,30 @@ void DependencyRule::Entered(const platform::Control& box) {
     for (std::size_t row : found->second) written_[row] = Writer::Person;
 }
 
-bool DependencyRule::Chosen(const Dependency& row) const {
-  if (!Used(row.when)) return true;
-  const platform::Control* option = app_.main().find(row.when.name, row.when.index);
-  return option != nullptr && option->value();
+void DependencyRule::Bind() {
+  if (!bound_.empty()) return;
+  const platform::Window& w = app_.main();
+  bound_.reserve(rows_.size());
+  for (const Dependency& d : rows_) {
+    Bound& b = bound_.emplace_back();
+    b.result = w.find(d.result.name, d.result.index);
+    for (const ControlRef& s : d.from)
+      if (Used(s)) b.from.push_back(w.find(s.name, s.index));
+    if (Used(d.when)) b.when = w.find(d.when.name, d.when.index);
+  }
+  for (const auto& [button, rows] : byPublisher_)
+    if (platform::Control* c = w.find(button.first, button.second)) publishers_.emplace_back(c, &rows);
 }
 
-std::vector<std::string> DependencyRule::Snapshot(const Dependency& row) const {
+bool DependencyRule::Chosen(std::size_t row) const {
+  const Dependency& d = rows_[row];
+  if (d.range != Range::Both && (d.range == Range::I) != app_.IsRange1()) return false;
+  return !Used(d.when) || (bound_[row].when != nullptr && bound_[row].when->value());
+}
+
+std::vector<std::string> DependencyRule::Snapshot(std::size_t row) const {
   std::vector<std::string> states;
-  for (const ControlRef& s : row.from)
-    if (Used(s)) {
-      const platform::Control* c = app_.main().find(s.name, s.index);
-      states.push_back(c != nullptr ? State(*c) : std::string());
-    }
+  for (const platform::Control* c : bound_[row].from) states.push_back(c != nullptr ? State(*c) : std::string());
   return states;
 }
 
@@ -79,10 +96,9 @@ void DependencyRule::Written(const platform::Control& c) {
 }
 
 bool DependencyRule::Outdated(std::size_t row, const std::vector<std::string>& recorded) const {
-  const Dependency& d = rows_[row];
-  const std::vector<std::string> now = Snapshot(d);
-  if (!d.choice) return now != recorded;
-  const platform::Control* result = app_.main().find(d.result.name, d.result.index);
+  const std::vector<std::string> now = Snapshot(row);
+  if (!rows_[row].choice) return now != recorded;
+  const platform::Control* result = bound_[row].result;
   const std::string copied = result != nullptr ? result->text() : std::string();
   for (std::size_t i = 0; i < recorded.size(); ++i)
     if (recorded[i] == copied && now[i] != recorded[i]) return true;
@@ -110,35 +126,66 @@ void DependencyRule::textRewritten(platform::Control& c) {
 
 void DependencyRule::Withdraw(std::size_t row) {
   recorded_.erase(row);
-  const Dependency& d = rows_[row];
-  platform::Window& w = app_.main();
-  w.get(d.result.name, d.result.index).setText("");
-  for (const ControlRef& b : d.publishers)
-    if (Used(b)) w.get(b.name, b.index).setEnabled(false);
+  // Its buttons are held disabled now that it is empty, until it is there again.
+  if (bound_[row].result != nullptr) bound_[row].result->setText("");
+}
+
+bool DependencyRule::Passable(std::size_t row) const {
+  if (bound_[row].result == nullptr) return false;
+  const std::string& text = bound_[row].result->text();
+  const char* word = rows_[row].word;
+  return platform::TextToNumber(text).has_value() || (word != nullptr && text == word);
+}
+
+void DependencyRule::HoldPublishers() {
+  for (const auto& [button, rows] : publishers_) {
+    bool missing = false;
+    for (std::size_t row : *rows) missing = missing || (Chosen(row) && !Passable(row));
+    button->setHeld(missing);
+  }
 }
 
 void DependencyRule::eventsSettled() {
   if (app_.platform.window(app_.mainWindowDefinition().name) == nullptr) return Reset();
+  Bind();
   // Emptying a result changes a source of what was computed from it: the
   // rounds go on until nothing changes any more.
   while (!written_.empty() || !changedSources_.empty()) {
     const auto written = std::exchange(written_, {});
     const auto changed = std::exchange(changedSources_, {});
     for (const auto& [row, how] : written) {
-      if (how == Writer::Program && Chosen(rows_[row])) recorded_[row] = Snapshot(rows_[row]);
+      if (how == Writer::None) writers_.erase(row);
+      else writers_[row] = how;
+      if (how == Writer::Program && Chosen(row)) recorded_[row] = Snapshot(row);
       else recorded_.erase(row);
     }
     for (const Key& source : changed)
       for (std::size_t row : bySource_.at(source))
         if (auto r = recorded_.find(row); r != recorded_.end() && Outdated(row, r->second)) Withdraw(row);
   }
+  HoldPublishers();
 }
 
 std::vector<std::string> DependencyRule::Stale() const {
   std::vector<std::string> stale;
-  for (const auto& [row, states] : recorded_)
-    if (Outdated(row, states)) stale.push_back(Named(rows_[row].result) + " outlived a change of its sources");
+  for (const auto& [row, writer] : writers_) {
+    const Dependency& d = rows_[row];
+    if (writer != Writer::Program || !Chosen(row) || bound_[row].result->text().empty()) continue;
+    const auto r = recorded_.find(row);
+    if (r == recorded_.end()) stale.push_back(Named(d.result) + " shows a value that was withdrawn or never recorded");
+    else if (Outdated(row, r->second)) stale.push_back(Named(d.result) + " outlived a change of its sources");
+  }
   return stale;
+}
+
+std::vector<std::string> DependencyRule::PassedOnEmpty() const {
+  std::vector<std::string> found;
+  for (const auto& [button, rows] : publishers_)
+    if (button->enabled())
+      for (std::size_t row : *rows)
+        if (Chosen(row) && !Passable(row))
+          found.push_back(button->displayName() + " is enabled while " + Named(rows_[row].result) + " holds no number");
+  return found;
 }
 
 std::vector<std::string> DependencyRule::Faults() const {

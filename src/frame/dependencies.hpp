@@ -11,6 +11,11 @@
 //
 // A value a person typed or ENTERed into a result box is theirs: it is never
 // recorded, so it is never withdrawn.
+//
+// A button that passes results on ("Next >>", an accept, a commit) is held
+// disabled while one of them holds no number (nor the word that stands for
+// an ignored value where the later stage takes it), whatever its page
+// enabled: an empty value never reaches a later stage.
 
 #include <array>
 #include <cstddef>
@@ -30,11 +35,16 @@ class App;
 
 inline constexpr std::size_t kMaxSources = 12;
 
-// One result and what it is computed from. Unused places stay empty.
+// The range whose road computes a result; the other range's never do.
+enum class Range { Both, I, II };
+
+// One result and what it is computed from. Unused places stay empty; a
+// value typed on an earlier page that a button passes on is computed from
+// nothing.
 struct Dependency {
   ControlRef result;
   std::array<ControlRef, kMaxSources> from{};
-  // The "Next >>" or accept buttons that would pass the result on.
+  // The "Next >>", accept or commit buttons that pass the result on.
   std::array<ControlRef, 2> publishers{};
   // The option that chooses this way of computing the result. A result that
   // an option computes from other values than another option does has one
@@ -44,6 +54,10 @@ struct Dependency {
   // A choice among the sources: the result is a copy of the one that held its
   // text when it was written, and only a change of that one withdraws it.
   bool choice = false;
+  // The word the result may hold instead of a number, because the later
+  // stage has a way for it ("Ignored"); nullptr: a number only.
+  const char* word = nullptr;
+  Range range = Range::Both;
 };
 
 class DependencyRule final : public platform::Observer {
@@ -62,9 +76,13 @@ class DependencyRule final : public platform::Observer {
   // The ENTER of a page wrote the person's own value into the box.
   void Entered(const platform::Control& box);
 
-  // Shown results whose sources hold something else now than when they were
-  // written: empty whenever a person's action has run to its end.
+  // What the screen shows against the rule, empty whenever a person's action
+  // has run to its end: a result that the program wrote and that is still
+  // shown although its sources hold something else now than when it was
+  // written, or although it was withdrawn; a button that is enabled while a
+  // value it passes on holds no number.
   std::vector<std::string> Stale() const;
+  std::vector<std::string> PassedOnEmpty() const;
   // Rows that cannot stand on the loaded main window: a control that does
   // not exist, a result declared twice for one option or computed from itself.
   std::vector<std::string> Faults() const;
@@ -78,19 +96,40 @@ class DependencyRule final : public platform::Observer {
   using Key = std::pair<std::string, int>;
   enum class Writer { Program, Person, None };
 
-  std::vector<std::string> Snapshot(const Dependency& row) const;
-  bool Chosen(const Dependency& row) const;
+  // The controls of a row on the loaded main window, found once per window:
+  // every settled action looks at all of them.
+  struct Bound {
+    platform::Control* result = nullptr;
+    std::vector<const platform::Control*> from;
+    const platform::Control* when = nullptr;
+  };
+  void Bind();
+
+  std::vector<std::string> Snapshot(std::size_t row) const;
+  // The row's option is chosen (or it has none) on a road of its range.
+  bool Chosen(std::size_t row) const;
   void Written(const platform::Control& c);
   // The sources of a recorded result hold something else now than they did.
   bool Outdated(std::size_t row, const std::vector<std::string>& recorded) const;
   void Withdraw(std::size_t row);
+  // The value a row's button would pass on holds a number or the row's word.
+  bool Passable(std::size_t row) const;
+  // The buttons whose values are not all there are held disabled.
+  void HoldPublishers();
 
   App& app_;
   std::vector<Dependency> rows_;
   std::map<Key, std::vector<std::size_t>> byResult_;
   std::map<Key, std::vector<std::size_t>> bySource_;
+  std::map<Key, std::vector<std::size_t>> byPublisher_;
+  // Empty until the loaded main window's controls are found.
+  std::vector<Bound> bound_;
+  std::vector<std::pair<platform::Control*, const std::vector<std::size_t>*>> publishers_;
   // What the sources held when each recorded result was written.
   std::map<std::size_t, std::vector<std::string>> recorded_;
+  // Who wrote each result that stands in this run: the program, or the
+  // person who typed or ENTERed it. Neither: the box keeps its design text.
+  std::map<std::size_t, Writer> writers_;
   // What happened since the last settled action.
   std::map<std::size_t, Writer> written_;
   std::set<Key> changedSources_;

@@ -22,6 +22,9 @@ using frame::Box;
 using frame::Option;
 
 constexpr int kRange1SpecialTest = 293;
+// The two ways to the phase-to-phase clearance above 245 kV; "Next >>" waits
+// for the clearance of the way chosen.
+constexpr int kTableA3Method = 94, kEquationMethod = 93;
 
 constexpr frame::Dependency kDependencies[] = {
     // Up to 245 kV each clearance is read for the larger of its two lightning
@@ -41,7 +44,8 @@ constexpr frame::Dependency kDependencies[] = {
     // the selected phase-to-phase level and the larger required phase-to-earth withstand.
     {Box(ClearancePpTableA3),
      {{Box(SiwPpExtRange2), Box(required::UrwSfPeExt), Box(required::SiwPeExt), Option(96), Option(95)}},
-     {{{"Command29", 40}}}},
+     {{{"Command29", 40}}},
+     Option(kTableA3Method)},
 
     // By the equations each value is computed from the ones shown before it;
     // B from D and Ht, U+ from the required phase-to-phase withstands, d from
@@ -51,7 +55,7 @@ constexpr frame::Dependency kDependencies[] = {
     {Box(UplusUminus), {{Box(required::UrwSfPpExt), Box(required::SiwPpExt)}}},
     {Box(U0Pp), {{Box(FactorB), Box(UplusUminus)}}},
     {Box(U50Pp), {{Box(U0Pp)}}},
-    {Box(ClearancePpEquation), {{Box(U50Pp), Option(96), Option(95)}}, {{{"Command29", 40}}}},
+    {Box(ClearancePpEquation), {{Box(U50Pp), Option(96), Option(95)}}, {{{"Command29", 40}}}, Option(kEquationMethod)},
 };
 
 }  // namespace
@@ -64,8 +68,8 @@ void Clearances::DeclareRoutes(frame::Routes& routes) {
   using enum frame::ArrayEvent;
   routes.on(Option1Click, 91, [this] { CalculatePeClearanceRodStructure(); });
   routes.on(Option1Click, 92, [this] { CalculatePeClearanceConductorStructure(); });
-  routes.on(Option1Click, 94, [this] { ChoosePpClearanceTableA3(); });
-  routes.on(Option1Click, 93, [this] { ChoosePpClearanceEquations(); });
+  routes.on(Option1Click, kTableA3Method, [this] { ChoosePpClearanceTableA3(); });
+  routes.on(Option1Click, kEquationMethod, [this] { ChoosePpClearanceEquations(); });
   routes.on(Option1Click, 96, [this] { CalculatePpClearanceRodConductor(); });
   routes.on(Option1Click, 95, [this] { CalculatePpClearanceConductorConductor(); });
   routes.on(Text1Change, 246, [this] { EnableNextOnTableA3Clearance(); });

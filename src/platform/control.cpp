@@ -84,6 +84,12 @@ void Control::setEnabled(bool e) {
   changed(Property::Enabled);
 }
 
+void Control::setHeld(bool held) {
+  if (held_ == held) return;
+  held_ = held;
+  if (enabled_) changed(Property::Enabled);
+}
+
 void Control::setGeometry(int left, int top, int width, int height) {
   if (left == left_ && top == top_ && width == width_ && height == height_) return;
   left_ = left;

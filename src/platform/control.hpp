@@ -34,8 +34,13 @@ class Control {
   bool visible() const { return visible_; }
   void setVisible(bool v);
   bool isShown() const;
-  bool enabled() const { return enabled_; }
+  // Enabled: the control's own flag, unless a rule of the program holds it
+  // disabled (a button that would pass on a value not there yet); a person
+  // can use it only while both allow it.
+  bool enabled() const { return enabled_ && !held_; }
   void setEnabled(bool e);
+  bool held() const { return held_; }
+  void setHeld(bool held);
 
   int left() const { return left_; }
   int top() const { return top_; }
@@ -96,7 +101,7 @@ class Control {
   int index_;
   Control* container_;
   int page_;
-  bool visible_, enabled_, locked_, bold_, value_ = false;
+  bool visible_, enabled_, locked_, bold_, value_ = false, held_ = false;
   int left_, top_, width_, height_;
   std::string caption_, text_;
   unsigned flags_;

@@ -74,7 +74,8 @@ constexpr NextRule kNextRules[] = {
 };
 
 // Only the summaries of the range are ever filled; each follows its own result.
-constexpr auto kAccepted = AcceptedDependencies<12>({kSiwSummary, kSdwLiwSummaries}, 31);
+constexpr auto kAccepted =
+    AcceptedDependencies<12>({{kSiwSummary, frame::Range::II}, {kSdwLiwSummaries, frame::Range::I}}, 31);
 
 }  // namespace
 

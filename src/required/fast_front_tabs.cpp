@@ -42,7 +42,10 @@ constexpr frame::Dependency kDependencies[] = {
     {Box(UrwFfExtCalc),
      {Box(coordination::UcwFfPeExt), Box(KaFfEntered), Box(AltitudeFf), Option(kEnterKa), Option(kCalculateKa),
       Option(kCalculateUrw), Option(kIgnoreUrw)},
-     {kAccept}},
+     {kAccept},
+     {},
+     false,
+     surge::kIgnored},
 };
 
 constexpr frame::HelpText kAltitudeHelp{"Label83", {"Label85", 7}, "Label83", "Altitude above sea level", 0,

@@ -22,6 +22,7 @@ namespace required {
 // One summary box and the strip result the accept copies into it.
 struct SummaryCopy {
   int summary, result;
+  const char* word = nullptr;  // what the value may be instead of a number ("Ignored")
 };
 
 // The labels Label4(firstLabel..lastLabel) of a summary and its boxes, in
@@ -84,19 +85,28 @@ void CloseStrip(frame::App& app, int strip);
 void OpenExternalTab(frame::App& app, int strip);
 void BackToInternalTab(frame::App& app, int strip);
 
+// The summaries of a page that one range fills.
+struct RangeSummaries {
+  std::span<const SummaryGroup> groups;
+  frame::Range range = frame::Range::Both;
+};
+
 // Each summary value depends on the strip result its accept copies, and is
 // passed on by the page's "Next >>". Rows is the number of copies in all
 // the summaries together.
 template <std::size_t Rows>
-constexpr std::array<frame::Dependency, Rows> AcceptedDependencies(
-    std::initializer_list<std::span<const SummaryGroup>> summaries, int pageNext) {
+constexpr std::array<frame::Dependency, Rows> AcceptedDependencies(std::initializer_list<RangeSummaries> summaries,
+                                                                   int pageNext) {
   std::array<frame::Dependency, Rows> rows{};
   std::size_t row = 0;
-  for (std::span<const SummaryGroup> groups : summaries)
-    for (const SummaryGroup& group : groups)
+  for (const RangeSummaries& summary : summaries)
+    for (const SummaryGroup& group : summary.groups)
       for (const SummaryCopy& copy : group.copies)
-        rows.at(row++) = {frame::Box(copy.summary), {frame::Box(copy.result)},
-                          {frame::ControlRef{"Command21", pageNext}}};
+        rows.at(row++) = {.result = frame::Box(copy.summary),
+                          .from = {frame::Box(copy.result)},
+                          .publishers = {frame::ControlRef{"Command21", pageNext}},
+                          .word = copy.word,
+                          .range = summary.range};
   if (row != Rows) throw "each copy of the summaries has one row";
   return rows;
 }

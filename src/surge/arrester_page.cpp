@@ -31,16 +31,18 @@ constexpr frame::ControlRef kUpsCopies[] = {
     Box(UpsCopySfPpRange1), Box(UpsCopySfPpRange2),
 };
 
-// The minimums follow Um and the temporary overvoltage phase to earth; a copy
-// of Ups stands for the arrester accepted against the minimums on screen.
-constexpr frame::Dependency UpsCopy(int slot) {
-  return {Box(slot), {{Box(ArresterUps), Box(ArresterUcMin), Box(ArresterUrMin)}}};
-}
+// The minimums follow Um and the temporary overvoltage phase to earth. A copy
+// of Ups is Ups: the minimums only decide whether an arrester is accepted,
+// so an arrester accepted again with the same Ups withdraws nothing. The two
+// protective levels typed here are what "Next >>" passes on.
+constexpr frame::Dependency UpsCopy(int slot) { return {Box(slot), {{Box(ArresterUps)}}}; }
+constexpr frame::Dependency PassedOn(int slot) { return {.result = Box(slot), .publishers = {{{"Command21", 3}}}}; }
 constexpr frame::Dependency kDependencies[] = {
     {Box(ArresterUm), {{"txtUm"}}},
     {Box(ArresterUcMin), {{Box(ArresterUm)}}},
     {Box(ArresterUrMin), {{tov::kUrpTovPeBox}}},
     UpsCopy(UpsCopySfPeRange1), UpsCopy(UpsCopySfPeRange2), UpsCopy(UpsCopySfPpRange1), UpsCopy(UpsCopySfPpRange2),
+    PassedOn(ArresterUpl), PassedOn(ArresterUps),
 };
 
 }  // namespace
@@ -102,8 +104,20 @@ void ArresterPage::cmdNextSurge() {
   const std::optional<double> upl = frame::NumberAsTyped(app_.text1(ArresterUpl));
   const std::optional<double> ups = frame::NumberAsTyped(app_.text1(ArresterUps));
   // A box the normalisation emptied (its text held both "." and ","): its
-  // check has refused it and disabled "Next >>"; nothing is accepted.
-  if (!ucMin || !urMin || !ur || !uc || !upl || !ups) return;
+  // check has refused it and disabled "Next >>"; nothing is accepted. A
+  // number still being typed ("-", "1,2E") is refused as that check refuses
+  // a text that is no number.
+  if (!ucMin || !urMin) return;
+  const std::pair<int, std::optional<double>> typed[] = {{ArresterUr, ur}, {ArresterUc, uc}, {ArresterUpl, upl},
+                                                          {ArresterUps, ups}};
+  for (const auto& [slot, value] : typed) {
+    if (value) continue;
+    if (frame::IsFilled(app_.text1(slot))) {
+      app_.InvalidValueBox();
+      app_.text1(slot).setText("");
+    }
+    return;
+  }
 
   if (*ur < *urMin) {
     app_.platform.messageBox("Enter a valid value...", frame::PaddedTitle("Invalid Ur", 32));

@@ -37,16 +37,21 @@ constexpr frame::ControlRef kChosenRow[] = {
 
 // The candidates are copies of the formulas' results and of the Urp standing
 // on the page; the chosen value is a copy of the candidate accepted.
+// Each candidate is passed on by the "Accept" of its column.
+constexpr frame::Dependency Candidate(int slot, int copied, int accept) {
+  return {.result = Box(slot), .from = {{Box(copied)}}, .publishers = {{{"Command28", accept}}}, .word = kIgnored};
+}
 constexpr frame::Dependency kDependencies[] = {
-    {Box(UrpChoiceFormula1), {{Box(UrpFormula1)}}},
-    {Box(UrpChoiceFormula2), {{Box(UrpFormula2)}}},
-    {Box(UrpChoiceFormula3), {{Box(UrpFormula3)}}},
-    {Box(UrpChoiceEntered), {{Box(UrpFfPe)}}},
+    Candidate(UrpChoiceFormula1, UrpFormula1, 6),
+    Candidate(UrpChoiceFormula2, UrpFormula2, 7),
+    Candidate(UrpChoiceFormula3, UrpFormula3, 8),
+    Candidate(UrpChoiceEntered, UrpFfPe, 9),
     {.result = Box(UrpFfChosen),
      .from = {{Box(UrpChoiceFormula1), Box(UrpChoiceFormula2), Box(UrpChoiceFormula3),
                Box(UrpChoiceEntered)}},
      .publishers = {{{"Command29", 6}}},
-     .choice = true},
+     .choice = true,
+     .word = kIgnored},
 };
 
 }  // namespace

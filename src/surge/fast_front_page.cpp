@@ -20,8 +20,8 @@ constexpr frame::ControlRef kSummary[] = {
 // The Urp that the Choose tab hands over; the phase-to-phase box repeats the
 // phase-to-earth one, whatever put it there.
 constexpr frame::Dependency kDependencies[] = {
-    {Box(UrpFfPe), {{Box(UrpFfChosen)}}, {{{"Command21", 18}}}},
-    {Box(UrpFfPp), {{Box(UrpFfPe)}}, {{{"Command21", 18}}}},
+    {.result = Box(UrpFfPe), .from = {{Box(UrpFfChosen)}}, .publishers = {{{"Command21", 18}}}, .word = kIgnored},
+    {.result = Box(UrpFfPp), .from = {{Box(UrpFfPe)}}, .publishers = {{{"Command21", 18}}}, .word = kIgnored},
 };
 
 }  // namespace

@@ -57,7 +57,7 @@ constexpr FormulaTab kTabs[] = {
 // A tab's result is the value entered, the formula's value or "Ignored", as
 // the option chosen says.
 constexpr frame::Dependency ResultDependency(const FormulaTab& tab) {
-  frame::Dependency dependency{tab.result, {}, {{{"Command29", tab.next}}}};
+  frame::Dependency dependency{.result = tab.result, .publishers = {{{"Command29", tab.next}}}, .word = kIgnored};
   std::size_t n = 0;
   dependency.from[n++] = tab.enteredUrp;
   for (const ControlRef& input : tab.inputs) dependency.from[n++] = input;

@@ -24,7 +24,20 @@ bool Beats(const std::optional<double>& candidate, const std::optional<double>& 
   return candidate && (!best || *candidate > *best);
 }
 
+constexpr frame::Dependency PassedOn(frame::ControlRef result, const char* next) {
+  return {.result = result, .publishers = {{{next}}}};
+}
+constexpr frame::Dependency kPassedOn[] = {
+    PassedOn("txtUrppe1", "Command3"),        PassedOn("txtUrppp1", "Command3"),
+    PassedOn(frame::Box(UrpK2Pe), "Command2"),   PassedOn(frame::Box(UrpK2Pp), "Command2"),
+    PassedOn(frame::Box(UrpK3Pe), "Command10"),  PassedOn(frame::Box(UrpK4Pe), "Command14"),
+    PassedOn(frame::Box(UrpK4Pp), "Command14"),  PassedOn(frame::Box(UrpCombPe), "Command18"),
+    PassedOn(frame::Box(UrpCombPp), "Command18"),
+};
+
 }  // namespace
+
+std::span<const frame::Dependency> FactorFlow::Dependencies() const { return kPassedOn; }
 
 void FactorFlow::Build(platform::Window& w) {
   w.createAll(Design());

@@ -28,6 +28,9 @@ class FactorFlow final : public frame::Page {
   void Build(platform::Window& w) override;
   // Its buttons are named controls: it answers no array element.
   void DeclareRoutes(frame::Routes&) override {}
+  // Each page's "Next >>" passes the page's results on. Their sources are
+  // none: a result stands until its page's next "OK".
+  std::span<const frame::Dependency> Dependencies() const override;
 
   void Command4_Click();   // "<<Back" of K1: leave the strip
   void Command3_Click();   // "Next >>" of K1

@@ -22,7 +22,14 @@ constexpr frame::ControlRef kResultDisplay[] = {
     {"Label8", 0}, {"Label8", 1}, "txtTOVpe", "txtTOVpp",
 };
 
+constexpr frame::Dependency kPassedOn[] = {
+    {.result = {kUrpTovPeBox}, .publishers = {{{"Command21", 1}}}},
+    {.result = {kUrpTovPpBox}, .publishers = {{{"Command21", 1}}}},
+};
+
 }  // namespace
+
+std::span<const frame::Dependency> TovPage::Dependencies() const { return kPassedOn; }
 
 void TovPage::Build(platform::Window& w) {
   w.createAll(Design());

@@ -21,6 +21,8 @@ class TovPage final : public frame::Page {
   void DeclareRoutes(frame::Routes&) override {}
   // The flag Text1(0) that says the factor pages were closed with a result.
   std::span<const platform::ControlDesign> ValueStoreRows() const override;
+  // "Next >>" passes the two values on to the surge arrester page.
+  std::span<const frame::Dependency> Dependencies() const override;
 
   void cmdCalculateTOV_Click();
   void cmdEnterTOV_Click();

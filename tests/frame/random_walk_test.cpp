@@ -3,8 +3,9 @@
 // random. Each stretch of the walk sets out from a point of one of the two
 // worked roads, so that every main page is reached. The program must never
 // crash; no control may ever show a number text of a value that is not
-// finite, a "-0" or a cut exponent form; and no shown result may outlive a
-// change of what it was computed from.
+// finite, a "-0" or a cut exponent form; no shown result may outlive a
+// change of what it was computed from; and no enabled button may pass on a
+// value that is not there.
 //
 // IC_WALK_SEEDS and IC_WALK_STEPS set the number of seeds and the steps in
 // all, for long runs.
@@ -230,6 +231,7 @@ class Walk {
     const Window* main = d_.platform.window("frmVarno");
     if (main == nullptr) return "";
     for (const std::string& stale : d_.app().dependencies.Stale()) return stale;
+    for (const std::string& empty : d_.app().dependencies.PassedOnEmpty()) return empty;
     if (main->shown() && (*main)("tabGeneral").enabled()) reach_.mainPages.insert((*main)("tabGeneral").tab());
     for (const auto& c : main->controls())
       if (c->kind() == Kind::TabStrip && c->isShown())
