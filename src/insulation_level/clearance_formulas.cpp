@@ -21,10 +21,11 @@ double U50OfPeClearance(double k, double clearanceMm) {
 double WithstandOfU50(double u50) { return u50 * kOneMinus13z; }
 double U50OfWithstand(double withstand) { return withstand / kOneMinus13z; }
 
-double GapFactorB(double r) {
-  const double degrees = 45575.0 / 1000 - 78926.0 / 10000 * r - 68556.0 / 1000 * r * r + 39728.0 / 1000 * r * r * r;
-  return std::tan(degrees * (314.0 / 100) / 180);
+double GapAngleDegrees(double r) {
+  return 45575.0 / 1000 - 78926.0 / 10000 * r - 68556.0 / 1000 * r * r + 39728.0 / 1000 * r * r * r;
 }
+
+double GapFactorB(double r) { return std::tan(GapAngleDegrees(r) * (314.0 / 100) / 180); }
 
 double ClearanceOfU50(double u50, double k) { return (std::exp(u50 / (1080 * k)) - 1) / 0.46; }
 
@@ -44,6 +45,10 @@ std::optional<double> AsShown(double value, int length) {
 }  // namespace
 
 std::optional<PpEquationValues> PpClearanceByEquations(double dOverHt, double uPlus, double k) {
+  // Beyond D / Ht of about 2,08 the fitted angle passes 90 degrees, where its
+  // tangent repeats and turns negative: a U0 below U+ would lower the clearance.
+  const double angle = GapAngleDegrees(dOverHt);
+  if (angle < 0 || angle > 90) return std::nullopt;
   PpEquationValues v{};
   v.b = GapFactorB(dOverHt);
   v.uPlus = uPlus;

@@ -20,8 +20,9 @@ double WithstandOfU50(double u50);
 // The U50 that corresponds to a withstand voltage: U / (1 - 1,3 z).
 double U50OfWithstand(double withstand);
 
-// The factor B of a phase-to-phase gap: tan of the angle
-// 45,575 - 7,8926 r - 68,556 r^2 + 39,728 r^3 degrees, r = D / Ht.
+// The angle of a phase-to-phase gap, 45,575 - 7,8926 r - 68,556 r^2 +
+// 39,728 r^3 degrees for r = D / Ht, and its factor B, the tangent of it.
+double GapAngleDegrees(double dOverHt);
 double GapFactorB(double dOverHt);
 
 // The clearance d in m that gives a U50 in kV: U50 = 1080 K ln(1 + 0,46 d).
@@ -35,9 +36,9 @@ namespace insulation_level {
 // computed from the one before it as its box shows it (B, U+, U0 and U50 in
 // eight characters, d in four): B of the ratio r = D / Ht,
 // U+ (= U-), U0 = U+ + B U+, U50 of U0 as a withstand, and d of U50 with the
-// gap factor K. std::nullopt when a value cannot be shown in its box (not
-// finite, or too large for it), when U0 or U50 comes out zero or below, or
-// when d reads zero.
+// gap factor K. std::nullopt when the angle of B lies outside 0 to 90
+// degrees, when a value cannot be shown in its box (not finite, or too large
+// for it), when U0 or U50 comes out zero or below, or when d reads zero.
 struct PpEquationValues {
   double b, uPlus, u0, u50, d;
 };

@@ -66,6 +66,9 @@ TEST(ClearanceFormulas, EachValueOfTheEquationsIsComputedFromTheOneShownBefore) 
   EXPECT_FALSE(PpClearanceByEquations(0.4, 0, kRodConductorK).has_value());
   EXPECT_FALSE(PpClearanceByEquations(0.4, 15000000, kRodConductorK).has_value());
   EXPECT_FALSE(PpClearanceByEquations(0.4, 1e9, kRodConductorK).has_value());
+  // D 7 m over Ht 3 m: an angle of 158,6 degrees, whose tangent would give B = -0,39346.
+  EXPECT_FALSE(PpClearanceByEquations(7.0 / 3, 337.5, kRodConductorK).has_value());
+  EXPECT_TRUE(PpClearanceByEquations(2.0, 337.5, kRodConductorK).has_value());
 }
 
 }  // namespace
