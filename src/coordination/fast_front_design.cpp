@@ -7,14 +7,14 @@
 #include <array>
 
 #include "coordination/fast_front_page.hpp"
-#include "coordination/page_layout.hpp"
+#include "coordination/coordination_layout.hpp"
 #include "coordination/slots.hpp"
 
 namespace coordination {
 
 namespace {
 
-using namespace page_layout;
+using namespace layout;
 using platform::ControlDesign;
 
 constexpr int kPage = 2;

@@ -20,8 +20,8 @@ constexpr int kSlowFrontPage = 1, kRequiredWithstand = 2, kRequiredTov = 0;
 constexpr frame::ControlRef kSummary[] = {
     {"Label4", 107},       {"Label4", 108},       {"Label4", 109},       {"Label4", 110},       {"Label4", 111},
     {"Label4", 112},       {"Label4", 113},       {"Label4", 114},       {"Label4", 115},       {"Label4", 116},
-    {"Label4", 117},       {"Label4", 118},       {"Label4", 119},       {"Label4", 120},       {"Text1", UcwFfPeExt},
-    {"Text1", UcwFfPpExt}, {"Text1", UcwFfPeInt}, {"Text1", UcwFfPpInt},
+    {"Label4", 117},       {"Label4", 118},       {"Label4", 119},       {"Label4", 120},       frame::Box(UcwFfPeExt),
+    frame::Box(UcwFfPpExt), frame::Box(UcwFfPeInt), frame::Box(UcwFfPpInt),
 };
 
 // The two values, each asked by one question and written into two boxes, in this order.
@@ -38,10 +38,10 @@ constexpr int kPeExtUnit = 110, kPpExtUnit = 108;
 // A committed value stands for the tab result it copies; an entered one is the person's own.
 constexpr frame::ControlRef kNext{"Command21", 24};
 constexpr frame::Dependency kDependencies[] = {
-    {{"Text1", UcwFfPeInt}, {{{"Text1", UcwFfInt}}}, {{kNext}}},
-    {{"Text1", UcwFfPpInt}, {{{"Text1", UcwFfInt}}}, {{kNext}}},
-    {{"Text1", UcwFfPeExt}, {{{"Text1", UcwFfExt}}}, {{kNext}}, {}, false, surge::kIgnored},
-    {{"Text1", UcwFfPpExt}, {{{"Text1", UcwFfExt}}}, {{kNext}}, {}, false, surge::kIgnored},
+    {frame::Box(UcwFfPeInt), {{frame::Box(UcwFfInt)}}, {{kNext}}},
+    {frame::Box(UcwFfPpInt), {{frame::Box(UcwFfInt)}}, {{kNext}}},
+    {frame::Box(UcwFfPeExt), {{frame::Box(UcwFfExt)}}, {{kNext}}, {}, false, surge::kIgnored},
+    {frame::Box(UcwFfPpExt), {{frame::Box(UcwFfExt)}}, {{kNext}}, {}, false, surge::kIgnored},
 };
 
 }  // namespace
@@ -92,7 +92,7 @@ bool FastFrontPage::ShowSummary() {
 void FastFrontPage::EnterUcwFastFront() {
   // Both questions are always asked; an entry replaces what stands, lower or higher.
   for (const Pair& pair : kPairs) {
-    const frame::EnterQuestion question{pair.prompt, {"Text1", pair.first}, 1.0, "Invalid Ucw", 32};
+    const frame::EnterQuestion question{pair.prompt, frame::Box(pair.first), 1.0, "Invalid Ucw", 32};
     if (frame::AskEnterQuestion(app_, question) != frame::EnterOutcome::Written) continue;
     platform::Control& second = app_.text1(pair.second);
     second.setText(app_.text1(pair.first).text());

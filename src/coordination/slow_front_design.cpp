@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "coordination/page_layout.hpp"
+#include "coordination/coordination_layout.hpp"
 #include "coordination/slots.hpp"
 #include "coordination/slow_front_page.hpp"
 #include "frame/value_store.hpp"
@@ -15,7 +15,7 @@ namespace coordination {
 
 namespace {
 
-using namespace page_layout;
+using namespace layout;
 using platform::ControlDesign;
 
 constexpr int kPage = 1;

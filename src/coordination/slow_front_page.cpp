@@ -20,14 +20,14 @@ namespace {
 constexpr int kTovPage = 0, kFastFrontPage = 2;
 
 constexpr frame::ControlRef kSummaryBoxes[] = {
-    {"Text1", UcwSfPpInt}, {"Text1", UcwSfPeInt}, {"Text1", UcwSfPpExt}, {"Text1", UcwSfPeExt}};
+    frame::Box(UcwSfPpInt), frame::Box(UcwSfPeInt), frame::Box(UcwSfPpExt), frame::Box(UcwSfPeExt)};
 
 // The headings, captions, subscripts and units of the summary, with its boxes.
 constexpr frame::ControlRef kSummary[] = {
     {"Label4", 32}, {"Label4", 33}, {"Label4", 34}, {"Label4", 35},       {"Label4", 36},
     {"Label4", 37}, {"Label4", 38}, {"Label4", 39}, {"Label4", 40},       {"Label4", 41},
-    {"Label4", 42}, {"Label4", 43}, {"Label4", 44}, {"Label4", 45},       {"Text1", UcwSfPpInt},
-    {"Text1", UcwSfPeInt}, {"Text1", UcwSfPpExt}, {"Text1", UcwSfPeExt},
+    {"Label4", 42}, {"Label4", 43}, {"Label4", 44}, {"Label4", 45},       frame::Box(UcwSfPpInt),
+    frame::Box(UcwSfPeInt), frame::Box(UcwSfPpExt), frame::Box(UcwSfPeExt),
 };
 
 // Each summary box and the tab result the commit copies into it, in the order of the copy.
@@ -40,7 +40,7 @@ constexpr std::pair<int, int> kCommitted[] = {
 constexpr auto kDependencies = [] {
   std::array<frame::Dependency, std::size(kCommitted)> rows{};
   for (std::size_t i = 0; i < rows.size(); ++i)
-    rows[i] = {{"Text1", kCommitted[i].second}, {{{"Text1", kCommitted[i].first}}}, {{{"Command21", 21}}}};
+    rows[i] = {frame::Box(kCommitted[i].second), {{frame::Box(kCommitted[i].first)}}, {{{"Command21", 21}}}};
   return rows;
 }();
 
@@ -70,7 +70,7 @@ void SlowFrontPage::EnterUcwSlowFront() {
   const bool mustRaise = app_.text1(SfAcceptedFlag).text() == "1";
   const double root3 = std::sqrt(3.0);
   const auto question = [mustRaise](const char* prompt, int slot, double umFactor) {
-    return frame::EnterQuestion{prompt, {"Text1", slot}, umFactor, "Invalid Ucw", 32, mustRaise,
+    return frame::EnterQuestion{prompt, frame::Box(slot), umFactor, "Invalid Ucw", 32, mustRaise,
                                 "Ucw value not changed"};
   };
   frame::AskEnterQuestions(app_,
@@ -93,7 +93,7 @@ void SlowFrontPage::BackToCwTovPage() { frame::OpenPage(app_.control("SSTab1", 3
 void SlowFrontPage::OpenCwFastFrontPage() { frame::OpenPage(app_.control("SSTab1", 3), kFastFrontPage); }
 
 void SlowFrontPage::EnableCwSlowFrontNext(int slot) {
-  frame::RunFilledRule(app_, {.box = {"Text1", slot},
+  frame::RunFilledRule(app_, {.box = frame::Box(slot),
                               .group = kSummaryBoxes,
                               .button = {"Command21", 21},
                               .action = frame::FilledRule::Action::Enable,

@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "coordination/page_layout.hpp"
+#include "coordination/coordination_layout.hpp"
 #include "coordination/slots.hpp"
 #include "coordination/tov_page.hpp"
 
@@ -13,7 +13,7 @@ namespace coordination {
 
 namespace {
 
-using namespace page_layout;
+using namespace layout;
 using platform::ControlDesign;
 
 constexpr int kPage = 0;

@@ -21,7 +21,7 @@ constexpr int kRepresentativePages = 0, kSlowFrontPage = 1;
 // The heading, captions, subscripts and units of the two values, with their boxes.
 constexpr frame::ControlRef kResults[] = {
     {"Label4", 23}, {"Label4", 24}, {"Label4", 25}, {"Label4", 26}, {"Label4", 27},
-    {"Label4", 28}, {"Label4", 29}, {"Text1", UcwTovPe}, {"Text1", UcwTovPp},
+    {"Label4", 28}, {"Label4", 29}, frame::Box(UcwTovPe), frame::Box(UcwTovPp),
 };
 
 // The line Ucw = Urp·Kc where Kc = 1, with its subscripts.
@@ -31,8 +31,8 @@ constexpr frame::ControlRef kFormula[] = {
 
 // Each value is the representative one of its phase, as the temporary-overvoltage page shows it.
 constexpr frame::Dependency kDependencies[] = {
-    {{"Text1", UcwTovPe}, {{tov::kUrpTovPeBox}}, {{{"Command21", 19}}}},
-    {{"Text1", UcwTovPp}, {{tov::kUrpTovPpBox}}, {{{"Command21", 19}}}},
+    {frame::Box(UcwTovPe), {{tov::kUrpTovPeBox}}, {{{"Command21", 19}}}},
+    {frame::Box(UcwTovPp), {{tov::kUrpTovPpBox}}, {{{"Command21", 19}}}},
 };
 
 }  // namespace
@@ -84,9 +84,9 @@ void TovPage::EnterUcwTov() {
   // Both questions are always asked; an entry must raise the value its box holds.
   const double root3 = std::sqrt(3.0);
   frame::AskEnterQuestions(app_,
-                           {frame::EnterQuestion{"Enter Ucw(p-e) value", {"Text1", UcwTovPe}, root3, "Invalid Ucw", 32,
+                           {frame::EnterQuestion{"Enter Ucw(p-e) value", frame::Box(UcwTovPe), root3, "Invalid Ucw", 32,
                                                  true, "Ucw(p-e) value not changed"},
-                            frame::EnterQuestion{"Enter Ucw(p-p) value", {"Text1", UcwTovPp}, 1.0, "Invalid Ucw", 32,
+                            frame::EnterQuestion{"Enter Ucw(p-p) value", frame::Box(UcwTovPp), 1.0, "Invalid Ucw", 32,
                                                  true, "Ucw(p-p) value not changed"}},
                            kResults, {"Command25", 5});
   frame::SetVisible(app_, kFormula, false);

@@ -50,12 +50,6 @@ bool RefuseUnlessNumber(App& app, platform::Control& box) {
   return false;
 }
 
-bool AllShowable(std::initializer_list<std::pair<const platform::Control*, double>> results) {
-  for (const auto& [box, value] : results)
-    if (!platform::NumberTextForBox(value, box->maxLength())) return false;
-  return true;
-}
-
 bool WriteAll(App& app, std::initializer_list<std::pair<platform::Control*, double>> results) {
   for (const auto& [box, value] : results)
     if (!platform::NumberTextForBox(value, box->maxLength())) return false;

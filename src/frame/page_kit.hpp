@@ -48,9 +48,6 @@ bool HoldsNoNumberToBe(const platform::Control& box);
 // (which runs its check once more, empty). Returns false when it refused.
 bool RefuseUnlessNumber(App& app, platform::Control& box);
 
-// True when every value can be written into its box without the box's
-// MaxLength cut changing its magnitude.
-bool AllShowable(std::initializer_list<std::pair<const platform::Control*, double>> results);
 // Writes every value, in the order given, when all of them can be shown;
 // otherwise writes nothing and returns false, so a result set is never half
 // written and a value that cannot be shown is never shown.

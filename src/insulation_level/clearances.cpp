@@ -72,11 +72,11 @@ void Clearances::DeclareRoutes(frame::Routes& routes) {
   routes.on(Option1Click, kEquationMethod, [this] { ChoosePpClearanceEquations(); });
   routes.on(Option1Click, 96, [this] { CalculatePpClearanceRodConductor(); });
   routes.on(Option1Click, 95, [this] { CalculatePpClearanceConductorConductor(); });
-  routes.on(Text1Change, 246, [this] { EnableNextOnTableA3Clearance(); });
-  routes.on(Text1Change, 247, [this] { ValidateHeightHt(); });
-  routes.on(Text1Change, 248, [this] { ValidateClearanceD(); });
+  routes.on(Text1Change, ClearancePpTableA3, [this] { EnableNextOnTableA3Clearance(); });
+  routes.on(Text1Change, SilHeightHt, [this] { ValidateHeightHt(); });
+  routes.on(Text1Change, SilDistanceD, [this] { ValidateClearanceD(); });
   routes.on(Command21Click, 35, [this] { CalculatePpClearanceByEquations(); });
-  routes.on(Text1Change, 253, [this] { EnableNextOnEquationClearance(); });
+  routes.on(Text1Change, ClearancePpEquation, [this] { EnableNextOnEquationClearance(); });
   routes.on(Option1Click, 88, [this] { CalculateRange1RodClearances(); });
   routes.on(Option1Click, 87, [this] { CalculateRange1ConductorClearances(); });
 }

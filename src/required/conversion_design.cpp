@@ -5,7 +5,7 @@
 // buttons of its inner strips, SSTab1(10) for SIW and SSTab1(11) for SDW and LIW.
 
 #include "required/conversion_page.hpp"
-#include "required/page_layout.hpp"
+#include "required/required_layout.hpp"
 #include "required/slots.hpp"
 
 namespace required {

@@ -37,9 +37,9 @@ const KtConversion& kSdwExt = kConversions[4];
 const KtConversion& kLiwExt = kConversions[5];
 
 constexpr ControlRef kSdwKtRow[] = {{"Label4", 221}, {"Label4", 222}, {"Label4", 235}, {"Label4", 236},
-                                    {"Text1", KtSdwPeExt}, {"Text1", KtSdwPpExt}};
+                                    Box(KtSdwPeExt), Box(KtSdwPpExt)};
 constexpr ControlRef kLiwKtRow[] = {{"Label4", 228}, {"Label4", 229}, {"Label4", 237}, {"Label4", 238},
-                                    {"Text1", KtLiwPeExt}, {"Text1", KtLiwPpExt}};
+                                    Box(KtLiwPeExt), Box(KtLiwPpExt)};
 constexpr ControlRef kLiwOptions[] = {{"Option1", 58}, {"Option1", 59}};
 
 const KtChoice kChoices[] = {

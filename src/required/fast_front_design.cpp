@@ -3,7 +3,7 @@
 // the two values stands on both lines of its block.
 
 #include "required/fast_front_page.hpp"
-#include "required/page_layout.hpp"
+#include "required/required_layout.hpp"
 #include "required/slots.hpp"
 
 namespace required {

@@ -1,7 +1,7 @@
 // The slow-front page (page 1 of SSTab1(6)) as it stands when the main
 // window is loaded, and the buttons of its inner strip SSTab1(8).
 
-#include "required/page_layout.hpp"
+#include "required/required_layout.hpp"
 #include "required/slots.hpp"
 #include "required/slow_front_page.hpp"
 

@@ -3,7 +3,7 @@
 // summary of the four Urw values, the page's way buttons and its flag; and
 // the buttons of its inner strip SSTab1(7).
 
-#include "required/page_layout.hpp"
+#include "required/required_layout.hpp"
 #include "required/slots.hpp"
 #include "required/tov_page.hpp"
 

@@ -30,9 +30,6 @@ std::span<const frame::Dependency> FastFrontPage::Dependencies() const { return 
 
 void FastFrontPage::Build(platform::Window& w) {
   w.createAll(Design());
-  // The SKIP of this run has not copied the temporary overvoltages yet.
-  app_.mainVars.mUrpTovPe.clear();
-  app_.mainVars.mUrpTovPp.clear();
 }
 
 void FastFrontPage::ShowSummary(bool shown) { frame::SetVisible(app_, kSummary, shown); }

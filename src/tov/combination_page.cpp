@@ -68,8 +68,8 @@ void CombinationPage::DeclareRoutes(frame::Routes& routes) {
 }
 
 void CombinationPage::ShowResultRows(bool shown) {
-  SetVisible(app_, {{"Label1", 8}, "Label39", {"Label13", 9}, {"Text1", UrpCombPe}, {"Label1", 9}, "Label40",
-                    {"Label13", 10}, {"Text1", UrpCombPp}},
+  SetVisible(app_, {{"Label1", 8}, "Label39", {"Label13", 9}, frame::Box(UrpCombPe), {"Label1", 9}, "Label40",
+                    {"Label13", 10}, frame::Box(UrpCombPp)},
              shown);
 }
 
@@ -119,7 +119,7 @@ void CombinationPage::SelectCombinationIgnore() {
   const bool written = WriteResults(UrpPhaseToEarth(1.0, um), um);
   frame::DeselectOptions(app_, 26, 27);
   if (written) {
-    SetVisible(app_, {{"Text1", UrpCombPe}, {"Text1", UrpCombPp}}, true);
+    SetVisible(app_, {frame::Box(UrpCombPe), frame::Box(UrpCombPp)}, true);
     app_.control("Command18").setEnabled(true);
   } else {
     app_.InvalidValueGroup();

@@ -66,7 +66,7 @@ void K3Page::DeclareRoutes(frame::Routes& routes) {
 }
 
 void K3Page::ShowResultRow(bool shown) {
-  SetVisible(app_, {"Label52", {"Label1", 6}, {"Text1", UrpK3Pe}, {"Label13", 7}}, shown);
+  SetVisible(app_, {"Label52", {"Label1", 6}, frame::Box(UrpK3Pe), {"Label13", 7}}, shown);
 }
 
 void K3Page::RefuseResult(std::initializer_list<int> clearedSlots) {
@@ -126,7 +126,7 @@ void K3Page::SelectK3EnterUrp() {
 
 void K3Page::SelectFaultType(EarthFault fault) {
   SetVisible(app_, {"Frame10", {"Label33", 18}, {"Label33", 20}, {"Label33", 19}, {"Label33", 21},
-                    {"Text1", K3X0}, {"Text1", K3X1}},
+                    frame::Box(K3X0), frame::Box(K3X1)},
              true);
   app_.text1(K3X0).setText("");
   platform::Control& x1 = app_.text1(K3X1);

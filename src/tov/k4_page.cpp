@@ -88,7 +88,7 @@ void K4Page::ResetFlags() {
 
 void K4Page::ShowResults(bool shown) {
   SetVisible(app_, {"Label90", {"Label1", 7}, {"Label13", 8}, "Label91", {"Label1", 5}, {"Label13", 6},
-                    {"Text1", UrpK4Pe}, {"Text1", UrpK4Pp}},
+                    frame::Box(UrpK4Pe), frame::Box(UrpK4Pp)},
              shown);
 }
 
@@ -96,7 +96,7 @@ void K4Page::ResultsOff() {
   SetVisible(app_, {"Label90", {"Label1", 7}, {"Label13", 8}, "Label91", {"Label1", 5}, {"Label13", 6}}, false);
   app_.text1(UrpK4Pe).setText("");
   app_.text1(UrpK4Pp).setText("");
-  SetVisible(app_, {{"Text1", UrpK4Pe}, {"Text1", UrpK4Pp}}, false);
+  SetVisible(app_, {frame::Box(UrpK4Pe), frame::Box(UrpK4Pp)}, false);
 }
 
 bool K4Page::WriteResults(double pe, double pp) {
@@ -139,7 +139,7 @@ void K4Page::SelectK4Ignore() {
   const bool written = WriteResults(UrpPhaseToEarth(1.0, um), um);
   frame::DeselectOptions(app_, 17, 22);
   if (!written) return;
-  SetVisible(app_, {{"Text1", UrpK4Pe}, {"Text1", UrpK4Pp}}, true);
+  SetVisible(app_, {frame::Box(UrpK4Pe), frame::Box(UrpK4Pp)}, true);
   app_.control("Command14").setEnabled(true);
 }
 
@@ -173,7 +173,7 @@ void K4Page::SelectK4StepUpTransformers() { SelectTransformers(); }
 void K4Page::SelectLevel() {
   ResetFlags();
   SetVisible(app_, {"Frame12"}, true);
-  SetVisible(app_, {"Label81", {"Text1", K4Factor}}, false);
+  SetVisible(app_, {"Label81", frame::Box(K4Factor)}, false);
   for (int slot : {K4TransformerPower, K4ShortCircuitPower, K4CapacitiveLoad, K4PowerRatio, K4LoadRatio, K4Factor})
     app_.text1(slot).setText("");
   app_.control("Command16").setVisible(false);

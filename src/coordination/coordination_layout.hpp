@@ -11,7 +11,7 @@
 #include "frame/design_kit.hpp"
 #include "frame/page_layout.hpp"
 
-namespace coordination::page_layout {
+namespace coordination::layout {
 
 namespace kit = frame::design;
 
@@ -51,4 +51,4 @@ constexpr kit::Row UcwBox(int page, int slot, int captionLeft, int captionTop) {
       .readOnly();
 }
 
-}  // namespace coordination::page_layout
+}  // namespace coordination::layout
