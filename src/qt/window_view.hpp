@@ -28,9 +28,10 @@ class WindowView : public QWidget {
 
   // After the model has hidden, disabled or covered the control with the
   // focus, the focus goes to the first control of the nearest container still
-  // shown: the page now shown, never the row of tabs above it, nor a button
-  // that ends the run, which a second press of Enter would set off. The check runs
-  // once the event that changed the window is over, when the page is complete.
+  // shown: the page now shown, never the row of tabs above it, nor a way back
+  // or a button that ends the run while another control is there, which a
+  // second press of Enter would set off. The check runs once the event that
+  // changed the window is over, when the page is complete.
   void checkFocusLater();
 
  protected:
