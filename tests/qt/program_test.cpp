@@ -1,11 +1,15 @@
 // The whole program on the Qt front end: start, Um through the widgets, a
-// restart from a button of the main window, and "Print Screen" into a PDF file.
+// restart from a button of the main window, and "Print Screen" into a PDF file,
+// drawn as the screen shows the window.
 
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <cstdlib>
 
 #include "program_fixture.hpp"
+#include "qt/window_drawing.hpp"
 
 namespace {
 
@@ -34,6 +38,35 @@ TEST_F(ProgramOnQtTest, PrintScreenPrintsALandscapePageAndShowsTheButtonsAgain) 
   EXPECT_EQ(printer.lastJobOrientation(), QPageLayout::Landscape);
   EXPECT_GT(QFile(dir.filePath("print.pdf")).size(), 1000);
   EXPECT_TRUE(Main().get("Command25", 21).visible());
+}
+
+// The print draws the window as the screen shows it, every control within its
+// own box (a selected tab's face stays on its tab): at the screen's
+// resolution, and at a printer's, where the drawing keeps the window's size.
+TEST_F(ProgramOnQtTest, ThePrintDrawsTheWindowAsTheScreenShowsIt) {
+  StartAndEnterUm("420");
+  QWidget* view = renderer.windowWidget(Main());
+  const QImage screen = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const auto drawnAt = [&](int times) {
+    QImage image(screen.size() * times, QImage::Format_RGB32);
+    image.setDotsPerMeterX(screen.dotsPerMeterX() * times);
+    image.setDotsPerMeterY(screen.dotsPerMeterY() * times);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.scale(times, times);
+    qt::DrawWindow(painter, *view);
+    painter.end();
+    return image.scaled(screen.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  };
+  const auto differing = [&](const QImage& drawn) {
+    int count = 0;
+    for (int y = 0; y < screen.height(); ++y)
+      for (int x = 0; x < screen.width(); ++x)
+        if (std::abs(screen.pixelColor(x, y).lightness() - drawn.pixelColor(x, y).lightness()) > 60) ++count;
+    return count;
+  };
+  EXPECT_LT(differing(drawnAt(1)), 20);
+  EXPECT_LT(differing(drawnAt(4)), screen.width() * screen.height() / 100);  // the edges of letters
 }
 
 TEST_F(ProgramOnQtTest, PrintScreenWithoutAPrinterShowsThePrintError) {
