@@ -7,9 +7,14 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <cstdlib>
+#include <sstream>
+#include <string>
+#include <vector>
 
 #include "program_fixture.hpp"
 #include "qt/window_drawing.hpp"
+#include "scenario/run.hpp"
+#include "widgets/widget_front.hpp"
 
 namespace {
 
@@ -84,6 +89,37 @@ TEST_F(ProgramOnQtTest, PrintScreenWithoutAPrinterShowsThePrintError) {
   for (platform::Window* w : other.windows()) other.unload(*w);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   renderer.attach(platform);
+}
+
+// "Show table for A" opens the table where the person reads it while typing A:
+// the A box with its caption, its OK and "Next >>" stay in sight, and the
+// keyboard stays in the A box.
+TEST(TableOnQt, TheTableOpensClearOfTheBoxItHelpsWithAndLeavesItTheKeyboard) {
+  scenario::WidgetFront front;
+  bool checked = false;
+  const auto after = [&](scenario::Session&, const scenario::Step& step) {
+    if (checked || step.words != std::vector<std::string>{"click", "Command30"}) return;
+    checked = true;
+    QWidget *main = nullptr, *table = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+      if (top->isVisible() && top->objectName() == "frmVarno") main = top;
+      if (top->isVisible() && top->objectName() == "Table") table = top;
+    }
+    ASSERT_NE(main, nullptr);
+    ASSERT_NE(table, nullptr);
+    const QRect outer = table->frameGeometry();
+    for (const char* name : {"Label33(46)", "Text1(89)", "Command28(3)", "Command29(3)"}) {
+      const QWidget* w = main->findChild<QWidget*>(name);
+      ASSERT_NE(w, nullptr) << name;
+      EXPECT_FALSE(outer.intersects(QRect(w->mapToGlobal(QPoint()), w->size()))) << name;
+    }
+    EXPECT_TRUE(table->screen()->availableGeometry().contains(outer));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == main; }, 500));
+    EXPECT_EQ(QApplication::focusWidget(), main->findChild<QWidget*>("Text1(89)"));
+  };
+  std::ostringstream out;
+  EXPECT_TRUE(scenario::RunFile(IC_SCENARIOS_DIR "/fast_front_table.scn", out, front, after)) << out.str();
+  EXPECT_TRUE(checked);
 }
 
 }  // namespace
