@@ -12,6 +12,10 @@ namespace qt {
 
 namespace {
 
+// The room left around each control in sight, so that the window does not
+// stand against its edge.
+constexpr int kClearance = 4;
+
 // `value` moved into [low, high], or `low` where the range is empty.
 int Within(int value, int low, int high) { return std::max(low, std::min(value, high)); }
 
@@ -28,7 +32,7 @@ long Overlap(const QRect& a, const QRect& b) {
 
 }  // namespace
 
-BesidePlace PlaceBeside(QSize client, QMargins frame, QRect owner, const std::vector<QRect>& inSight, QRect area,
+BesidePlace PlaceBeside(QSize client, QMargins frame, QRect owner, const std::vector<QRect>& controls, QRect area,
                         double logicalDpi) {
   const double whole = FittingScale(client, frame, area.size(), logicalDpi);
   const QSize outer = OuterSize(client, frame, whole);
@@ -36,6 +40,8 @@ BesidePlace PlaceBeside(QSize client, QMargins frame, QRect owner, const std::ve
   if (owner.right() + outer.width() <= area.right()) return {{owner.right() + 1, top}, whole};
   if (owner.left() - outer.width() >= area.left()) return {{owner.left() - outer.width(), top}, whole};
 
+  std::vector<QRect> inSight;
+  for (const QRect& r : controls) inSight.push_back(r.marginsAdded({kClearance, kClearance, kClearance, kClearance}));
   if (inSight.empty()) {
     QRect centred(QPoint(), outer);
     centred.moveCenter(owner.center());
