@@ -55,9 +55,9 @@ constexpr ControlRef kExtResultRow[] = {{"Label4", 106}, {"Label4", 104}, {"Labe
 
 constexpr FastFrontTab kTabs[] = {
     {0, 3, 44, 45, platform::kNoIndex, "Command31", FfIntA, FfIntL, FfIntLsp, FfIntLa, FfIntN,
-     kIntInputs, kIntCaptions, kIntDeterministic, kIntStatistical, 14, UcwFfInt, kIntResultRow, 12, false},
+     kIntInputs, kIntCaptions, kIntDeterministic, kIntStatistical, 14, UcwFfInt, kIntResultRow, 12, false, Caption(51)},
     {1, 4, 84, 47, 46, "Command32", FfExtA, FfExtL, FfExtLsp, FfExtLa, FfExtN, kExtInputs,
-     kExtCaptions, kExtDeterministic, kExtStatistical, 15, UcwFfExt, kExtResultRow, 14, true},
+     kExtCaptions, kExtDeterministic, kExtStatistical, 15, UcwFfExt, kExtResultRow, 14, true, Caption(64)},
 };
 const FastFrontTab& kInternal = kTabs[0];
 const FastFrontTab& kExternal = kTabs[1];
@@ -111,7 +111,9 @@ std::span<const frame::Dependency> FastFrontTabs::Dependencies() const { return 
 void FastFrontTabs::Build(platform::Window& w) {
   w.createAll(Design());
   for (const FastFrontTab& tab : kTabs)
-    w.on(tab.table, platform::EventType::Click, [this](platform::Event&) { frame::ShowTableWindow(app_); });
+    w.on(tab.table, platform::EventType::Click, [this, &tab](platform::Event&) {
+      frame::ShowTableWindow(app_, {tab.aCaption, Box(tab.a), {"Command28", tab.ok}, {"Command29", tab.next}});
+    });
 }
 
 void FastFrontTabs::ShowResultRow(const FastFrontTab& tab, bool shown) {

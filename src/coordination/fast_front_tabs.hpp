@@ -43,6 +43,7 @@ struct FastFrontTab {
   frame::ControlRefs resultRow;            // caption, subscript, unit and box
   int next;                                // Command29 "Next >>"
   bool checksTyping;                       // each input refuses a non-number as it is typed
+  frame::ControlRef aCaption;              // "Enter A value (kV)"
 };
 
 class FastFrontTabs final : public frame::Page {

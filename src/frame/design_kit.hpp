@@ -16,6 +16,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 #include "platform/design.hpp"
 
@@ -122,8 +123,14 @@ constexpr Row TextBox(Place p, const char* name, int index, Rect r, unsigned fla
   return Control(Kind::TextBox, p, name, index, r, "", flags);
 }
 
+// A page's or tab's way back ("<< Back", "<<Back"). A page or strip that
+// opens never gives it the focus, wherever it stands: Enter pressed once more
+// would otherwise leave what has just opened.
+constexpr bool IsWayBack(std::string_view caption) { return caption == "<< Back" || caption == "<<Back"; }
+
 constexpr Row Button(Place p, const char* name, int index, Rect r, const char* caption, unsigned flags = 0) {
-  return Control(Kind::CommandButton, p, name, index, r, caption, flags);
+  return Control(Kind::CommandButton, p, name, index, r, caption,
+                 IsWayBack(caption) ? flags | platform::NoPageFocus : flags);
 }
 
 // An option of the program's one option array, Option1(index).

@@ -1,11 +1,23 @@
 #include "frame/table_window.hpp"
 
+#include <string_view>
+#include <vector>
+
+#include "frame/page_kit.hpp"
+
 namespace frame {
 
-void ShowTableWindow(App& app) {
+namespace {
+bool Named(const ControlRef& r) { return !std::string_view(r.name).empty(); }
+}  // namespace
+
+void ShowTableWindow(App& app, const TableReading& reading) {
   platform::Window& table = app.platform.load(app.tableWindowDefinition());
-  app.platform.show(table);
-  app.platform.bringToFront(table);
+  std::vector<const platform::Control*> inSight;
+  for (const ControlRef& r : {reading.caption, reading.box, reading.ok, reading.next})
+    if (Named(r)) inSight.push_back(&Get(app, r));
+  app.platform.showBeside(table, inSight);
+  if (Named(reading.box)) app.platform.focus(Get(app, reading.box));
 }
 
 }  // namespace frame

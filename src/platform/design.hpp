@@ -33,7 +33,7 @@ enum DesignFlag : unsigned {
   NoWrap = 1u << 6,     // a label caption kept on one line
   Bordered = 1u << 7,   // a label drawn with a border (frames always have one)
   Underlined = 1u << 8, // a caption drawn underlined
-  NoPageFocus = 1u << 9, // a button that ends the run: a page that opens never gives it the focus
+  NoPageFocus = 1u << 9, // a way back or a button that ends the run: a page that opens never focuses it
 };
 
 struct ControlDesign {

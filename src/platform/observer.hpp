@@ -1,5 +1,7 @@
 #pragma once
 
+#include <span>
+
 #include "platform/control.hpp"
 #include "platform/services.hpp"
 
@@ -13,6 +15,10 @@ class Observer {
   virtual ~Observer() = default;
   virtual void windowLoaded(Window&) {}
   virtual void windowShown(Window&) {}
+  // Shown to be read beside the controls `inSight` of another window, which
+  // it leaves in sight and with the focus; an observer that does not place
+  // windows takes it as shown.
+  virtual void windowShownBeside(Window& w, std::span<const Control* const> /*inSight*/) { windowShown(w); }
   virtual void windowHidden(Window&) {}
   virtual void windowBroughtToFront(Window&) {}
   virtual void windowUnloaded(Window&) {}  // the window and its controls stay valid until the outermost event returns

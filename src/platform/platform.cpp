@@ -68,6 +68,15 @@ void Platform::bringToFront(Window& w) {
   if (w.state_ == WindowState::Shown && observer_) observer_->windowBroughtToFront(w);
 }
 
+void Platform::showBeside(Window& w, std::span<const Control* const> inSight) {
+  if (!w.loaded()) return;
+  if (w.state_ != WindowState::Shown) {
+    w.state_ = WindowState::Shown;
+    if (observer_) observer_->windowShownBeside(w, inSight);
+  }
+  bringToFront(w);
+}
+
 void Platform::unload(Window& w) {
   auto it = std::find_if(windows_.begin(), windows_.end(), [&](const auto& p) { return p.get() == &w; });
   if (it == windows_.end()) return;

@@ -4,6 +4,7 @@
 // actions as the front end or a test performs them.
 
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -50,6 +51,11 @@ class Platform {
   // A shown window comes in front of the other windows; nothing happens to
   // a window that is not shown.
   void bringToFront(Window& window);
+  // Shows a window that a person reads while working with the controls
+  // `inSight` of another window (a table to read a value from while typing
+  // it), and brings it in front: the front end opens it where those controls
+  // stay in sight and leaves the focus where it is.
+  void showBeside(Window& window, std::span<const Control* const> inSight);
   // Destruction waits until the outermost event dispatch has returned, so a
   // procedure may unload its own window.
   void unload(Window& window);

@@ -5,6 +5,7 @@
 #include <QPrinterInfo>
 #include <algorithm>
 
+#include "qt/window_drawing.hpp"
 #include "qt/window_renderer.hpp"
 
 namespace qt {
@@ -52,9 +53,9 @@ bool QtPrinter::startJob() {
   if (pdfFile_.isEmpty()) {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) return false;
-    printer_ = std::make_unique<QPrinter>(info, QPrinter::ScreenResolution);
+    printer_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
   } else {
-    printer_ = std::make_unique<QPrinter>(QPrinter::ScreenResolution);
+    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer_->setOutputFormat(QPrinter::PdfFormat);
     printer_->setOutputFileName(pdfFile_);
   }
@@ -95,7 +96,7 @@ bool QtPrinter::printWindow(const platform::Window& window) {
   painter_->save();
   painter_->translate(place.topLeft());
   painter_->scale(place.width() / widget->width(), place.height() / widget->height());
-  widget->render(painter_.get(), QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+  DrawWindow(*painter_, *widget);
   painter_->restore();
   lastWindow_ = QRectF(place.topLeft() / dotsPerMm, place.size() / dotsPerMm);
   pageUsed_ = true;

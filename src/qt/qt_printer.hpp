@@ -18,8 +18,9 @@ class WindowRenderer;
 // Prints a window's client area, as it is shown, on the page of the desktop's
 // default printer (or of a PDF file): scaled to the printable area with its
 // proportions kept, and centred on the sheet with even margins of at least
-// 10 mm. No default printer, or a page that cannot be painted, is a printer
-// failure for the caller to handle.
+// 10 mm, drawn at the printer's resolution with its text as text. No default
+// printer, or a page that cannot be painted, is a printer failure for the
+// caller to handle.
 class QtPrinter : public platform::Printer {
  public:
   explicit QtPrinter(const WindowRenderer& windows);

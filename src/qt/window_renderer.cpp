@@ -1,11 +1,15 @@
 #include "qt/window_renderer.hpp"
 
+#include <QApplication>
+#include <QScreen>
 #include <QString>
 #include <algorithm>
+#include <vector>
 
 #include "qt/control_widgets.hpp"
 #include "qt/tab_strip_widget.hpp"
 #include "qt/text_box_widget.hpp"
+#include "qt/window_place.hpp"
 
 namespace qt {
 
@@ -84,6 +88,28 @@ void WindowRenderer::windowShown(Window& window) {
     Applying applying(*this);
     view->showWindow();
   }
+}
+
+void WindowRenderer::windowShownBeside(Window& window, std::span<const Control* const> inSight) {
+  WindowView* view = windowWidget(window);
+  if (view == nullptr) return;
+  Applying applying(*this);
+  view->readBeside();
+  // Beside the window the controls stand in, or else the one the person works in.
+  const QWidget* owner = inSight.empty() ? QApplication::activeWindow() : windowWidget(inSight.front()->window());
+  const QScreen* screen = view->screen();
+  if (!view->isVisible() && owner != nullptr && owner != view && screen != nullptr) {
+    learnFrame();
+    std::vector<QRect> seen;
+    for (const Control* c : inSight)
+      if (const QWidget* w = widget(*c)) seen.emplace_back(w->mapToGlobal(QPoint()), w->size());
+    const BesidePlace place = PlaceBeside(view->designClient(), frame_, owner->frameGeometry(), seen,
+                                          screen->availableGeometry(), view->logicalDpiX());
+    if (view->placeAt(place.corner, place.scale))
+      for (const auto& control : window.controls())
+        if (QWidget* w = widget(*control)) ShowAllProperties(*w, *control, view->twips());
+  }
+  view->showWindow();
 }
 
 void WindowRenderer::windowHidden(Window& window) {

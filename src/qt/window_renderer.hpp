@@ -37,6 +37,7 @@ class WindowRenderer final : public platform::Observer, public UserActions {
   // platform::Observer
   void windowLoaded(platform::Window& window) override;
   void windowShown(platform::Window& window) override;
+  void windowShownBeside(platform::Window& window, std::span<const platform::Control* const> inSight) override;
   void windowHidden(platform::Window& window) override;
   void windowBroughtToFront(platform::Window& window) override;
   void windowUnloaded(platform::Window& window) override;

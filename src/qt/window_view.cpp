@@ -1,20 +1,30 @@
 #include "qt/window_view.hpp"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QScreen>
+#include <QTimer>
 #include <algorithm>
+#include <utility>
 
 #include "qt/reading_order.hpp"
 #include "qt/screen_fit.hpp"
 
 namespace qt {
 
+namespace {
+// How long after it is shown the activation of a window read beside is the
+// desktop's doing rather than the person's.
+constexpr int kActivationOnShowMs = 1000;
+}  // namespace
+
 WindowView::WindowView(UserActions& actions, int clientWidth, int clientHeight, QMargins frame)
-    : QWidget(nullptr), actions_(actions), frame_(frame) {
+    : QWidget(nullptr), actions_(actions), frame_(frame), clientTwips_(clientWidth, clientHeight) {
   const Twips design(logicalDpiX());
-  const QSize client(design.pixels(clientWidth), design.pixels(clientHeight));
+  designClient_ = QSize(design.pixels(clientWidth), design.pixels(clientHeight));
   if (const QScreen* screen = this->screen())
-    twips_ = Twips(logicalDpiX(), FittingScale(client, frame, screen->availableGeometry().size(), logicalDpiX()));
+    twips_ = Twips(logicalDpiX(),
+                   FittingScale(designClient_, frame, screen->availableGeometry().size(), logicalDpiX()));
   else
     twips_ = design;
   setFont(twips_.font());
@@ -30,6 +40,13 @@ std::optional<QMargins> WindowView::shownFrame() const {
 }
 
 void WindowView::showWindow() {
+  if (readBeside_ && !isVisible()) {
+    // A desktop may activate a new window all the same: the activation goes
+    // back to the window the person works in, unless the person has come to
+    // this one since.
+    handBack_ = QApplication::activeWindow();
+    QTimer::singleShot(kActivationOnShowMs, this, [this] { handBack_ = nullptr; });
+  }
   if (placed_) {
     // A window shown again comes to the front; a new one does so by itself.
     show();
@@ -48,6 +65,23 @@ void WindowView::showWindow() {
   // The window opens with the focus on its first control.
   if (QWidget* first = FirstToFocus(ReadingOrder(this))) first->setFocus(Qt::OtherFocusReason);
   show();
+}
+
+void WindowView::readBeside() {
+  readBeside_ = true;
+  setAttribute(Qt::WA_ShowWithoutActivating);
+}
+
+bool WindowView::placeAt(QPoint corner, double scale) {
+  placed_ = true;
+  const bool smaller = scale < twips_.scale();
+  if (smaller) {
+    twips_ = Twips(logicalDpiX(), scale);
+    setFont(twips_.font());
+    setFixedSize(twips_.pixels(clientTwips_.width()), twips_.pixels(clientTwips_.height()));
+  }
+  move(corner);
+  return smaller;
 }
 
 void WindowView::checkFocusLater() {
@@ -100,7 +134,13 @@ bool WindowView::focusNextPrevChild(bool next) {
 
 void WindowView::bringToFront() {
   raise();
-  activateWindow();
+  if (!readBeside_) activateWindow();
+}
+
+void WindowView::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow() && handBack_ != nullptr)
+    std::exchange(handBack_, nullptr)->activateWindow();
 }
 
 void WindowView::closeEvent(QCloseEvent* event) {

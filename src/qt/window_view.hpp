@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMargins>
+#include <QPointer>
 #include <QWidget>
 #include <optional>
 
@@ -21,16 +22,27 @@ class WindowView : public QWidget {
   QMargins frameAllowance() const { return frame_; }
   // The title bar and borders the desktop gave the shown window, once it has given them.
   std::optional<QMargins> shownFrame() const;
-  // Shows the window, centred on the screen the first time.
+  // The client area at the design scale, in pixels.
+  QSize designClient() const { return designClient_; }
+  // Shows the window, centred on the screen the first time unless it has been placed.
   void showWindow();
-  // Raises a shown window above the others and makes it the active one.
+  // Raises a shown window above the others and makes it the active one,
+  // unless the window is read beside another.
   void bringToFront();
+  // Makes this a window a person reads while working in another: it never
+  // takes the activation, and so the keyboard, from that one.
+  void readBeside();
+  // Places the window before it is first shown: the corner of its frame at
+  // `corner`, drawn at `scale` where that is smaller than its own. True when
+  // the scale changed, and with it the places and fonts its controls need.
+  bool placeAt(QPoint corner, double scale);
 
   // After the model has hidden, disabled or covered the control with the
   // focus, the focus goes to the first control of the nearest container still
-  // shown: the page now shown, never the row of tabs above it, nor a button
-  // that ends the run, which a second press of Enter would set off. The check runs
-  // once the event that changed the window is over, when the page is complete.
+  // shown: the page now shown, never the row of tabs above it, nor a way back
+  // or a button that ends the run while another control is there, which a
+  // second press of Enter would set off. The check runs once the event that
+  // changed the window is over, when the page is complete.
   void checkFocusLater();
 
  protected:
@@ -38,14 +50,20 @@ class WindowView : public QWidget {
   void closeEvent(QCloseEvent* event) override;
   // Tab and Shift+Tab follow the reading order of the page.
   bool focusNextPrevChild(bool next) override;
+  // A window read beside another hands an activation it did not ask for back.
+  void changeEvent(QEvent* event) override;
 
  private:
   void checkFocus();
 
   UserActions& actions_;
   QMargins frame_;
+  QSize designClient_;
+  QSize clientTwips_;
   Twips twips_;
   bool placed_ = false;
+  bool readBeside_ = false;
+  QPointer<QWidget> handBack_;
   bool focusCheckPending_ = false;
 };
 

@@ -76,7 +76,12 @@ std::span<const frame::Dependency> FormulaTabs::Dependencies() const { return kD
 
 void FormulaTabs::Build(platform::Window& w) {
   w.createAll(Design());
-  w.on("Command30", platform::EventType::Click, [this](platform::Event&) { frame::ShowTableWindow(app_); });
+  // A is read from the table while it is typed on Formula II.
+  w.on("Command30", platform::EventType::Click, [this](platform::Event&) {
+    const FormulaTab& tab = kTabs[1];
+    frame::ShowTableWindow(app_,
+                           {{"Label33", 46}, Box(Formula2A), {"Command28", tab.formulaOk}, {"Command29", tab.next}});
+  });
 }
 
 void FormulaTabs::ShowResultLine(const FormulaTab& tab, bool shown) {

@@ -6,9 +6,14 @@
 #include <QPushButton>
 #include <QTabBar>
 
+#include <sstream>
+
 #include "front_end_fixture.hpp"
 #include "program_fixture.hpp"
 #include "qt/tab_strip_widget.hpp"
+#include "scenario/run.hpp"
+#include "scenario/session.hpp"
+#include "widgets/widget_front.hpp"
 
 using namespace platform;
 
@@ -131,6 +136,27 @@ TEST_F(KeyboardOnTheProgramTest, FromStartToTheFactorPagesWithTheKeyboardAlone) 
   QTest::keyClick(Widget("cmdCalculateTOV"), Qt::Key_Enter);  // the keypad's Enter as well
   // The factor strip lies over the page: its first option takes the focus.
   EXPECT_EQ(FocusedIn(renderer.windowWidget(Main())), Widget("optEnterK1"));
+}
+
+// The worked road through the widgets: wherever a page or strip opens, also
+// by CALCULATE on a tab with nothing to type, or the focused control goes, the
+// focus never lands on a way back, which a second Enter would take.
+TEST(KeyboardOnTheRoad, TheFocusNeverMovesOntoAWayBack) {
+  scenario::WidgetFront front;
+  std::vector<std::string> onWayBack;
+  const auto after = [&](scenario::Session&, const scenario::Step& step) {
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+      if (top->objectName() != "frmVarno" || !top->isVisible()) continue;
+      auto* button = qobject_cast<QPushButton*>(top->focusWidget());
+      if (button == nullptr || button->objectName().toStdString() == step.words.back()) continue;
+      const QString caption = button->text();
+      if (caption.contains("Back") || caption.startsWith("Restart") || caption.startsWith("Exit"))
+        onWayBack.push_back(scenario::Where(*step.source, step.line) + " " + caption.toStdString());
+    }
+  };
+  std::ostringstream out;
+  EXPECT_TRUE(scenario::RunFile(IC_SCENARIOS_DIR "/road_420kv.scn", out, front, after)) << out.str();
+  EXPECT_EQ(onWayBack, std::vector<std::string>{});
 }
 
 }  // namespace

@@ -1,11 +1,20 @@
 // The whole program on the Qt front end: start, Um through the widgets, a
-// restart from a button of the main window, and "Print Screen" into a PDF file.
+// restart from a button of the main window, and "Print Screen" into a PDF file,
+// drawn as the screen shows the window.
 
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+#include <vector>
 
 #include "program_fixture.hpp"
+#include "qt/window_drawing.hpp"
+#include "scenario/run.hpp"
+#include "widgets/widget_front.hpp"
 
 namespace {
 
@@ -36,6 +45,35 @@ TEST_F(ProgramOnQtTest, PrintScreenPrintsALandscapePageAndShowsTheButtonsAgain) 
   EXPECT_TRUE(Main().get("Command25", 21).visible());
 }
 
+// The print draws the window as the screen shows it, every control within its
+// own box (a selected tab's face stays on its tab): at the screen's
+// resolution, and at a printer's, where the drawing keeps the window's size.
+TEST_F(ProgramOnQtTest, ThePrintDrawsTheWindowAsTheScreenShowsIt) {
+  StartAndEnterUm("420");
+  QWidget* view = renderer.windowWidget(Main());
+  const QImage screen = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const auto drawnAt = [&](int times) {
+    QImage image(screen.size() * times, QImage::Format_RGB32);
+    image.setDotsPerMeterX(screen.dotsPerMeterX() * times);
+    image.setDotsPerMeterY(screen.dotsPerMeterY() * times);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.scale(times, times);
+    qt::DrawWindow(painter, *view);
+    painter.end();
+    return image.scaled(screen.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  };
+  const auto differing = [&](const QImage& drawn) {
+    int count = 0;
+    for (int y = 0; y < screen.height(); ++y)
+      for (int x = 0; x < screen.width(); ++x)
+        if (std::abs(screen.pixelColor(x, y).lightness() - drawn.pixelColor(x, y).lightness()) > 60) ++count;
+    return count;
+  };
+  EXPECT_LT(differing(drawnAt(1)), 20);
+  EXPECT_LT(differing(drawnAt(4)), screen.width() * screen.height() / 100);  // the edges of letters
+}
+
 TEST_F(ProgramOnQtTest, PrintScreenWithoutAPrinterShowsThePrintError) {
   qt::QtPrinter broken(renderer, "/nonexistent-folder/for/sure/print.pdf");
   platform::Platform other{platform::Services{&dialogs, &broken, &clock, &screen, &process}};
@@ -51,6 +89,37 @@ TEST_F(ProgramOnQtTest, PrintScreenWithoutAPrinterShowsThePrintError) {
   for (platform::Window* w : other.windows()) other.unload(*w);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   renderer.attach(platform);
+}
+
+// "Show table for A" opens the table where the person reads it while typing A:
+// the A box with its caption, its OK and "Next >>" stay in sight, and the
+// keyboard stays in the A box.
+TEST(TableOnQt, TheTableOpensClearOfTheBoxItHelpsWithAndLeavesItTheKeyboard) {
+  scenario::WidgetFront front;
+  bool checked = false;
+  const auto after = [&](scenario::Session&, const scenario::Step& step) {
+    if (checked || step.words != std::vector<std::string>{"click", "Command30"}) return;
+    checked = true;
+    QWidget *main = nullptr, *table = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+      if (top->isVisible() && top->objectName() == "frmVarno") main = top;
+      if (top->isVisible() && top->objectName() == "Table") table = top;
+    }
+    ASSERT_NE(main, nullptr);
+    ASSERT_NE(table, nullptr);
+    const QRect outer = table->frameGeometry();
+    for (const char* name : {"Label33(46)", "Text1(89)", "Command28(3)", "Command29(3)"}) {
+      const QWidget* w = main->findChild<QWidget*>(name);
+      ASSERT_NE(w, nullptr) << name;
+      EXPECT_FALSE(outer.intersects(QRect(w->mapToGlobal(QPoint()), w->size()))) << name;
+    }
+    EXPECT_TRUE(table->screen()->availableGeometry().contains(outer));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == main; }, 500));
+    EXPECT_EQ(QApplication::focusWidget(), main->findChild<QWidget*>("Text1(89)"));
+  };
+  std::ostringstream out;
+  EXPECT_TRUE(scenario::RunFile(IC_SCENARIOS_DIR "/fast_front_table.scn", out, front, after)) << out.str();
+  EXPECT_TRUE(checked);
 }
 
 }  // namespace

@@ -4,9 +4,12 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QScreen>
+#include <cmath>
+#include <vector>
 
 #include "front_end_fixture.hpp"
 #include "qt/screen_fit.hpp"
+#include "qt/window_place.hpp"
 
 using namespace platform;
 
@@ -34,6 +37,35 @@ const FitCase kFitCases[] = {
 TEST(ScreenFit, TheScaleShrinksInWholePixelsOfTheFont) {
   for (const FitCase& c : kFitCases)
     EXPECT_DOUBLE_EQ(qt::FittingScale(c.client, c.frame, c.area, c.dpi), c.scale) << c.desktop;
+}
+
+// The table of A (626 x 458 pixels) read beside the main window: on the side
+// with room, else clear of the A box, its caption, its OK and "Next >>" (as
+// the screens of 1366x768 and of 1920x1080 at twice the scale show them).
+TEST(ScreenFit, AWindowReadBesideAnotherLeavesItsControlsInSight) {
+  const QSize table(626, 458);
+  const QMargins frame(1, 20, 1, 1);
+  const QRect wide(0, 0, 2560, 1400);
+  EXPECT_EQ(qt::PlaceBeside(table, frame, {100, 100, 965, 755}, {}, wide, 96).corner, QPoint(1065, 100));
+  EXPECT_EQ(qt::PlaceBeside(table, frame, {1500, 100, 965, 755}, {}, wide, 96).corner, QPoint(872, 100));
+  struct Crowded {
+    QRect area, owner;
+    std::vector<QRect> inSight;
+  };
+  const Crowded crowded[] = {
+      {{0, 0, 1366, 728}, {237, 22, 877, 688}, {{558, 347, 83, 15}, {681, 345, 55, 17}, {681, 372, 55, 19},
+                                                 {979, 502, 81, 22}}},
+      {{0, 0, 960, 520}, {165, 8, 615, 488}, {{389, 236, 59, 11}, {476, 235, 38, 12}, {476, 254, 38, 13},
+                                               {684, 345, 57, 16}}},
+  };
+  for (const Crowded& c : crowded) {
+    const qt::BesidePlace place = qt::PlaceBeside(table, frame, c.owner, c.inSight, c.area, 96);
+    const QRect placed(place.corner, QSize(std::lround(table.width() * place.scale),
+                                           std::lround(table.height() * place.scale)).grownBy(frame));
+    EXPECT_TRUE(c.area.contains(placed)) << c.area.width();
+    for (const QRect& control : c.inSight) EXPECT_FALSE(placed.intersects(control)) << c.area.width();
+    EXPECT_GE(place.scale, 7.0 / 11) << c.area.width();  // the smallest the program's font goes
+  }
 }
 
 class ScreenFitTest : public FrontEndTest {};

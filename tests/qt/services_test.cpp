@@ -56,6 +56,9 @@ TEST_F(ServicesTest, PrintingToAPdfFileGivesALandscapePage) {
   const QByteArray bytes = out.readAll();
   EXPECT_GT(bytes.size(), 1000);
   EXPECT_TRUE(bytes.startsWith("%PDF"));
+  // Drawn at the printer's resolution, not a JPEG picture of the screen: the text goes out in its font.
+  EXPECT_TRUE(bytes.contains("/FontFile2"));
+  EXPECT_FALSE(bytes.contains("/DCTDecode"));
   const QSizeF page = FirstMediaBox(bytes);
   EXPECT_GT(page.width(), page.height());
   // The window as large as 10 mm margins allow, its proportions kept, centred on the sheet.

@@ -1,0 +1,28 @@
+#pragma once
+// Where a window opens that a person reads beside another one, such as a
+// table to read a value from while typing it.
+
+#include <QMargins>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <vector>
+
+namespace qt {
+
+struct BesidePlace {
+  QPoint corner;  // of the window's frame, title bar included
+  double scale;   // at most 1: the window drawn smaller than its design size
+};
+
+// The place on the screen area `area` of a window whose client area is
+// `client` pixels at the design scale and whose frame is `frame`, read beside
+// the window whose frame covers `owner`: right of it where the area has room,
+// else left of it. Where neither side has room, the window goes to the edge of
+// the area across from the controls `inSight` (their screen rectangles), as
+// large as the room clear of them allows, and over as little of the owner as
+// it can.
+BesidePlace PlaceBeside(QSize client, QMargins frame, QRect owner, const std::vector<QRect>& inSight, QRect area,
+                        double logicalDpi);
+
+}  // namespace qt
