@@ -64,8 +64,9 @@ TEST_F(FrameTest, EveryTabStripHasFilledCaptionedPagesAndStartsOutOfSight) {
     if (control->kind() == platform::Kind::TabStrip) strips.push_back(control.get());
     const platform::Control* strip = control->container();
     if (strip == nullptr || strip->kind() != platform::Kind::TabStrip) continue;
-    EXPECT_TRUE(control->containerPage() >= 0 && control->containerPage() < strip->tabCount()) << control->displayName();
-    filled[strip].insert(control->containerPage());
+    const int page = control->containerPage();
+    EXPECT_TRUE(page >= 0 && page < strip->tabCount()) << control->displayName();
+    filled[strip].insert(page);
   }
   const platform::Control* stages = &c("tabGeneral");
   for (const platform::Control* strip : strips) {
@@ -81,11 +82,10 @@ TEST_F(FrameTest, EveryTabStripHasFilledCaptionedPagesAndStartsOutOfSight) {
     EXPECT_EQ(strip->isShown(), strip == stages);
     // A strip within a page of a stage waits hidden for the step that opens it.
     EXPECT_TRUE(strip->container() == nullptr || strip->container() == stages || !strip->visible());
-    for (const platform::Control* other : strips) {  // strips sharing a page lie over each other
-      if (other == strip || other->container() != strip->container() || other->containerPage() != strip->containerPage())
-        continue;
-      EXPECT_FALSE(strip->visible() && other->visible()) << other->displayName();
-    }
+    for (const platform::Control* other : strips)  // strips sharing a page lie over each other: one at most is seen
+      EXPECT_TRUE(other == strip || other->container() != strip->container() ||
+                  other->containerPage() != strip->containerPage() || !(strip->visible() && other->visible()))
+          << other->displayName();
   }
   EXPECT_EQ(c("tabGeneral").tabCaption(4), "Results");
   EXPECT_EQ(c("SSTab1", 6).tabCaption(3), "Conversion");

@@ -36,7 +36,8 @@ TEST_F(FastFrontTest, EveryCaptionOfAnInputShowsItsOneHelpLevelWithIt) {
                 label.top() + label.height() <= label.container()->height());
     for (const auto& other : main().controls())  // it covers nothing of its frame
       EXPECT_TRUE(other.get() == &label || other->container() != label.container() || !SameLine(label, *other) ||
-                  label.left() >= other->left() + other->width() || other->left() >= label.left() + label.width());
+                  label.left() >= other->left() + other->width() || other->left() >= label.left() + label.width())
+          << other->displayName();
     linesOfLength.emplace(std::string(help.text).size(), label.height() / kLine);
   }
   // No text is cut off: a longer one never has fewer lines than a shorter one.
@@ -48,8 +49,7 @@ TEST_F(FastFrontTest, EveryCaptionOfAnInputShowsItsOneHelpLevelWithIt) {
       for (const platform::Control* box = &c(input.name, input.index); const auto& caption : main().controls())
         EXPECT_TRUE(caption->container() != box->container() || caption->kind() != platform::Kind::Label ||
                     caption->name() == "Label85" || caption.get() == &c("Label33", 47) || !SameLine(*caption, *box) ||
-                    textOf.contains(caption.get()))
-            << caption->displayName();
+                    textOf.contains(caption.get())) << caption->displayName();
 }
 
 TEST_F(FastFrontTest, TheKsSubscriptShowsNothingAndAnyFrame30HidesEveryHelp) {
