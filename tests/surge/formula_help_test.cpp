@@ -1,55 +1,55 @@
-// The help of the formula tabs' captions: each text at its caption, one to
-// three lines high, always inside its frame; any Frame30 hides them all.
+// The help of the formula tabs' captions: each text level with its caption, one
+// to three lines high, always inside its frame; any Frame30 hides them all.
+
+#include <map>
+#include <set>
+#include <string>
 
 #include "fast_front_fixture.hpp"
+#include "frame/help_text.hpp"
 #include "frame/routes.hpp"
 #include "surge/formula_tabs.hpp"
 
 namespace {
 
-struct Shown {
-  const char* hovered;
-  int index;
-  int label;  // Label85
-  int top, height;
-  const char* text;
-};
+constexpr int kLine = 255;  // twips of one line of a help text
 
-// Tops from the design: the captions of Formula I and II stand at 330, 750,
-// 1170, 1590 and 2010, those of Formula III at 330 and 750.
-constexpr Shown kShown[] = {
-    {"Label33", 40, 0, 1170 - 120, 510, "Separation distance between S.A. and protected equipment"},
-    {"Label33", 41, 0, 1590 - 120, 510, "Steepness of a lightning surge impinging on a substation"},
-    {"Label33", 70, 0, 750, 255, "Velocity of light (300m/μs)"},
-    {"Label41", 150, 0, 330 - 120, 510, "Lightning impulse protection level of SA"},
-    {"Label41", 151, 0, 330 - 120, 510, "Lightning impulse protection level of SA"},
-    {"Label33", 42, 1, 750 - 120, 510, "Separation distance between S.A. and protected equipment"},
-    {"Label33", 43, 1, 1170, 255, "Span length"},
-    {"Label33", 44, 1, 1170, 255, "Span length"},
-    {"Label33", 45, 1, 1590 - 120, 510, "Minimum of lines connected to substation (n=1 or n=2)"},
-    {"Label33", 46, 1, 2010 - 255, 765,
-     "Factor describing the lightning performance of the overhead line connected to the station"},
-    {"Label41", 152, 1, 330 - 120, 510, "Lightning impulse protection level of SA"},
-    {"Label41", 153, 1, 330 - 120, 510, "Lightning impulse protection level of SA"},
-    {"Label33", 48, 2, 330, 255, "Basic Insulation Level of equipment"},
-    {"Label33", 49, 2, 750, 255, "Safety factor"},
-};
+bool SameLine(const platform::Control& a, const platform::Control& b) {
+  return a.top() < b.top() + b.height() && b.top() < a.top() + a.height();
+}
 
-TEST_F(FastFrontTest, EveryCaptionShowsItsHelpCentredOnItsLine) {
-  EXPECT_EQ(surge::FormulaTabs::HelpTexts().size(), std::size(kShown));
-  for (const Shown& s : kShown) {
-    hover(s.hovered, s.index);
-    const platform::Control& help = c("Label85", s.label);
-    EXPECT_TRUE(help.visible()) << s.hovered << s.index;
-    EXPECT_EQ(help.caption(), s.text) << s.hovered << s.index;
-    EXPECT_EQ(help.top(), s.top) << s.hovered << s.index;
-    EXPECT_EQ(help.height(), s.height) << s.hovered << s.index;
-    EXPECT_EQ(help.left(), 3360);
-    EXPECT_EQ(help.width(), 2655);
-    // The whole text stands inside the frame.
-    EXPECT_GE(help.top(), 0);
-    EXPECT_LE(help.top() + help.height(), c("Frame30", s.label).height()) << s.hovered << s.index;
+TEST_F(FastFrontTest, EveryCaptionOfAnInputShowsItsOneHelpLevelWithIt) {
+  std::map<const platform::Control*, std::string> textOf, textAt;  // by the control hovered, by the anchor
+  std::set<std::pair<std::size_t, int>> linesOfLength;
+  for (const frame::HelpText& help : surge::FormulaTabs::HelpTexts()) {
+    const platform::Control& hovered = c(help.hovered.name, help.hovered.index);
+    const platform::Control& anchor = c(help.anchor.name, help.anchor.index);
+    const platform::Control& label = c(help.label.name, help.label.index);
+    SCOPED_TRACE(hovered.displayName());
+    EXPECT_TRUE(textOf.emplace(&hovered, help.text).second);
+    EXPECT_EQ(textAt.emplace(&anchor, help.text).first->second, help.text);  // a subscript explains its caption
+    EXPECT_TRUE(hovered.container() == label.container() && anchor.container() == label.container());
+    hover(help.hovered.name, help.hovered.index);
+    EXPECT_TRUE(label.visible() && label.caption() == help.text);
+    EXPECT_NEAR(label.top() + label.height() / 2.0, hovered.top() + hovered.height() / 2.0, kLine / 4.0);
+    EXPECT_TRUE(label.height() % kLine == 0 && label.top() >= 0 &&
+                label.top() + label.height() <= label.container()->height());
+    for (const auto& other : main().controls())  // it covers nothing of its frame
+      EXPECT_TRUE(other.get() == &label || other->container() != label.container() || !SameLine(label, *other) ||
+                  label.left() >= other->left() + other->width() || other->left() >= label.left() + label.width())
+          << other->displayName();
+    linesOfLength.emplace(std::string(help.text).size(), label.height() / kLine);
   }
+  // No text is cut off: a longer one never has fewer lines than a shorter one.
+  for (auto it = linesOfLength.begin(); std::next(it) != linesOfLength.end(); ++it)
+    EXPECT_LE(it->second, std::next(it)->second) << it->first;
+  // Every caption on the line of an input a formula reads has its help, but for the subscript of Ks.
+  for (const surge::FormulaTab& tab : surge::FormulaTabRoles())
+    for (const frame::ControlRef& input : tab.inputs)
+      for (const platform::Control* box = &c(input.name, input.index); const auto& caption : main().controls())
+        EXPECT_TRUE(caption->container() != box->container() || caption->kind() != platform::Kind::Label ||
+                    caption->name() == "Label85" || caption.get() == &c("Label33", 47) || !SameLine(*caption, *box) ||
+                    textOf.contains(caption.get())) << caption->displayName();
 }
 
 TEST_F(FastFrontTest, TheKsSubscriptShowsNothingAndAnyFrame30HidesEveryHelp) {
