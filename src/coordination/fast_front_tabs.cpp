@@ -108,11 +108,7 @@ constexpr auto kDependencies = [] {
 
 std::span<const frame::Dependency> FastFrontTabs::Dependencies() const { return kDependencies; }
 
-void FastFrontTabs::Build(platform::Window& w) {
-  w.createAll(Design());
-  for (const FastFrontTab& tab : kTabs)
-    w.on(tab.table, platform::EventType::Click, [this](platform::Event&) { frame::ShowTableWindow(app_); });
-}
+void FastFrontTabs::Build(platform::Window& w) { w.createAll(Design()); }
 
 void FastFrontTabs::ShowResultRow(const FastFrontTab& tab, bool shown) {
   frame::SetVisible(app_, tab.resultRow, shown);
@@ -242,6 +238,7 @@ void FastFrontTabs::BackToCwFastFrontIntTab() { frame::OpenPage(app_.control("SS
 void FastFrontTabs::DeclareRoutes(frame::Routes& routes) {
   using enum frame::ArrayEvent;
   for (const FastFrontTab& tab : kTabs) {
+    routes.on(tab.table, platform::EventType::Click, [this] { frame::ShowTableWindow(app_); });
     routes.on(Option1Click, tab.deterministic, [this, &tab] { SelectDeterministic(tab); });
     routes.on(Option1Click, tab.statistical, [this, &tab] { SelectStatistical(tab); });
     for (const ControlRef& input : tab.inputs)

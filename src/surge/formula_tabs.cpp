@@ -74,10 +74,7 @@ std::span<const FormulaTab> FormulaTabRoles() { return kTabs; }
 
 std::span<const frame::Dependency> FormulaTabs::Dependencies() const { return kDependencies; }
 
-void FormulaTabs::Build(platform::Window& w) {
-  w.createAll(Design());
-  w.on("Command30", platform::EventType::Click, [this](platform::Event&) { frame::ShowTableWindow(app_); });
-}
+void FormulaTabs::Build(platform::Window& w) { w.createAll(Design()); }
 
 void FormulaTabs::ShowResultLine(const FormulaTab& tab, bool shown) {
   frame::SetVisible(app_, {{"Label79", tab.resultCaption}, {"Label75", tab.resultCaption}, {"lblKV", tab.resultUnit},
@@ -209,6 +206,8 @@ void FormulaTabs::DeclareRoutes(frame::Routes& routes) {
   routes.on(Command29Click, 2, [this] { OpenTab(0); });
   routes.on(Command29Click, 3, [this] { OpenTab(2); });
   routes.on(Command29Click, 4, [this] { OpenTab(1); });
+  // "Show table for A" of Formula II.
+  routes.on("Command30", platform::EventType::Click, [this] { frame::ShowTableWindow(app_); });
   DeclareHelpRoutes(routes);
 }
 
