@@ -1,5 +1,6 @@
-// route-table: prints what every element of the main window's control arrays
-// runs, one row a line: the element, the stage that declared it and where.
+// route-table: prints what every event of the main window's controls runs,
+// one row a line: the array element's or named control's event procedure, the
+// stage that declared it and where.
 
 #include <iostream>
 

@@ -108,13 +108,7 @@ constexpr auto kDependencies = [] {
 
 std::span<const frame::Dependency> FastFrontTabs::Dependencies() const { return kDependencies; }
 
-void FastFrontTabs::Build(platform::Window& w) {
-  w.createAll(Design());
-  for (const FastFrontTab& tab : kTabs)
-    w.on(tab.table, platform::EventType::Click, [this, &tab](platform::Event&) {
-      frame::ShowTableWindow(app_, {tab.aCaption, Box(tab.a), {"Command28", tab.ok}, {"Command29", tab.next}});
-    });
-}
+void FastFrontTabs::Build(platform::Window& w) { w.createAll(Design()); }
 
 void FastFrontTabs::ShowResultRow(const FastFrontTab& tab, bool shown) {
   frame::SetVisible(app_, tab.resultRow, shown);
@@ -244,6 +238,9 @@ void FastFrontTabs::BackToCwFastFrontIntTab() { frame::OpenPage(app_.control("SS
 void FastFrontTabs::DeclareRoutes(frame::Routes& routes) {
   using enum frame::ArrayEvent;
   for (const FastFrontTab& tab : kTabs) {
+    routes.on(tab.table, platform::EventType::Click, [this, &tab] {
+      frame::ShowTableWindow(app_, {tab.aCaption, Box(tab.a), {"Command28", tab.ok}, {"Command29", tab.next}});
+    });
     routes.on(Option1Click, tab.deterministic, [this, &tab] { SelectDeterministic(tab); });
     routes.on(Option1Click, tab.statistical, [this, &tab] { SelectStatistical(tab); });
     for (const ControlRef& input : tab.inputs)

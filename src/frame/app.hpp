@@ -94,7 +94,6 @@ class App {
   // and the stages' parts in a fixed order.
   void DefineWindows();
   void BuildMainWindow(platform::Window& w);
-  void BindFrameHandlers(platform::Window& w);
   // The Um entry's way back after a refused value.
   void RefuseUm(const char* prompt);
   void ResetUmEntry();

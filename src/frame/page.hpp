@@ -25,7 +25,7 @@ class Page {
   // design state, and puts the page's variables back to their start values:
   // every load of the main window (a restart too) begins a clean run.
   virtual void Build(platform::Window& w) = 0;
-  // One row per routed array element the page answers.
+  // One row per event procedure the page answers: an array element's or a named control's.
   virtual void DeclareRoutes(Routes& routes) = 0;
   // The design rows of the value-store boxes Text1(i) on the page.
   virtual std::span<const platform::ControlDesign> ValueStoreRows() const { return {}; }

@@ -1,8 +1,11 @@
 #include "frame/routes.hpp"
 
 #include <algorithm>
+#include <iterator>
 #include <ostream>
 #include <stdexcept>
+#include <string_view>
+#include <tuple>
 
 #include "platform/window.hpp"
 
@@ -13,20 +16,38 @@ namespace {
 using platform::EventType;
 
 constexpr ArrayEventInfo kArrayEvents[] = {
-    {Command21Click, "Command21", EventType::Click, "Command21_Click", 35},
-    {Command25Click, "Command25", EventType::Click, "Command25_Click", 21},
-    {Command28Click, "Command28", EventType::Click, "Command28_Click", 36},
-    {Command29Click, "Command29", EventType::Click, "Command29_Click", 41},
-    {Option1Click, "Option1", EventType::Click, "Option1_Click", 96},
-    {Text1Change, "Text1", EventType::Change, "Text1_Change", 351},
-    {Text1LostFocus, "Text1", EventType::LostFocus, "Text1_LostFocus", 351},
-    {Label33MouseMove, "Label33", EventType::MouseMove, "Label33_MouseMove", 78},
-    {Option1MouseMove, "Option1", EventType::MouseMove, "Option1_MouseMove", 96},
-    {Label41MouseMove, "Label41", EventType::MouseMove, "Label41_MouseMove", 238},
+    {Command21Click, "Command21", EventType::Click, 35},
+    {Command25Click, "Command25", EventType::Click, 21},
+    {Command28Click, "Command28", EventType::Click, 36},
+    {Command29Click, "Command29", EventType::Click, 41},
+    {Option1Click, "Option1", EventType::Click, 96},
+    {Text1Change, "Text1", EventType::Change, 351},
+    {Text1LostFocus, "Text1", EventType::LostFocus, 351},
+    {Label33MouseMove, "Label33", EventType::MouseMove, 78},
+    {Option1MouseMove, "Option1", EventType::MouseMove, 96},
+    {Label41MouseMove, "Label41", EventType::MouseMove, 238},
     // The caption labels beside some options select them; the stages route the clicks like the others.
-    {Label41Click, "Label41", EventType::Click, "Label41_Click", 238},
-    {Frame30MouseMove, "Frame30", EventType::MouseMove, "Frame30_MouseMove", 14},
+    {Label41Click, "Label41", EventType::Click, 238},
+    {Frame30MouseMove, "Frame30", EventType::MouseMove, 14},
 };
+
+// The routed array whose dispatch the window holds for a name and event, if any.
+const ArrayEventInfo* RoutedArray(std::string_view control, EventType type) {
+  for (const ArrayEventInfo& info : kArrayEvents)
+    if (info.array == control && info.type == type) return &info;
+  return nullptr;
+}
+
+const char* EventName(EventType type) {
+  switch (type) {
+    case EventType::Click: return "Click";
+    case EventType::Change: return "Change";
+    case EventType::LostFocus: return "LostFocus";
+    case EventType::KeyPress: return "KeyPress";
+    case EventType::MouseMove: return "MouseMove";
+  }
+  return "?";
+}
 
 std::string Where(const std::source_location& w) {
   std::string file = w.file_name();
@@ -35,8 +56,26 @@ std::string Where(const std::source_location& w) {
   return file + ":" + std::to_string(w.line());
 }
 
+// The event procedure as the table prints it: Text1_Change(44), cmdOKUm_Click.
 std::string Element(const Routes::Row& r) {
-  return std::string(Info(r.event).procedure) + "(" + std::to_string(r.index) + ")";
+  std::string name = r.control + "_" + EventName(r.type);
+  if (r.index) name += "(" + std::to_string(*r.index) + ")";
+  return name;
+}
+
+bool SameElement(const Routes::Row& a, const Routes::Row& b) {
+  return a.type == b.type && a.index == b.index && a.control == b.control;
+}
+
+// Where a row stands in the printed table: the arrays in their listed order
+// by index, then the named controls by name, Command2 before Command10.
+auto PrintOrder(const Routes::Row& r) {
+  const ArrayEventInfo* array = r.index ? RoutedArray(r.control, r.type) : nullptr;
+  const std::size_t arrayOrder = array ? static_cast<std::size_t>(array - kArrayEvents) : std::size(kArrayEvents);
+  const std::string_view name = r.control;
+  const std::size_t digits = name.find_last_not_of("0123456789") + 1;
+  const int number = digits < name.size() ? std::stoi(std::string(name.substr(digits))) : -1;
+  return std::make_tuple(arrayOrder, r.index.value_or(-1), name.substr(0, digits), number, r.type);
 }
 
 }  // namespace
@@ -49,8 +88,14 @@ const ArrayEventInfo& Info(ArrayEvent event) {
   throw std::logic_error("unknown array event");
 }
 
+void Routes::Add(std::string control, EventType type, std::optional<int> index,
+                 std::variant<Procedure, EventProcedure> procedure, std::source_location where) {
+  rows_.push_back({std::move(control), type, index, std::move(procedure), owner_, where});
+}
+
 void Routes::on(ArrayEvent event, int index, Procedure procedure, std::source_location where) {
-  rows_.push_back({event, index, std::move(procedure), owner_, where});
+  const ArrayEventInfo& info = Info(event);
+  Add(info.array, info.type, index, std::move(procedure), where);
 }
 
 void Routes::onEach(ArrayEvent event, int first, int last, std::function<void(int)> procedure,
@@ -58,14 +103,26 @@ void Routes::onEach(ArrayEvent event, int first, int last, std::function<void(in
   for (int i = first; i <= last; ++i) on(event, i, [procedure, i] { procedure(i); }, where);
 }
 
+void Routes::on(std::string control, EventType type, Procedure procedure, std::source_location where) {
+  Add(std::move(control), type, std::nullopt, std::move(procedure), where);
+}
+
+void Routes::on(std::string control, EventType type, EventProcedure procedure, std::source_location where) {
+  Add(std::move(control), type, std::nullopt, std::move(procedure), where);
+}
+
 std::vector<std::string> Routes::Faults() const {
   std::vector<std::string> faults;
   for (std::size_t k = 0; k < rows_.size(); ++k) {
     const Row& r = rows_[k];
-    if (r.index < 0 || r.index > Info(r.event).lastIndex)
+    const ArrayEventInfo* array = RoutedArray(r.control, r.type);
+    if (r.index && (*r.index < 0 || *r.index > array->lastIndex))
       faults.push_back(Element(r) + " lies outside its array (" + Where(r.where) + ")");
+    if (!r.index && array != nullptr)
+      faults.push_back(Element(r) + " would take the place of the routing of every " + r.control + " (" +
+                       Where(r.where) + ")");
     for (std::size_t j = 0; j < k; ++j)
-      if (rows_[j].event == r.event && rows_[j].index == r.index)
+      if (SameElement(rows_[j], r))
         faults.push_back(Element(r) + " is claimed twice: " + Where(rows_[j].where) + " and " + Where(r.where));
   }
   return faults;
@@ -80,28 +137,36 @@ void Routes::Check() const {
 }
 
 const Routes::Row* Routes::Find(ArrayEvent event, int index) const {
+  const ArrayEventInfo& info = Info(event);
   for (const Row& r : rows_)
-    if (r.event == event && r.index == index) return &r;
+    if (r.index == index && r.type == info.type && r.control == info.array) return &r;
   return nullptr;
 }
 
 void Routes::Run(ArrayEvent event, int index) const {
   // A copy: the procedure may unload the window whose event brought it here.
-  if (const Row* r = Find(event, index)) Procedure(r->procedure)();
+  if (const Row* r = Find(event, index)) Procedure(std::get<Procedure>(r->procedure))();
 }
 
 void Routes::Bind(platform::Window& main) const {
   for (const ArrayEventInfo& info : kArrayEvents) {
     main.on(info.array, info.type, [this, event = info.event](platform::Event& e) { Run(event, e.index); });
   }
+  // The window keeps its own copy of each named row's procedure.
+  for (const Row& r : rows_) {
+    if (r.index) continue;
+    if (const auto* procedure = std::get_if<Procedure>(&r.procedure))
+      main.on(r.control, r.type, [procedure = *procedure](platform::Event&) { procedure(); });
+    else
+      main.on(r.control, r.type, std::get<EventProcedure>(r.procedure));
+  }
 }
 
 void Routes::Print(std::ostream& out) const {
   std::vector<const Row*> sorted;
   for (const Row& r : rows_) sorted.push_back(&r);
-  std::stable_sort(sorted.begin(), sorted.end(), [](const Row* a, const Row* b) {
-    return a->event != b->event ? a->event < b->event : a->index < b->index;
-  });
+  std::stable_sort(sorted.begin(), sorted.end(),
+                   [](const Row* a, const Row* b) { return PrintOrder(*a) < PrintOrder(*b); });
   for (const Row* r : sorted) out << Element(*r) << "  " << r->owner << "  " << Where(r->where) << "\n";
 }
 

@@ -1,19 +1,26 @@
 #pragma once
-// The events of the main window's control arrays and the procedures they run.
-// Many controls share one name and are told apart by their index; the event of
-// any element runs the procedure declared for its index, or nothing when no
-// stage declared one. Each stage declares its own rows, one line per handler:
+// The events of the main window's controls and the procedures they run, one
+// row per procedure, declared by the stage that answers it:
 //
 //   routes.on(Text1Change, 44, [this] { arrester.ValidateArresterUr(); });
+//   routes.on("cmdCalculateTOV", platform::EventType::Click, [this] { cmdCalculateTOV_Click(); });
+//
+// Many controls share one name and are told apart by their index: the event
+// of any element of a routed array runs the row of its index, or nothing when
+// no stage declared one. A named control's row runs for every control of that
+// name, as the window dispatches by name; a procedure that reads or changes
+// the event (a key press may drop its key) receives it.
 //
 // The rows keep where they were declared, so the merged table can be printed
-// and an index that two rows claim can be named at start-up.
+// and a control that two rows claim can be named at start-up.
 
 #include <functional>
 #include <iosfwd>
+#include <optional>
 #include <source_location>
 #include <span>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "platform/events.hpp"
@@ -45,7 +52,6 @@ struct ArrayEventInfo {
   ArrayEvent event;
   const char* array;         // the name the array's controls share
   platform::EventType type;  // the platform event that is routed
-  const char* procedure;     // the array's event procedure, as the table prints it
   int lastIndex;             // indices run from 0 to lastIndex
 };
 
@@ -56,11 +62,13 @@ const ArrayEventInfo& Info(ArrayEvent event);
 class Routes {
  public:
   using Procedure = std::function<void()>;
+  using EventProcedure = std::function<void(platform::Event&)>;
 
   struct Row {
-    ArrayEvent event;
-    int index;
-    Procedure procedure;
+    std::string control;       // the routed array's name, or the named control's
+    platform::EventType type;
+    std::optional<int> index;  // the array element; none for a named control
+    std::variant<Procedure, EventProcedure> procedure;
     std::string owner;  // the stage that declared the row
     std::source_location where;
   };
@@ -73,8 +81,15 @@ class Routes {
   // One procedure for the indices first..last, given the element's index.
   void onEach(ArrayEvent event, int first, int last, std::function<void(int)> procedure,
               std::source_location where = std::source_location::current());
+  // A named control's event, with or without the event itself.
+  void on(std::string control, platform::EventType type, Procedure procedure,
+          std::source_location where = std::source_location::current());
+  void on(std::string control, platform::EventType type, EventProcedure procedure,
+          std::source_location where = std::source_location::current());
 
-  // Rows that cannot stand: an index outside its array or claimed twice. Empty when the table is sound.
+  // Rows that cannot stand: an index outside its array, a control claimed
+  // twice for one event, or a named row that would take the place of a routed
+  // array's dispatch. Empty when the table is sound.
   std::vector<std::string> Faults() const;
   // Throws std::logic_error naming every fault.
   void Check() const;
@@ -85,13 +100,17 @@ class Routes {
   const Row* Find(ArrayEvent event, int index) const;
   const std::vector<Row>& rows() const { return rows_; }
 
-  // Binds every array's event procedure on the main window.
+  // Binds every array's event procedure and every named control's row on the main window.
   void Bind(platform::Window& main) const;
 
-  // The merged table, one row a line, sorted by array and index.
+  // The merged table, one row a line: the arrays' rows sorted by array and
+  // index, then the named controls' rows by name and event.
   void Print(std::ostream& out) const;
 
  private:
+  void Add(std::string control, platform::EventType type, std::optional<int> index,
+           std::variant<Procedure, EventProcedure> procedure, std::source_location where);
+
   std::vector<Row> rows_;
   std::string owner_;
 };

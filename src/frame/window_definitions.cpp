@@ -16,6 +16,8 @@ using platform::EventType;
 using platform::Window;
 
 void App::DefineWindows() {
+  // The start window's one button is bound with its window: the routing
+  // table answers the main window alone, and the table window answers nothing.
   start_ = {"Form1", kWindowCaption, kStartWindowWidth, kStartWindowHeight,
             [this](Window& w) {
               w.createAll(StartWindowDesign());
@@ -33,14 +35,7 @@ void App::BuildMainWindow(Window& w) {
   w.createAll(MainWindowPageTreeDesign());
   for (Stage* stage : stages) stage->Build(w);
   BuildValueStore(w, stages);
-  BindFrameHandlers(w);
   if (routes != nullptr) routes->Bind(w);
-}
-
-void App::BindFrameHandlers(Window& w) {
-  w.on("txtUm", EventType::Change, [this](Event&) { txtUm_Change(); });
-  w.on("txtUm", EventType::KeyPress, [this](Event& e) { txtUm_KeyPress(e.keyAscii); });
-  w.on("cmdOKUm", EventType::Click, [this](Event&) { cmdOKUm_Click(); });
 }
 
 }  // namespace frame

@@ -1,6 +1,6 @@
 #pragma once
 // The whole program without a display: the frame, the list of stages, and
-// the merged routing table of the main window's control arrays.
+// the merged routing table of the main window's controls.
 
 #include <memory>
 #include <vector>
@@ -18,7 +18,8 @@ namespace program {
 class Program {
  public:
   // Builds every stage and merges their routes; throws std::logic_error when
-  // the routing table or the value store does not stand (an index claimed twice).
+  // the routing table or the value store does not stand (an index or a named
+  // control claimed twice).
   explicit Program(platform::Platform& platform);
   ~Program();
   Program(const Program&) = delete;

@@ -55,13 +55,11 @@ constexpr frame::HelpText kAltitudeHelp{"Label83", {"Label85", 7}, "Label83", "A
 
 std::span<const frame::Dependency> FastFrontTabs::Dependencies() const { return kDependencies; }
 
-void FastFrontTabs::Build(platform::Window& w) {
-  w.createAll(Design());
-  w.on("Label83", platform::EventType::MouseMove, [this](platform::Event&) { ShowAltitudeHelp(); });
-}
+void FastFrontTabs::Build(platform::Window& w) { w.createAll(Design()); }
 
 void FastFrontTabs::DeclareRoutes(frame::Routes& routes) {
   using enum frame::ArrayEvent;
+  routes.on("Label83", platform::EventType::MouseMove, [this] { ShowAltitudeHelp(); });
   routes.on(Command25Click, 15, [this] { CalculateUrwFastFrontInt(); });
   routes.on(Command29Click, 27, [this] { OpenUrwFastFrontExtTab(); });
   routes.on(Option1Click, kCalculateUrw, [this] { SelectUrwFastFrontExtCalculation(); });

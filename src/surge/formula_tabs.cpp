@@ -74,15 +74,7 @@ std::span<const FormulaTab> FormulaTabRoles() { return kTabs; }
 
 std::span<const frame::Dependency> FormulaTabs::Dependencies() const { return kDependencies; }
 
-void FormulaTabs::Build(platform::Window& w) {
-  w.createAll(Design());
-  // A is read from the table while it is typed on Formula II.
-  w.on("Command30", platform::EventType::Click, [this](platform::Event&) {
-    const FormulaTab& tab = kTabs[1];
-    frame::ShowTableWindow(app_,
-                           {{"Label33", 46}, Box(Formula2A), {"Command28", tab.formulaOk}, {"Command29", tab.next}});
-  });
-}
+void FormulaTabs::Build(platform::Window& w) { w.createAll(Design()); }
 
 void FormulaTabs::ShowResultLine(const FormulaTab& tab, bool shown) {
   frame::SetVisible(app_, {{"Label79", tab.resultCaption}, {"Label75", tab.resultCaption}, {"lblKV", tab.resultUnit},
@@ -214,6 +206,13 @@ void FormulaTabs::DeclareRoutes(frame::Routes& routes) {
   routes.on(Command29Click, 2, [this] { OpenTab(0); });
   routes.on(Command29Click, 3, [this] { OpenTab(2); });
   routes.on(Command29Click, 4, [this] { OpenTab(1); });
+  // "Show table for A" of Formula II.
+  // A is read from the table while it is typed on Formula II.
+  routes.on("Command30", platform::EventType::Click, [this] {
+    const FormulaTab& tab = kTabs[1];
+    frame::ShowTableWindow(app_,
+                           {{"Label33", 46}, Box(Formula2A), {"Command28", tab.formulaOk}, {"Command29", tab.next}});
+  });
   DeclareHelpRoutes(routes);
 }
 

@@ -45,14 +45,12 @@ constexpr FilledRule kNextRule{kResults[1], kResults, "Command18", FilledRule::A
 
 }  // namespace
 
-void CombinationPage::Build(platform::Window& w) {
-  w.createAll(Design());
-  w.on("Command17", platform::EventType::Click, [this](platform::Event&) { Command17_Click(); });
-  w.on("Command20", platform::EventType::Click, [this](platform::Event&) { Command20_Click(); });
-}
+void CombinationPage::Build(platform::Window& w) { w.createAll(Design()); }
 
 void CombinationPage::DeclareRoutes(frame::Routes& routes) {
   using enum frame::ArrayEvent;
+  routes.on("Command17", platform::EventType::Click, [this] { Command17_Click(); });
+  routes.on("Command20", platform::EventType::Click, [this] { Command20_Click(); });
   routes.on(Option1Click, 23, [this] { SelectCombinationEnterMode(); });
   routes.on(Option1Click, 24, [this] { SelectCombinationCalculateMode(); });
   routes.on(Option1Click, 25, [this] { SelectCombinationIgnore(); });

@@ -4,6 +4,7 @@
 
 #include "frame/app.hpp"
 #include "frame/page_rule.hpp"
+#include "frame/routes.hpp"
 #include "platform/numbers.hpp"
 #include "platform/window.hpp"
 #include "tov/slots.hpp"
@@ -44,19 +45,19 @@ void FactorFlow::Build(platform::Window& w) {
   mTovMaxPe.clear();
   mTovMaxPp = 0;
   mTovCalculated = "0";
-  auto bind = [&w, this](const char* name, void (FactorFlow::*procedure)()) {
-    w.on(name, EventType::Click, [this, procedure](platform::Event&) { (this->*procedure)(); });
-  };
-  bind("Command4", &FactorFlow::Command4_Click);
-  bind("Command3", &FactorFlow::Command3_Click);
-  bind("Command5", &FactorFlow::Command5_Click);
-  bind("Command2", &FactorFlow::Command2_Click);
-  bind("Command9", &FactorFlow::Command9_Click);
-  bind("Command10", &FactorFlow::Command10_Click);
-  bind("Command13", &FactorFlow::Command13_Click);
-  bind("Command14", &FactorFlow::Command14_Click);
-  bind("Command19", &FactorFlow::Command19_Click);
-  bind("Command18", &FactorFlow::Command18_Click);
+}
+
+void FactorFlow::DeclareRoutes(frame::Routes& routes) {
+  routes.on("Command4", EventType::Click, [this] { Command4_Click(); });
+  routes.on("Command3", EventType::Click, [this] { Command3_Click(); });
+  routes.on("Command5", EventType::Click, [this] { Command5_Click(); });
+  routes.on("Command2", EventType::Click, [this] { Command2_Click(); });
+  routes.on("Command9", EventType::Click, [this] { Command9_Click(); });
+  routes.on("Command10", EventType::Click, [this] { Command10_Click(); });
+  routes.on("Command13", EventType::Click, [this] { Command13_Click(); });
+  routes.on("Command14", EventType::Click, [this] { Command14_Click(); });
+  routes.on("Command19", EventType::Click, [this] { Command19_Click(); });
+  routes.on("Command18", EventType::Click, [this] { Command18_Click(); });
 }
 
 void FactorFlow::GoToPage(int n) { frame::OpenPage(app_.control("tabCalculation1"), n); }

@@ -26,8 +26,8 @@ class FactorFlow final : public frame::Page {
   FactorFlow(frame::App& app, TovPage& page) : app_(app), page_(page) {}
   // The ten buttons, and the close's values back to their start.
   void Build(platform::Window& w) override;
-  // Its buttons are named controls: it answers no array element.
-  void DeclareRoutes(frame::Routes&) override {}
+  // The ten buttons' clicks.
+  void DeclareRoutes(frame::Routes& routes) override;
   // Each page's "Next >>" passes the page's results on. Their sources are
   // none: a result stands until its page's next "OK".
   std::span<const frame::Dependency> Dependencies() const override;

@@ -3,7 +3,6 @@
 #include <string_view>
 
 #include "frame/routes.hpp"
-#include "platform/window.hpp"
 
 namespace tov {
 
@@ -132,23 +131,20 @@ bool IsRoutedCaption(const HelpText& help) { return std::string_view(help.hovere
 
 std::span<const HelpText> FactorHelp::Texts() { return kTexts; }
 
-void FactorHelp::Build(platform::Window& w) {
-  using platform::EventType;
-  for (const HelpText& help : kTexts)
-    if (!IsRoutedCaption(help))
-      w.on(help.hovered.name, EventType::MouseMove, [this, &help](platform::Event&) { ShowHelpText(app_, help); });
-  for (const Hider& hider : kHiders)
-    w.on(hider.frame, EventType::MouseMove, [this, &hider](platform::Event&) {
-      SetVisible(app_, hider.labels.all(), false);
-    });
-}
-
 void FactorHelp::DeclareRoutes(frame::Routes& routes) {
-  for (const HelpText& help : kTexts)
+  using platform::EventType;
+  // The K1 captions are named controls; lblPL1(2), the one control of its
+  // name, is answered by that name like the others.
+  for (const HelpText& help : kTexts) {
     if (IsRoutedCaption(help))
       routes.on(frame::Label33MouseMove, help.hovered.index, [this, &help] { ShowHelpText(app_, help); });
+    else
+      routes.on(help.hovered.name, EventType::MouseMove, [this, &help] { ShowHelpText(app_, help); });
+  }
   for (const Note& note : kNotes)
     routes.on(frame::Option1MouseMove, note.option, [this, &note] { SetVisible(app_, note.labels.all(), true); });
+  for (const Hider& hider : kHiders)
+    routes.on(hider.frame, EventType::MouseMove, [this, &hider] { SetVisible(app_, hider.labels.all(), false); });
 }
 
 }  // namespace tov

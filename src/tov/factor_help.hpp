@@ -11,14 +11,14 @@
 
 namespace tov {
 
-// Laid over the five factor pages, it creates no control of its own and is
-// built after them.
+// Laid over the five factor pages, it creates no control of its own and
+// answers the events of theirs.
 class FactorHelp final : public frame::Page {
  public:
   explicit FactorHelp(frame::App& app) : app_(app) {}
-  // Binds the mouse-over of the K1 captions and of the frames that hide the help.
-  void Build(platform::Window& w) override;
-  // The help of the Label33 captions and the notes of the Option1 options.
+  void Build(platform::Window&) override {}
+  // The mouse-over of the captions, of the options with a note and of the
+  // frames that hide the help.
   void DeclareRoutes(frame::Routes& routes) override;
 
   // Every help text of the five factor pages, K1 to Combination.

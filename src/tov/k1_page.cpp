@@ -7,6 +7,7 @@
 #include "frame/app.hpp"
 #include "frame/number_text.hpp"
 #include "frame/page_kit.hpp"
+#include "frame/routes.hpp"
 #include "platform/numbers.hpp"
 #include "platform/window.hpp"
 #include "tov/factor_formulas.hpp"
@@ -101,25 +102,23 @@ void OpenChoice(frame::App& app, const RowChoice& choice, bool picture) {
 
 }  // namespace
 
-// ---- build ----------------------------------------------------------------
+// ---- build and routes -----------------------------------------------------
 
-void K1Page::Build(platform::Window& w) {
-  w.createAll(Design());
-  auto bind = [&w](const char* name, EventType type, void (K1Page::*procedure)(), K1Page* self) {
-    w.on(name, type, [self, procedure](platform::Event&) { (self->*procedure)(); });
-  };
-  bind("optEnterK1", EventType::Click, &K1Page::optEnterK1_Click, this);
-  bind("optCalculateK1", EventType::Click, &K1Page::optCalculateK1_Click, this);
-  bind("optIgnoreK1", EventType::Click, &K1Page::optIgnoreK1_Click, this);
-  bind("optFactorK1", EventType::Click, &K1Page::optFactorK1_Click, this);
-  bind("optUrpK1", EventType::Click, &K1Page::optUrpK1_Click, this);
-  bind("optK11", EventType::Click, &K1Page::optK11_Click, this);
-  bind("optK12", EventType::Click, &K1Page::optK12_Click, this);
-  bind("cmdEnterOK1", EventType::Click, &K1Page::cmdEnterOK1_Click, this);
-  bind("cmdCalculateOK1", EventType::Click, &K1Page::cmdCalculateOK1_Click, this);
-  bind("txtCos1", EventType::Change, &K1Page::txtCos1_Change, this);
+void K1Page::Build(platform::Window& w) { w.createAll(Design()); }
+
+void K1Page::DeclareRoutes(frame::Routes& routes) {
+  routes.on("optEnterK1", EventType::Click, [this] { optEnterK1_Click(); });
+  routes.on("optCalculateK1", EventType::Click, [this] { optCalculateK1_Click(); });
+  routes.on("optIgnoreK1", EventType::Click, [this] { optIgnoreK1_Click(); });
+  routes.on("optFactorK1", EventType::Click, [this] { optFactorK1_Click(); });
+  routes.on("optUrpK1", EventType::Click, [this] { optUrpK1_Click(); });
+  routes.on("optK11", EventType::Click, [this] { optK11_Click(); });
+  routes.on("optK12", EventType::Click, [this] { optK12_Click(); });
+  routes.on("cmdEnterOK1", EventType::Click, [this] { cmdEnterOK1_Click(); });
+  routes.on("cmdCalculateOK1", EventType::Click, [this] { cmdCalculateOK1_Click(); });
+  routes.on("txtCos1", EventType::Change, [this] { txtCos1_Change(); });
   for (const FilledRule& rule : kBoxRules)
-    w.on(rule.box.name, EventType::Change, [this, &rule](platform::Event&) { frame::RunFilledRule(app_, rule); });
+    routes.on(rule.box.name, EventType::Change, [this, &rule] { frame::RunFilledRule(app_, rule); });
 }
 
 // ---- results --------------------------------------------------------------

@@ -18,8 +18,8 @@ class K1Page final : public frame::Page {
  public:
   explicit K1Page(frame::App& app) : app_(app) {}
   void Build(platform::Window& w) override;
-  // Its options, buttons and boxes are named controls: it answers no array element.
-  void DeclareRoutes(frame::Routes&) override {}
+  // Its options, its two OK buttons and the box rules.
+  void DeclareRoutes(frame::Routes& routes) override;
 
   // Modes and sub-modes.
   void optEnterK1_Click();

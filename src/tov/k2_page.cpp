@@ -55,14 +55,14 @@ void K2Page::Build(platform::Window& w) {
   w.createAll(Design());
   // A reloaded window starts without a formula choice.
   mK2FormulaMode = FormulaMode::None;
-  w.on("Command8", EventType::Click, [this](platform::Event&) { Command8_Click(); });
-  w.on("Command6", EventType::Click, [this](platform::Event&) { Command6_Click(); });
-  w.on("Command7", EventType::Click, [this](platform::Event&) { Command7_Click(); });
-  w.on("Command1", EventType::Click, [this](platform::Event&) { Command1_Click(); });
 }
 
 void K2Page::DeclareRoutes(frame::Routes& routes) {
   using enum frame::ArrayEvent;
+  routes.on("Command8", EventType::Click, [this] { Command8_Click(); });
+  routes.on("Command6", EventType::Click, [this] { Command6_Click(); });
+  routes.on("Command7", EventType::Click, [this] { Command7_Click(); });
+  routes.on("Command1", EventType::Click, [this] { Command1_Click(); });
   routes.on(Option1Click, 0, [this] { SelectK2EnterMode(); });
   routes.on(Option1Click, 1, [this] { Option2_Click(); });
   routes.on(Option1Click, 2, [this] { SelectK2Ignore(); });

@@ -45,12 +45,12 @@ constexpr FilledRule kNextRule{kResult[0], kResult, "Command10", FilledRule::Act
 void K3Page::Build(platform::Window& w) {
   w.createAll(Design());
   mK3FaultType = 0;
-  w.on("Command11", platform::EventType::Click, [this](platform::Event&) { Command11_Click(); });
-  w.on("Command12", platform::EventType::Click, [this](platform::Event&) { Command12_Click(); });
 }
 
 void K3Page::DeclareRoutes(frame::Routes& routes) {
   using enum frame::ArrayEvent;
+  routes.on("Command11", platform::EventType::Click, [this] { Command11_Click(); });
+  routes.on("Command12", platform::EventType::Click, [this] { Command12_Click(); });
   routes.on(Option1Click, 7, [this] { SelectK3EnterMode(); });
   routes.on(Option1Click, 8, [this] { SelectK3CalculateMode(); });
   routes.on(Option1Click, 9, [this] { SelectK3Ignore(); });

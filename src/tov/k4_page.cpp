@@ -53,12 +53,12 @@ constexpr FilledRule kNextRule{kResults[0], kResults, "Command14", FilledRule::A
 void K4Page::Build(platform::Window& w) {
   w.createAll(Design());
   ResetFlags();
-  w.on("Command15", platform::EventType::Click, [this](platform::Event&) { Command15_Click(); });
-  w.on("Command16", platform::EventType::Click, [this](platform::Event&) { Command16_Click(); });
 }
 
 void K4Page::DeclareRoutes(frame::Routes& routes) {
   using enum frame::ArrayEvent;
+  routes.on("Command15", platform::EventType::Click, [this] { Command15_Click(); });
+  routes.on("Command16", platform::EventType::Click, [this] { Command16_Click(); });
   routes.on(Option1Click, 14, [this] { SelectK4EnterMode(); });
   routes.on(Option1Click, 15, [this] { SelectK4CalculateMode(); });
   routes.on(Option1Click, 16, [this] { SelectK4Ignore(); });

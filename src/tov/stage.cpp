@@ -16,7 +16,7 @@ Stage::Stage(frame::App& app) : frame::Stage("temporary overvoltages") {
   // The walk's close shows the result display of the page it returns to.
   AddPage<FactorFlow>(app, page);
   AddPages<K1Page, K2Page, K3Page, K4Page, CombinationPage>(app);
-  // Last: the help binds the mouse-over of controls the factor pages create.
+  // Last: the help answers the mouse-over of controls the factor pages create.
   AddPage<FactorHelp>(app);
 }
 

@@ -6,6 +6,7 @@
 #include "frame/enter_question.hpp"
 #include "frame/page_kit.hpp"
 #include "frame/page_rule.hpp"
+#include "frame/routes.hpp"
 #include "platform/window.hpp"
 #include "tov/slots.hpp"
 
@@ -31,12 +32,13 @@ constexpr frame::Dependency kPassedOn[] = {
 
 std::span<const frame::Dependency> TovPage::Dependencies() const { return kPassedOn; }
 
-void TovPage::Build(platform::Window& w) {
-  w.createAll(Design());
-  w.on("cmdCalculateTOV", EventType::Click, [this](platform::Event&) { cmdCalculateTOV_Click(); });
-  w.on("cmdEnterTOV", EventType::Click, [this](platform::Event&) { cmdEnterTOV_Click(); });
-  w.on("txtTOVpe", EventType::Change, [this](platform::Event&) { txtTOVpe_Change(); });
-  w.on("txtTOVpp", EventType::Change, [this](platform::Event&) { txtTOVpp_Change(); });
+void TovPage::Build(platform::Window& w) { w.createAll(Design()); }
+
+void TovPage::DeclareRoutes(frame::Routes& routes) {
+  routes.on("cmdCalculateTOV", EventType::Click, [this] { cmdCalculateTOV_Click(); });
+  routes.on("cmdEnterTOV", EventType::Click, [this] { cmdEnterTOV_Click(); });
+  routes.on("txtTOVpe", EventType::Change, [this] { txtTOVpe_Change(); });
+  routes.on("txtTOVpp", EventType::Change, [this] { txtTOVpp_Change(); });
 }
 
 void TovPage::ShowResultDisplay(bool shown) {

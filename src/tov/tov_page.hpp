@@ -17,8 +17,8 @@ class TovPage final : public frame::Page {
  public:
   explicit TovPage(frame::App& app) : app_(app) {}
   void Build(platform::Window& w) override;
-  // Its buttons and boxes are named controls: it answers no array element.
-  void DeclareRoutes(frame::Routes&) override {}
+  // Its two buttons and its two result boxes.
+  void DeclareRoutes(frame::Routes& routes) override;
   // The flag Text1(0) that says the factor pages were closed with a result.
   std::span<const platform::ControlDesign> ValueStoreRows() const override;
   // "Next >>" passes the two values on to the surge arrester page.

@@ -1,6 +1,7 @@
-// The routing table as data and as the events of the arrays meet it: one row
-// per index, every index inside its array, the merged table of the program,
-// and the dispatch of events (nested, with rows that restart the program).
+// The routing table as data and as the events of the arrays and the named
+// controls meet it: one row per index or name, every index inside its array,
+// the merged table of the program, and the dispatch of events (nested, with
+// rows that restart the program).
 
 #include <gtest/gtest.h>
 
@@ -34,6 +35,19 @@ TEST(Routes, AnIndexClaimedTwiceOrOutsideItsArrayIsAFault) {
   EXPECT_THROW(routes.Check(), std::logic_error);
 }
 
+TEST(Routes, ANamedControlClaimedTwiceOrOverARoutedArrayIsAFault) {
+  Routes routes;
+  routes.on("cmdOKUm", EventType::Click, [] {});
+  routes.on("cmdOKUm", EventType::Click, [](Event&) {});
+  routes.on("cmdOKUm", EventType::MouseMove, [] {});  // another event of the same control is no clash
+  routes.on("Text1", EventType::Change, [] {});       // would replace every Text1 element's dispatch
+  routes.on("Text1", EventType::KeyPress, [] {});     // no array routes the key press
+  const std::vector<std::string> faults = routes.Faults();
+  ASSERT_EQ(faults.size(), 2u);
+  EXPECT_NE(faults[0].find("cmdOKUm_Click is claimed twice"), std::string::npos) << faults[0];
+  EXPECT_NE(faults[1].find("Text1_Change would take the place"), std::string::npos) << faults[1];
+}
+
 TEST(Routes, TheProgramsMergedTableStandsAndPrintsEveryRow) {
   HeadlessPlatform h;
   program::Program prog(h.platform);  // its constructor checks the table
@@ -43,6 +57,7 @@ TEST(Routes, TheProgramsMergedTableStandsAndPrintsEveryRow) {
   const std::string table = out.str();
   EXPECT_NE(table.find("Command25_Click(21)  frame  src/frame/frame_routes.cpp:"), std::string::npos) << table;
   EXPECT_NE(table.find("Text1_LostFocus(7)  temporary overvoltages  src/tov/k2_page.cpp:"), std::string::npos);
+  EXPECT_NE(table.find("txtUm_KeyPress  frame  src/frame/frame_routes.cpp:"), std::string::npos);
   EXPECT_EQ(static_cast<std::size_t>(std::count(table.begin(), table.end(), '\n')), prog.routes.rows().size());
 }
 
@@ -105,6 +120,16 @@ TEST_F(DispatchTest, EventsOfTheArraysReachTheirRowsAndOthersRunNothing) {
   h.platform.typeText(w("Text1", 5), "1");        // no row
   EXPECT_EQ(calls, (std::vector<std::string>{"X0 check", "combination X0 check", "combination X0 check",
                                              "charging power", "help S_SC"}));
+}
+
+TEST_F(DispatchTest, NamedRowsAnswerEveryControlOfTheirNameAndMayDropAKey) {
+  routes.on("txtValue", EventType::KeyPress, [](Event& e) { e.keyAscii = e.keyAscii == 'x' ? 0 : e.keyAscii; });
+  routes.on("lblPL1", EventType::MouseMove, [this] { calls.push_back("help"); });
+  Window& w = Load({Make(Kind::TextBox, "txtValue", kNoIndex), Make(Kind::Label, "lblPL1", 2)});
+  h.platform.typeText(w("txtValue"), "1x2");
+  h.platform.mouseMove(w("lblPL1", 2));
+  EXPECT_EQ(w("txtValue").text(), "12");
+  EXPECT_EQ(calls, std::vector<std::string>{"help"});
 }
 
 TEST_F(DispatchTest, ChangeRowsNestAcrossBoxes) {
