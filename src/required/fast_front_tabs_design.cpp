@@ -6,7 +6,7 @@
 // until the tab is laid out for the range.
 
 #include "required/fast_front_tabs.hpp"
-#include "required/ka_tabs_design.hpp"
+#include "required/ka_tabs_layout.hpp"
 #include "required/slots.hpp"
 
 namespace required {

@@ -2,7 +2,7 @@
 // of a typed or a fitted exponent m at the top of the altitude frame, then H
 // and the two exponents.
 
-#include "required/ka_tabs_design.hpp"
+#include "required/ka_tabs_layout.hpp"
 #include "required/slow_front_tabs.hpp"
 
 namespace required {

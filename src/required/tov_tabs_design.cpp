@@ -1,7 +1,7 @@
 // Design of the temporary-overvoltage strip SSTab1(7): the tabs of Ka, with
 // H and one exponent m in the altitude frame above the hint on m.
 
-#include "required/ka_tabs_design.hpp"
+#include "required/ka_tabs_layout.hpp"
 #include "required/tov_tabs.hpp"
 
 namespace required {
