@@ -15,12 +15,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The failure lines of a run of STEPS through the widgets, the file's path left out.
-std::string FailuresOf(const std::string& steps) {
+// The failure lines of a run of STEPS through FRONT, the file's path left out.
+std::string FailuresOf(const std::string& steps, scenario::Front&& front = scenario::WidgetFront()) {
   const fs::path file = fs::path(::testing::TempDir()) / "through_widgets.scn";
   std::ofstream(file) << steps;
   std::ostringstream out;
-  scenario::WidgetFront front;
   scenario::RunFile(file.string(), out, front);
   std::string lines = out.str();
   const std::string prefix = file.string();
@@ -32,15 +31,28 @@ std::string FailuresOf(const std::string& steps) {
 const char* const kMainWindow = "start\nclick Form1.Command1\n";
 
 TEST(ScenarioThroughWidgets, StepsTheWidgetsCannotExpressFailTheFile) {
-  EXPECT_EQ(FailuresOf(std::string(kMainWindow) + "key txtUm 65\n"),
-            ":3: not expressible through the widgets: key 65: a key that types nothing in a box is Enter (13)\n");
+  EXPECT_EQ(FailuresOf(std::string(kMainWindow) + "key txtUm 65\ntype txtUm \"\xc3\xa9\"\n"),
+            ":3: not expressible through the widgets: key 65: a key that types nothing in a box is Enter (13)\n"
+            ":4: not expressible through the widgets: a key click types ASCII characters only, not the byte 195 of "
+            "the text\n");
 }
 
-// The headless model lets a step reach a control on a page not shown; a person cannot.
+// The headless model lets the pointer rest on a control not shown; a person cannot.
 TEST(ScenarioThroughWidgets, AControlOfAPageNotShownCannotBeReached) {
   EXPECT_EQ(FailuresOf(std::string(kMainWindow) + "hover lblRange\ntype txtUm 420\nclick cmdOKUm\nclick txtUm\n"),
             ":3: cannot hover over lblRange: it is not shown\n"
             ":6: cannot click txtUm: it is not shown\n");
+}
+
+// Both fronts refuse alike what a person cannot do with a box.
+TEST(ScenarioThroughWidgets, ABoxNotShownAndAKeyThatTypesNoTextAreRefusedHeadlessToo) {
+  const std::string steps =
+      std::string(kMainWindow) + "type txtUm \"\t\x01\"\ntype txtUm 420\nclick cmdOKUm\nset txtUm 1\n";
+  const std::string refused =
+      ":3: cannot type into txtUm: the text holds the control character 9, which no key types into a box\n"
+      ":6: cannot set txtUm: it is not shown\n";
+  EXPECT_EQ(FailuresOf(steps), refused);
+  EXPECT_EQ(FailuresOf(steps, scenario::Front()), refused);
 }
 
 TEST(ScenarioThroughWidgets, PositionsAreReadInPixelsAtTheWindowsScale) {

@@ -15,6 +15,15 @@ std::string WhyNotUsable(const Control& c) {
   return "";
 }
 
+std::string WhyNotTypable(std::string_view text) {
+  for (const char ch : text) {
+    const auto code = static_cast<unsigned char>(ch);
+    if (code < 0x20 || code == 0x7f)
+      return "the text holds the control character " + std::to_string(code) + ", which no key types into a box";
+  }
+  return "";
+}
+
 void Front::Attach(support::Driver& driver) { platform_ = &driver.platform; }
 
 std::string Front::Click(Control& c) {
@@ -24,23 +33,28 @@ std::string Front::Click(Control& c) {
 }
 
 std::string Front::Type(Control& box, const std::string& text) {
-  platform_->typeText(box, text);
-  return "";
+  std::string why = WhyNotTypable(text);
+  if (why.empty()) why = WhyNotUsable(box);
+  if (why.empty()) platform_->typeText(box, text);
+  return why;
 }
 
 std::string Front::Replace(Control& box, const std::string& text) {
-  platform_->setTextByUser(box, text);
-  return "";
+  std::string why = WhyNotUsable(box);
+  if (why.empty()) platform_->setTextByUser(box, text);
+  return why;
 }
 
 std::string Front::Key(Control& box, int code) {
-  platform_->keyPress(box, code);
-  return "";
+  std::string why = WhyNotUsable(box);
+  if (why.empty()) platform_->keyPress(box, code);
+  return why;
 }
 
 std::string Front::Focus(Control& c) {
-  platform_->focus(c);
-  return "";
+  std::string why = WhyNotUsable(c);
+  if (why.empty()) platform_->focus(c);
+  return why;
 }
 
 std::string Front::Hover(Control& c) {

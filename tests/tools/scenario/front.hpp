@@ -97,4 +97,9 @@ class Front {
 // container around it are enabled: "" then, else why not.
 std::string WhyNotUsable(const platform::Control& c);
 
+// A person types printable characters into a box: no key types a control
+// character (Tab moves the focus, Enter is a key press of its own, written
+// `key NAME 13`). "" when TEXT can be typed, else why not.
+std::string WhyNotTypable(std::string_view text);
+
 }  // namespace scenario

@@ -150,6 +150,12 @@ std::string WidgetFront::FocusBox(QLineEdit* box) {
 }
 
 std::string WidgetFront::Type(Control& c, const std::string& text) {
+  if (std::string why = WhyNotTypable(text); !why.empty()) return why;
+  // Qt Test reads a byte beyond ASCII as a Latin-1 key, or as no key at all and
+  // stops the whole run; a character beyond ASCII is two or more such bytes.
+  for (const char ch : text)
+    if (const auto code = static_cast<unsigned char>(ch); code > 0x7e)
+      NotExpressible("a key click types ASCII characters only, not the byte " + std::to_string(code) + " of the text");
   QPointer<QLineEdit> box = WidgetAs<QLineEdit>(c, "text box");
   if (std::string why = FocusBox(box); !why.empty()) return why;
   QTest::keyClick(box, Qt::Key_End);
