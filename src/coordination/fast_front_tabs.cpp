@@ -96,9 +96,9 @@ constexpr auto kDependencies = [] {
     const std::array<ControlRef, 2> publishers{next, tab.next == commit.index ? ControlRef{} : commit};
     // Only a tab with an "Ignore" takes an ignored Urp over.
     const char* word = tab.ignore != platform::kNoIndex ? surge::kIgnored : nullptr;
-    rows[row++] = {result, {{Box(surge::UrpFfPe)}}, publishers, frame::Option(tab.deterministic), false, word};
+    rows[row++] = {result, {{Box(surge::UrpFfPe)}}, publishers, {{frame::Option(tab.deterministic)}}, false, word};
     frame::Dependency& statistical = rows[row++];
-    statistical = {result, {{Box(surge::ArresterUpl)}}, publishers, frame::Option(tab.statistical), false, word};
+    statistical = {result, {{Box(surge::ArresterUpl)}}, publishers, {{frame::Option(tab.statistical)}}, false, word};
     std::copy(tab.inputs.begin(), tab.inputs.end(), statistical.from.begin() + 1);
   }
   return rows;

@@ -36,11 +36,13 @@ constexpr std::pair<int, int> kCommitted[] = {
     {UcwSfPeExtCalc, UcwSfPeExt}, {UcwSfPpExtCalc, UcwSfPpExt},
 };
 
-// A committed value stands for the tab result it copies; an entered one is the person's own.
+// A committed value stands for the tab result it copies; an entered one is
+// the person's own. The flag of the commit stands until the next commit.
 constexpr auto kDependencies = [] {
-  std::array<frame::Dependency, std::size(kCommitted)> rows{};
-  for (std::size_t i = 0; i < rows.size(); ++i)
+  std::array<frame::Dependency, std::size(kCommitted) + 1> rows{};
+  for (std::size_t i = 0; i < std::size(kCommitted); ++i)
     rows[i] = {frame::Box(kCommitted[i].second), {{frame::Box(kCommitted[i].first)}}, {{{"Command21", 21}}}};
+  rows.back() = frame::Standing(frame::Box(SfAcceptedFlag));
   return rows;
 }();
 

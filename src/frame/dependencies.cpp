@@ -1,6 +1,7 @@
 #include "frame/dependencies.hpp"
 
 #include "frame/app.hpp"
+#include "frame/page_rule.hpp"
 #include "platform/numbers.hpp"
 #include "platform/platform.hpp"
 
@@ -48,6 +49,7 @@ void DependencyRule::Reset() {
   writers_.clear();
   written_.clear();
   changedSources_.clear();
+  waiting_.clear();
 }
 
 void DependencyRule::Entered(const platform::Control& box) {
@@ -64,7 +66,8 @@ void DependencyRule::Bind() {
     b.result = w.find(d.result.name, d.result.index);
     for (const ControlRef& s : d.from)
       if (Used(s)) b.from.push_back(w.find(s.name, s.index));
-    if (Used(d.when)) b.when = w.find(d.when.name, d.when.index);
+    for (const ControlRef& option : d.when)
+      if (Used(option)) b.when.push_back(w.find(option.name, option.index));
   }
   for (const auto& [button, rows] : byPublisher_)
     if (platform::Control* c = w.find(button.first, button.second)) publishers_.emplace_back(c, &rows);
@@ -73,7 +76,14 @@ void DependencyRule::Bind() {
 bool DependencyRule::Chosen(std::size_t row) const {
   const Dependency& d = rows_[row];
   if (d.range != Range::Both && (d.range == Range::I) != app_.IsRange1()) return false;
-  return !Used(d.when) || (bound_[row].when != nullptr && bound_[row].when->value());
+  for (const platform::Control* option : bound_[row].when)
+    if (option == nullptr || !option->value()) return false;
+  return true;
+}
+
+bool DependencyRule::Reachable(std::size_t row) const {
+  const platform::Control* result = bound_[row].result;
+  return result != nullptr && OnEnabledPages(*result);
 }
 
 std::vector<std::string> DependencyRule::Snapshot(std::size_t row) const {
@@ -150,7 +160,7 @@ void DependencyRule::eventsSettled() {
   Bind();
   // Emptying a result changes a source of what was computed from it: the
   // rounds go on until nothing changes any more.
-  while (!written_.empty() || !changedSources_.empty()) {
+  do {
     const auto written = std::exchange(written_, {});
     const auto changed = std::exchange(changedSources_, {});
     for (const auto& [row, how] : written) {
@@ -161,8 +171,19 @@ void DependencyRule::eventsSettled() {
     }
     for (const Key& source : changed)
       for (std::size_t row : bySource_.at(source))
-        if (auto r = recorded_.find(row); r != recorded_.end() && Outdated(row, r->second)) Withdraw(row);
-  }
+        if (recorded_.contains(row)) waiting_.insert(row);
+    // What stands again as it was computed waits no longer; what the person
+    // can reach goes now; the rest waits for its page.
+    for (auto row = waiting_.begin(); row != waiting_.end();) {
+      const auto r = recorded_.find(*row);
+      if (r != recorded_.end() && Outdated(*row, r->second) && !Reachable(*row)) {
+        ++row;
+        continue;
+      }
+      if (r != recorded_.end() && Outdated(*row, r->second)) Withdraw(*row);
+      row = waiting_.erase(row);
+    }
+  } while (!written_.empty() || !changedSources_.empty());
   HoldPublishers();
 }
 
@@ -173,7 +194,8 @@ std::vector<std::string> DependencyRule::Stale() const {
     if (writer != Writer::Program || !Chosen(row) || bound_[row].result->text().empty()) continue;
     const auto r = recorded_.find(row);
     if (r == recorded_.end()) stale.push_back(Named(d.result) + " shows a value that was withdrawn or never recorded");
-    else if (Outdated(row, r->second)) stale.push_back(Named(d.result) + " outlived a change of its sources");
+    else if (Outdated(row, r->second) && Reachable(row))
+      stale.push_back(Named(d.result) + " outlived a change of its sources");
   }
   return stale;
 }
@@ -193,7 +215,8 @@ std::vector<std::string> DependencyRule::Faults() const {
   const platform::Window& w = app_.main();
   std::map<std::pair<Key, Key>, int> results;
   for (const Dependency& d : rows_) {
-    if (++results[{Key{d.result.name, d.result.index}, Key{d.when.name, d.when.index}}] == 2)
+    const std::string options = Named(d.when[0]) + " " + Named(d.when[1]);
+    if (++results[{Key{d.result.name, d.result.index}, Key{options, 0}}] == 2)
       faults.push_back(Named(d.result) + " is declared twice");
     for (const ControlRef& r : d.from)
       if (Used(r) && r.name == std::string(d.result.name) && r.index == d.result.index)
@@ -201,7 +224,7 @@ std::vector<std::string> DependencyRule::Faults() const {
     std::vector<ControlRef> named{d.result};
     named.insert(named.end(), d.from.begin(), d.from.end());
     named.insert(named.end(), d.publishers.begin(), d.publishers.end());
-    named.push_back(d.when);
+    named.insert(named.end(), d.when.begin(), d.when.end());
     for (const ControlRef& r : named)
       if (Used(r) && w.find(r.name, r.index) == nullptr)
         faults.push_back(Named(d.result) + " names " + Named(r) + ", which does not exist");

@@ -9,6 +9,13 @@
 // pass it on are disabled. The emptied result is a source that changed too,
 // so whatever was computed from it goes as well.
 //
+// A result on a page the person cannot reach now (a later page, behind the
+// way on that passes the changed value) waits: it goes when its page is
+// reached while its sources still hold something else, and stays when they
+// hold again what it was computed from. So a value retyped as it was, or a
+// page calculated again to the same values, withdraws nothing later, and no
+// page is ever reached with a result of values since changed.
+//
 // A value a person typed or ENTERed into a result box is theirs: it is never
 // recorded, so it is never withdrawn.
 //
@@ -46,11 +53,13 @@ struct Dependency {
   std::array<ControlRef, kMaxSources> from{};
   // The "Next >>", accept or commit buttons that pass the result on.
   std::array<ControlRef, 2> publishers{};
-  // The option that chooses this way of computing the result. A result that
-  // an option computes from other values than another option does has one
-  // row per option; what it was computed from is recorded by the row whose
-  // option is chosen when the program writes it. Empty: the only way.
-  ControlRef when{};
+  // The options that choose this way of computing the result, all of them
+  // at once (the mode that asks for the result and the method that gives
+  // it). A result that an option computes from other values than another
+  // option does has one row per option; what it was computed from is
+  // recorded by the row whose options are chosen when the program writes
+  // it, and only that row's buttons wait for it. Empty: the only way.
+  std::array<ControlRef, 2> when{};
   // A choice among the sources: the result is a copy of the one that held its
   // text when it was written, and only a change of that one withdraws it.
   bool choice = false;
@@ -59,6 +68,10 @@ struct Dependency {
   const char* word = nullptr;
   Range range = Range::Both;
 };
+
+// A value the program writes that stands until the program writes it again,
+// whatever else changes: a page's "calculated" flag, a factor page's value.
+constexpr Dependency Standing(ControlRef result) { return {.result = result}; }
 
 class DependencyRule final : public platform::Observer {
  public:
@@ -101,13 +114,15 @@ class DependencyRule final : public platform::Observer {
   struct Bound {
     platform::Control* result = nullptr;
     std::vector<const platform::Control*> from;
-    const platform::Control* when = nullptr;
+    std::vector<const platform::Control*> when;
   };
   void Bind();
 
   std::vector<std::string> Snapshot(std::size_t row) const;
-  // The row's option is chosen (or it has none) on a road of its range.
+  // The row's options are chosen (or it has none) on a road of its range.
   bool Chosen(std::size_t row) const;
+  // The person can get to the row's result by the pages open now.
+  bool Reachable(std::size_t row) const;
   void Written(const platform::Control& c);
   // The sources of a recorded result hold something else now than they did.
   bool Outdated(std::size_t row, const std::vector<std::string>& recorded) const;
@@ -133,6 +148,8 @@ class DependencyRule final : public platform::Observer {
   // What happened since the last settled action.
   std::map<std::size_t, Writer> written_;
   std::set<Key> changedSources_;
+  // Recorded results whose sources changed, waiting for their page.
+  std::set<std::size_t> waiting_;
 };
 
 }  // namespace frame

@@ -3,7 +3,10 @@
 
 #include <array>
 
+#include "frame/control_ref.hpp"
+#include "frame/page_rule.hpp"
 #include "frame/window_designs.hpp"
+#include "platform/control.hpp"
 
 namespace frame {
 
@@ -132,7 +135,18 @@ constexpr std::array kPageTree{
                   .page = 4, .left = 11910, .top = 9240, .width = 1935, .height = 495, .caption = "Print Screen"},
 };
 
+// The strips of the procedure's steps; the others are laid over a page.
+constexpr ControlRef kStepStrips[] = {
+    {"tabGeneral"}, {"tabSubGeneral1"}, {"tabCalculation1"}, {"SSTab1", 3}, {"SSTab1", 6}, {"SSTab1", 12},
+};
+
 }  // namespace
+
+bool IsStepStrip(const platform::Control& strip) {
+  for (const ControlRef& s : kStepStrips)
+    if (strip.index() == s.index && strip.name() == s.name) return true;
+  return false;
+}
 
 std::span<const ControlDesign> MainWindowTopAreaDesign() { return kTopArea; }
 std::span<const ControlDesign> MainWindowPageTreeDesign() { return kPageTree; }

@@ -23,8 +23,10 @@ using frame::Option;
 
 constexpr int kRange1SpecialTest = 293;
 // The two ways to the phase-to-phase clearance above 245 kV; "Next >>" waits
-// for the clearance of the way chosen.
+// for the clearance of the way chosen, while the level is asked for with the
+// clearances: asked for alone, the results read no clearance.
 constexpr int kTableA3Method = 94, kEquationMethod = 93;
+constexpr frame::ControlRef kWithClearances = Option(90);
 
 constexpr frame::Dependency kDependencies[] = {
     // Up to 245 kV each clearance is read for the larger of its two lightning
@@ -45,7 +47,7 @@ constexpr frame::Dependency kDependencies[] = {
     {Box(ClearancePpTableA3),
      {{Box(SiwPpExtRange2), Box(required::UrwSfPeExt), Box(required::SiwPeExt), Option(96), Option(95)}},
      {{{"Command29", 40}}},
-     Option(kTableA3Method)},
+     {{kWithClearances, Option(kTableA3Method)}}},
 
     // By the equations each value is computed from the ones shown before it;
     // B from D and Ht, U+ from the required phase-to-phase withstands, d from
@@ -55,7 +57,10 @@ constexpr frame::Dependency kDependencies[] = {
     {Box(UplusUminus), {{Box(required::UrwSfPpExt), Box(required::SiwPpExt)}}},
     {Box(U0Pp), {{Box(FactorB), Box(UplusUminus)}}},
     {Box(U50Pp), {{Box(U0Pp)}}},
-    {Box(ClearancePpEquation), {{Box(U50Pp), Option(96), Option(95)}}, {{{"Command29", 40}}}, Option(kEquationMethod)},
+    {Box(ClearancePpEquation),
+     {{Box(U50Pp), Option(96), Option(95)}},
+     {{{"Command29", 40}}},
+     {{kWithClearances, Option(kEquationMethod)}}},
 };
 
 }  // namespace

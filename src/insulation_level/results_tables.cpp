@@ -92,14 +92,19 @@ void WriteCells(frame::App& app, std::span<const Cell> cells) {
 }
 
 // The Urp, Ucw and Urw rows; the cell of a column and row by the range's numbering.
-template <typename CellOf>
-void WriteOvervoltageRows(frame::App& app, CellOf cellOf) {
+constexpr int Range2Cell(int row, int column) { return kResults2First + row * 10 + column - 1; }
+constexpr int Range1Cell(int row, int column) { return 338 - column - row * 10; }
+constexpr const ControlRef& OvervoltageSource(int row, int column) {
+  const Column& c = kColumns[column - 1];
+  return row == 0 ? c.urp : row == 1 ? c.ucw : c.urw;
+}
+
+void WriteOvervoltageRows(frame::App& app, int (*cellOf)(int row, int column)) {
   for (int row = 0; row < 3; ++row)
     for (int column = 1; column <= 10; ++column) {
       const Column& c = kColumns[column - 1];
-      const ControlRef& source = row == 0 ? c.urp : row == 1 ? c.ucw : c.urw;
       const bool ignorable = row == 0 ? c.urpIgnorable : c.externalFastFront;
-      WriteCell(app, cellOf(row, column), source, ignorable);
+      WriteCell(app, cellOf(row, column), OvervoltageSource(row, column), ignorable);
     }
 }
 
@@ -115,7 +120,31 @@ void WriteHalf(frame::App& app, int cell, const ControlRef& source) {
 
 constexpr int kResultsPage = 4;
 
+// Each cell stands for the box it shows; the slow-front columns' levels for
+// the cells they repeat. Only the table of the range is ever filled.
+constexpr auto kDependencies = [] {
+  std::array<frame::Dependency, 88> rows{};
+  std::size_t n = 0;
+  const auto add = [&](int cell, const ControlRef& source, frame::Range range) {
+    rows.at(n++) = {.result = Box(cell), .from = {{source}}, .range = range};
+  };
+  for (int row = 0; row < 3; ++row)
+    for (int column = 1; column <= 10; ++column) {
+      add(Range2Cell(row, column), OvervoltageSource(row, column), frame::Range::II);
+      add(Range1Cell(row, column), OvervoltageSource(row, column), frame::Range::I);
+    }
+  for (std::span<const Cell> cells : {std::span<const Cell>(kRange2Conversion), std::span<const Cell>(kRange2PhaseToEarth),
+                                      std::span<const Cell>(kRange2Halves), std::span<const Cell>(kRange2Lightning)})
+    for (const Cell& c : cells) add(c.cell, c.source, frame::Range::II);
+  for (int i = 0; i < 4; ++i) add(kRange2SlowFrontSelection + i, Box(kRange2TovSelection + i), frame::Range::II);
+  for (const Cell& c : kRange1Cells) add(c.cell, c.source, frame::Range::I);
+  if (n != rows.size()) throw "every cell of both tables has one row";
+  return rows;
+}();
+
 }  // namespace
+
+std::span<const frame::Dependency> ResultsTables::Dependencies() const { return kDependencies; }
 
 void ResultsTables::Build(platform::Window& w) { w.createAll(Design()); }
 
@@ -131,7 +160,7 @@ void ResultsTables::OpenResultsTable(int shownStrip, int hiddenStrip) {
 }
 
 void ResultsTables::FillResultsRange2() {
-  WriteOvervoltageRows(app_, [](int row, int column) { return kResults2First + row * 10 + column - 1; });
+  WriteOvervoltageRows(app_, Range2Cell);
   WriteCells(app_, kRange2Conversion);
   for (int cell = kRange2EmptyFirst; cell <= kRange2EmptyLast; ++cell) app_.text1(cell).setText("");
   WriteCells(app_, kRange2PhaseToEarth);
@@ -142,7 +171,7 @@ void ResultsTables::FillResultsRange2() {
 }
 
 void ResultsTables::FillResultsRange1() {
-  WriteOvervoltageRows(app_, [](int row, int column) { return 338 - column - row * 10; });
+  WriteOvervoltageRows(app_, Range1Cell);
   WriteCells(app_, kRange1Cells);
 }
 

@@ -24,6 +24,7 @@ class ResultsTables final : public frame::Page {
   // The tables answer no event of their own: the level pages open them.
   void DeclareRoutes(frame::Routes&) override {}
   std::span<const platform::ControlDesign> ValueStoreRows() const override;
+  std::span<const frame::Dependency> Dependencies() const override;
 
   // The results page opened on the table of the range, filled.
   void OpenResultsTableRange1();

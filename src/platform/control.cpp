@@ -29,6 +29,7 @@ std::vector<std::string> splitTabs(const char* tabs) {
 
 Control::Control(Window& window, const ControlDesign& d, Control* container)
     : window_(window),
+      tracer_(window.platform().tracerSlot()),
       kind_(d.kind),
       name_(d.name),
       index_(d.index),
@@ -61,6 +62,18 @@ std::string Control::displayName() const {
 }
 
 void Control::changed(Property p) { window_.platform().notify(*this, p); }
+
+void Control::traced(Traced what) const {
+  Platform& p = window_.platform();
+  Tracer& tracer = **tracer_;
+  // What the tracer itself reads is no procedure's.
+  Platform::Untraced untraced(p);
+  switch (what) {
+    case Traced::TextRead: tracer.textRead(*this); break;
+    case Traced::ValueRead: tracer.valueRead(*this); break;
+    case Traced::TextWritten: tracer.textWritten(*this); break;
+  }
+}
 
 void Control::setVisible(bool v) {
   if (visible_ == v) return;
@@ -132,10 +145,12 @@ void Control::setText(const std::string& t) {
   std::string kept = cutToMaxLength(t);
   if (kept == text_) {
     window_.platform().notifyRewritten(*this);
+    if (*tracer_ != nullptr) traced(Traced::TextWritten);
     return;
   }
   text_ = std::move(kept);
   changed(Property::Text);
+  if (*tracer_ != nullptr) traced(Traced::TextWritten);
   window_.platform().raise(*this, EventType::Change);
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/design.hpp"
+#include "platform/tracer.hpp"
 
 namespace platform {
 
@@ -63,7 +64,10 @@ class Control {
 
   // Text boxes. setText keeps the first maxLength characters and raises Change
   // inside the write when the kept text differs from the old one.
-  const std::string& text() const { return text_; }
+  const std::string& text() const {
+    if (*tracer_ != nullptr) traced(Traced::TextRead);
+    return text_;
+  }
   void setText(const std::string& t);
   bool locked() const { return locked_; }
   void setLocked(bool l);
@@ -73,7 +77,10 @@ class Control {
 
   // Option buttons. Selecting deselects the others of the same container and
   // runs Click; deselecting runs nothing.
-  bool value() const { return value_; }
+  bool value() const {
+    if (*tracer_ != nullptr) traced(Traced::ValueRead);
+    return value_;
+  }
   void setValue(bool v);
 
   // Tab strips.
@@ -91,11 +98,15 @@ class Control {
 
  private:
   friend class Platform;
+  enum class Traced { TextRead, ValueRead, TextWritten };
+  void traced(Traced what) const;
   void changed(Property p);
   void checkPage(int page) const;
   void insertTypedText(const std::string& t);
 
   Window& window_;
+  // The platform's tracer, if a test has set one.
+  Tracer* const* tracer_;
   Kind kind_;
   std::string name_;
   int index_;

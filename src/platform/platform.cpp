@@ -1,6 +1,7 @@
 #include "platform/platform.hpp"
 
 #include <algorithm>
+#include <utility>
 
 namespace platform {
 
@@ -20,6 +21,13 @@ void Platform::settle() {
   settling_ = true;
   for (Observer* w : watchers_) w->eventsSettled();
   settling_ = false;
+}
+
+template <class Tell>
+void Platform::tell(Tell t) {
+  if (observer_ == nullptr) return;
+  Untraced untraced(*this);
+  t(*observer_);
 }
 
 void Platform::removeWatcher(Observer* watcher) { std::erase(watchers_, watcher); }
@@ -47,7 +55,7 @@ Window& Platform::load(const WindowDefinition& definition) {
   windows_.push_back(std::make_unique<Window>(*this, definition));
   Window& w = *windows_.back();
   if (definition.build) definition.build(w);
-  if (observer_) observer_->windowLoaded(w);
+  tell([&](Observer& o) { o.windowLoaded(w); });
   if (definition.onLoad) definition.onLoad(w);
   return w;
 }
@@ -55,24 +63,24 @@ Window& Platform::load(const WindowDefinition& definition) {
 void Platform::show(Window& w) {
   if (!w.loaded() || w.state_ == WindowState::Shown) return;
   w.state_ = WindowState::Shown;
-  if (observer_) observer_->windowShown(w);
+  tell([&](Observer& o) { o.windowShown(w); });
 }
 
 void Platform::hide(Window& w) {
   if (w.state_ != WindowState::Shown) return;
   w.state_ = WindowState::Hidden;
-  if (observer_) observer_->windowHidden(w);
+  tell([&](Observer& o) { o.windowHidden(w); });
 }
 
 void Platform::bringToFront(Window& w) {
-  if (w.state_ == WindowState::Shown && observer_) observer_->windowBroughtToFront(w);
+  if (w.state_ == WindowState::Shown) tell([&](Observer& o) { o.windowBroughtToFront(w); });
 }
 
 void Platform::showBeside(Window& w, std::span<const Control* const> inSight) {
   if (!w.loaded()) return;
   if (w.state_ != WindowState::Shown) {
     w.state_ = WindowState::Shown;
-    if (observer_) observer_->windowShownBeside(w, inSight);
+    tell([&](Observer& o) { o.windowShownBeside(w, inSight); });
   }
   bringToFront(w);
 }
@@ -85,7 +93,7 @@ void Platform::unload(Window& w) {
   if (focused_ != nullptr && &focused_->window() == &w) focused_ = nullptr;
   unloaded_.push_back(std::move(*it));
   windows_.erase(it);
-  if (observer_) observer_->windowUnloaded(w);
+  tell([&](Observer& o) { o.windowUnloaded(w); });
 }
 
 Window* Platform::window(std::string_view name) const {
@@ -101,19 +109,22 @@ std::vector<Window*> Platform::windows() const {
 }
 
 void Platform::messageBox(const std::string& prompt, const std::string& title) {
-  if (!exited_) services_.dialogs->messageBox(prompt, title);
+  if (exited_) return;
+  ++messagesShown_;
+  services_.dialogs->messageBox(prompt, title);
 }
 
 std::string Platform::inputBox(const std::string& prompt, const std::string& title,
                                const std::string& defaultText) {
   if (exited_) return "";
+  ++inputsShown_;
   return services_.dialogs->inputBox(prompt, title, defaultText);
 }
 
 void Platform::setMousePointer(MousePointer p) {
   pointer_ = p;
   if (services_.screen) services_.screen->setMousePointer(p);
-  if (observer_) observer_->mousePointerChanged(p);
+  tell([&](Observer& o) { o.mousePointerChanged(p); });
 }
 
 void Platform::exitProcess() {
@@ -130,6 +141,18 @@ void Platform::raise(Control& c, EventType type, int keyAscii) {
   DispatchScope scope(*this);
   Handler handler = *h;  // the procedure may rebind or unload its own window
   Event e{type, c, c.index(), keyAscii};
+  run(handler, e);
+}
+
+void Platform::run(const Handler& handler, Event& e) {
+  if (tracer_ == nullptr) return handler(e);
+  tracer_->procedureBegan(e.control, e.type);
+  struct Ended {
+    Platform& p;
+    ~Ended() {
+      if (p.tracer_ != nullptr) p.tracer_->procedureEnded();
+    }
+  } ended{*this};
   handler(e);
 }
 
@@ -140,7 +163,7 @@ int Platform::raiseKeyPress(Control& c, int keyAscii) {
   DispatchScope scope(*this);
   Handler handler = *h;
   Event e{EventType::KeyPress, c, c.index(), keyAscii};
-  handler(e);
+  run(handler, e);
   return e.keyAscii;
 }
 
@@ -197,7 +220,7 @@ void Platform::focus(Control& c) {
   DispatchScope scope(*this);
   Control* old = focused_;
   focused_ = &c;
-  if (observer_) observer_->focusChanged(&c);
+  tell([&](Observer& o) { o.focusChanged(&c); });
   if (old != nullptr) raise(*old, EventType::LostFocus);
 }
 
@@ -221,21 +244,23 @@ void Platform::close(Window& w) {
 
 void Platform::notify(Control& c, Property p) {
   if (!c.window().loaded()) return;
+  Untraced untraced(*this);
   for (Observer* w : watchers_) w->controlChanged(c, p);
   if (observer_) observer_->controlChanged(c, p);
 }
 
 void Platform::notifyRewritten(Control& c) {
   if (!c.window().loaded()) return;
+  Untraced untraced(*this);
   for (Observer* w : watchers_) w->textRewritten(c);
 }
 
 void Platform::notifyCreated(Control& c) {
-  if (observer_) observer_->controlCreated(c);
+  tell([&](Observer& o) { o.controlCreated(c); });
 }
 
 void Platform::notifyCaption(Window& w) {
-  if (observer_) observer_->windowCaptionChanged(w);
+  tell([&](Observer& o) { o.windowCaptionChanged(w); });
 }
 
 }  // namespace platform

@@ -13,6 +13,7 @@
 #include "platform/events.hpp"
 #include "platform/observer.hpp"
 #include "platform/services.hpp"
+#include "platform/tracer.hpp"
 #include "platform/window.hpp"
 
 namespace platform {
@@ -42,6 +43,9 @@ class Platform {
   // every control change and of every settled dispatch, before the front end.
   void addWatcher(Observer* watcher) { watchers_.push_back(watcher); }
   void removeWatcher(Observer* watcher);
+  // A test's witness of what every procedure reads and writes; nullptr: none.
+  void setTracer(Tracer* tracer) { tracer_ = tracer; }
+  Tracer* const* tracerSlot() const { return &tracer_; }
 
   // Windows. load() creates the controls in their design state and runs the
   // window's load procedure; a window already loaded is returned as it is.
@@ -66,6 +70,9 @@ class Platform {
   void messageBox(const std::string& prompt, const std::string& title);
   std::string inputBox(const std::string& prompt, const std::string& title,
                        const std::string& defaultText = "");
+  // How many message and input boxes the procedures have shown.
+  std::size_t messagesShown() const { return messagesShown_; }
+  std::size_t inputsShown() const { return inputsShown_; }
   void setMousePointer(MousePointer p);
   MousePointer mousePointer() const { return pointer_; }
   void exitProcess();
@@ -109,18 +116,38 @@ class Platform {
   void notifyCaption(Window& window);
 
  private:
+  friend class Control;
+  // What an observer or the tracer itself reads is no procedure's.
+  class Untraced {
+   public:
+    explicit Untraced(Platform& p) : p_(p), tracer_(p.tracer_) { p.tracer_ = nullptr; }
+    ~Untraced() { p_.tracer_ = tracer_; }
+    Untraced(const Untraced&) = delete;
+    Untraced& operator=(const Untraced&) = delete;
+
+   private:
+    Platform& p_;
+    Tracer* tracer_;
+  };
   bool alive(const Control& control) const;
   void settle();
+  // Tells the front end's observer, whose reads are no procedure's.
+  template <class Tell>
+  void tell(Tell t);
+  // Runs an event's procedure, told to the tracer as one procedure.
+  void run(const Handler& handler, Event& e);
 
   Services services_;
   Observer* observer_ = nullptr;
   std::vector<Observer*> watchers_;
+  Tracer* tracer_ = nullptr;
   const Control* userEditing_ = nullptr;
   bool settling_ = false;
   std::vector<std::unique_ptr<Window>> windows_;
   std::vector<std::unique_ptr<Window>> unloaded_;
   Control* focused_ = nullptr;
   MousePointer pointer_ = MousePointer::Default;
+  std::size_t messagesShown_ = 0, inputsShown_ = 0;
   int depth_ = 0;
   bool exited_ = false;
 };

@@ -36,7 +36,7 @@ constexpr int kSummaryBoxes[] = {UrwFfPeExt, UrwFfPpExt, UrwFfPeInt, UrwFfPpInt}
 constexpr int kResults[] = {UrwFfExtCalc, UrwFfIntCalc};
 constexpr NextRule kNextRules[] = {{"Command21", 30, kSummaryBoxes}, {"Command29", 29, kResults}};
 
-constexpr auto kAccepted = AcceptedDependencies<4>({{kSummary}}, 30);
+constexpr auto kAccepted = AcceptedDependencies<5>({{kSummary}}, 30, UrwFfAcceptedFlag);
 
 // The units of the external lines, which follow their boxes.
 constexpr int kPeExtUnit = 152, kPpExtUnit = 150;

@@ -28,7 +28,7 @@ constexpr int kSummaryBoxes[] = {UrwSfPpInt, UrwSfPeInt, UrwSfPpExt, UrwSfPeExt}
 constexpr int kResults[] = {UrwSfPeExtCalc, UrwSfPpExtCalc, UrwSfPeIntCalc, UrwSfPpIntCalc};
 constexpr NextRule kNextRules[] = {{"Command21", 27, kSummaryBoxes}, {"Command29", 20, kResults}};
 
-constexpr auto kAccepted = AcceptedDependencies<4>({{kSummary}}, 27);
+constexpr auto kAccepted = AcceptedDependencies<5>({{kSummary}}, 27, UrwSfAcceptedFlag);
 
 }  // namespace
 

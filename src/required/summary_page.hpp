@@ -92,13 +92,15 @@ struct RangeSummaries {
 };
 
 // Each summary value depends on the strip result its accept copies, and is
-// passed on by the page's "Next >>". Rows is the number of copies in all
-// the summaries together.
+// passed on by the page's "Next >>"; the accept's flag stands until the next
+// accept. Rows is the number of copies in all the summaries together, and
+// one more for a flag.
 template <std::size_t Rows>
 constexpr std::array<frame::Dependency, Rows> AcceptedDependencies(std::initializer_list<RangeSummaries> summaries,
-                                                                   int pageNext) {
+                                                                   int pageNext, int flag = platform::kNoIndex) {
   std::array<frame::Dependency, Rows> rows{};
   std::size_t row = 0;
+  if (flag != platform::kNoIndex) rows.at(row++) = frame::Standing(frame::Box(flag));
   for (const RangeSummaries& summary : summaries)
     for (const SummaryGroup& group : summary.groups)
       for (const SummaryCopy& copy : group.copies)
@@ -107,7 +109,7 @@ constexpr std::array<frame::Dependency, Rows> AcceptedDependencies(std::initiali
                           .publishers = {frame::ControlRef{"Command21", pageNext}},
                           .word = copy.word,
                           .range = summary.range};
-  if (row != Rows) throw "each copy of the summaries has one row";
+  if (row != Rows) throw "each copy of the summaries and the flag have one row";
   return rows;
 }
 

@@ -31,7 +31,7 @@ constexpr int kSummaryBoxes[] = {UrwTovPeExt, UrwTovPpExt, UrwTovPeInt, UrwTovPp
 constexpr int kResults[] = {UrwTovPpExtCalc, UrwTovPeExtCalc, UrwTovPeIntCalc, UrwTovPpIntCalc};
 constexpr NextRule kNextRules[] = {{"Command21", 26, kSummaryBoxes}, {"Command29", 19, kResults}};
 
-constexpr auto kAccepted = AcceptedDependencies<4>({{kSummary}}, 26);
+constexpr auto kAccepted = AcceptedDependencies<5>({{kSummary}}, 26, UrwTovAcceptedFlag);
 
 }  // namespace
 

@@ -96,49 +96,50 @@ void ArresterPage::NormalizeArresterDecimals() {
 
 void ArresterPage::cmdNextSurge() {
   NormalizeArresterDecimals();
-  // The minimums as the boxes show them, cut to six characters.
-  const std::optional<double> ucMin = frame::NumberAsTyped(app_.text1(ArresterUcMin));
-  const std::optional<double> urMin = frame::NumberAsTyped(app_.text1(ArresterUrMin));
-  const std::optional<double> ur = frame::NumberAsTyped(app_.text1(ArresterUr));
-  const std::optional<double> uc = frame::NumberAsTyped(app_.text1(ArresterUc));
-  const std::optional<double> upl = frame::NumberAsTyped(app_.text1(ArresterUpl));
-  const std::optional<double> ups = frame::NumberAsTyped(app_.text1(ArresterUps));
   // A box the normalisation emptied (its text held both "." and ","): its
-  // check has refused it and disabled "Next >>"; nothing is accepted. A
-  // number still being typed ("-", "1,2E") is refused as that check refuses
-  // a text that is no number.
-  if (!ucMin || !urMin) return;
-  const std::pair<int, std::optional<double>> typed[] = {{ArresterUr, ur}, {ArresterUc, uc}, {ArresterUpl, upl},
-                                                          {ArresterUps, ups}};
-  for (const auto& [slot, value] : typed) {
-    if (value) continue;
-    if (frame::IsFilled(app_.text1(slot))) {
+  // check has refused it and disabled "Next >>"; nothing is accepted. Every
+  // entry is read here, the ones only tested as numbers too: a number still
+  // being typed ("-", "1,2E") is refused as that check refuses a text that
+  // is no number; only the two optional ones may stay empty.
+  for (int slot = ArresterUr; slot <= ArresterEnergy; ++slot) {
+    platform::Control& box = app_.text1(slot);
+    const bool optional = slot == ArresterDischargeClass || slot == ArresterEnergy;
+    if (frame::IsUsableNumber(box) || (optional && !frame::IsFilled(box))) continue;
+    if (frame::IsFilled(box)) {
       app_.InvalidValueBox();
-      app_.text1(slot).setText("");
+      box.setText("");
     }
     return;
   }
+  // The minimums as the boxes show them, cut to six characters.
+  const std::optional<double> ucMin = frame::NumberAsTyped(app_.text1(ArresterUcMin));
+  const std::optional<double> urMin = frame::NumberAsTyped(app_.text1(ArresterUrMin));
+  if (!ucMin || !urMin) return;
+  const double ur = *frame::NumberAsTyped(app_.text1(ArresterUr));
+  const double uc = *frame::NumberAsTyped(app_.text1(ArresterUc));
+  const double upl = *frame::NumberAsTyped(app_.text1(ArresterUpl));
+  const double ups = *frame::NumberAsTyped(app_.text1(ArresterUps));
 
-  if (*ur < *urMin) {
+  if (ur < *urMin) {
     app_.platform.messageBox("Enter a valid value...", frame::PaddedTitle("Invalid Ur", 32));
     app_.text1(ArresterUr).setText("");
     return;
   }
-  if (*uc < *ucMin) {
+  if (uc < *ucMin) {
     app_.platform.messageBox("Enter a valid value...", frame::PaddedTitle("Invalid Uc", 32));
     app_.text1(ArresterUc).setText("");
     return;
   }
   // The later stages calculate with both protective levels: a level of zero
   // or below is refused as the box's own check refuses a text that is no number.
-  for (const auto& [slot, level] : {std::pair{ArresterUpl, *upl}, std::pair{ArresterUps, *ups}}) {
+  for (const auto& [slot, level] : {std::pair{ArresterUpl, upl}, std::pair{ArresterUps, ups}}) {
     if (level > 0) continue;
     app_.InvalidValueBox();
     app_.text1(slot).setText("");
     return;
   }
 
-  app_.module1.gUps = *ups;
+  app_.module1.gUps = ups;
   for (const frame::ControlRef& copy : kUpsCopies) app_.WriteNumber(app_.text1(copy.index), app_.module1.gUps);
   frame::OpenPage(app_.control("tabSubGeneral1"), kSlowFrontPage);
 }

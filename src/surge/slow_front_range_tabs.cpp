@@ -85,12 +85,14 @@ constexpr frame::Dependency kExternalDependencies[] = {
      {{{"Command21", 16}}}},
 };
 
+// The flag of the accept stands until the next accept.
 constexpr auto kDependencies = [] {
-  std::array<frame::Dependency, 10 + std::size(kExternalDependencies)> rows{};
+  std::array<frame::Dependency, 10 + std::size(kExternalDependencies) + 1> rows{};
   std::size_t n = 0;
   for (const SlowFrontRange* range : kRanges)
     for (const frame::Dependency& d : RangeDependencies(*range)) rows[n++] = d;
   for (const frame::Dependency& d : kExternalDependencies) rows[n++] = d;
+  rows[n++] = frame::Standing(Box(SfAcceptedFlag));
   return rows;
 }();
 

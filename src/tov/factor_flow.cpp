@@ -28,17 +28,24 @@ bool Beats(const std::optional<double>& candidate, const std::optional<double>& 
 constexpr frame::Dependency PassedOn(frame::ControlRef result, const char* next) {
   return {.result = result, .publishers = {{{next}}}};
 }
-constexpr frame::Dependency kPassedOn[] = {
+// The factor pages' results stand until their page calculates again; what
+// each "Next >>" passes on, it waits for. The values a page computes on the
+// way (the charging power, the sending end's Urp, the power ratios) and the
+// flag of the close stand likewise.
+constexpr frame::Dependency kDependencies[] = {
     PassedOn("txtUrppe1", "Command3"),        PassedOn("txtUrppp1", "Command3"),
     PassedOn(frame::Box(UrpK2Pe), "Command2"),   PassedOn(frame::Box(UrpK2Pp), "Command2"),
     PassedOn(frame::Box(UrpK3Pe), "Command10"),  PassedOn(frame::Box(UrpK4Pe), "Command14"),
     PassedOn(frame::Box(UrpK4Pp), "Command14"),  PassedOn(frame::Box(UrpCombPe), "Command18"),
     PassedOn(frame::Box(UrpCombPp), "Command18"),
+    frame::Standing(frame::Box(K2ChargingPower)), frame::Standing(frame::Box(UrpK2PeSending)),
+    frame::Standing(frame::Box(UrpK2PpSending)),  frame::Standing(frame::Box(K4PowerRatio)),
+    frame::Standing(frame::Box(K4LoadRatio)),     frame::Standing(frame::Box(TovAcceptedFlag)),
 };
 
 }  // namespace
 
-std::span<const frame::Dependency> FactorFlow::Dependencies() const { return kPassedOn; }
+std::span<const frame::Dependency> FactorFlow::Dependencies() const { return kDependencies; }
 
 void FactorFlow::Build(platform::Window& w) {
   w.createAll(Design());

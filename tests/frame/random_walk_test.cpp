@@ -4,8 +4,9 @@
 // worked roads, so that every main page is reached. The program must never
 // crash; no control may ever show a number text of a value that is not
 // finite, a "-0" or a cut exponent form; no shown result may outlive a
-// change of what it was computed from; and no enabled button may pass on a
-// value that is not there.
+// change of what it was computed from; no enabled button may pass on a value
+// that is not there; and what the procedures read and write must agree with
+// what the pages declare of them (the frame's audit).
 //
 // IC_WALK_SEEDS and IC_WALK_STEPS set the number of seeds and the steps in
 // all, for long runs.
@@ -143,7 +144,8 @@ struct Reach {
 // One stretch of the walk on a running program: a person at random.
 class Walk {
  public:
-  Walk(Random& r, support::Driver& d, Reach& reach) : r_(r), d_(d), reach_(reach), watcher_(d.platform) {
+  Walk(Random& r, scenario::Session& s, Reach& reach)
+      : r_(r), d_(s.driver()), audit_(s.audit()), reach_(reach), watcher_(d_.platform) {
     d_.platform.addWatcher(&watcher_);
   }
   ~Walk() { d_.platform.removeWatcher(&watcher_); }
@@ -227,6 +229,7 @@ class Walk {
   // The first fault the program showed, or "".
   std::string Fault() {
     if (!watcher_.found.empty()) return watcher_.found;
+    for (const std::string& fault : audit_.TakeFaults()) return fault;
     if (Ended()) return "";
     const Window* main = d_.platform.window("frmVarno");
     if (main == nullptr) return "";
@@ -278,6 +281,7 @@ class Walk {
 
   Random& r_;
   support::Driver& d_;
+  frame::Audit& audit_;
   Reach& reach_;
   Watcher watcher_;
 };
@@ -327,7 +331,8 @@ TEST(RandomWalk, NeverShowsAFaultAndReachesEveryMainPage) {
       std::vector<std::string> recent;
       scenario::Run(road, ignored, [&](scenario::Session& s, const scenario::Step& step) {
         if (&step != &road.steps.back()) return;
-        Walk walk(r, s.driver(), reach);
+        s.audit().TakeFaults();  // the road's own faults are the scenarios' business
+        Walk walk(r, s, reach);
         for (int i = 0; i < kStretch && left > 0 && bad.empty() && !walk.Ended(); ++i, --left) {
           try {
             recent.push_back(walk.Step());

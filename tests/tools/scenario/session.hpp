@@ -10,6 +10,7 @@
 
 #include "scenario/front.hpp"
 #include "scenario/script.hpp"
+#include "frame/audit.hpp"
 #include "support/driver.hpp"
 
 namespace scenario {
@@ -35,6 +36,7 @@ class Session {
 
   Front& front() { return front_; }
   support::Driver& driver() { return *driver_; }
+  frame::Audit& audit() { return *audit_; }
   platform::HeadlessPlatform& headless() { return driver_->headless; }
   platform::Platform& platform() { return driver_->platform; }
 
@@ -57,6 +59,8 @@ class Session {
   int reportedUnanswered_ = 0;
   const Step* lastStep_ = nullptr;  // where the checks of a run's end are reported
   std::unique_ptr<support::Driver> driver_;
+  // Watches what the program does in every step of the run.
+  std::unique_ptr<frame::Audit> audit_;
 };
 
 // Quotes a text for a failure line.

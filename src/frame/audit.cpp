@@ -1,0 +1,195 @@
+#include "frame/audit.hpp"
+
+#include "frame/app.hpp"
+#include "frame/page_rule.hpp"
+#include "platform/numbers.hpp"
+#include "platform/platform.hpp"
+
+namespace frame {
+
+using platform::Control;
+using platform::EventType;
+using platform::Kind;
+
+namespace {
+
+std::string Procedure(const Control& c, EventType type) {
+  static const char* const kNames[] = {"Click", "Change", "LostFocus", "KeyPress", "MouseMove"};
+  return c.displayName() + "_" + kNames[static_cast<int>(type)];
+}
+
+std::string Quoted(const std::string& t) { return "\"" + t + "\""; }
+
+bool Names(const ControlRef& r, const Control& c) { return r.name == c.name() && r.index == c.index(); }
+
+// The innermost tab page a control lies on; {nullptr, -1} outside every strip.
+std::pair<const Control*, int> PageOf(const Control& c) {
+  for (const Control* k = &c; k->container() != nullptr; k = k->container())
+    if (k->container()->kind() == Kind::TabStrip) return {k->container(), k->containerPage()};
+  return {nullptr, -1};
+}
+
+}  // namespace
+
+Audit::Audit(App& app) : app_(app), platform_(app.platform) {
+  const auto& rows = app_.dependencies.rows();
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    rowsOf_[Key{rows[i].result.name, rows[i].result.index}].push_back(i);
+    for (const ControlRef& p : rows[i].publishers)
+      if (p.name[0] != '\0') publishers_.insert(Key{p.name, p.index});
+  }
+  platform_.setTracer(this);
+  platform_.addWatcher(this);
+}
+
+Audit::~Audit() {
+  platform_.setTracer(nullptr);
+  platform_.removeWatcher(this);
+}
+
+void Audit::Fault(std::string what) { faults_.push_back(std::move(what)); }
+
+// The boxes that hold the values of the procedure; the helpers' scratch box
+// holds none of its own.
+bool Audit::Watched(const Control& c) const {
+  return c.kind() == Kind::TextBox && &c.window() == main_ && c.name() != "Text8";
+}
+
+std::span<const std::size_t> Audit::RowsOf(const Control& box) const {
+  const auto found = rowsOf_.find(Key{box.name(), box.index()});
+  if (found == rowsOf_.end()) return {};
+  return found->second;
+}
+
+// A restart loads a new main window: nothing of the old one counts.
+void Audit::NewWindow() {
+  const platform::Window* main = platform_.window(app_.mainWindowDefinition().name);
+  if (main == main_) return;
+  main_ = main;
+  copies_.clear();
+  enabledBefore_.clear();
+}
+
+void Audit::procedureBegan(Control& control, EventType type) {
+  NewWindow();
+  Frame& f = frames_.emplace_back(Frame{&control, type, platform_.messagesShown(), platform_.inputsShown(), {}, {}, {}});
+  f.typedUnfinished = type == EventType::Change && &control == platform_.userEditing() &&
+                      platform::IsUnfinishedNumber(control.text());
+}
+
+void Audit::procedureEnded() {
+  if (frames_.empty()) return;
+  Frame f = std::move(frames_.back());
+  frames_.pop_back();
+  const bool silent = platform_.messagesShown() == f.messages;
+  const std::string who = Procedure(*f.control, f.type);
+  if (f.typedUnfinished && !silent)
+    Fault(f.control->displayName() + " refused the unfinished number " + Quoted(f.control->text()) +
+          " while it was typed");
+  // A step that reads a value refuses a number still being typed with its
+  // own message; going on without a word would pass the text on as it stands.
+  if (f.type != EventType::Click || f.control->kind() != Kind::CommandButton || !silent) return;
+  std::set<const Control*> told;
+  for (const auto& [box, text] : f.unfinished)
+    if (told.insert(box).second)
+      Fault(who + " read " + box->displayName() + " holding the unfinished number " + Quoted(text) +
+            " and went on without a word");
+}
+
+void Audit::textRead(const Control& box) {
+  if (frames_.empty() || !Watched(box)) return;
+  Frame& f = frames_.back();
+  if (f.reads.empty() || f.reads.back() != &box) f.reads.push_back(&box);
+  if (platform::IsUnfinishedNumber(box.text())) f.unfinished.emplace_back(&box, box.text());
+}
+
+void Audit::textWritten(const Control& box) {
+  if (frames_.empty() || !Watched(box)) return;
+  // The person's own text, or a box emptied: nothing stands for another box.
+  if (&box == platform_.userEditing() || box.text().empty()) {
+    copies_.erase(&box);
+    return;
+  }
+  Frame& f = frames_.back();
+  // A box tidied as it was read (its dots made commas) keeps its value.
+  for (const Control* read : f.reads)
+    if (read == &box) return;
+  ResultWritten(f, box);
+}
+
+void Audit::ResultWritten(Frame& f, const Control& box) {
+  if (RowsOf(box).empty())
+    Fault(Procedure(*f.control, f.type) + " wrote " + box.displayName() + ", which no row declares");
+  copies_.erase(&box);
+  const Control* last = f.reads.empty() ? nullptr : f.reads.back();
+  const bool copy = last != nullptr && last->text() == box.text();
+  if (platform_.inputsShown() != f.inputs || (copy && f.entered.contains(last))) f.entered.insert(&box);
+  else if (copy) CopyWritten(f, box, *last);
+  f.reads.clear();
+  f.inputs = platform_.inputsShown();
+}
+
+void Audit::CopyWritten(const Frame& f, const Control& box, const Control& copied) {
+  const std::string who = Procedure(*f.control, f.type);
+  const auto& rows = app_.dependencies.rows();
+  // A row that names no source says its value stands until it is written again.
+  bool named = true;
+  for (std::size_t row : RowsOf(box)) {
+    const auto& from = rows[row].from;
+    if (from[0].name[0] == '\0') continue;
+    named = false;
+    for (const ControlRef& source : from) named = named || Names(source, copied);
+    if (named) break;
+  }
+  if (!named)
+    Fault(who + " copies " + copied.displayName() + " into " + box.displayName() + ", whose row does not name it");
+  // The way on of a page passes on what it copies of that page.
+  const bool wayOn = f.type == EventType::Click && publishers_.contains(Key{f.control->name(), f.control->index()});
+  if (wayOn && PageOf(copied) == PageOf(*f.control)) {
+    bool declared = false;
+    for (std::size_t row : RowsOf(copied))
+      for (const ControlRef& p : rows[row].publishers) declared = declared || Names(p, *f.control);
+    if (!declared)
+      Fault(who + " passes " + copied.displayName() + " on into " + box.displayName() +
+            " without being declared its publisher");
+  }
+  copies_[&box] = Copy{box.text(), who, &copied};
+}
+
+Audit::Pages Audit::EnabledPages() const {
+  Pages pages;
+  if (main_ == nullptr) return pages;
+  for (const auto& c : main_->controls())
+    if (c->kind() == Kind::TabStrip)
+      for (int i = 0; i < c->tabCount(); ++i)
+        if (c->tabEnabled(i)) pages.emplace(c.get(), i);
+  return pages;
+}
+
+bool Audit::Reachable(const Control& c, const Pages& enabled) {
+  return OnEnabledPages(c, [&](const Control& strip, int page) { return enabled.contains({&strip, page}); });
+}
+
+void Audit::eventsSettled() {
+  NewWindow();
+  if (main_ == nullptr) return;
+  const Pages enabled = EnabledPages();
+  for (auto it = copies_.begin(); it != copies_.end();) {
+    const Control& box = *it->first;
+    const Copy& copy = it->second;
+    if (box.text() != copy.text) {
+      it = copies_.erase(it);
+      continue;
+    }
+    // Reached by this action: a copy of a box the person cannot reach now
+    // must still be what that box holds.
+    if (Reachable(box, enabled) && !Reachable(box, enabledBefore_) && !Reachable(*copy.of, enabled) &&
+        copy.of->text() != copy.text)
+      Fault(box.displayName() + " shows " + Quoted(copy.text) + ", which " + copy.by + " copied from " +
+            copy.of->displayName() + "; that holds " + Quoted(copy.of->text()) + " now");
+    ++it;
+  }
+  enabledBefore_ = enabled;
+}
+
+}  // namespace frame

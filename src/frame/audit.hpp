@@ -1,0 +1,100 @@
+#pragma once
+// What the program does, held against what its pages say of it. The platform
+// tells the audit which boxes every procedure reads and writes; the audit
+// does not take the pages' declarations for granted, it finds:
+// - a box the program wrote that no row declares;
+// - a copy of a box whose row does not name the box it copies, or that a
+//   button of the copied box's page makes without being declared the box's
+//   publisher (a copy: the box written holds the very text the procedure
+//   read last, and no answer of an input box came between: what the person
+//   entered is theirs, a copy of it too);
+// - a page reached while a copy on it stands for a box beyond the person's
+//   reach that holds something else since;
+// - a step that read an unfinished number ("-", "1,5E") and went on without
+//   a word, and an unfinished number refused while a person types it.
+
+#include <cstddef>
+#include <map>
+#include <set>
+#include <span>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/observer.hpp"
+#include "platform/tracer.hpp"
+
+namespace platform {
+class Platform;
+class Window;
+}  // namespace platform
+
+namespace frame {
+
+class App;
+
+// A test sets one on the running program; the program never does.
+class Audit final : public platform::Tracer, public platform::Observer {
+ public:
+  explicit Audit(App& app);
+  ~Audit() override;
+  Audit(const Audit&) = delete;
+  Audit& operator=(const Audit&) = delete;
+
+  // What the audit found since the last call, oldest first.
+  std::vector<std::string> TakeFaults() { return std::exchange(faults_, {}); }
+
+  void procedureBegan(platform::Control& control, platform::EventType type) override;
+  void procedureEnded() override;
+  void textRead(const platform::Control& box) override;
+  void valueRead(const platform::Control&) override {}
+  void textWritten(const platform::Control& box) override;
+  void eventsSettled() override;
+
+ private:
+  using Key = std::pair<std::string, int>;
+  using Pages = std::set<std::pair<const platform::Control*, int>>;
+
+  // One procedure while it runs.
+  struct Frame {
+    platform::Control* control;
+    platform::EventType type;
+    std::size_t messages;  // shown before it began
+    std::size_t inputs;    // input boxes shown before it last wrote a box
+    // Boxes it wrote from an answer, or copied from such a box: the person's.
+    std::set<const platform::Control*> entered;
+    // The boxes read since the procedure last wrote a result, in order.
+    std::vector<const platform::Control*> reads;
+    // Boxes it read while they held an unfinished number.
+    std::vector<std::pair<const platform::Control*, std::string>> unfinished;
+    bool typedUnfinished = false;  // the change of a box a person typed an unfinished number into
+  };
+  // A copy as the program wrote it, and the box it copies.
+  struct Copy {
+    std::string text;
+    std::string by;
+    const platform::Control* of;
+  };
+
+  bool Watched(const platform::Control& c) const;
+  static bool Reachable(const platform::Control& c, const Pages& enabled);
+  Pages EnabledPages() const;
+  void Fault(std::string what);
+  void ResultWritten(Frame& f, const platform::Control& box);
+  void CopyWritten(const Frame& f, const platform::Control& box, const platform::Control& copied);
+  // The rows that declare a box; empty when none does.
+  std::span<const std::size_t> RowsOf(const platform::Control& box) const;
+  void NewWindow();
+
+  App& app_;
+  platform::Platform& platform_;
+  std::map<Key, std::vector<std::size_t>> rowsOf_;
+  std::set<Key> publishers_;
+  const platform::Window* main_ = nullptr;
+  std::vector<Frame> frames_;
+  std::map<const platform::Control*, Copy> copies_;
+  Pages enabledBefore_;
+  std::vector<std::string> faults_;
+};
+
+}  // namespace frame
