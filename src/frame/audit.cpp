@@ -72,9 +72,9 @@ void Audit::NewWindow() {
 
 void Audit::procedureBegan(Control& control, EventType type) {
   NewWindow();
-  Frame& f = frames_.emplace_back(Frame{&control, type, platform_.messagesShown(), platform_.inputsShown(), {}, {}, {}});
-  f.typedUnfinished = type == EventType::Change && &control == platform_.userEditing() &&
-                      platform::IsUnfinishedNumber(control.text());
+  Frame& f = frames_.emplace_back(Frame{&control, type, platform_.messagesShown(), platform_.inputsShown(), {}, {}, {}, {}});
+  if (type == EventType::Change && &control == platform_.userEditing() && platform::IsUnfinishedNumber(control.text()))
+    f.typedUnfinished = control.text();
 }
 
 void Audit::procedureEnded() {
@@ -83,8 +83,8 @@ void Audit::procedureEnded() {
   frames_.pop_back();
   const bool silent = platform_.messagesShown() == f.messages;
   const std::string who = Procedure(*f.control, f.type);
-  if (f.typedUnfinished && !silent)
-    Fault(f.control->displayName() + " refused the unfinished number " + Quoted(f.control->text()) +
+  if (!f.typedUnfinished.empty() && !silent)
+    Fault(f.control->displayName() + " refused the unfinished number " + Quoted(f.typedUnfinished) +
           " while it was typed");
   // A step that reads a value refuses a number still being typed with its
   // own message; going on without a word would pass the text on as it stands.

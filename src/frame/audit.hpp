@@ -67,7 +67,8 @@ class Audit final : public platform::Tracer, public platform::Observer {
     std::vector<const platform::Control*> reads;
     // Boxes it read while they held an unfinished number.
     std::vector<std::pair<const platform::Control*, std::string>> unfinished;
-    bool typedUnfinished = false;  // the change of a box a person typed an unfinished number into
+    // The change of a box a person typed an unfinished number into: that text.
+    std::string typedUnfinished;
   };
   // A copy as the program wrote it, and the box it copies.
   struct Copy {
