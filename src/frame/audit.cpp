@@ -72,7 +72,8 @@ void Audit::NewWindow() {
 
 void Audit::procedureBegan(Control& control, EventType type) {
   NewWindow();
-  Frame& f = frames_.emplace_back(Frame{&control, type, platform_.messagesShown(), platform_.inputsShown(), {}, {}, {}, {}});
+  Frame& f = frames_.emplace_back(
+      Frame{&control, type, platform_.messagesShown(), messagesBefore_, platform_.inputsShown(), {}, {}, {}, {}});
   if (type == EventType::Change && &control == platform_.userEditing() && platform::IsUnfinishedNumber(control.text()))
     f.typedUnfinished = control.text();
 }
@@ -81,13 +82,14 @@ void Audit::procedureEnded() {
   if (frames_.empty()) return;
   Frame f = std::move(frames_.back());
   frames_.pop_back();
-  const bool silent = platform_.messagesShown() == f.messages;
   const std::string who = Procedure(*f.control, f.type);
-  if (!f.typedUnfinished.empty() && !silent)
+  if (!f.typedUnfinished.empty() && platform_.messagesShown() != f.messagesBefore)
     Fault(f.control->displayName() + " refused the unfinished number " + Quoted(f.typedUnfinished) +
           " while it was typed");
   // A step that reads a value refuses a number still being typed with its
-  // own message; going on without a word would pass the text on as it stands.
+  // own message (or the check of the box it left on the way has); going on
+  // without a word would pass the text on as it stands.
+  const bool silent = platform_.messagesShown() == f.messagesBeforeAction;
   if (f.type != EventType::Click || f.control->kind() != Kind::CommandButton || !silent) return;
   std::set<const Control*> told;
   for (const auto& [box, text] : f.unfinished)
@@ -171,6 +173,7 @@ bool Audit::Reachable(const Control& c, const Pages& enabled) {
 }
 
 void Audit::eventsSettled() {
+  messagesBefore_ = platform_.messagesShown();
   NewWindow();
   if (main_ == nullptr) return;
   const Pages enabled = EnabledPages();

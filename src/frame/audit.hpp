@@ -59,7 +59,8 @@ class Audit final : public platform::Tracer, public platform::Observer {
   struct Frame {
     platform::Control* control;
     platform::EventType type;
-    std::size_t messages;  // shown before it began
+    std::size_t messagesBefore;  // shown before it began
+    std::size_t messagesBeforeAction;  // shown before the person's action began
     std::size_t inputs;    // input boxes shown before it last wrote a box
     // Boxes it wrote from an answer, or copied from such a box: the person's.
     std::set<const platform::Control*> entered;
@@ -92,6 +93,8 @@ class Audit final : public platform::Tracer, public platform::Observer {
   std::map<Key, std::vector<std::size_t>> rowsOf_;
   std::set<Key> publishers_;
   const platform::Window* main_ = nullptr;
+  // The messages shown before the person's action now running began.
+  std::size_t messagesBefore_ = 0;
   std::vector<Frame> frames_;
   std::map<const platform::Control*, Copy> copies_;
   Pages enabledBefore_;
