@@ -52,6 +52,10 @@ class Front {
  public:
   virtual ~Front() = default;
 
+  // The frame's audit watches what every procedure reads and writes; a bench
+  // that times the program alone runs without it.
+  bool audited = true;
+
   // A new program, before its Main; the same program, before it is dropped.
   virtual void Attach(support::Driver& driver);
   virtual void Detach(support::Driver&) {}
