@@ -11,14 +11,13 @@
 #include "frame/dependencies.hpp"
 #include "frame/main_vars.hpp"
 #include "frame/module1.hpp"
+#include "frame/value_store.hpp"
 #include "platform/platform.hpp"
 
 namespace frame {
 
 class Routes;
 class Stage;
-
-constexpr int kValueStoreSize = 352;
 
 class App {
  public:

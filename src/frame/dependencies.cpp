@@ -39,6 +39,8 @@ void DependencyRule::Declare(std::span<const Dependency> rows) {
       if (Used(s)) bySource_[Key{s.name, s.index}].push_back(row);
     for (const ControlRef& p : d.publishers)
       if (Used(p)) byPublisher_[Key{p.name, p.index}].push_back(row);
+    for (const ControlRef& o : d.when)
+      if (Used(o)) byOption_[Key{o.name, o.index}].push_back(row);
   }
 }
 
@@ -48,8 +50,11 @@ void DependencyRule::Reset() {
   recorded_.clear();
   writers_.clear();
   written_.clear();
-  changedSources_.clear();
+  changedRows_.clear();
   waiting_.clear();
+  publishersOf_.clear();
+  touched_.clear();
+  allTouched_ = true;
 }
 
 void DependencyRule::Entered(const platform::Control& box) {
@@ -69,8 +74,22 @@ void DependencyRule::Bind() {
     for (const ControlRef& option : d.when)
       if (Used(option)) b.when.push_back(w.find(option.name, option.index));
   }
-  for (const auto& [button, rows] : byPublisher_)
-    if (platform::Control* c = w.find(button.first, button.second)) publishers_.emplace_back(c, &rows);
+  publishersOf_.assign(rows_.size(), {});
+  for (const auto& [button, rows] : byPublisher_) {
+    platform::Control* c = w.find(button.first, button.second);
+    if (c == nullptr) continue;
+    for (std::size_t row : rows) publishersOf_[row].push_back(publishers_.size());
+    publishers_.emplace_back(c, &rows);
+  }
+  touched_.assign(publishers_.size(), false);
+  allTouched_ = true;
+}
+
+void DependencyRule::Touched(const Rows& rows, const platform::Control& c) {
+  const auto found = rows.find(Key{c.name(), c.index()});
+  if (found == rows.end() || publishersOf_.empty()) return;
+  for (std::size_t row : found->second)
+    for (std::size_t publisher : publishersOf_[row]) touched_[publisher] = true;
 }
 
 bool DependencyRule::Chosen(std::size_t row) const {
@@ -116,10 +135,22 @@ bool DependencyRule::Outdated(std::size_t row, const std::vector<std::string>& r
 }
 
 void DependencyRule::controlChanged(platform::Control& c, platform::Property p) {
-  if (p != platform::Property::Text && p != platform::Property::Value) return;
+  using platform::Property;
+  if (p != Property::Text && p != Property::Value && p != Property::Caption) return;
   if (c.window().name() != app_.mainWindowDefinition().name) return;
-  if (p == platform::Property::Text) Written(c);
-  if (const Key key{c.name(), c.index()}; bySource_.contains(key)) changedSources_.insert(key);
+  if (p == Property::Caption) {
+    // The range decides which rows count.
+    if (c.name() == "lblRange") allTouched_ = true;
+    return;
+  }
+  if (p == Property::Text) {
+    Written(c);
+    Touched(byResult_, c);
+  } else {
+    Touched(byOption_, c);
+  }
+  if (const auto found = bySource_.find(Key{c.name(), c.index()}); found != bySource_.end())
+    changedRows_.insert(found->second.begin(), found->second.end());
 }
 
 void DependencyRule::textRewritten(platform::Control& c) {
@@ -148,11 +179,15 @@ bool DependencyRule::Passable(std::size_t row) const {
 }
 
 void DependencyRule::HoldPublishers() {
-  for (const auto& [button, rows] : publishers_) {
+  for (std::size_t i = 0; i < publishers_.size(); ++i) {
+    if (!allTouched_ && !touched_[i]) continue;
+    touched_[i] = false;
+    const auto& [button, rows] = publishers_[i];
     bool missing = false;
     for (std::size_t row : *rows) missing = missing || (Chosen(row) && !Passable(row));
     button->setHeld(missing);
   }
+  allTouched_ = false;
 }
 
 void DependencyRule::eventsSettled() {
@@ -162,16 +197,15 @@ void DependencyRule::eventsSettled() {
   // rounds go on until nothing changes any more.
   do {
     const auto written = std::exchange(written_, {});
-    const auto changed = std::exchange(changedSources_, {});
+    const auto changed = std::exchange(changedRows_, {});
     for (const auto& [row, how] : written) {
       if (how == Writer::None) writers_.erase(row);
       else writers_[row] = how;
       if (how == Writer::Program && Chosen(row)) recorded_[row] = Snapshot(row);
       else recorded_.erase(row);
     }
-    for (const Key& source : changed)
-      for (std::size_t row : bySource_.at(source))
-        if (recorded_.contains(row)) waiting_.insert(row);
+    for (std::size_t row : changed)
+      if (recorded_.contains(row)) waiting_.insert(row);
     // What stands again as it was computed waits no longer; what the person
     // can reach goes now; the rest waits for its page.
     for (auto row = waiting_.begin(); row != waiting_.end();) {
@@ -183,7 +217,7 @@ void DependencyRule::eventsSettled() {
       if (r != recorded_.end() && Outdated(*row, r->second)) Withdraw(*row);
       row = waiting_.erase(row);
     }
-  } while (!written_.empty() || !changedSources_.empty());
+  } while (!written_.empty() || !changedRows_.empty());
   HoldPublishers();
 }
 
@@ -213,10 +247,9 @@ std::vector<std::string> DependencyRule::PassedOnEmpty() const {
 std::vector<std::string> DependencyRule::Faults() const {
   std::vector<std::string> faults;
   const platform::Window& w = app_.main();
-  std::map<std::pair<Key, Key>, int> results;
+  std::map<std::string, int> results;
   for (const Dependency& d : rows_) {
-    const std::string options = Named(d.when[0]) + " " + Named(d.when[1]);
-    if (++results[{Key{d.result.name, d.result.index}, Key{options, 0}}] == 2)
+    if (++results[Named(d.result) + " " + Named(d.when[0]) + " " + Named(d.when[1])] == 2)
       faults.push_back(Named(d.result) + " is declared twice");
     for (const ControlRef& r : d.from)
       if (Used(r) && r.name == std::string(d.result.name) && r.index == d.result.index)

@@ -30,11 +30,14 @@
 #include <set>
 #include <span>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
 #include "frame/control_ref.hpp"
 #include "platform/observer.hpp"
+#include "platform/window.hpp"
 
 namespace frame {
 
@@ -106,7 +109,13 @@ class DependencyRule final : public platform::Observer {
   void eventsSettled() override;
 
  private:
-  using Key = std::pair<std::string, int>;
+  // A control by name and index; the names are the rows' own, or the
+  // control's while it is looked up.
+  using Key = std::pair<std::string_view, int>;
+  struct KeyHash {
+    std::size_t operator()(const Key& k) const { return platform::HashName(k.first) * 31 + static_cast<std::size_t>(k.second); }
+  };
+  using Rows = std::unordered_map<Key, std::vector<std::size_t>, KeyHash>;
   enum class Writer { Program, Person, None };
 
   // The controls of a row on the loaded main window, found once per window:
@@ -129,17 +138,25 @@ class DependencyRule final : public platform::Observer {
   void Withdraw(std::size_t row);
   // The value a row's button would pass on holds a number or the row's word.
   bool Passable(std::size_t row) const;
-  // The buttons whose values are not all there are held disabled.
+  // The buttons whose values are not all there are held disabled. Only a
+  // button whose values or modes changed since is looked at again.
   void HoldPublishers();
+  void Touched(const Rows& rows, const platform::Control& c);
 
   App& app_;
   std::vector<Dependency> rows_;
-  std::map<Key, std::vector<std::size_t>> byResult_;
-  std::map<Key, std::vector<std::size_t>> bySource_;
+  Rows byResult_;
+  Rows bySource_;
+  Rows byOption_;
   std::map<Key, std::vector<std::size_t>> byPublisher_;
   // Empty until the loaded main window's controls are found.
   std::vector<Bound> bound_;
   std::vector<std::pair<platform::Control*, const std::vector<std::size_t>*>> publishers_;
+  // For each row, the buttons of publishers_ that pass it on; the buttons
+  // whose values or modes changed since the last settled action.
+  std::vector<std::vector<std::size_t>> publishersOf_;
+  std::vector<bool> touched_;
+  bool allTouched_ = true;
   // What the sources held when each recorded result was written.
   std::map<std::size_t, std::vector<std::string>> recorded_;
   // Who wrote each result that stands in this run: the program, or the
@@ -147,7 +164,7 @@ class DependencyRule final : public platform::Observer {
   std::map<std::size_t, Writer> writers_;
   // What happened since the last settled action.
   std::map<std::size_t, Writer> written_;
-  std::set<Key> changedSources_;
+  std::set<std::size_t> changedRows_;  // rows one of whose sources changed
   // Recorded results whose sources changed, waiting for their page.
   std::set<std::size_t> waiting_;
 };

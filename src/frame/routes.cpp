@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <iterator>
 #include <ostream>
+#include <unordered_map>
 #include <stdexcept>
 #include <string_view>
 #include <tuple>
 
+#include "frame/value_store.hpp"
 #include "platform/window.hpp"
 
 namespace frame {
@@ -21,8 +23,8 @@ constexpr ArrayEventInfo kArrayEvents[] = {
     {Command28Click, "Command28", EventType::Click, 36},
     {Command29Click, "Command29", EventType::Click, 41},
     {Option1Click, "Option1", EventType::Click, 96},
-    {Text1Change, "Text1", EventType::Change, 351},
-    {Text1LostFocus, "Text1", EventType::LostFocus, 351},
+    {Text1Change, "Text1", EventType::Change, kValueStoreSize - 1},
+    {Text1LostFocus, "Text1", EventType::LostFocus, kValueStoreSize - 1},
     {Label33MouseMove, "Label33", EventType::MouseMove, 78},
     {Option1MouseMove, "Option1", EventType::MouseMove, 96},
     {Label41MouseMove, "Label41", EventType::MouseMove, 238},
@@ -63,9 +65,6 @@ std::string Element(const Routes::Row& r) {
   return name;
 }
 
-bool SameElement(const Routes::Row& a, const Routes::Row& b) {
-  return a.type == b.type && a.index == b.index && a.control == b.control;
-}
 
 // Where a row stands in the printed table: the arrays in their listed order
 // by index, then the named controls by name, Command2 before Command10.
@@ -91,6 +90,7 @@ const ArrayEventInfo& Info(ArrayEvent event) {
 void Routes::Add(std::string control, EventType type, std::optional<int> index,
                  std::variant<Procedure, EventProcedure> procedure, std::source_location where) {
   rows_.push_back({std::move(control), type, index, std::move(procedure), owner_, where});
+  byIndex_.clear();
 }
 
 void Routes::on(ArrayEvent event, int index, Procedure procedure, std::source_location where) {
@@ -113,17 +113,24 @@ void Routes::on(std::string control, EventType type, EventProcedure procedure, s
 
 std::vector<std::string> Routes::Faults() const {
   std::vector<std::string> faults;
-  for (std::size_t k = 0; k < rows_.size(); ++k) {
-    const Row& r = rows_[k];
+  const auto& byIndex = ByIndex();
+  // A named control by its name and event; an array element by its place.
+  std::unordered_map<std::string, const Row*> named;
+  for (const Row& r : rows_) {
     const ArrayEventInfo* array = RoutedArray(r.control, r.type);
-    if (r.index && (*r.index < 0 || *r.index > array->lastIndex))
+    const Row* first = nullptr;
+    if (r.index && (*r.index < 0 || *r.index > array->lastIndex)) {
       faults.push_back(Element(r) + " lies outside its array (" + Where(r.where) + ")");
-    if (!r.index && array != nullptr)
-      faults.push_back(Element(r) + " would take the place of the routing of every " + r.control + " (" +
-                       Where(r.where) + ")");
-    for (std::size_t j = 0; j < k; ++j)
-      if (SameElement(rows_[j], r))
-        faults.push_back(Element(r) + " is claimed twice: " + Where(rows_[j].where) + " and " + Where(r.where));
+    } else if (r.index) {
+      first = byIndex[static_cast<std::size_t>(array->event)][static_cast<std::size_t>(*r.index)];
+    } else {
+      if (array != nullptr)
+        faults.push_back(Element(r) + " would take the place of the routing of every " + r.control + " (" +
+                         Where(r.where) + ")");
+      first = named.try_emplace(Element(r), &r).first->second;
+    }
+    if (first != nullptr && first != &r)
+      faults.push_back(Element(r) + " is claimed twice: " + Where(first->where) + " and " + Where(r.where));
   }
   return faults;
 }
@@ -136,11 +143,33 @@ void Routes::Check() const {
   throw std::logic_error(text);
 }
 
-const Routes::Row* Routes::Find(ArrayEvent event, int index) const {
-  const ArrayEventInfo& info = Info(event);
+std::vector<std::string> Routes::Missing(const platform::Window& main) const {
+  std::vector<std::string> missing;
   for (const Row& r : rows_)
-    if (r.index == index && r.type == info.type && r.control == info.array) return &r;
-  return nullptr;
+    if (r.index ? main.find(r.control, *r.index) == nullptr : !main.has(r.control))
+      missing.push_back(Element(r) + " answers a control that " + main.name() + " does not have (" + Where(r.where) +
+                        ")");
+  return missing;
+}
+
+const std::vector<std::vector<const Routes::Row*>>& Routes::ByIndex() const {
+  if (!byIndex_.empty()) return byIndex_;
+  byIndex_.resize(std::size(kArrayEvents));
+  for (const ArrayEventInfo& info : kArrayEvents)
+    byIndex_[static_cast<std::size_t>(info.event)].resize(static_cast<std::size_t>(info.lastIndex) + 1);
+  for (const Row& r : rows_) {
+    if (!r.index) continue;
+    const ArrayEventInfo* array = RoutedArray(r.control, r.type);
+    if (array == nullptr || *r.index < 0 || *r.index > array->lastIndex) continue;
+    const Row*& slot = byIndex_[static_cast<std::size_t>(array->event)][static_cast<std::size_t>(*r.index)];
+    if (slot == nullptr) slot = &r;  // the first of rows claimed twice, which Check refuses
+  }
+  return byIndex_;
+}
+
+const Routes::Row* Routes::Find(ArrayEvent event, int index) const {
+  const std::vector<const Row*>& rows = ByIndex()[static_cast<std::size_t>(event)];
+  return index >= 0 && static_cast<std::size_t>(index) < rows.size() ? rows[static_cast<std::size_t>(index)] : nullptr;
 }
 
 void Routes::Run(ArrayEvent event, int index) const {
@@ -149,6 +178,17 @@ void Routes::Run(ArrayEvent event, int index) const {
 }
 
 void Routes::Bind(platform::Window& main) const {
+  // Every main window is built from the same design: the first shows a row
+  // that answers no control, before any event reaches it.
+  if (!bound_) {
+    const std::vector<std::string> missing = Missing(main);
+    if (!missing.empty()) {
+      std::string text = "the routing table does not stand:";
+      for (const std::string& m : missing) text += "\n  " + m;
+      throw std::logic_error(text);
+    }
+    bound_ = true;
+  }
   for (const ArrayEventInfo& info : kArrayEvents) {
     main.on(info.array, info.type, [this, event = info.event](platform::Event& e) { Run(event, e.index); });
   }

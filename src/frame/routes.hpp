@@ -69,12 +69,12 @@ class Routes {
     platform::EventType type;
     std::optional<int> index;  // the array element; none for a named control
     std::variant<Procedure, EventProcedure> procedure;
-    std::string owner;  // the stage that declared the row
+    const char* owner;  // the stage that declared the row, by its name
     std::source_location where;
   };
 
   // The stage whose rows follow; the program sets it before each stage declares.
-  void setOwner(std::string owner) { owner_ = std::move(owner); }
+  void setOwner(const char* owner) { owner_ = owner; }
 
   void on(ArrayEvent event, int index, Procedure procedure,
           std::source_location where = std::source_location::current());
@@ -93,6 +93,9 @@ class Routes {
   std::vector<std::string> Faults() const;
   // Throws std::logic_error naming every fault.
   void Check() const;
+  // Rows for controls that the loaded main window does not have, each with
+  // where it was declared. Binding the first main window refuses them.
+  std::vector<std::string> Missing(const platform::Window& main) const;
 
   // Runs the row of an index; an index without a row does nothing.
   void Run(ArrayEvent event, int index) const;
@@ -110,9 +113,14 @@ class Routes {
  private:
   void Add(std::string control, platform::EventType type, std::optional<int> index,
            std::variant<Procedure, EventProcedure> procedure, std::source_location where);
+  // The row of every index of every routed array, found at once while the
+  // program runs; made again when rows have been added since.
+  const std::vector<std::vector<const Row*>>& ByIndex() const;
 
   std::vector<Row> rows_;
-  std::string owner_;
+  const char* owner_ = "";
+  mutable std::vector<std::vector<const Row*>> byIndex_;
+  mutable bool bound_ = false;
 };
 
 }  // namespace frame

@@ -10,10 +10,16 @@ namespace frame {
 
 namespace {
 
-void Add(std::vector<std::vector<const platform::ControlDesign*>>& rows, std::span<const platform::ControlDesign> span) {
-  for (const platform::ControlDesign& d : span)
-    if (std::string_view(d.name) == "Text1" && d.index >= 0 && d.index < kValueStoreSize)
-      rows[static_cast<std::size_t>(d.index)].push_back(&d);
+// A row of a box beyond the store would never be built: it is a fault.
+void Add(std::vector<std::vector<const platform::ControlDesign*>>& rows, std::span<const platform::ControlDesign> span,
+         const Stage& stage, std::vector<std::string>* faults) {
+  for (const platform::ControlDesign& d : span) {
+    if (std::string_view(d.name) != "Text1") continue;
+    if (d.index >= 0 && d.index < kValueStoreSize) rows[static_cast<std::size_t>(d.index)].push_back(&d);
+    else if (faults != nullptr)
+      faults->push_back("Text1(" + std::to_string(d.index) + ") of the stage " + stage.Name() +
+                        " lies beyond the value store of " + std::to_string(kValueStoreSize) + " boxes");
+  }
 }
 
 }  // namespace
@@ -22,7 +28,7 @@ std::vector<const platform::ControlDesign*> ValueStoreRows(const std::vector<Sta
                                                            std::vector<std::string>* faults) {
   std::vector<std::vector<const platform::ControlDesign*>> all(kValueStoreSize);
   for (const Stage* stage : stages)
-    for (const auto& table : stage->ValueStoreRows()) Add(all, table);
+    for (const auto& table : stage->ValueStoreRows()) Add(all, table, *stage, faults);
   std::vector<const platform::ControlDesign*> rows(kValueStoreSize, nullptr);
   for (int i = 0; i < kValueStoreSize; ++i) {
     const auto& found = all[static_cast<std::size_t>(i)];

@@ -176,9 +176,8 @@ void Control::setValue(bool v) {
     return;
   }
   // Selecting one option of a container deselects the others, silently.
-  for (const auto& other : window_.controls()) {
-    if (other.get() != this && other->kind_ == Kind::OptionButton && other->container_ == container_ &&
-        other->page_ == page_ && other->value_) {
+  for (Control* other : window_.optionGroup(*this)) {
+    if (other != this && other->value_) {
       other->value_ = false;
       other->changed(Property::Value);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 
 namespace platform {
@@ -7,6 +8,7 @@ namespace platform {
 class Control;
 
 enum class EventType { Click, Change, LostFocus, KeyPress, MouseMove };
+inline constexpr std::size_t kEventTypes = 5;
 
 struct Event {
   EventType type;

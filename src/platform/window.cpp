@@ -24,13 +24,18 @@ Control& Window::create(const ControlDesign& design) {
       throw std::logic_error(name_ + ": container " + design.container + " of " + design.name +
                              " does not exist yet");
   }
-  auto key = std::make_pair(std::string(design.name), design.index);
-  if (byName_.count(key) != 0)
+  auto it = names_.find(std::string_view(design.name));
+  if (it == names_.end()) it = names_.try_emplace(design.name).first;
+  Named& named = it->second;
+  const auto at = static_cast<std::size_t>(design.index - kNoIndex);
+  if (at < named.byIndex.size() && named.byIndex[at] != nullptr)
     throw std::logic_error(name_ + ": control " + design.name + "(" + std::to_string(design.index) +
                            ") created twice");
+  if (at >= named.byIndex.size()) named.byIndex.resize(at + 1, nullptr);
   controls_.push_back(std::make_unique<Control>(*this, design, container));
   Control& c = *controls_.back();
-  byName_.emplace(std::move(key), &c);
+  named.byIndex[at] = &c;
+  if (c.kind() == Kind::OptionButton) optionGroups_[{container, c.containerPage()}].push_back(&c);
   platform_.notifyCreated(c);
   return c;
 }
@@ -40,8 +45,23 @@ void Window::createAll(std::span<const ControlDesign> designs) {
 }
 
 Control* Window::find(std::string_view name, int index) const {
-  auto it = byName_.find(std::make_pair(std::string(name), index));
-  return it == byName_.end() ? nullptr : it->second;
+  if (index < kNoIndex) return nullptr;
+  const auto it = names_.find(name);
+  if (it == names_.end()) return nullptr;
+  const auto at = static_cast<std::size_t>(index - kNoIndex);
+  return at < it->second.byIndex.size() ? it->second.byIndex[at] : nullptr;
+}
+
+const std::vector<Control*>& Window::optionGroup(const Control& option) const {
+  return optionGroups_.at({option.container(), option.containerPage()});
+}
+
+bool Window::has(std::string_view name) const {
+  const auto it = names_.find(name);
+  if (it == names_.end()) return false;
+  for (const Control* c : it->second.byIndex)
+    if (c != nullptr) return true;
+  return false;
 }
 
 Control& Window::get(std::string_view name, int index) const {
@@ -53,12 +73,16 @@ Control& Window::get(std::string_view name, int index) const {
 }
 
 void Window::on(std::string_view name, EventType type, Handler handler) {
-  handlers_[std::make_pair(std::string(name), type)] = std::move(handler);
+  auto it = names_.find(name);
+  if (it == names_.end()) it = names_.try_emplace(std::string(name)).first;
+  it->second.procedures[static_cast<std::size_t>(type)] = std::move(handler);
 }
 
 const Handler* Window::handler(std::string_view name, EventType type) const {
-  auto it = handlers_.find(std::make_pair(std::string(name), type));
-  return it == handlers_.end() ? nullptr : &it->second;
+  const auto it = names_.find(name);
+  if (it == names_.end()) return nullptr;
+  const Handler& h = it->second.procedures[static_cast<std::size_t>(type)];
+  return h ? &h : nullptr;
 }
 
 }  // namespace platform

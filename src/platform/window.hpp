@@ -1,12 +1,14 @@
 #pragma once
 // A top-level window: its controls in creation order and the event procedures bound to them.
 
+#include <array>
 #include <functional>
 #include <map>
 #include <memory>
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -18,6 +20,13 @@ namespace platform {
 
 class Platform;
 class Window;
+
+// Names are a few letters and digits: a byte-wise hash of them is quick.
+constexpr std::size_t HashName(std::string_view name) {
+  std::size_t h = 14695981039346656037ull;
+  for (const char ch : name) h = (h ^ static_cast<unsigned char>(ch)) * 1099511628211ull;
+  return h;
+}
 
 // What a window is at design time: its caption and size, how its controls are
 // created and its procedures bound, and what runs when it is loaded.
@@ -53,6 +62,11 @@ class Window {
 
   // Lookup by name and index; get() throws std::out_of_range when there is none.
   Control* find(std::string_view name, int index = kNoIndex) const;
+  // The option buttons that exclude each other with `option`: those of its
+  // container and page, itself included.
+  const std::vector<Control*>& optionGroup(const Control& option) const;
+  // Whether any control, of any index, bears the name.
+  bool has(std::string_view name) const;
   Control& get(std::string_view name, int index = kNoIndex) const;
   Control& operator()(std::string_view name, int index = kNoIndex) const { return get(name, index); }
   const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
@@ -69,8 +83,20 @@ class Window {
   int clientWidth_, clientHeight_;
   WindowState state_ = WindowState::Loaded;
   std::vector<std::unique_ptr<Control>> controls_;
-  std::map<std::pair<std::string, int>, Control*, std::less<>> byName_;
-  std::map<std::pair<std::string, EventType>, Handler, std::less<>> handlers_;
+  // Every name of the window: its controls by index (a single control's at
+  // kNoIndex first) and the procedure of each of its events. A procedure runs
+  // on every event of a person's action, a lookup on most steps of one.
+  struct Named {
+    std::vector<Control*> byIndex;
+    std::array<Handler, kEventTypes> procedures;
+  };
+  struct NameHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view name) const { return HashName(name); }
+  };
+  std::unordered_map<std::string, Named, NameHash, std::equal_to<>> names_;
+  // The option buttons of each container and page, which exclude each other.
+  std::map<std::pair<const Control*, int>, std::vector<Control*>> optionGroups_;
 };
 
 }  // namespace platform

@@ -58,7 +58,9 @@ constexpr HelpText kTexts[] = {
 // Label85(0) to (2) belong to the formula tabs, (3) and (4) to the
 // co-ordination fast-front tabs, (5) to (7) to the required-withstand pages.
 constexpr int kHelpLabels = 8;
-constexpr int kLastFrame30 = 14;
+// The frames around the captions that show help: those of the formula tabs,
+// the co-ordination fast-front tabs and the required-withstand tabs.
+constexpr int kFrames30[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 13, 14};
 
 }  // namespace
 
@@ -75,7 +77,7 @@ void FormulaTabs::DeclareHelpRoutes(frame::Routes& routes) {
     routes.on(uplCaption ? frame::Label41MouseMove : frame::Label33MouseMove, help.hovered.index,
               [this, &help] { ShowHelpText(app_, help); });
   }
-  routes.onEach(frame::Frame30MouseMove, 0, kLastFrame30, [this](int) { HideHelp(); });
+  for (int frame : kFrames30) routes.on(frame::Frame30MouseMove, frame, [this] { HideHelp(); });
 }
 
 }  // namespace surge

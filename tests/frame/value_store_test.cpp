@@ -198,6 +198,32 @@ TEST_F(StageRowsTest, ABoxWithTwoRowsStopsTheLoad) {
   EXPECT_THROW(h.platform.load(app.mainWindowDefinition()), std::logic_error);
 }
 
+TEST_F(StageRowsTest, ABoxBeyondTheStoreStopsTheLoad) {
+  FakeStage other;
+  other.boxes.push_back({.kind = platform::Kind::TextBox, .name = "Text1", .index = frame::kValueStoreSize});
+  app.stages = {&stage, &other};
+  try {
+    h.platform.load(app.mainWindowDefinition());
+    ADD_FAILURE() << "loaded";
+  } catch (const std::logic_error& e) {
+    EXPECT_NE(std::string(e.what()).find("of the stage fake lies beyond the value store"), std::string::npos) << e.what();
+  }
+}
+
+TEST_F(StageRowsTest, ARouteForAControlTheWindowLacksStopsTheLoadNamingItsRow) {
+  routes.on(frame::Command21Click, 31, [] {});
+  app.routes = &routes;
+  app.stages = {&stage};
+  try {
+    h.platform.load(app.mainWindowDefinition());
+    ADD_FAILURE() << "loaded";
+  } catch (const std::logic_error& e) {
+    EXPECT_NE(std::string(e.what()).find("Command21_Click(31) answers a control that frmVarno does not have"),
+              std::string::npos) << e.what();
+    EXPECT_NE(std::string(e.what()).find("value_store_test.cpp:"), std::string::npos) << e.what();
+  }
+}
+
 TEST_F(StageRowsTest, TheRoutingIsBoundOnceEveryControlExists) {
   bool routed = false;
   routes.on(frame::Command21Click, 31, [&routed] { routed = true; });
