@@ -39,7 +39,7 @@ constexpr ControlRef kPeFormula[] = {{"Shape1", 8}, {"Label41", 182}, {"Label41"
 constexpr ControlRef kPpFormula[] = {{"Shape1", 10}, {"Label41", 190}, {"Label41", 191}, {"Label41", 192},
                                      {"Label41", 193}};
 
-constexpr int kStatisticalResultTop = 3060, kEnteredResultTop = 3360, kDeterministicResultTop = 3900;
+constexpr int kEnteredResultTop = 3360, kDeterministicResultTop = 3900;
 
 constexpr Ue2IntakeBoxes kIntake{Box(Ue2PeCwExt), frame::Option(73),      frame::Option(72),  Box(UpsUe2RatioPeExt),
                                  Box(KcdPeExt),   Box(surge::UrpSfPeExt), Box(UcwSfPeExtCalc)};

@@ -84,7 +84,6 @@ class App {
   double Um() const;  // the accepted Um from the hidden txtUm
   bool IsRange1() const;
 
-  const platform::WindowDefinition& startWindowDefinition() const { return start_; }
   const platform::WindowDefinition& mainWindowDefinition() const { return main_; }
   const platform::WindowDefinition& tableWindowDefinition() const { return table_; }
 

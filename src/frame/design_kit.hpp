@@ -34,7 +34,6 @@ struct Place {
 };
 constexpr Place TabPage(const char* strip, int stripIndex, int page) { return {strip, stripIndex, page}; }
 constexpr Place Inside(const char* container, int index = platform::kNoIndex) { return {container, index}; }
-inline constexpr Place kOnWindow{};
 
 // A control's box in twips: left, top, width, height. A line runs from its
 // left and top by its width and height.

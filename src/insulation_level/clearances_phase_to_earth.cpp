@@ -43,8 +43,7 @@ void Clearances::CalculatePeClearance(double k, const ClearanceColumn<kA2Rows>& 
     app_.InvalidValueGroup();
     return;
   }
-  vars_.mRequiredLiw = *siw;
-  const ClearanceFound found = SearchTableA2(vars_.mRequiredLiw, column, fits_);
+  const ClearanceFound found = SearchTableA2(*siw, column, fits_);
   platform::Control& clearance = app_.text1(ClearancePeTableA2);
   platform::Control& u50 = app_.text1(U50Pe);
   app_.WriteNumber(clearance, found.mm);

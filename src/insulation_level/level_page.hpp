@@ -18,16 +18,10 @@ namespace insulation_level {
 
 struct IecFits;
 
-// The requirements of the level selection, variables of the main window: each
-// run writes the ones it uses before it reads them. The external lightning
-// requirements up to 245 kV are kept for the clearances of that layout.
+// The external lightning requirements up to 245 kV, variables of the main
+// window: the level selection of that layout writes them, and its clearances
+// read them.
 struct LevelVars {
-  double mRequiredSiwPe = 0;  // up to 245 kV: the internal short-duration requirement
-  double mRequiredSiwPp = 0;
-  double mRequiredLiw = 0;
-  double mRequiredLiwPeInt = 0;
-  double mRequiredLiwPpInt = 0;
-  double mRequiredSdwExt = 0;
   double mRequiredLiwPpExt = 0;
   double mRequiredLiwPeExt = 0;
 };

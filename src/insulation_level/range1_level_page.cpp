@@ -95,15 +95,10 @@ bool Range1LevelPage::SelectRange1StandardLevel() {
   }
   app_.control("Command21", 33).setEnabled(true);
 
-  vars_.mRequiredLiw = *liwInt;
-  vars_.mRequiredSiwPe = *sdwInt;
   WriteLevel(app_, SdwIntSelected, LiwIntSelected, SearchRange1Level(*liwInt, *sdwInt, fits_), kIntSpecialTest);
-  vars_.mRequiredLiwPeInt = *liwPeInt;
   WriteMinimum(app_, LiwIntMinPe, *liwPeInt);
-  vars_.mRequiredLiwPpInt = *liwInt;
   WriteMinimum(app_, LiwIntMinPp, *liwInt);
   vars_.mRequiredLiwPpExt = *liwPpExt;
-  vars_.mRequiredSdwExt = *sdwExt;
   WriteLevel(app_, SdwExtSelected, LiwExtSelected, SearchRange1Level(*liwPpExt, *sdwExt, fits_), kExtSpecialTest);
   return true;
 }

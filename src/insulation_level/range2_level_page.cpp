@@ -119,9 +119,6 @@ void Range2LevelPage::SelectRange2IntLevel() {
     RefuseSelection({SiwPeIntRange2, SiwPpIntRange2, LiwIntRange2}, {kIntSpecialTest});
     return;
   }
-  vars_.mRequiredSiwPe = *pe;
-  vars_.mRequiredSiwPp = *pp;
-  vars_.mRequiredLiw = *liw;
   WriteLevel(app_, kInternal, SearchRange2Level(*pe, *pp, *liw, fits_), kIntSpecialTest);
 }
 
@@ -144,9 +141,6 @@ bool Range2LevelPage::SelectRange2ExtLevel() {
     RefuseSelection({SiwPeExtRange2, SiwPpExtRange2, LiwExtRange2}, {kExtSpecialTest});
     return false;
   }
-  vars_.mRequiredSiwPe = *pe;
-  vars_.mRequiredSiwPp = *pp;
-  if (liw) vars_.mRequiredLiw = *liw;
   WriteLevel(app_, kExternal, SearchRange2Level(*pe, *pp, liw, fits_), kExtSpecialTest);
   return true;
 }

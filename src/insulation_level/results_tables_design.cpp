@@ -1,14 +1,15 @@
 // The results page's two tables: on SSTab1(13) the table above 245 kV, on
 // SSTab1(14) the one up to 245 kV. Each is a grid picture with the header
 // labels Label74 and the cells Text1 laid over it; a cell shows "2222222"
-// until the table is filled. The cells are placed by their row and column.
+// until the table is filled. The cells are placed by the line and column of
+// their row of the table (results_rows.hpp).
 
 #include <vector>
 
 #include "frame/design_kit.hpp"
 #include "frame/value_store.hpp"
+#include "insulation_level/results_rows.hpp"
 #include "insulation_level/results_tables.hpp"
-#include "insulation_level/slots.hpp"
 
 namespace insulation_level {
 
@@ -22,7 +23,8 @@ using namespace frame::design;
 // header rows, then the value rows of the range.
 constexpr int kLeft = 0, kTop = 360;
 constexpr int kTitleWidth = 1680, kSecondWidth = 1800;
-constexpr int kValuesLeft = kTitleWidth + kSecondWidth, kColumnWidth = 1050, kColumns = 10;
+using results::kColumns;
+constexpr int kValuesLeft = kTitleWidth + kSecondWidth, kColumnWidth = 1050;
 constexpr int kWidth = kValuesLeft + kColumns * kColumnWidth;
 constexpr int kHeaderHeight = 480, kValueHeight = 540;
 
@@ -47,30 +49,8 @@ struct Table {
   int strip;
   const char* picture;
   const char* pictureName;
+  const results::Table& cells;
 };
-
-// Where a cell of a table stands: its value row (0 Urp, 1 Ucw, 2 Urw, then
-// the conversions; -1 the selection) and its column 1 to 10.
-struct CellPlace {
-  int row, column;
-};
-
-CellPlace Range2Cell(int slot) {
-  const int n = slot - kResults2First;
-  const int row = n / kColumns;
-  return {row == 4 ? -1 : row, n % kColumns + 1};
-}
-
-CellPlace Range1Cell(int slot) {
-  if (slot >= 346) {  // the selection: 349 to 346 in columns 1 to 4, 351 and 350 in 9 and 10
-    if (slot >= 350) return {-1, 360 - slot};
-    return {-1, 350 - slot};
-  }
-  if (slot >= 342) return {3, 350 - slot};  // short-duration conversion, columns 5 to 8
-  if (slot >= 338) return {4, 346 - slot};  // lightning conversion
-  const int n = 337 - slot;                 // Urp 337 to 328, Ucw 327 to 318, Urw 317 to 308
-  return {n / kColumns, n % kColumns + 1};
-}
 
 // A table's tab page, and a box on it given from the grid's top left corner.
 constexpr Place TablePage(const Table& t) { return TabPage("SSTab1", t.strip, 0); }
@@ -144,8 +124,8 @@ void AddHeaders(std::vector<ControlDesign>& rows, const Table& t, int& label) {
   }
 }
 
-constexpr Table kRange2{false, ResultsTables::kRange2Strip, "Image7", "results_range2"};
-constexpr Table kRange1{true, ResultsTables::kRange1Strip, "Image8", "results_range1"};
+constexpr Table kRange2{false, ResultsTables::kRange2Strip, "Image7", "results_range2", results::kTableRange2};
+constexpr Table kRange1{true, ResultsTables::kRange1Strip, "Image8", "results_range1", results::kTableRange1};
 
 std::vector<ControlDesign> MakeDesign() {
   std::vector<ControlDesign> rows;
@@ -158,12 +138,14 @@ std::vector<ControlDesign> MakeDesign() {
   return rows;
 }
 
-ControlDesign Cell(const Table& t, int slot, CellPlace place) {
-  const int rowTop = place.row < 0 ? SelectionValueTop(t.range1) : ValueRowTop(place.row);
-  int left = ColumnLeft(place.column) + (kColumnWidth - kCellWidth) / 2;
+ControlDesign Cell(const Table& t, int slot, results::Line line, int column) {
+  using enum results::Column;
+  const bool levels = line == results::LevelsLine;
+  const int rowTop = levels ? SelectionValueTop(t.range1) : ValueRowTop(line);
+  int left = ColumnLeft(column) + (kColumnWidth - kCellWidth) / 2;
   int width = kCellWidth;
-  const bool phaseToPhase = place.column == 3 || place.column == 4 || place.column == 7 || place.column == 8;
-  if (!t.range1 && place.row < 0 && phaseToPhase) {
+  const bool phaseToPhase = column == TovPpInt || column == TovPpExt || column == SfPpInt || column == SfPpExt;
+  if (!t.range1 && levels && phaseToPhase) {
     left += kSignRoom / 2;
     width -= kSignRoom / 2;
   }
@@ -175,8 +157,10 @@ ControlDesign Cell(const Table& t, int slot, CellPlace place) {
 
 std::vector<ControlDesign> MakeCells() {
   std::vector<ControlDesign> rows;
-  for (int slot = kResults2First; slot <= kResults2Last; ++slot) rows.push_back(Cell(kRange2, slot, Range2Cell(slot)));
-  for (int slot = kResults1First; slot <= kResults1Last; ++slot) rows.push_back(Cell(kRange1, slot, Range1Cell(slot)));
+  for (const Table& t : {kRange2, kRange1})
+    for (const results::Row& row : t.cells.rows)
+      for (int column = row.firstColumn; column < row.firstColumn + row.columns(); ++column)
+        rows.push_back(Cell(t, t.cells.Cell(row, column), row.line, column));
   return rows;
 }
 

@@ -39,10 +39,29 @@ enum Slot : int {
   UplusUminus = 250,
   U0Pp = 251,
   U50Pp = 252,
+
+  // The results table above 245 kV, Text1(258..307). A row has a cell for
+  // each column of the table it spans, numbered left to right from the cell
+  // it is named by, the one of its leftmost column.
+  ResultsUrpRange2 = 258,
+  ResultsUcwRange2 = 268,
+  ResultsUrwRange2 = 278,
+  ResultsSiwConversionRange2 = 288,  // the temporary values converted to switching impulse
+  ResultsSiwRange2 = 298,            // the selected switching impulse levels
+  ResultsLiwRange2 = 306,            // the selected lightning impulse levels
+
+  // The results table up to 245 kV, Text1(308..351): the same rows, numbered
+  // right to left from the cell of their leftmost column.
+  ResultsUrpRange1 = 337,
+  ResultsUcwRange1 = 327,
+  ResultsUrwRange1 = 317,
+  ResultsSdwConversionRange1 = 345,  // the slow-front values converted to short duration
+  ResultsLiwConversionRange1 = 341,  // the slow-front values converted to lightning impulse
+  ResultsSdwRange1 = 349,            // the selected short-duration levels
+  ResultsLiwRange1 = 351,            // the selected lightning impulse levels
 };
 
-// The results cells of each table.
-inline constexpr int kResults2First = 258, kResults2Last = 307;
-inline constexpr int kResults1First = 308, kResults1Last = 351;
+// From the cell of a results row in one column to its cell in the next.
+inline constexpr int kResultsNextColumnRange2 = 1, kResultsNextColumnRange1 = -1;
 
 }  // namespace insulation_level

@@ -124,12 +124,6 @@ void Control::setBold(bool b) {
   changed(Property::Bold);
 }
 
-void Control::setForeColor(std::uint32_t c) {
-  if (foreColor_ == c) return;
-  foreColor_ = c;
-  changed(Property::ForeColor);
-}
-
 void Control::setBackColor(std::uint32_t c) {
   if (backColor_ == c) return;
   backColor_ = c;

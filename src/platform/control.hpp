@@ -57,7 +57,6 @@ class Control {
   void setBold(bool b);
   int fontSize() const { return fontSize_; }
   std::uint32_t foreColor() const { return foreColor_; }
-  void setForeColor(std::uint32_t c);
   std::uint32_t backColor() const { return backColor_; }
   void setBackColor(std::uint32_t c);
   unsigned designFlags() const { return flags_; }

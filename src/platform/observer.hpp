@@ -29,7 +29,6 @@ class Observer {
   // a watcher may care that the value was arrived at once more.
   virtual void textRewritten(Control&) {}
   virtual void focusChanged(Control*) {}
-  virtual void mousePointerChanged(MousePointer) {}
   // The outermost event dispatch has returned: what a person did has run to
   // its end. A watcher may change the model here; its changes are dispatched
   // as usual, and it is not told again until they have run.

@@ -124,7 +124,6 @@ std::string Platform::inputBox(const std::string& prompt, const std::string& tit
 void Platform::setMousePointer(MousePointer p) {
   pointer_ = p;
   if (services_.screen) services_.screen->setMousePointer(p);
-  tell([&](Observer& o) { o.mousePointerChanged(p); });
 }
 
 void Platform::exitProcess() {

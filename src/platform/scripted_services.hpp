@@ -45,7 +45,6 @@ class ScriptedPrinter : public Printer {
   bool failNext = false;                // the next job fails at its first step
   Orientation orientation = Orientation::Portrait;
   std::vector<Orientation> printedPages;  // orientation of each page that went out
-  std::vector<std::string> printedWindows;
   int pagesInJob = 0;
 
  private:

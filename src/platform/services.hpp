@@ -1,6 +1,6 @@
 #pragma once
 // The desktop services the program uses besides its windows. The Qt front end
-// implements them for real; tests use the scripted ones of test_services.hpp.
+// implements them for real; tests use the scripted ones of scripted_services.hpp.
 
 #include <string>
 

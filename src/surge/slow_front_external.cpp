@@ -97,12 +97,8 @@ void SlowFrontRangeTabs::CalculateUrpPpExtRange2() {
   if (d && ht && upt && uet && ups) {
     const double uptre = external_fits::Uptre(*d, *ht, *upt, *uet);
     if (uptre > 0) uptreText = platform::NumberTextForBox(uptre, uptreBox.maxLength());
-    // Uptre as its box shows it is compared with 2 Ups, as Upt is.
-    const std::optional<double> shown = uptreText ? platform::TextToNumber(*uptreText) : std::nullopt;
-    if (shown && slow_front_fits::UptIsRepresentative(*shown, *ups))
-      urpText = uptreText;
-    else if (shown && *ups > 0)
-      urpText = platform::NumberTextForBox(*ups + *ups, urpBox.maxLength());
+    // Uptre as its box shows it is limited by 2 Ups, as Upt is.
+    urpText = UrpPpText(uptreText, *ups, urpBox.maxLength(), false);
   }
   if (!uptreText || !urpText) {
     app_.InvalidValueGroup();

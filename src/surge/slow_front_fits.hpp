@@ -59,13 +59,17 @@ inline double Upt(double x, double ratio, double base) {
   return (kTruncationSlope * (x * ratio) - kUptConstant) * base;
 }
 
-// Urp phase to earth: Uet while it lies strictly below Ups, otherwise Ups.
-inline double UrpPhaseToEarth(double uet, double ups) { return uet < ups ? uet : ups; }
+// Urp phase to earth: Uet as its box shows it (cut to the box) while the
+// calculated Uet lies strictly below Ups, otherwise Ups.
+inline double UrpPhaseToEarth(double uet, double uetShown, double ups) { return uet < ups ? uetShown : ups; }
 
-// Urp phase to phase: Upt up to and including 2·Ups, otherwise 2·Ups
-// (computed as Ups + Ups).
-inline bool UptIsRepresentative(double upt, double ups) { return upt <= ups + ups; }
-inline double UrpPhaseToPhase(double upt, double ups) { return UptIsRepresentative(upt, ups) ? upt : ups + ups; }
+// Urp phase to phase: Upt as its box shows it, up to and including 2·Ups,
+// otherwise 2·Ups (computed as Ups + Ups). Uptre of the external insulation
+// is limited the same way.
+inline bool UptIsRepresentative(double uptShown, double ups) { return uptShown <= ups + ups; }
+inline double UrpPhaseToPhase(double uptShown, double ups) {
+  return UptIsRepresentative(uptShown, ups) ? uptShown : ups + ups;
+}
 
 }  // namespace surge::slow_front_fits
 

@@ -187,7 +187,7 @@ void SlowFrontRangeTabs::CalculateUet(const SlowFrontRange& range) {
   // Urp is Uet as its box shows it, read back, unless Ups is lower.
   const std::optional<std::string> uetText = platform::NumberTextForBox(uet, uetBox.maxLength());
   const std::optional<double> uetShown = uetText ? platform::TextToNumber(*uetText) : std::nullopt;
-  const double urp = uetShown && ups ? (uet < *ups ? *uetShown : *ups) : 0.0;
+  const double urp = uetShown && ups ? fits::UrpPhaseToEarth(uet, *uetShown, *ups) : 0.0;
   if (uet <= 0 || urp <= 0 || !frame::WriteAll(app_, {{&uetBox, uet}, {&app_.text1(range.urpPe), urp}})) {
     app_.InvalidValueGroup();
     RefusePe(range);
@@ -250,12 +250,7 @@ bool SlowFrontRangeTabs::EvaluatePp(const SlowFrontRange& range, SwitchingCase s
     const double upt = fits::Upt(*x, ratio, *b);
     up2Text = platform::NumberTextForBox(fits::Up2(*x, ratio, *b), up2Box.maxLength());
     uptText = upt > 0 ? platform::NumberTextForBox(upt, uptBox.maxLength()) : std::nullopt;
-    // Upt as its box shows it is compared with 2 Ups.
-    const std::optional<double> uptShown = uptText ? platform::TextToNumber(*uptText) : std::nullopt;
-    if (uptShown && fits::UptIsRepresentative(*uptShown, *ups))
-      urpText = tidyUrp ? platform::NumberTextForBox(*uptShown, urpBox.maxLength()) : uptText;
-    else if (uptShown && *ups > 0)
-      urpText = platform::NumberTextForBox(*ups + *ups, urpBox.maxLength());
+    urpText = UrpPpText(uptText, *ups, urpBox.maxLength(), tidyUrp);
   }
   if (!up2Text || !uptText || !urpText) {
     if (announce) app_.InvalidValueGroup();
@@ -265,6 +260,15 @@ bool SlowFrontRangeTabs::EvaluatePp(const SlowFrontRange& range, SwitchingCase s
   uptBox.setText(*uptText);
   urpBox.setText(*urpText);
   return true;
+}
+
+std::optional<std::string> SlowFrontRangeTabs::UrpPpText(const std::optional<std::string>& uptText, double ups,
+                                                          int maxLength, bool tidy) {
+  const std::optional<double> shown = uptText ? platform::TextToNumber(*uptText) : std::nullopt;
+  if (!shown) return std::nullopt;
+  const double urp = fits::UrpPhaseToPhase(*shown, ups);
+  if (fits::UptIsRepresentative(*shown, ups)) return tidy ? platform::NumberTextForBox(urp, maxLength) : uptText;
+  return urp > 0 ? platform::NumberTextForBox(urp, maxLength) : std::nullopt;
 }
 
 void SlowFrontRangeTabs::ClearPpResults(const SlowFrontRange& range) {

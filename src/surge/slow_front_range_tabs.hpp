@@ -83,6 +83,12 @@ class SlowFrontRangeTabs final : public frame::Page {
   // with the three boxes emptied, when they cannot be calculated; `announce`
   // says whether the refusal is shown.
   bool EvaluatePp(const SlowFrontRange& range, SwitchingCase switchingCase, bool tidyUrp, bool announce);
+  // Urp phase to phase for a box of this MaxLength, from the text of Upt (or
+  // Uptre) as its box shows it: that text while it is representative (with
+  // tidy, the number text of its value), otherwise the number text of 2 Ups;
+  // nothing without a text, or when 2 Ups is no positive value.
+  static std::optional<std::string> UrpPpText(const std::optional<std::string>& uptText, double ups, int maxLength,
+                                              bool tidy);
   void ClearPpResults(const SlowFrontRange& range);
   // A summary box takes its source when it is empty or holds a lower value.
   void Publish(int summary, int source);

@@ -65,11 +65,14 @@ TEST(SlowFrontFits, Ue2InKilovoltsOrPerUnitGivesTheSameX) {
 }
 
 TEST(SlowFrontFits, TheRepresentativeValueIsTheLowerOneWithTheTiesOfEachRule) {
-  // Phase to earth: Uet only while strictly below Ups.
-  EXPECT_EQ(fits::UrpPhaseToEarth(700, 740), 700);
-  EXPECT_EQ(fits::UrpPhaseToEarth(740, 740), 740);
-  EXPECT_EQ(fits::UrpPhaseToEarth(771.59, 740), 740);
-  // Phase to phase: Upt up to and including 2 Ups.
+  // Phase to earth: Uet as its box shows it, only while the calculated Uet
+  // lies strictly below Ups.
+  EXPECT_EQ(fits::UrpPhaseToEarth(700, 700, 740), 700);
+  EXPECT_EQ(fits::UrpPhaseToEarth(740, 740, 740), 740);
+  EXPECT_EQ(fits::UrpPhaseToEarth(771.59, 771.59, 740), 740);
+  EXPECT_EQ(fits::UrpPhaseToEarth(739.996, 739.99, 740), 739.99);
+  EXPECT_EQ(fits::UrpPhaseToEarth(740.004, 740, 740.001), 740.001);
+  // Phase to phase: Upt as its box shows it, up to and including 2 Ups.
   EXPECT_EQ(fits::UrpPhaseToPhase(1279.47, 740), 1279.47);
   EXPECT_TRUE(fits::UptIsRepresentative(1480, 740));
   EXPECT_EQ(fits::UrpPhaseToPhase(1480.01, 740), 1480);
