@@ -2,7 +2,7 @@
 // The events of the main window's controls and the procedures they run, one
 // row per procedure, declared by the stage that answers it:
 //
-//   routes.on(Text1Change, 44, [this] { arrester.ValidateArresterUr(); });
+//   routes.on(Command21Click, 1, [this] { OpenSurgeArresterPage(); });
 //   routes.on("cmdCalculateTOV", platform::EventType::Click, [this] { cmdCalculateTOV_Click(); });
 //
 // Many controls share one name and are told apart by their index: the event

@@ -64,9 +64,11 @@ TEST_F(FastFrontTest, TheKsSubscriptShowsNothingAndAnyFrame30HidesEveryHelp) {
   hover("Frame30", 1);  // whichever frame it is
   for (int i = 0; i <= 2; ++i) EXPECT_FALSE(c("Label85", i).visible()) << i;
   // The frames of the later pages will hide them too, every one the window has.
-  for (const auto& frame : main().controls())
-    if (frame->name() == "Frame30")
+  for (const auto& frame : main().controls()) {
+    if (frame->name() == "Frame30") {
       EXPECT_TRUE(program().routes.Has(frame::Frame30MouseMove, frame->index())) << frame->index();
+    }
+  }
 }
 
 }  // namespace
