@@ -25,13 +25,15 @@ TEST(Routes, AnIndexClaimedTwiceOrOutsideItsArrayIsAFault) {
   routes.on(Option1Click, 5, [] {});
   routes.setOwner("second");
   routes.on(Option1Click, 5, [] {});
-  routes.on(Command21Click, 36, [] {});  // Command21 runs from 0 to 35
+  const int beyond = frame::Info(Command21Click).lastIndex + 1;  // the first index past Command21's last
+  routes.on(Command21Click, beyond, [] {});
   routes.on(Label33MouseMove, -1, [] {});
   routes.on(Text1LostFocus, 5, [] {});   // another event of the same index is no clash
   const std::vector<std::string> faults = routes.Faults();
   ASSERT_EQ(faults.size(), 3u);
   EXPECT_NE(faults[0].find("Option1_Click(5) is claimed twice"), std::string::npos) << faults[0];
-  EXPECT_NE(faults[1].find("Command21_Click(36) lies outside"), std::string::npos) << faults[1];
+  EXPECT_NE(faults[1].find("Command21_Click(" + std::to_string(beyond) + ") lies outside"), std::string::npos)
+      << faults[1];
   EXPECT_THROW(routes.Check(), std::logic_error);
 }
 

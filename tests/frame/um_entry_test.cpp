@@ -118,11 +118,11 @@ TEST_F(UmEntryTest, AcceptingRange2OpensTheTemporaryOvervoltagePage) {
   platform::Control& tabGeneral = c("tabGeneral");
   EXPECT_TRUE(tabGeneral.enabled());
   EXPECT_EQ(tabGeneral.tab(), 0);
-  for (int i = 0; i < 5; ++i) EXPECT_EQ(tabGeneral.tabEnabled(i), i == 0);
+  for (int i = 0; i < tabGeneral.tabCount(); ++i) EXPECT_EQ(tabGeneral.tabEnabled(i), i == 0);
   platform::Control& sub = c("tabSubGeneral1");
   EXPECT_TRUE(sub.visible());
   EXPECT_EQ(sub.tab(), 0);
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(sub.tabEnabled(i), i == 0);
+  for (int i = 0; i < sub.tabCount(); ++i) EXPECT_EQ(sub.tabEnabled(i), i == 0);
   EXPECT_EQ(app.Um(), 420.0);
   EXPECT_FALSE(app.IsRange1());
 }

@@ -155,7 +155,7 @@ TEST(KeyboardOnTheRoad, TheFocusNeverMovesOntoAWayBack) {
     }
   };
   std::ostringstream out;
-  EXPECT_TRUE(scenario::RunFile(IC_SCENARIOS_DIR "/road_420kv.scn", out, front, after)) << out.str();
+  EXPECT_TRUE(scenario::RunRoad(IC_SCENARIOS_DIR "/road_420kv.scn", out, front, after)) << out.str();
   EXPECT_EQ(onWayBack, std::vector<std::string>{});
 }
 

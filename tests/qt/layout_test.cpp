@@ -313,9 +313,9 @@ class LayoutTest : public ::testing::Test {
     }
   }
 
-  // Replays every scenario file, checking the shown windows after every step
-  // that can change them (a check changes nothing), and notes every caption
-  // with a blank run the windows hold.
+  // Replays every scenario file as a road, checking the shown windows after
+  // every step that can change them (a check changes nothing), and notes every
+  // caption with a blank run the windows hold.
   void ReplayScenarios() {
     std::vector<std::filesystem::path> files;
     for (const auto& entry : std::filesystem::directory_iterator(IC_SCENARIOS_DIR))
@@ -330,7 +330,7 @@ class LayoutTest : public ::testing::Test {
         for (const std::string& word : step.words) state += " " + word;
         CheckLook(s.platform());
       };
-      const bool passed = scenario::RunFile(file.string(), failures, check);
+      const bool passed = scenario::RunRoad(file.string(), failures, check);
       EXPECT_TRUE(passed) << failures.str();
     }
   }

@@ -118,7 +118,7 @@ TEST(TableOnQt, TheTableOpensClearOfTheBoxItHelpsWithAndLeavesItTheKeyboard) {
     EXPECT_EQ(QApplication::focusWidget(), main->findChild<QWidget*>("Text1(89)"));
   };
   std::ostringstream out;
-  EXPECT_TRUE(scenario::RunFile(IC_SCENARIOS_DIR "/fast_front_table.scn", out, front, after)) << out.str();
+  EXPECT_TRUE(scenario::RunRoad(IC_SCENARIOS_DIR "/fast_front_table.scn", out, front, after)) << out.str();
   EXPECT_TRUE(checked);
 }
 

@@ -50,6 +50,12 @@ class Driver {
     for (int i = 0; i < c(strip).tabCount(); ++i) s += c(strip).tabEnabled(i) ? '1' : '0';
     return s;
   }
+  // The flags of a strip, however many pages it has, with only PAGE enabled.
+  static std::string OnlyPage(const platform::Control& strip, int page) {
+    std::string s(static_cast<std::size_t>(strip.tabCount()), '0');
+    s.at(static_cast<std::size_t>(page)) = '1';
+    return s;
+  }
 
   std::size_t messageCount() const { return headless.dialogs.messages.size(); }
   const platform::ShownBox& lastMessage() const { return headless.dialogs.messages.back(); }

@@ -30,7 +30,7 @@ class ChooseUrpTest : public FastFrontTest {
 
 TEST_F(ChooseUrpTest, CandidatesAreCopiedOnEveryVisit) {
   WalkToTheChoice();
-  EXPECT_EQ(InnerPages(2), "0001");
+  EXPECT_EQ(InnerPages(2), OnlyPage(c("SSTab1", 2), 3));
   EXPECT_EQ(Text(UrpChoiceFormula1), "1106");
   EXPECT_EQ(Text(UrpChoiceFormula2), "Ignored");
   EXPECT_EQ(Text(UrpChoiceFormula3), "1239,13");

@@ -147,13 +147,13 @@ TEST_F(FormulaTabsTest, IgnoreShowsIgnoredWithoutTheUnitAndEnterClearsIt) {
 TEST_F(FormulaTabsTest, TheStripIsWalkedOneTabAtATimeAndKeepsItsEntries) {
   Formula1("906", "300", "30", "1000");
   click("Command29", 1);
-  EXPECT_EQ(InnerPages(2), "0100");
+  EXPECT_EQ(InnerPages(2), OnlyPage(c("SSTab1", 2), 1));
   click("Option1", 38);
   click("Command29", 3);
-  EXPECT_EQ(InnerPages(2), "0010");
+  EXPECT_EQ(InnerPages(2), OnlyPage(c("SSTab1", 2), 2));
   click("Command29", 4);
   click("Command29", 2);
-  EXPECT_EQ(InnerPages(2), "1000");
+  EXPECT_EQ(InnerPages(2), OnlyPage(c("SSTab1", 2), 0));
   click("Command29", 0);
   EXPECT_FALSE(c("SSTab1", 2).visible());
   click("Command25", 2);

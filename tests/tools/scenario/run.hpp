@@ -29,4 +29,12 @@ inline bool RunFile(const std::string& file, std::ostream& out, Front& front, co
   return Run(Load(file), out, front, after);
 }
 
+// A scenario replayed as the road to the states a test of its own looks at:
+// as RunFile, but a check of a strip's page flags ("expect SSTab1(4) pages 10")
+// is written to OUT without failing the road. The flags spell the strip's
+// length, and a page added to a strip fails the scenario's own run, not every
+// test that walks its road.
+bool RunRoad(const std::string& file, std::ostream& out, Front& front, const AfterStep& after = {});
+bool RunRoad(const std::string& file, std::ostream& out, const AfterStep& after = {});
+
 }  // namespace scenario
