@@ -1,5 +1,7 @@
 #include "frame/dependencies.hpp"
 
+#include <algorithm>
+
 #include "frame/app.hpp"
 #include "frame/page_rule.hpp"
 #include "platform/numbers.hpp"
@@ -51,7 +53,10 @@ void DependencyRule::Reset() {
   writers_.clear();
   written_.clear();
   changedRows_.clear();
+  changedSources_.clear();
   waiting_.clear();
+  stepStrips_.clear();
+  openBefore_.clear();
   publishersOf_.clear();
   touched_.clear();
   allTouched_ = true;
@@ -83,6 +88,9 @@ void DependencyRule::Bind() {
   }
   touched_.assign(publishers_.size(), false);
   allTouched_ = true;
+  for (const auto& c : w.controls())
+    if (c->kind() == platform::Kind::TabStrip && IsStepStrip(*c)) stepStrips_.push_back(c.get());
+  openBefore_ = OpenPages();
 }
 
 void DependencyRule::Touched(const Rows& rows, const platform::Control& c) {
@@ -103,6 +111,56 @@ bool DependencyRule::Chosen(std::size_t row) const {
 bool DependencyRule::Reachable(std::size_t row) const {
   const platform::Control* result = bound_[row].result;
   return result != nullptr && OnEnabledPages(*result);
+}
+
+DependencyRule::Pages DependencyRule::OpenPages() const {
+  Pages open;
+  for (const platform::Control* strip : stepStrips_)
+    for (int page = 0; page < strip->tabCount(); ++page)
+      if (strip->tabEnabled(page)) open.emplace_back(strip, page);
+  return open;
+}
+
+namespace {
+
+// The step pages from the first strip down to a page: where it stands in the procedure.
+std::vector<std::pair<const platform::Control*, int>> PathOf(const platform::Control* strip, int page) {
+  std::vector<std::pair<const platform::Control*, int>> path{{strip, page}};
+  for (const platform::Control* k = strip; k->container() != nullptr; k = k->container())
+    if (IsStepStrip(*k->container())) path.emplace(path.begin(), k->container(), k->containerPage());
+  return path;
+}
+
+// A page further on in the procedure than another: a later page of the first strip they part on.
+bool Later(const std::pair<const platform::Control*, int>& page, const std::pair<const platform::Control*, int>& than) {
+  const auto a = PathOf(page.first, page.second), b = PathOf(than.first, than.second);
+  for (std::size_t i = 0; i < a.size() && i < b.size(); ++i)
+    if (a[i] != b[i]) return a[i].first == b[i].first && a[i].second > b[i].second;
+  return false;
+}
+
+}  // namespace
+
+bool DependencyRule::MovedOn(const Pages& before, const Pages& now) {
+  for (const auto& reached : now) {
+    if (std::find(before.begin(), before.end(), reached) != before.end()) continue;
+    for (const auto& left : before)
+      if (std::find(now.begin(), now.end(), left) == now.end() && Later(reached, left)) return true;
+  }
+  return false;
+}
+
+bool DependencyRule::PassedOn(std::size_t row, const std::vector<std::string>& recorded, const Pages& before) const {
+  const auto wasOpen = [&before](const platform::Control& strip, int page) {
+    return std::find(before.begin(), before.end(), std::pair<const platform::Control*, int>{&strip, page}) !=
+           before.end();
+  };
+  const std::vector<const platform::Control*>& from = bound_[row].from;
+  for (std::size_t i = 0; i < from.size() && i < recorded.size(); ++i)
+    if (from[i] != nullptr && State(*from[i]) != recorded[i] &&
+        (changedSources_.contains(from[i]) || (OnEnabledPages(*from[i], wasOpen) && !OnEnabledPages(*from[i]))))
+      return true;
+  return false;
 }
 
 std::vector<std::string> DependencyRule::Snapshot(std::size_t row) const {
@@ -149,8 +207,10 @@ void DependencyRule::controlChanged(platform::Control& c, platform::Property p) 
   } else {
     Touched(byOption_, c);
   }
-  if (const auto found = bySource_.find(Key{c.name(), c.index()}); found != bySource_.end())
+  if (const auto found = bySource_.find(Key{c.name(), c.index()}); found != bySource_.end()) {
     changedRows_.insert(found->second.begin(), found->second.end());
+    changedSources_.insert(&c);
+  }
 }
 
 void DependencyRule::textRewritten(platform::Control& c) {
@@ -193,6 +253,8 @@ void DependencyRule::HoldPublishers() {
 void DependencyRule::eventsSettled() {
   if (app_.platform.window(app_.mainWindowDefinition().name) == nullptr) return Reset();
   Bind();
+  const Pages open = OpenPages();
+  const bool movedOn = MovedOn(openBefore_, open);
   // Emptying a result changes a source of what was computed from it: the
   // rounds go on until nothing changes any more.
   do {
@@ -207,17 +269,21 @@ void DependencyRule::eventsSettled() {
     for (std::size_t row : changed)
       if (recorded_.contains(row)) waiting_.insert(row);
     // What stands again as it was computed waits no longer; what the person
-    // can reach goes now; the rest waits for its page.
+    // can reach goes now, and what was computed from a value the way on of
+    // its page has just passed on; the rest waits.
     for (auto row = waiting_.begin(); row != waiting_.end();) {
       const auto r = recorded_.find(*row);
-      if (r != recorded_.end() && Outdated(*row, r->second) && !Reachable(*row)) {
+      const bool outdated = r != recorded_.end() && Outdated(*row, r->second);
+      if (outdated && !Reachable(*row) && !(movedOn && PassedOn(*row, r->second, openBefore_))) {
         ++row;
         continue;
       }
-      if (r != recorded_.end() && Outdated(*row, r->second)) Withdraw(*row);
+      if (outdated) Withdraw(*row);
       row = waiting_.erase(row);
     }
   } while (!written_.empty() || !changedRows_.empty());
+  openBefore_ = open;
+  changedSources_.clear();
   HoldPublishers();
 }
 

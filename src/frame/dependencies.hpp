@@ -10,11 +10,12 @@
 // so whatever was computed from it goes as well.
 //
 // A result on a page the person cannot reach now (a later page, behind the
-// way on that passes the changed value) waits: it goes when its page is
-// reached while its sources still hold something else, and stays when they
-// hold again what it was computed from. So a value retyped as it was, or a
-// page calculated again to the same values, withdraws nothing later, and no
-// page is ever reached with a result of values since changed.
+// way on that passes the changed value) waits: it goes when the way on of
+// the changed value's page is taken, or its own page is reached, while its
+// sources still hold something else, and stays when they hold again what it
+// was computed from. So a value retyped as it was, or a page calculated
+// again to the same values, withdraws nothing later, and no page is ever
+// reached with a result of values since changed.
 //
 // A value a person typed or ENTERed into a result box is theirs: it is never
 // recorded, so it is never withdrawn.
@@ -132,6 +133,15 @@ class DependencyRule final : public platform::Observer {
   bool Chosen(std::size_t row) const;
   // The person can get to the row's result by the pages open now.
   bool Reachable(std::size_t row) const;
+  // The step pages open now; whether they lie past a page open before, so
+  // that the action took that page's way on.
+  using Pages = std::vector<std::pair<const platform::Control*, int>>;
+  Pages OpenPages() const;
+  static bool MovedOn(const Pages& before, const Pages& now);
+  // A source that changed since the row's result was computed lay on a page
+  // open before and closed now, or changed in this very action: the way on
+  // that was taken has passed it on.
+  bool PassedOn(std::size_t row, const std::vector<std::string>& recorded, const Pages& before) const;
   void Written(const platform::Control& c);
   // The sources of a recorded result hold something else now than they did.
   bool Outdated(std::size_t row, const std::vector<std::string>& recorded) const;
@@ -165,8 +175,12 @@ class DependencyRule final : public platform::Observer {
   // What happened since the last settled action.
   std::map<std::size_t, Writer> written_;
   std::set<std::size_t> changedRows_;  // rows one of whose sources changed
-  // Recorded results whose sources changed, waiting for their page.
+  std::set<const platform::Control*> changedSources_;  // in the action now running
+  // Recorded results whose sources changed, waiting for their page or for
+  // the way on of their sources' page.
   std::set<std::size_t> waiting_;
+  std::vector<const platform::Control*> stepStrips_;
+  Pages openBefore_;  // the step pages open when the last action had run
 };
 
 }  // namespace frame
