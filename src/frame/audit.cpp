@@ -2,6 +2,7 @@
 
 #include "frame/app.hpp"
 #include "frame/page_rule.hpp"
+#include "frame/routes.hpp"
 #include "platform/numbers.hpp"
 #include "platform/platform.hpp"
 
@@ -13,10 +14,7 @@ using platform::Kind;
 
 namespace {
 
-std::string Procedure(const Control& c, EventType type) {
-  static const char* const kNames[] = {"Click", "Change", "LostFocus", "KeyPress", "MouseMove"};
-  return c.displayName() + "_" + kNames[static_cast<int>(type)];
-}
+std::string Procedure(const Control& c, EventType type) { return c.displayName() + "_" + EventName(type); }
 
 std::string Quoted(const std::string& t) { return "\"" + t + "\""; }
 

@@ -40,17 +40,6 @@ const ArrayEventInfo* RoutedArray(std::string_view control, EventType type) {
   return nullptr;
 }
 
-const char* EventName(EventType type) {
-  switch (type) {
-    case EventType::Click: return "Click";
-    case EventType::Change: return "Change";
-    case EventType::LostFocus: return "LostFocus";
-    case EventType::KeyPress: return "KeyPress";
-    case EventType::MouseMove: return "MouseMove";
-  }
-  return "?";
-}
-
 std::string Where(const std::source_location& w) {
   std::string file = w.file_name();
   // Print the path from the source folder on, whatever the build machine's prefix.
@@ -78,6 +67,17 @@ auto PrintOrder(const Routes::Row& r) {
 }
 
 }  // namespace
+
+const char* EventName(EventType type) {
+  switch (type) {
+    case EventType::Click: return "Click";
+    case EventType::Change: return "Change";
+    case EventType::LostFocus: return "LostFocus";
+    case EventType::KeyPress: return "KeyPress";
+    case EventType::MouseMove: return "MouseMove";
+  }
+  return "?";
+}
 
 std::span<const ArrayEventInfo> ArrayEvents() { return kArrayEvents; }
 

@@ -55,6 +55,9 @@ struct ArrayEventInfo {
   int lastIndex;             // indices run from 0 to lastIndex
 };
 
+// An event as procedure names end in it: "Click", "Change".
+const char* EventName(platform::EventType type);
+
 // The one list of routed arrays and events.
 std::span<const ArrayEventInfo> ArrayEvents();
 const ArrayEventInfo& Info(ArrayEvent event);
