@@ -79,8 +79,6 @@ const char* EventName(EventType type) {
   return "?";
 }
 
-std::span<const ArrayEventInfo> ArrayEvents() { return kArrayEvents; }
-
 const ArrayEventInfo& Info(ArrayEvent event) {
   for (const ArrayEventInfo& info : kArrayEvents)
     if (info.event == event) return info;

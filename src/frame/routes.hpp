@@ -58,8 +58,7 @@ struct ArrayEventInfo {
 // An event as procedure names end in it: "Click", "Change".
 const char* EventName(platform::EventType type);
 
-// The one list of routed arrays and events.
-std::span<const ArrayEventInfo> ArrayEvents();
+// What the one list of routed arrays and events says of one of them.
 const ArrayEventInfo& Info(ArrayEvent event);
 
 class Routes {
