@@ -16,6 +16,60 @@ namespace {
 
 using namespace insulation_level;
 
+// The five tables as the standard prints them, row by row, written down
+// from the standard's pages rather than from the columns above: a slip in
+// any one cell of the program's tables shows here.
+constexpr std::array<std::array<double, 3>, 29> kRange1{{
+    {3.6, 10, 20}, {3.6, 10, 40}, {7.2, 20, 40}, {7.2, 20, 60}, {12, 28, 60},
+    {12, 28, 75}, {12, 28, 95}, {17.5, 38, 75}, {17.5, 38, 95}, {24, 50, 95},
+    {24, 50, 125}, {24, 50, 145}, {36, 70, 145}, {36, 70, 170}, {52, 95, 250},
+    {72.5, 140, 325}, {123, 185, 450}, {123, 230, 550}, {145, 185, 450}, {145, 230, 550},
+    {145, 275, 650}, {170, 230, 550}, {170, 275, 650}, {170, 325, 750}, {245, 275, 650},
+    {245, 325, 750}, {245, 360, 850}, {245, 395, 950}, {245, 460, 1050}
+}};
+constexpr std::array<std::array<double, 4>, 26> kRange2{{
+    {300, 750, 1125, 850}, {300, 750, 1125, 950}, {300, 850, 1275, 950}, {300, 850, 1275, 1050}, {362, 850, 1275, 950},
+    {362, 850, 1275, 1050}, {362, 950, 1425, 1050}, {362, 950, 1425, 1175}, {420, 850, 1360, 1050}, {420, 850, 1360, 1175},
+    {420, 950, 1425, 1175}, {420, 950, 1425, 1300}, {420, 1050, 1575, 1300}, {420, 1050, 1575, 1425}, {525, 950, 1615, 1175},
+    {525, 950, 1615, 1300}, {525, 1050, 1680, 1300}, {525, 1050, 1680, 1425}, {525, 1175, 1763, 1425}, {525, 1175, 1763, 1550},
+    {765, 1300, 2210, 1675}, {765, 1300, 2210, 1800}, {765, 1425, 2423, 1800}, {765, 1425, 2423, 1950}, {765, 1550, 2480, 1950},
+    {765, 1550, 2480, 2100}
+}};
+constexpr std::array<std::array<double, 3>, 25> kA1{{
+    {20, 60, 0}, {40, 60, 0}, {60, 90, 0}, {75, 120, 0}, {95, 160, 0},
+    {125, 220, 0}, {145, 270, 0}, {170, 320, 0}, {250, 480, 0}, {325, 630, 0},
+    {450, 900, 0}, {550, 1100, 0}, {650, 1300, 0}, {750, 1500, 0}, {850, 1700, 1600},
+    {950, 1900, 1700}, {1050, 2100, 1900}, {1175, 2350, 2200}, {1300, 2600, 2400}, {1425, 2850, 2600},
+    {1550, 3100, 2900}, {1675, 3350, 3100}, {1800, 3600, 3300}, {1950, 3900, 3600}, {2100, 4200, 3900}
+}};
+constexpr std::array<std::array<double, 3>, 8> kA2{{
+    {750, 1600, 1900}, {850, 1800, 2400}, {950, 2200, 2900}, {1050, 2600, 3400}, {1175, 3100, 4100},
+    {1300, 3600, 4800}, {1425, 4200, 5600}, {1550, 4900, 6400}
+}};
+constexpr std::array<std::array<double, 4>, 11> kA3{{
+    {750, 1125, 2300, 2600}, {850, 1275, 2600, 3100}, {850, 1360, 2900, 3400}, {950, 1425, 3100, 3600}, {950, 1615, 3700, 4300},
+    {1050, 1575, 3600, 4200}, {1050, 1680, 3900, 4600}, {1175, 1763, 4200, 5000}, {1300, 2210, 6100, 7400}, {1425, 2423, 7200, 9000},
+    {1550, 2480, 7600, 9400}
+}};
+
+// Each cell of a table against its column in the program, named by table, row and column.
+template <std::size_t Rows, std::size_t Columns>
+void ExpectEveryCell(const char* table, const std::array<std::array<double, Columns>, Rows>& standard,
+                     const std::array<const std::array<double, Rows>*, Columns>& program) {
+  for (std::size_t row = 0; row < Rows; ++row)
+    for (std::size_t column = 0; column < Columns; ++column)
+      EXPECT_DOUBLE_EQ((*program[column])[row], standard[row][column])
+          << table << ", row " << row << ", column " << column;
+}
+
+TEST(IecTables, EveryCellIsTheStandardsValue) {
+  ExpectEveryCell("Range I levels", kRange1, {&gRange1Um, &gRange1Sdw, &gRange1Liw});
+  ExpectEveryCell("Range II levels", kRange2, {&gRange2Um, &gRange2SiwPe, &gRange2SiwPp, &gRange2Liw});
+  ExpectEveryCell("A.1", kA1, {&gA1Liw, &gA1RodStructure, &gA1ConductorStructure});
+  ExpectEveryCell("A.2", kA2, {&gA2SiwPe, &gA2ConductorStructure, &gA2RodStructure});
+  ExpectEveryCell("A.3", kA3, {&gA3SiwPe, &gA3SiwPp, &gA3ConductorConductor, &gA3RodConductor});
+}
+
 template <std::size_t N>
 bool Ascending(const std::array<double, N>& column) {
   return std::is_sorted(column.begin(), column.end());
