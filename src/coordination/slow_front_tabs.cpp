@@ -39,22 +39,24 @@ constexpr frame::CaptionOption kCaptionClicks[] = {
 // The commit (the phase-to-phase tab's "Next >>") passes all four Ucw on into
 // the page's summary; the phase-to-earth tab's waits for its external one.
 constexpr ControlRef kUps = Box(surge::ArresterUps);
+// A Ue2 in per unit, and Up2, are turned into kV by Um.
+constexpr ControlRef kUm{"txtUm"};
 constexpr ControlRef kPeNext{"Command29", 9}, kCommit{"Command29", 11};
 using frame::Option;
 constexpr frame::Dependency kDependencies[] = {
-    {Box(UpsUe2RatioPe), {{Box(Ue2PeCwInt), Option(68), Option(69), kUps}}},
+    {Box(UpsUe2RatioPe), {{Box(Ue2PeCwInt), Option(68), Option(69), kUps, kUm}}},
     {Box(KcdPe), {{Box(UpsUe2RatioPe)}}},
     {Box(UcwSfPeIntCalc), {{Box(surge::UrpSfPeInt), Box(KcdPe), Box(KcdPeEntered)}}, {{kCommit}}},
-    {Box(UpsUe2RatioPeExt), {{Box(Ue2PeCwExt), Option(73), Option(72), kUps}}},
+    {Box(UpsUe2RatioPeExt), {{Box(Ue2PeCwExt), Option(73), Option(72), kUps, kUm}}},
     {Box(KcdPeExt), {{Box(UpsUe2RatioPeExt)}}},
     {Box(KcsPe), {{Box(RiskPe)}}},
     {Box(UcwSfPeExtCalc),
      {{Box(surge::UrpSfPeExt), Box(KcdPeExt), Box(KcsPe), Box(FactorPeExtEntered)}},
      {{kPeNext, kCommit}}},
-    {Box(UpsUp2RatioPp), {{Option(43), Option(42), kUps}}},
+    {Box(UpsUp2RatioPp), {{Option(43), Option(42), kUps, kUm}}},
     {Box(KcdPp), {{Box(UpsUp2RatioPp)}}},
     {Box(UcwSfPpIntCalc), {{Box(surge::UrpSfPpInt), Box(KcdPp), Box(KcdPpEntered)}}, {{kCommit}}},
-    {Box(UpsUp2RatioPpExt), {{Option(80), Option(81), kUps}}},
+    {Box(UpsUp2RatioPpExt), {{Option(80), Option(81), kUps, kUm}}},
     {Box(KcdPpExt), {{Box(UpsUp2RatioPpExt)}}},
     {Box(KcsPp), {{Box(RiskPp)}}},
     {Box(UcwSfPpExtCalc),

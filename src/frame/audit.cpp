@@ -1,6 +1,7 @@
 #include "frame/audit.hpp"
 
 #include "frame/app.hpp"
+#include "frame/audit_names.hpp"
 #include "frame/page_rule.hpp"
 #include "frame/routes.hpp"
 #include "platform/numbers.hpp"
@@ -14,11 +15,7 @@ using platform::Kind;
 
 namespace {
 
-std::string Procedure(const Control& c, EventType type) { return c.displayName() + "_" + EventName(type); }
-
 std::string Quoted(const std::string& t) { return "\"" + t + "\""; }
-
-bool Names(const ControlRef& r, const Control& c) { return r.name == c.name() && r.index == c.index(); }
 
 // The innermost tab page a control lies on; {nullptr, -1} outside every strip.
 std::pair<const Control*, int> PageOf(const Control& c) {
@@ -29,7 +26,7 @@ std::pair<const Control*, int> PageOf(const Control& c) {
 
 }  // namespace
 
-Audit::Audit(App& app) : app_(app), platform_(app.platform) {
+Audit::Audit(App& app, ProgramCopier copier) : app_(app), platform_(app.platform), copier_(std::move(copier)) {
   const auto& rows = app_.dependencies.rows();
   for (std::size_t i = 0; i < rows.size(); ++i) {
     rowsOf_[Key{rows[i].result.name, rows[i].result.index}].push_back(i);
@@ -38,11 +35,13 @@ Audit::Audit(App& app) : app_(app), platform_(app.platform) {
   }
   platform_.setTracer(this);
   platform_.addWatcher(this);
+  platform_.setActionLog(&log_);
 }
 
 Audit::~Audit() {
   platform_.setTracer(nullptr);
   platform_.removeWatcher(this);
+  platform_.setActionLog(nullptr);
 }
 
 void Audit::Fault(std::string what) { faults_.push_back(std::move(what)); }
@@ -70,8 +69,15 @@ void Audit::NewWindow() {
 
 void Audit::procedureBegan(Control& control, EventType type) {
   NewWindow();
-  Frame& f = frames_.emplace_back(
-      Frame{&control, type, platform_.messagesShown(), messagesBefore_, platform_.inputsShown(), {}, {}, {}, {}});
+  // A new action of the person: its first entry in the log, answers aside.
+  std::size_t action = log_.size();
+  while (action > 0 && log_[action - 1].kind == platform::PersonAction::Kind::Answer) --action;
+  if (action != action_) {
+    action_ = action;
+    begun_ = 0;
+  }
+  Frame& f = frames_.emplace_back(Frame{&control, type, platform_.messagesShown(), messagesBefore_,
+                                        platform_.inputsShown(), {}, {}, {}, {}, begun_++, {}, {}});
   if (type == EventType::Change && &control == platform_.userEditing() && platform::IsUnfinishedNumber(control.text()))
     f.typedUnfinished = control.text();
 }
@@ -80,6 +86,7 @@ void Audit::procedureEnded() {
   if (frames_.empty()) return;
   Frame f = std::move(frames_.back());
   frames_.pop_back();
+  MissingSources(f);
   const std::string who = Procedure(*f.control, f.type);
   if (!f.typedUnfinished.empty() && platform_.messagesShown() != f.messagesBefore)
     Fault(f.control->displayName() + " refused the unfinished number " + Quoted(f.typedUnfinished) +
@@ -96,21 +103,31 @@ void Audit::procedureEnded() {
             " and went on without a word");
 }
 
-void Audit::textRead(const Control& box) {
-  if (frames_.empty() || !Watched(box)) return;
+void Audit::Read(const Control& c) { frames_.back().firstRead.try_emplace(&c, frames_.back().written.size()); }
+
+const std::string* Audit::textRead(const Control& box) {
+  if (frames_.empty() || !Watched(box)) return nullptr;
   Frame& f = frames_.back();
+  Read(box);
   if (f.reads.empty() || f.reads.back() != &box) f.reads.push_back(&box);
   if (platform::IsUnfinishedNumber(box.text())) f.unfinished.emplace_back(&box, box.text());
+  return nullptr;
+}
+
+std::optional<bool> Audit::valueRead(const Control& option) {
+  if (!frames_.empty() && &option.window() == main_) Read(option);
+  return std::nullopt;
 }
 
 void Audit::textWritten(const Control& box) {
   if (frames_.empty() || !Watched(box)) return;
+  Frame& f = frames_.back();
   // The person's own text, or a box emptied: nothing stands for another box.
   if (&box == platform_.userEditing() || box.text().empty()) {
     copies_.erase(&box);
+    if (&box != platform_.userEditing()) f.written.push_back(&box);
     return;
   }
-  Frame& f = frames_.back();
   // A box tidied as it was read (its dots made commas) keeps its value.
   for (const Control* read : f.reads)
     if (read == &box) return;
@@ -125,6 +142,7 @@ void Audit::ResultWritten(Frame& f, const Control& box) {
   const bool copy = last != nullptr && last->text() == box.text();
   if (platform_.inputsShown() != f.inputs || (copy && f.entered.contains(last))) f.entered.insert(&box);
   else if (copy) CopyWritten(f, box, *last);
+  if (!f.entered.contains(&box)) f.written.push_back(&box);
   f.reads.clear();
   f.inputs = platform_.inputsShown();
 }
@@ -191,6 +209,7 @@ void Audit::eventsSettled() {
     ++it;
   }
   enabledBefore_ = enabled;
+  UnneededHolds();
 }
 
 }  // namespace frame

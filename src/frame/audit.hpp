@@ -11,16 +11,29 @@
 // - a page reached while a copy on it stands for a box beyond the person's
 //   reach that holds something else since;
 // - a step that read an unfinished number ("-", "1,5E") and went on without
-//   a word, and an unfinished number refused while a person types it.
+//   a word, and an unfinished number refused while a person types it;
+// - a box or option a procedure read before it wrote its results, that the
+//   results depend on, and that no row of the boxes it wrote names: a change
+//   of it would leave them standing. Whether they depend on it the audit
+//   tries on a copy of the program: the same action done again, the read
+//   answered with another value; a read that only decided a message or
+//   whether to go on leaves the results as they were;
+// - a button held for a value that its step neither reads nor passes on to
+//   a later page that computes from it: the step is tried on a copy of the
+//   program, where the button is pressed.
 
 #include <cstddef>
 #include <map>
+#include <memory>
+#include <optional>
 #include <set>
 #include <span>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "frame/program_copy.hpp"
+#include "platform/action_log.hpp"
 #include "platform/observer.hpp"
 #include "platform/tracer.hpp"
 
@@ -36,7 +49,9 @@ class App;
 // A test sets one on the running program; the program never does.
 class Audit final : public platform::Tracer, public platform::Observer {
  public:
-  explicit Audit(App& app);
+  // copies: a fresh program to try on what a step would have done
+  // otherwise; without one the audit tries nothing.
+  explicit Audit(App& app, ProgramCopier copier = {});
   ~Audit() override;
   Audit(const Audit&) = delete;
   Audit& operator=(const Audit&) = delete;
@@ -46,8 +61,8 @@ class Audit final : public platform::Tracer, public platform::Observer {
 
   void procedureBegan(platform::Control& control, platform::EventType type) override;
   void procedureEnded() override;
-  void textRead(const platform::Control& box) override;
-  void valueRead(const platform::Control&) override {}
+  const std::string* textRead(const platform::Control& box) override;
+  std::optional<bool> valueRead(const platform::Control& option) override;
   void textWritten(const platform::Control& box) override;
   void eventsSettled() override;
 
@@ -70,6 +85,12 @@ class Audit final : public platform::Tracer, public platform::Observer {
     std::vector<std::pair<const platform::Control*, std::string>> unfinished;
     // The change of a box a person typed an unfinished number into: that text.
     std::string typedUnfinished;
+    // Its place among the procedures of the person's action now running.
+    std::size_t ordinal;
+    // The boxes it wrote, in order, emptied ones too; for each box and option
+    // it read, how many of them it had written when it first read it.
+    std::vector<const platform::Control*> written;
+    std::map<const platform::Control*, std::size_t> firstRead;
   };
   // A copy as the program wrote it, and the box it copies.
   struct Copy {
@@ -87,6 +108,20 @@ class Audit final : public platform::Tracer, public platform::Observer {
   // The rows that declare a box; empty when none does.
   std::span<const std::size_t> RowsOf(const platform::Control& box) const;
   void NewWindow();
+  void Read(const platform::Control& c);
+
+  // The results a procedure wrote after a read that no row of theirs names.
+  void MissingSources(const Frame& f);
+  // The box of those it wrote whose text depends on the read, tried on a
+  // copy; nullptr where none does.
+  const platform::Control* Decides(const Frame& f, const platform::Control& read,
+                                   const std::vector<const platform::Control*>& written);
+  // The buttons held for a value their step does not need.
+  void UnneededHolds();
+  bool Needs(const platform::Control& button, const platform::Control& box);
+  // A copy of the program brought to where this one stood before the
+  // action now running (`through` false) or after it.
+  std::unique_ptr<ProgramCopy> CopyOfProgram(bool through);
 
   App& app_;
   platform::Platform& platform_;
@@ -99,6 +134,16 @@ class Audit final : public platform::Tracer, public platform::Observer {
   std::map<const platform::Control*, Copy> copies_;
   Pages enabledBefore_;
   std::vector<std::string> faults_;
+  // What the person did, for the copies; where the action now running
+  // stands in it, and how many procedures it has begun.
+  platform::ActionLog log_;
+  ProgramCopier copier_;
+  std::size_t action_ = 0;
+  std::size_t begun_ = 0;
+  // What the copies told: the box a read decides ("" none), a hold needed
+  // ("" not); and the faults told already.
+  std::map<std::string, std::string> tried_;
+  std::set<std::string> told_;
 };
 
 }  // namespace frame

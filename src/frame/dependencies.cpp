@@ -101,6 +101,7 @@ void DependencyRule::Touched(const Rows& rows, const platform::Control& c) {
 }
 
 bool DependencyRule::Chosen(std::size_t row) const {
+  if (bound_.empty()) return false;
   const Dependency& d = rows_[row];
   if (d.range != Range::Both && (d.range == Range::I) != app_.IsRange1()) return false;
   for (const platform::Control* option : bound_[row].when)
@@ -120,26 +121,6 @@ DependencyRule::Pages DependencyRule::OpenPages() const {
       if (strip->tabEnabled(page)) open.emplace_back(strip, page);
   return open;
 }
-
-namespace {
-
-// The step pages from the first strip down to a page: where it stands in the procedure.
-std::vector<std::pair<const platform::Control*, int>> PathOf(const platform::Control* strip, int page) {
-  std::vector<std::pair<const platform::Control*, int>> path{{strip, page}};
-  for (const platform::Control* k = strip; k->container() != nullptr; k = k->container())
-    if (IsStepStrip(*k->container())) path.emplace(path.begin(), k->container(), k->containerPage());
-  return path;
-}
-
-// A page further on in the procedure than another: a later page of the first strip they part on.
-bool Later(const std::pair<const platform::Control*, int>& page, const std::pair<const platform::Control*, int>& than) {
-  const auto a = PathOf(page.first, page.second), b = PathOf(than.first, than.second);
-  for (std::size_t i = 0; i < a.size() && i < b.size(); ++i)
-    if (a[i] != b[i]) return a[i].first == b[i].first && a[i].second > b[i].second;
-  return false;
-}
-
-}  // namespace
 
 bool DependencyRule::MovedOn(const Pages& before, const Pages& now) {
   for (const auto& reached : now) {
@@ -232,7 +213,7 @@ void DependencyRule::Withdraw(std::size_t row) {
 }
 
 bool DependencyRule::Passable(std::size_t row) const {
-  if (bound_[row].result == nullptr) return false;
+  if (bound_.empty() || bound_[row].result == nullptr) return false;
   const std::string& text = bound_[row].result->text();
   const char* word = rows_[row].word;
   return platform::TextToNumber(text).has_value() || (word != nullptr && text == word);

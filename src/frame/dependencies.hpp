@@ -29,6 +29,7 @@
 #include <cstddef>
 #include <map>
 #include <set>
+#include <source_location>
 #include <span>
 #include <string>
 #include <string_view>
@@ -71,11 +72,15 @@ struct Dependency {
   // stage has a way for it ("Ignored"); nullptr: a number only.
   const char* word = nullptr;
   Range range = Range::Both;
+  // The file that declares the row, for the faults that name it.
+  const char* file = std::source_location::current().file_name();
 };
 
 // A value the program writes that stands until the program writes it again,
 // whatever else changes: a page's "calculated" flag, a factor page's value.
-constexpr Dependency Standing(ControlRef result) { return {.result = result}; }
+constexpr Dependency Standing(ControlRef result, std::source_location where = std::source_location::current()) {
+  return {.result = result, .file = where.file_name()};
+}
 
 class DependencyRule final : public platform::Observer {
  public:
@@ -104,6 +109,12 @@ class DependencyRule final : public platform::Observer {
   // not exist, a result declared twice for one option or computed from itself.
   std::vector<std::string> Faults() const;
 
+  // The rows whose options are chosen now (or that have none), on the road of
+  // the range now; before the first settled action of a main window, none.
+  bool Chosen(std::size_t row) const;
+  // The value a row's button would pass on holds a number or the row's word.
+  bool Passable(std::size_t row) const;
+
   void controlChanged(platform::Control& c, platform::Property p) override;
   // A recalculation that arrives at the text a result shows records it anew.
   void textRewritten(platform::Control& c) override;
@@ -129,8 +140,6 @@ class DependencyRule final : public platform::Observer {
   void Bind();
 
   std::vector<std::string> Snapshot(std::size_t row) const;
-  // The row's options are chosen (or it has none) on a road of its range.
-  bool Chosen(std::size_t row) const;
   // The person can get to the row's result by the pages open now.
   bool Reachable(std::size_t row) const;
   // The step pages open now; whether they lie past a page open before, so
@@ -146,8 +155,6 @@ class DependencyRule final : public platform::Observer {
   // The sources of a recorded result hold something else now than they did.
   bool Outdated(std::size_t row, const std::vector<std::string>& recorded) const;
   void Withdraw(std::size_t row);
-  // The value a row's button would pass on holds a number or the row's word.
-  bool Passable(std::size_t row) const;
   // The buttons whose values are not all there are held disabled. Only a
   // button whose values or modes changed since is looked at again.
   void HoldPublishers();

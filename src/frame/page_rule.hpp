@@ -1,5 +1,7 @@
 #pragma once
 
+#include <utility>
+
 #include "platform/control.hpp"
 
 namespace frame {
@@ -26,5 +28,13 @@ bool OnEnabledPages(const platform::Control& c, Enabled enabled) {
 inline bool OnEnabledPages(const platform::Control& c) {
   return OnEnabledPages(c, [](const platform::Control& strip, int page) { return strip.tabEnabled(page); });
 }
+
+// A page of a step strip, by its strip and number.
+using StepPage = std::pair<const platform::Control*, int>;
+// The innermost step page a control lies on; {nullptr, -1} outside every step strip.
+StepPage StepPageOf(const platform::Control& c);
+// A page further on in the procedure than another: a later page of the
+// first strip on which the ways to the two pages part.
+bool Later(const StepPage& page, const StepPage& than);
 
 }  // namespace frame

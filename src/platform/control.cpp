@@ -63,16 +63,23 @@ std::string Control::displayName() const {
 
 void Control::changed(Property p) { window_.platform().notify(*this, p); }
 
-void Control::traced(Traced what) const {
-  Platform& p = window_.platform();
+// What the tracer itself reads is no procedure's.
+const std::string* Control::tracedText() const {
   Tracer& tracer = **tracer_;
-  // What the tracer itself reads is no procedure's.
-  Platform::Untraced untraced(p);
-  switch (what) {
-    case Traced::TextRead: tracer.textRead(*this); break;
-    case Traced::ValueRead: tracer.valueRead(*this); break;
-    case Traced::TextWritten: tracer.textWritten(*this); break;
-  }
+  Platform::Untraced untraced(window_.platform());
+  return tracer.textRead(*this);
+}
+
+std::optional<bool> Control::tracedValue() const {
+  Tracer& tracer = **tracer_;
+  Platform::Untraced untraced(window_.platform());
+  return tracer.valueRead(*this);
+}
+
+void Control::tracedWrite() const {
+  Tracer& tracer = **tracer_;
+  Platform::Untraced untraced(window_.platform());
+  tracer.textWritten(*this);
 }
 
 void Control::setVisible(bool v) {
@@ -139,12 +146,12 @@ void Control::setText(const std::string& t) {
   std::string kept = cutToMaxLength(t);
   if (kept == text_) {
     window_.platform().notifyRewritten(*this);
-    if (*tracer_ != nullptr) traced(Traced::TextWritten);
+    if (*tracer_ != nullptr) tracedWrite();
     return;
   }
   text_ = std::move(kept);
   changed(Property::Text);
-  if (*tracer_ != nullptr) traced(Traced::TextWritten);
+  if (*tracer_ != nullptr) tracedWrite();
   window_.platform().raise(*this, EventType::Change);
 }
 

@@ -2,6 +2,7 @@
 // One control of a window: its identity, its own properties and their change reports.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,8 @@ class Control {
   bool enabled() const { return enabled_ && !held_; }
   void setEnabled(bool e);
   bool held() const { return held_; }
+  // The Enabled flag as the program set it, whatever the rule holds.
+  bool ownEnabled() const { return enabled_; }
   void setHeld(bool held);
 
   int left() const { return left_; }
@@ -64,7 +67,8 @@ class Control {
   // Text boxes. setText keeps the first maxLength characters and raises Change
   // inside the write when the kept text differs from the old one.
   const std::string& text() const {
-    if (*tracer_ != nullptr) traced(Traced::TextRead);
+    if (*tracer_ != nullptr)
+      if (const std::string* answered = tracedText()) return *answered;
     return text_;
   }
   void setText(const std::string& t);
@@ -77,7 +81,8 @@ class Control {
   // Option buttons. Selecting deselects the others of the same container and
   // runs Click; deselecting runs nothing.
   bool value() const {
-    if (*tracer_ != nullptr) traced(Traced::ValueRead);
+    if (*tracer_ != nullptr)
+      if (const std::optional<bool> answered = tracedValue()) return *answered;
     return value_;
   }
   void setValue(bool v);
@@ -97,8 +102,10 @@ class Control {
 
  private:
   friend class Platform;
-  enum class Traced { TextRead, ValueRead, TextWritten };
-  void traced(Traced what) const;
+  // What the tracer is told, and what it answers to a read.
+  const std::string* tracedText() const;
+  std::optional<bool> tracedValue() const;
+  void tracedWrite() const;
   void changed(Property p);
   void checkPage(int page) const;
   void insertTypedText(const std::string& t);

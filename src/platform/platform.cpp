@@ -118,7 +118,9 @@ std::string Platform::inputBox(const std::string& prompt, const std::string& tit
                                const std::string& defaultText) {
   if (exited_) return "";
   ++inputsShown_;
-  return services_.dialogs->inputBox(prompt, title, defaultText);
+  std::string answer = services_.dialogs->inputBox(prompt, title, defaultText);
+  if (log_ != nullptr) log_->push_back({PersonAction::Kind::Answer, "", "", kNoIndex, answer});
+  return answer;
 }
 
 void Platform::setMousePointer(MousePointer p) {
@@ -132,6 +134,11 @@ void Platform::exitProcess() {
 }
 
 bool Platform::alive(const Control& c) const { return !exited_ && c.window().loaded(); }
+
+void Platform::logAction(PersonAction::Kind kind, const Control& c, std::string text, int number) {
+  if (log_ != nullptr && depth_ == 0)
+    log_->push_back({kind, c.window().name(), c.name(), c.index(), std::move(text), number});
+}
 
 void Platform::raise(Control& c, EventType type, int keyAscii) {
   if (!alive(c)) return;
@@ -168,6 +175,7 @@ int Platform::raiseKeyPress(Control& c, int keyAscii) {
 
 void Platform::click(Control& c) {
   if (!alive(c)) return;
+  logAction(PersonAction::Kind::Click, c);
   DispatchScope scope(*this);
   if (c.kind() == Kind::OptionButton) {
     c.setValue(true);
@@ -180,6 +188,7 @@ void Platform::click(Control& c) {
 }
 
 void Platform::typeText(Control& box, std::string_view text) {
+  if (alive(box)) logAction(PersonAction::Kind::Type, box, std::string(text));
   DispatchScope scope(*this);
   for (char ch : text) {
     if (!alive(box)) return;
@@ -189,6 +198,7 @@ void Platform::typeText(Control& box, std::string_view text) {
 
 void Platform::typeChar(Control& box, char ch) {
   if (!alive(box)) return;
+  logAction(PersonAction::Kind::Type, box, std::string(1, ch));
   DispatchScope scope(*this);
   focus(box);
   int key = raiseKeyPress(box, static_cast<unsigned char>(ch));
@@ -200,6 +210,7 @@ void Platform::typeChar(Control& box, char ch) {
 
 void Platform::setTextByUser(Control& box, const std::string& text) {
   if (!alive(box)) return;
+  logAction(PersonAction::Kind::Set, box, text);
   DispatchScope scope(*this);
   focus(box);
   if (!alive(box) || box.locked()) return;
@@ -209,6 +220,7 @@ void Platform::setTextByUser(Control& box, const std::string& text) {
 
 void Platform::keyPress(Control& box, int keyAscii) {
   if (!alive(box)) return;
+  logAction(PersonAction::Kind::Key, box, {}, keyAscii);
   DispatchScope scope(*this);
   focus(box);
   if (alive(box)) raiseKeyPress(box, keyAscii);
@@ -216,6 +228,7 @@ void Platform::keyPress(Control& box, int keyAscii) {
 
 void Platform::focus(Control& c) {
   if (!alive(c) || focused_ == &c) return;
+  logAction(PersonAction::Kind::Focus, c);
   DispatchScope scope(*this);
   Control* old = focused_;
   focused_ = &c;
@@ -223,11 +236,15 @@ void Platform::focus(Control& c) {
   if (old != nullptr) raise(*old, EventType::LostFocus);
 }
 
-void Platform::mouseMove(Control& c) { raise(c, EventType::MouseMove); }
+void Platform::mouseMove(Control& c) {
+  if (alive(c)) logAction(PersonAction::Kind::Hover, c);
+  raise(c, EventType::MouseMove);
+}
 
 bool Platform::clickTab(Control& strip, int page) {
   if (!alive(strip) || strip.kind() != Kind::TabStrip || !strip.enabled()) return false;
   if (page < 0 || page >= strip.tabCount() || !strip.tabEnabled(page)) return false;
+  logAction(PersonAction::Kind::Tab, strip, {}, page);
   DispatchScope scope(*this);
   strip.setTab(page);
   raise(strip, EventType::Click);
@@ -236,6 +253,7 @@ bool Platform::clickTab(Control& strip, int page) {
 
 void Platform::close(Window& w) {
   if (!w.loaded()) return;
+  if (log_ != nullptr && depth_ == 0) log_->push_back({PersonAction::Kind::Close, w.name(), "", kNoIndex, "", 0});
   DispatchScope scope(*this);
   unload(w);
   if (windows_.empty()) exitProcess();

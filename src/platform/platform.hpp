@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/action_log.hpp"
 #include "platform/control.hpp"
 #include "platform/events.hpp"
 #include "platform/observer.hpp"
@@ -46,6 +47,8 @@ class Platform {
   // A test's witness of what every procedure reads and writes; nullptr: none.
   void setTracer(Tracer* tracer) { tracer_ = tracer; }
   Tracer* const* tracerSlot() const { return &tracer_; }
+  // Where a test keeps what a person does from now on; nullptr: nowhere.
+  void setActionLog(ActionLog* log) { log_ = log; }
 
   // Windows. load() creates the controls in their design state and runs the
   // window's load procedure; a window already loaded is returned as it is.
@@ -130,6 +133,8 @@ class Platform {
     Tracer* tracer_;
   };
   bool alive(const Control& control) const;
+  // A person's action, logged when it comes from outside every dispatch.
+  void logAction(PersonAction::Kind kind, const Control& c, std::string text = {}, int number = 0);
   void settle();
   // Tells the front end's observer, whose reads are no procedure's.
   template <class Tell>
@@ -141,6 +146,7 @@ class Platform {
   Observer* observer_ = nullptr;
   std::vector<Observer*> watchers_;
   Tracer* tracer_ = nullptr;
+  ActionLog* log_ = nullptr;
   const Control* userEditing_ = nullptr;
   bool settling_ = false;
   std::vector<std::unique_ptr<Window>> windows_;

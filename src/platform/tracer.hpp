@@ -4,6 +4,9 @@
 // a test sets a tracer to hold what the procedures do against what the pages
 // declare of them. Nothing is told while an observer looks at a change.
 
+#include <optional>
+#include <string>
+
 namespace platform {
 
 class Control;
@@ -16,8 +19,11 @@ class Tracer {
   // nest when one raises another control's event.
   virtual void procedureBegan(Control& control, EventType type) = 0;
   virtual void procedureEnded() = 0;
-  virtual void textRead(const Control& box) = 0;
-  virtual void valueRead(const Control& option) = 0;
+  // A box's text or an option's value is read. On a copy of the program a
+  // tracer may answer with another text or value, to try what the procedure
+  // does with it; nullptr and nullopt: the control's own.
+  virtual const std::string* textRead(const Control& box) = 0;
+  virtual std::optional<bool> valueRead(const Control& option) = 0;
   // A box's text was written, changed or rewritten as it stood, before its
   // change procedure runs.
   virtual void textWritten(const Control& box) = 0;

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "frame/program_copy.hpp"
 #include "platform/scripted_services.hpp"
 #include "program/program.hpp"
 
@@ -71,6 +72,16 @@ class Driver {
   std::unique_ptr<program::Program> program_;
   std::size_t taken_ = 0;
 };
+
+// A fresh headless program, as the audit copies the one it watches.
+class DriverCopy final : public frame::ProgramCopy {
+ public:
+  platform::HeadlessPlatform& Headless() override { return driver.headless; }
+  frame::App& Program() override { return driver.app(); }
+  void Main() override { driver.program().Main(); }
+  Driver driver;
+};
+inline std::unique_ptr<frame::ProgramCopy> CopyProgram() { return std::make_unique<DriverCopy>(); }
 
 // A title padded with blanks, as the message boxes show it.
 inline std::string Padded(const std::string& title, std::size_t length) {

@@ -35,7 +35,7 @@ void Session::Start(const Step& step) {
   lastStep_ = &step;
   DropProgram();  // the old program goes before the new one is built
   driver_ = std::make_unique<support::Driver>();
-  if (front_.audited) audit_ = std::make_unique<frame::Audit>(driver_->app());
+  if (front_.audited) audit_ = std::make_unique<frame::Audit>(driver_->app(), support::CopyProgram);
   front_.Attach(*driver_);
   checkedMessages = 0;
   checkedInputs = 0;

@@ -1,0 +1,290 @@
+// What the audit tries on a copy of the program: whether the results of a
+// procedure depend on a value it read that no row of theirs names, and
+// whether the step of a held button needs the value it is held for.
+
+#include <set>
+
+#include "frame/app.hpp"
+#include "frame/audit.hpp"
+#include "frame/audit_names.hpp"
+#include "frame/page_rule.hpp"
+#include "platform/numbers.hpp"
+#include "platform/platform.hpp"
+#include "platform/scripted_services.hpp"
+
+namespace frame {
+
+using platform::Control;
+using platform::EventType;
+
+namespace {
+
+bool Used(const ControlRef& r) { return r.name[0] != '\0'; }
+
+// Where a row is declared, from the program's source folder on.
+std::string FileOf(const Dependency& d) {
+  const std::string file = d.file;
+  const auto at = file.rfind("/src/");
+  return at == std::string::npos ? file : file.substr(at + 1);
+}
+
+// What the audit reads itself is no procedure's.
+class Quiet {
+ public:
+  explicit Quiet(platform::Platform& p) : p_(p), tracer_(*p.tracerSlot()) { p.setTracer(nullptr); }
+  ~Quiet() { p_.setTracer(tracer_); }
+  Quiet(const Quiet&) = delete;
+  Quiet& operator=(const Quiet&) = delete;
+
+ private:
+  platform::Platform& p_;
+  platform::Tracer* tracer_;
+};
+
+bool Same(const Control& c, const Control& other) {
+  return c.index() == other.index() && c.name() == other.name() && c.window().name() == other.window().name();
+}
+
+// On a copy: the procedure-th procedure of the action answers its first read
+// of one box or option with another value, from then on until it ends or the
+// box is written; what it writes itself is kept as it stands at its end.
+class ReadTrial final : public platform::Tracer {
+ public:
+  ReadTrial(std::size_t procedure, const Control& read, std::string text, bool value)
+      : procedure_(procedure), read_(read), text_(std::move(text)), value_(value) {}
+
+  void procedureBegan(Control&, EventType) override { open_.push_back(begun_++); }
+  void procedureEnded() override {
+    if (open_.empty()) return;
+    if (open_.back() == procedure_ && !ended_) {
+      ended_ = true;
+      for (const Control* box : wrote_) texts_[box->displayName()] = box->text();
+    }
+    open_.pop_back();
+  }
+  const std::string* textRead(const Control& box) override { return Answers(box) ? &text_ : nullptr; }
+  std::optional<bool> valueRead(const Control& option) override {
+    if (Answers(option)) return value_;
+    return std::nullopt;
+  }
+  void textWritten(const Control& box) override {
+    if (Same(box, read_)) answering_ = false;
+    if (InProcedure() && box.window().name() == read_.window().name()) wrote_.insert(&box);
+  }
+
+  // The text the procedure left in a box it wrote; nullptr where it wrote none.
+  const std::string* Wrote(const Control& box) const {
+    const auto found = texts_.find(box.displayName());
+    return found == texts_.end() ? nullptr : &found->second;
+  }
+
+ private:
+  bool InProcedure() const { return !ended_ && !open_.empty() && open_.back() == procedure_; }
+  bool Answers(const Control& c) {
+    if (ended_ || !Same(c, read_)) return false;
+    if (InProcedure()) answering_ = true;
+    return answering_;
+  }
+
+  std::size_t procedure_;
+  const Control& read_;
+  std::string text_;
+  bool value_;
+  std::size_t begun_ = 0;
+  std::vector<std::size_t> open_;
+  bool answering_ = false, ended_ = false;
+  std::set<const Control*> wrote_;
+  std::map<std::string, std::string> texts_;
+};
+
+// On a copy: whether the step of a button reads a box, in any procedure it runs.
+class StepTrial final : public platform::Tracer {
+ public:
+  explicit StepTrial(const Control& box) : box_(box) {}
+  void procedureBegan(Control&, EventType) override {}
+  void procedureEnded() override {}
+  const std::string* textRead(const Control& box) override {
+    read = read || &box == &box_;
+    return nullptr;
+  }
+  std::optional<bool> valueRead(const Control&) override { return std::nullopt; }
+  void textWritten(const Control&) override {}
+  bool read = false;
+
+ private:
+  const Control& box_;
+};
+
+// A person gets to the control through the pages open now, a tab away at most.
+bool WithinReach(const Control& c) {
+  for (const Control* k = &c; k != nullptr; k = k->container())
+    if (!k->visible()) return false;
+  return c.window().shown() && OnEnabledPages(c);
+}
+
+std::set<StepPage> OpenStepPages(const platform::Window& w) {
+  std::set<StepPage> open;
+  for (const auto& c : w.controls())
+    if (c->kind() == platform::Kind::TabStrip && IsStepStrip(*c))
+      for (int page = 0; page < c->tabCount(); ++page)
+        if (c->tabEnabled(page)) open.emplace(c.get(), page);
+  return open;
+}
+
+}  // namespace
+
+std::unique_ptr<ProgramCopy> Audit::CopyOfProgram(bool through) {
+  std::unique_ptr<ProgramCopy> copy = copier_();
+  StartCopy(*copy, log_);
+  const std::size_t done = through ? log_.size() : action_ - 1;
+  for (std::size_t i = 0; i < done; ++i) DoAgain(*copy, log_[i]);
+  return copy;
+}
+
+void Audit::MissingSources(const Frame& f) {
+  if (f.written.empty() || !copier_ || action_ == 0) return;
+  Quiet quiet(platform_);
+  const auto& rows = app_.dependencies.rows();
+  for (const auto& [read, before] : f.firstRead) {
+    const std::vector<const Control*> after(f.written.begin() + static_cast<std::ptrdiff_t>(before), f.written.end());
+    bool result = false, recorded = false, named = false;
+    for (const Control* box : after) {
+      named = named || box == read;  // its own result, read before it is written again
+      result = result || !box->text().empty();
+      for (std::size_t row : RowsOf(*box)) {
+        const Dependency& d = rows[row];
+        if (!Used(d.from[0]) || !app_.dependencies.Chosen(row)) continue;
+        recorded = true;
+        for (const ControlRef& source : d.from) named = named || Names(source, *read);
+        for (const ControlRef& option : d.when) named = named || Names(option, *read);
+      }
+    }
+    if (!result || !recorded || named) continue;
+    if (const Control* fed = Decides(f, *read, after)) {
+      std::string file;
+      for (std::size_t row : RowsOf(*fed))
+        if (app_.dependencies.Chosen(row)) file = FileOf(rows[row]);
+      Fault(Procedure(*f.control, f.type) + " wrote " + fed->displayName() + " from " + read->displayName() +
+            ", which no row of the boxes it wrote names (the row of " + fed->displayName() + " in " + file + ")");
+    }
+  }
+}
+
+const Control* Audit::Decides(const Frame& f, const Control& read, const std::vector<const Control*>& written) {
+  std::string key = Procedure(*f.control, f.type) + " " + read.displayName();
+  for (const Control* box : written) key += " " + box->displayName();
+  const auto byName = [&](const std::string& name) -> const Control* {
+    for (const Control* box : written)
+      if (box->displayName() == name) return box;
+    return nullptr;
+  };
+  if (const auto known = tried_.find(key); known != tried_.end()) return byName(known->second);
+
+  // Another value than the one read: twice and half a number, a number for
+  // a text that is none, the other choice of an option.
+  std::vector<std::pair<std::string, bool>> answers;
+  if (read.kind() == platform::Kind::OptionButton) {
+    answers = {{"", !read.value()}};
+  } else if (const std::optional<double> v = platform::TextToNumber(read.text()); v && *v != 0) {
+    answers = {{platform::NumberToText(*v * 2), false}, {platform::NumberToText(*v / 2), false}};
+  } else {
+    answers = {{"1", false}, {"-1", false}};
+  }
+  bool conclusive = false;
+  for (const auto& [text, value] : answers) {
+    std::unique_ptr<ProgramCopy> copy = CopyOfProgram(false);
+    platform::Platform& p = copy->Headless().platform;
+    const platform::Window* main = p.window(main_->name());
+    const Control* readThere = main == nullptr ? nullptr : main->find(read.name(), read.index());
+    if (readThere == nullptr) continue;
+    ReadTrial trial(f.ordinal, *readThere, text, value);
+    p.setTracer(&trial);
+    DoAgain(*copy, log_[action_ - 1]);
+    p.setTracer(nullptr);
+    // A result the trial wrote too, neither of them emptied: a refusal says nothing.
+    for (const Control* box : written) {
+      const Control* there = main->find(box->name(), box->index());
+      const std::string* tried = there == nullptr ? nullptr : trial.Wrote(*there);
+      if (tried == nullptr || tried->empty() || box->text().empty()) continue;
+      conclusive = true;
+      if (*tried != box->text()) {
+        tried_[key] = box->displayName();
+        return box;
+      }
+    }
+  }
+  if (conclusive) tried_[key] = "";
+  return nullptr;
+}
+
+void Audit::UnneededHolds() {
+  if (!copier_ || main_ == nullptr) return;
+  Quiet quiet(platform_);
+  const auto& rows = app_.dependencies.rows();
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    if (!app_.dependencies.Chosen(i) || app_.dependencies.Passable(i)) continue;
+    const Control* box = main_->find(rows[i].result.name, rows[i].result.index);
+    for (const ControlRef& p : rows[i].publishers) {
+      const Control* button = Used(p) ? main_->find(p.name, p.index) : nullptr;
+      if (button == nullptr || box == nullptr || !button->held() || !button->ownEnabled() || !WithinReach(*button))
+        continue;
+      if (Needs(*button, *box)) continue;
+      const std::string fault = button->displayName() + " is held for " + box->displayName() +
+                                ", which its step neither reads nor passes on to a later page that computes "
+                                "from it (the row of " +
+                                box->displayName() + " in " + FileOf(rows[i]) + ")";
+      if (told_.insert(fault).second) Fault(fault);
+    }
+  }
+}
+
+bool Audit::Needs(const Control& button, const Control& box) {
+  // The rows of the button chosen now: the mode its step runs in.
+  const auto& rows = app_.dependencies.rows();
+  std::string key = "hold " + button.displayName() + " " + box.displayName() + " ";
+  for (std::size_t i = 0; i < rows.size(); ++i)
+    for (const ControlRef& p : rows[i].publishers)
+      if (Names(p, button)) key += app_.dependencies.Chosen(i) ? '1' : '0';
+  if (const auto known = tried_.find(key); known != tried_.end()) return !known->second.empty();
+
+  std::unique_ptr<ProgramCopy> copy = CopyOfProgram(true);
+  platform::Platform& p = copy->Headless().platform;
+  const platform::Window* main = p.window(main_->name());
+  Control* buttonThere = main == nullptr ? nullptr : main->find(button.name(), button.index());
+  const Control* boxThere = main == nullptr ? nullptr : main->find(box.name(), box.index());
+  if (buttonThere == nullptr || boxThere == nullptr) return true;
+  const std::set<StepPage> before = OpenStepPages(*main);
+  const std::size_t messages = p.messagesShown();
+  StepTrial trial(*boxThere);
+  p.setTracer(&trial);
+  p.click(*buttonThere);
+  p.setTracer(nullptr);
+  // A step that refused says nothing of what it would have done.
+  if (!trial.read && p.messagesShown() != messages) return true;
+  bool needed = trial.read;
+  if (!needed && p.window(main_->name()) == main) {
+    // Passed on: the way on left the box's page for a later one, where a
+    // result is computed from it.
+    const std::set<StepPage> after = OpenStepPages(*main);
+    const auto open = [](const std::set<StepPage>& pages) {
+      return [&pages](const Control& strip, int page) { return pages.contains({&strip, page}); };
+    };
+    const StepPage page = StepPageOf(*boxThere);
+    bool movedOn = OnEnabledPages(*boxThere, open(before)) && !OnEnabledPages(*boxThere, open(after));
+    bool reached = false;
+    for (const StepPage& now : after) reached = reached || (!before.contains(now) && Later(now, page));
+    bool computedFrom = false;
+    for (const Dependency& d : rows) {
+      if (d.range != Range::Both && (d.range == Range::I) != app_.IsRange1()) continue;
+      bool names = false;
+      for (const ControlRef& source : d.from) names = names || Names(source, box);
+      const Control* result = names ? main_->find(d.result.name, d.result.index) : nullptr;
+      computedFrom = computedFrom || (result != nullptr && Later(StepPageOf(*result), StepPageOf(box)));
+    }
+    needed = movedOn && reached && computedFrom;
+  }
+  tried_[key] = needed ? "needed" : "";
+  return needed;
+}
+
+}  // namespace frame
