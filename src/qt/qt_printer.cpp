@@ -48,7 +48,7 @@ bool QtPrinter::setOrientation(platform::Orientation orientation) {
   return true;
 }
 
-bool QtPrinter::startJob() {
+bool QtPrinter::startJob(const QString& name) {
   if (painter_ != nullptr) return true;
   if (pdfFile_.isEmpty()) {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
@@ -59,6 +59,7 @@ bool QtPrinter::startJob() {
     printer_->setOutputFormat(QPrinter::PdfFormat);
     printer_->setOutputFileName(pdfFile_);
   }
+  printer_->setDocName(name);
   printer_->setPageOrientation(orientation_);
   // The painter's origin is the sheet's corner; the margins are placed by printWindow.
   printer_->setFullPage(true);
@@ -82,7 +83,7 @@ void QtPrinter::abandonJob() {
 
 bool QtPrinter::printWindow(const platform::Window& window) {
   QWidget* widget = windows_.windowWidget(window);
-  if (widget == nullptr || !startJob()) return false;
+  if (widget == nullptr || !startJob(QString::fromStdString(window.caption()))) return false;
   if (pageUsed_ && !printer_->newPage()) {
     abandonJob();
     return false;

@@ -18,7 +18,8 @@ class WindowRenderer;
 // Prints a window's client area, as it is shown, on the page of the desktop's
 // default printer (or of a PDF file): scaled to the printable area with its
 // proportions kept, and centred on the sheet with even margins of at least
-// 10 mm, drawn at the printer's resolution with its text as text. No default
+// 10 mm, drawn at the printer's resolution with its text as text. A job bears
+// the caption of the window it begins with. No default
 // printer, or a page that cannot be painted, is a printer failure for the
 // caller to handle.
 class QtPrinter : public platform::Printer {
@@ -38,7 +39,8 @@ class QtPrinter : public platform::Printer {
 
  private:
   bool available() const;
-  bool startJob();
+  // Begins a job unless one is open, named `name` in the print queue and as the document's title.
+  bool startJob(const QString& name);
   void abandonJob();
 
   const WindowRenderer& windows_;

@@ -65,8 +65,9 @@ QWidget* WindowRenderer::widget(const Control& control) const {
 // --- the model's changes -------------------------------------------------------
 
 void WindowRenderer::learnFrame() {
+  // A window read beside is a tool window, whose title bar may be slimmer than a main window's.
   for (const auto& [window, view] : views_)
-    if (view != nullptr)
+    if (view != nullptr && !view->readsBeside())
       if (const auto frame = view->shownFrame()) frame_ = *frame;
 }
 
@@ -84,10 +85,16 @@ void WindowRenderer::windowLoaded(Window& window) {
 }
 
 void WindowRenderer::windowShown(Window& window) {
-  if (WindowView* view = windowWidget(window)) {
-    Applying applying(*this);
-    view->showWindow();
-  }
+  WindowView* view = windowWidget(window);
+  if (view == nullptr) return;
+  Applying applying(*this);
+  view->showWindow();
+  // A window loaded again (the main window after a restart) takes over the
+  // windows read beside the one it replaces, which stay open.
+  for (const auto& [other, otherView] : views_)
+    if (otherView != nullptr && otherView != view && !otherView->ownerName().isEmpty() &&
+        otherView->ownerName() == view->objectName())
+      otherView->belongTo(*view);
 }
 
 void WindowRenderer::windowShownBeside(Window& window, std::span<const Control* const> inSight) {
@@ -109,6 +116,8 @@ void WindowRenderer::windowShownBeside(Window& window, std::span<const Control* 
       for (const auto& control : window.controls())
         if (QWidget* w = widget(*control)) ShowAllProperties(*w, *control, view->twips());
   }
+  // It belongs to that window, now that it is placed.
+  if (owner != nullptr && owner != view) view->belongTo(*owner);
   view->showWindow();
 }
 

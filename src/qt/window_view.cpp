@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 #include <utility>
 
@@ -69,7 +70,25 @@ void WindowView::showWindow() {
 
 void WindowView::readBeside() {
   readBeside_ = true;
+  // A tool window: on X11 only a window of such a kind is kept above the
+  // window it belongs to. The flag is set while the window is hidden, as
+  // Qt hides a window whose kind changes.
+  if (windowType() != Qt::Tool && !isVisible()) setWindowFlag(Qt::Tool);
   setAttribute(Qt::WA_ShowWithoutActivating);
+}
+
+void WindowView::belongTo(const QWidget& owner) {
+  QWindow* const ownerWindow = owner.windowHandle();
+  if (ownerWindow == nullptr) return;
+  ownerName_ = owner.objectName();
+  winId();  // the native window, through which the desktop learns the owner
+  if (windowHandle()->transientParent() == ownerWindow) return;
+  windowHandle()->setTransientParent(ownerWindow);
+  // The desktop reads whom a window belongs to when the window is shown.
+  if (isVisible()) {
+    hide();
+    show();
+  }
 }
 
 bool WindowView::placeAt(QPoint corner, double scale) {

@@ -2,6 +2,7 @@
 
 #include <QMargins>
 #include <QPointer>
+#include <QString>
 #include <QWidget>
 #include <optional>
 
@@ -32,6 +33,17 @@ class WindowView : public QWidget {
   // Makes this a window a person reads while working in another: it never
   // takes the activation, and so the keyboard, from that one.
   void readBeside();
+  // True once the window is read beside another.
+  bool readsBeside() const { return readBeside_; }
+  // The window belongs to `owner`: the desktop keeps it above that window,
+  // which goes on taking input. Neither widget owns the other, so either may
+  // go away first; a window that goes leaves this one on its own. Called once
+  // the window is placed: the native window made here would otherwise be
+  // placed by its client area rather than by its frame.
+  void belongTo(const QWidget& owner);
+  // The name of the window it last belonged to, which a window loaded again
+  // under that name takes over; empty: none.
+  const QString& ownerName() const { return ownerName_; }
   // Places the window before it is first shown: the corner of its frame at
   // `corner`, drawn at `scale` where that is smaller than its own. True when
   // the scale changed, and with it the places and fonts its controls need.
@@ -63,6 +75,7 @@ class WindowView : public QWidget {
   Twips twips_;
   bool placed_ = false;
   bool readBeside_ = false;
+  QString ownerName_;
   QPointer<QWidget> handBack_;
   bool focusCheckPending_ = false;
 };

@@ -80,4 +80,11 @@ TEST(ArchitectureMap, NamesOnlyFilesAndNamesOfTheTree) {
   EXPECT_GT(checked, 100);  // the map was read
 }
 
+// A first start builds the program alone; scripts/test builds the tests and benchmarks.
+TEST(ArchitectureMap, TheRunScriptBuildsTheProgramAlone) {
+  const std::string run = Read(fs::path(IC_ARCHITECTURE_MAP).parent_path().parent_path() / "scripts/run");
+  EXPECT_TRUE(std::regex_search(run, std::regex("cmake --build .*--target insulation-coordination\n")));
+  EXPECT_FALSE(std::regex_search(run, std::regex("cmake --build (?!.*--target insulation-coordination\n)")));
+}
+
 }  // namespace

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QPrinterInfo>
 #include <QRegularExpression>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -59,6 +60,9 @@ TEST_F(ServicesTest, PrintingToAPdfFileGivesALandscapePage) {
   // Drawn at the printer's resolution, not a JPEG picture of the screen: the text goes out in its font.
   EXPECT_TRUE(bytes.contains("/FontFile2"));
   EXPECT_FALSE(bytes.contains("/DCTDecode"));
+  // The job bears the window's caption, which Qt writes as UTF-16 big-endian behind its byte order mark.
+  const QByteArray caption = QStringEncoder(QStringEncoder::Utf16BE)(u"Test window");
+  EXPECT_TRUE(bytes.contains("/Title (\xfe\xff" + caption + ")"));
   const QSizeF page = FirstMediaBox(bytes);
   EXPECT_GT(page.width(), page.height());
   // The window as large as 10 mm margins allow, its proportions kept, centred on the sheet.
