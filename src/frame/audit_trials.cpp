@@ -153,7 +153,7 @@ void Audit::MissingSources(const Frame& f) {
       result = result || !box->text().empty();
       for (std::size_t row : RowsOf(*box)) {
         const Dependency& d = rows[row];
-        if (!Used(d.from[0]) || !app_.dependencies.Chosen(row)) continue;
+        if (d.standing || !app_.dependencies.Chosen(row)) continue;
         recorded = true;
         for (const ControlRef& source : d.from) named = named || Names(source, *read);
         for (const ControlRef& option : d.when) named = named || Names(option, *read);

@@ -72,14 +72,20 @@ struct Dependency {
   // stage has a way for it ("Ignored"); nullptr: a number only.
   const char* word = nullptr;
   Range range = Range::Both;
+  // Declared to stand whatever changes (Standing): computed from nothing
+  // that withdraws it. A row that names no source and does not stand is a
+  // value the person gives, which the program only passes on.
+  bool standing = false;
   // The file that declares the row, for the faults that name it.
   const char* file = std::source_location::current().file_name();
 };
 
 // A value the program writes that stands until the program writes it again,
-// whatever else changes: a page's "calculated" flag, a factor page's value.
-constexpr Dependency Standing(ControlRef result, std::source_location where = std::source_location::current()) {
-  return {.result = result, .file = where.file_name()};
+// whatever else changes: a page's "calculated" flag, a factor page's value,
+// with the button that passes it on, if one does.
+constexpr Dependency Standing(ControlRef result, ControlRef publisher = {},
+                              std::source_location where = std::source_location::current()) {
+  return {.result = result, .publishers = {{publisher}}, .standing = true, .file = where.file_name()};
 }
 
 class DependencyRule final : public platform::Observer {

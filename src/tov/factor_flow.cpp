@@ -25,8 +25,9 @@ bool Beats(const std::optional<double>& candidate, const std::optional<double>& 
   return candidate && (!best || *candidate > *best);
 }
 
-constexpr frame::Dependency PassedOn(frame::ControlRef result, const char* next) {
-  return {.result = result, .publishers = {{{next}}}};
+constexpr frame::Dependency PassedOn(frame::ControlRef result, const char* next,
+                                     std::source_location where = std::source_location::current()) {
+  return frame::Standing(result, {next}, where);
 }
 // The factor pages' results stand until their page calculates again; what
 // each "Next >>" passes on, it waits for. The values a page computes on the

@@ -24,8 +24,8 @@ constexpr frame::ControlRef kResultDisplay[] = {
 };
 
 constexpr frame::Dependency kPassedOn[] = {
-    {.result = {kUrpTovPeBox}, .publishers = {{{"Command21", 1}}}},
-    {.result = {kUrpTovPpBox}, .publishers = {{{"Command21", 1}}}},
+    frame::Standing({kUrpTovPeBox}, {"Command21", 1}),
+    frame::Standing({kUrpTovPpBox}, {"Command21", 1}),
 };
 
 }  // namespace
