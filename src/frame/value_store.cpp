@@ -3,7 +3,6 @@
 #include <stdexcept>
 #include <string_view>
 
-#include "frame/app.hpp"
 #include "frame/stage.hpp"
 
 namespace frame {
