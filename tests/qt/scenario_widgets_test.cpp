@@ -38,11 +38,15 @@ TEST(ScenarioThroughWidgets, StepsTheWidgetsCannotExpressFailTheFile) {
             "the text\n");
 }
 
-// The headless model lets the pointer rest on a control not shown; a person cannot.
+// A person cannot rest the pointer on a control not shown, nor click it; the
+// headless front refuses it too, so that no help is checked that nobody sees.
 TEST(ScenarioThroughWidgets, AControlOfAPageNotShownCannotBeReached) {
-  EXPECT_EQ(FailuresOnTheMainWindow("hover lblRange\ntype txtUm 420\nclick cmdOKUm\nclick txtUm\n"),
-            ":3: cannot hover over lblRange: it is not shown\n"
-            ":6: cannot click txtUm: it is not shown\n");
+  const char* const steps = "hover lblRange\ntype txtUm 420\nclick cmdOKUm\nclick txtUm\n";
+  const std::string refused =
+      ":3: cannot hover over lblRange: it is not shown\n"
+      ":6: cannot click txtUm: it is not shown\n";
+  EXPECT_EQ(FailuresOnTheMainWindow(steps), refused);
+  EXPECT_EQ(FailuresOnTheMainWindow(steps, scenario::Front()), refused);
 }
 
 // Both fronts refuse alike what a person cannot do with a box.
