@@ -211,6 +211,19 @@ TEST_F(StageRowsTest, ABoxBeyondTheStoreStopsTheLoad) {
   }
 }
 
+TEST_F(StageRowsTest, AControlWithANegativeIndexStopsTheLoadNamingItsStage) {
+  platform::ControlDesign button = kStageButton;
+  button.index = -2;
+  stage.controls = {kStageFrame, button};
+  app.stages = {&stage};
+  try {
+    h.platform.load(app.mainWindowDefinition());
+    ADD_FAILURE() << "loaded";
+  } catch (const std::logic_error& e) {
+    EXPECT_STREQ(e.what(), "the stage fake: frmVarno: control Command21(-2) has a negative index");
+  }
+}
+
 TEST_F(StageRowsTest, ARouteForAControlTheWindowLacksStopsTheLoadNamingItsRow) {
   routes.on(frame::Command21Click, 31, [] {});
   app.routes = &routes;
