@@ -11,7 +11,6 @@
 #include "frame/dependencies.hpp"
 #include "frame/main_vars.hpp"
 #include "frame/module1.hpp"
-#include "frame/value_store.hpp"
 #include "platform/platform.hpp"
 
 namespace frame {

@@ -3,14 +3,13 @@
 #include <stdexcept>
 #include <string_view>
 
-#include "frame/app.hpp"
 #include "frame/stage.hpp"
 
 namespace frame {
 
 namespace {
 
-// A row of a box beyond the store would never be built: it is a fault.
+// A row of a box outside the store would never be built: it is a fault.
 void Add(std::vector<std::vector<const platform::ControlDesign*>>& rows, std::span<const platform::ControlDesign> span,
          const Stage& stage, std::vector<std::string>* faults) {
   for (const platform::ControlDesign& d : span) {
@@ -18,8 +17,16 @@ void Add(std::vector<std::vector<const platform::ControlDesign*>>& rows, std::sp
     if (d.index >= 0 && d.index < kValueStoreSize) rows[static_cast<std::size_t>(d.index)].push_back(&d);
     else if (faults != nullptr)
       faults->push_back("Text1(" + std::to_string(d.index) + ") of the stage " + stage.Name() +
-                        " lies beyond the value store of " + std::to_string(kValueStoreSize) + " boxes");
+                        (d.index < 0 ? " has a negative index"
+                                     : " lies beyond the value store of " + std::to_string(kValueStoreSize) + " boxes"));
   }
+}
+
+// Every row that does not stand, one a line, so that one start-up shows them all.
+std::string FaultsText(const std::vector<std::string>& faults) {
+  std::string text = "the value store does not stand:";
+  for (const std::string& f : faults) text += "\n  " + f;
+  return text;
 }
 
 }  // namespace
@@ -42,8 +49,14 @@ std::vector<const platform::ControlDesign*> ValueStoreRows(const std::vector<Sta
 void BuildValueStore(platform::Window& w, const std::vector<Stage*>& stages) {
   std::vector<std::string> faults;
   const auto rows = ValueStoreRows(stages, &faults);
-  if (!faults.empty()) throw std::logic_error("the value store does not stand: " + faults.front());
+  if (!faults.empty()) throw std::logic_error(FaultsText(faults));
   for (const platform::ControlDesign* d : rows) w.create(*d);
+}
+
+void CheckValueStoreRows(const std::vector<Stage*>& stages) {
+  std::vector<std::string> faults;
+  ValueStoreRows(stages, &faults);
+  if (!faults.empty()) throw std::logic_error(FaultsText(faults));
 }
 
 }  // namespace frame

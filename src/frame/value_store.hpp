@@ -22,12 +22,15 @@ inline constexpr const char* kResultsCellText = "2222222";  // a results cell no
 inline constexpr const char* kFlagDesignText = "0";          // a page-calculated flag not yet set
 
 // The row of every index, from the stages. Indices with no row or with more
-// than one, and rows beyond the store, are named in `faults`.
+// than one, and rows outside the store, are named in `faults`.
 std::vector<const platform::ControlDesign*> ValueStoreRows(const std::vector<Stage*>& stages,
                                                            std::vector<std::string>* faults = nullptr);
 
 // Creates every box of the store in index order. The containers must exist already;
-// throws std::logic_error when a box has no row or more than one.
+// throws std::logic_error naming every fault of the rows when there is one.
 void BuildValueStore(platform::Window& w, const std::vector<Stage*>& stages);
+
+// Throws std::logic_error naming every fault of the stages' rows, if there is one.
+void CheckValueStoreRows(const std::vector<Stage*>& stages);
 
 }  // namespace frame

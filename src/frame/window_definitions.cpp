@@ -3,6 +3,9 @@
 // its containers, then the stages, the value store, and the routing last,
 // once every control exists.
 
+#include <stdexcept>
+#include <string>
+
 #include "frame/app.hpp"
 #include "frame/routes.hpp"
 #include "frame/stage.hpp"
@@ -33,7 +36,14 @@ void App::DefineWindows() {
 void App::BuildMainWindow(Window& w) {
   w.createAll(MainWindowTopAreaDesign());
   w.createAll(MainWindowPageTreeDesign());
-  for (Stage* stage : stages) stage->Build(w);
+  for (Stage* stage : stages) {
+    // A row the window refuses is the stage's to mend: the stage is named.
+    try {
+      stage->Build(w);
+    } catch (const std::logic_error& e) {
+      throw std::logic_error(std::string("the stage ") + stage->Name() + ": " + e.what());
+    }
+  }
   BuildValueStore(w, stages);
   if (routes != nullptr) routes->Bind(w);
 }

@@ -138,7 +138,12 @@ void Control::setBackColor(std::uint32_t c) {
 }
 
 std::string Control::cutToMaxLength(const std::string& t) const {
-  if (maxLength_ > 0 && t.size() > static_cast<std::size_t>(maxLength_)) return t.substr(0, maxLength_);
+  if (maxLength_ <= 0) return t;
+  // MaxLength counts characters: the text is UTF-8, and a character begins at
+  // every byte but a continuation byte (10xxxxxx), so the cut keeps it whole.
+  int characters = 0;
+  for (std::size_t at = 0; at < t.size(); ++at)
+    if ((static_cast<unsigned char>(t[at]) & 0xC0) != 0x80 && characters++ == maxLength_) return t.substr(0, at);
   return t;
 }
 

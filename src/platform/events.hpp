@@ -7,8 +7,10 @@ namespace platform {
 
 class Control;
 
-enum class EventType { Click, Change, LostFocus, KeyPress, MouseMove };
-inline constexpr std::size_t kEventTypes = 5;
+// The events a control answers. A new one goes at the end and Last names it:
+// kEventTypes, the size of each name's table of procedures, counts up to Last.
+enum class EventType { Click, Change, LostFocus, KeyPress, MouseMove, Last = MouseMove };
+inline constexpr std::size_t kEventTypes = static_cast<std::size_t>(EventType::Last) + 1;
 
 struct Event {
   EventType type;

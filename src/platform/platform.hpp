@@ -89,7 +89,8 @@ class Platform {
   // What a person does. Each call is one event dispatch from the outside.
   void click(Control& control);
   void typeText(Control& box, std::string_view text);   // one character at a time
-  void typeChar(Control& box, char c);
+  void typeChar(Control& box, char c);                   // a key of an ASCII character
+  void typeChar(Control& box, std::string_view character);  // the UTF-8 bytes of one character
   void setTextByUser(Control& box, const std::string& text);  // pasting: one Change
   void keyPress(Control& box, int keyAscii);
   void focus(Control& control);

@@ -24,6 +24,11 @@ Control& Window::create(const ControlDesign& design) {
       throw std::logic_error(name_ + ": container " + design.container + " of " + design.name +
                              " does not exist yet");
   }
+  // A single control stands at kNoIndex, an array's elements from 0 on: a row
+  // below them has no place among its name's controls.
+  if (design.index < kNoIndex)
+    throw std::logic_error(name_ + ": control " + design.name + "(" + std::to_string(design.index) +
+                           ") has a negative index");
   auto it = names_.find(std::string_view(design.name));
   if (it == names_.end()) it = names_.try_emplace(design.name).first;
   Named& named = it->second;

@@ -57,6 +57,8 @@ class Window {
   bool loaded() const { return state_ != WindowState::Unloaded; }
   bool shown() const { return state_ == WindowState::Shown; }
 
+  // Throws std::logic_error for a row the window cannot hold: a negative index,
+  // a container not created yet, a name and index created twice.
   Control& create(const ControlDesign& design);
   void createAll(std::span<const ControlDesign> designs);
 

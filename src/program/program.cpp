@@ -1,8 +1,5 @@
 #include "program/program.hpp"
 
-#include <stdexcept>
-#include <string>
-
 #include "frame/stage.hpp"
 #include "frame/value_store.hpp"
 #include "coordination/stage.hpp"
@@ -31,9 +28,7 @@ Program::Program(platform::Platform& platform) : app(platform) {
   }
   routes.Check();
   app.routes = &routes;
-  std::vector<std::string> faults;
-  frame::ValueStoreRows(app.stages, &faults);
-  if (!faults.empty()) throw std::logic_error("the value store does not stand: " + faults.front());
+  frame::CheckValueStoreRows(app.stages);
 }
 
 Program::~Program() = default;

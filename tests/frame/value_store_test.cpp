@@ -202,12 +202,29 @@ TEST_F(StageRowsTest, ABoxWithTwoRowsStopsTheLoad) {
 TEST_F(StageRowsTest, ABoxBeyondTheStoreStopsTheLoad) {
   FakeStage other;
   other.boxes.push_back({.kind = platform::Kind::TextBox, .name = "Text1", .index = frame::kValueStoreSize});
+  other.boxes.push_back({.kind = platform::Kind::TextBox, .name = "Text1", .index = -2});
   app.stages = {&stage, &other};
   try {
     h.platform.load(app.mainWindowDefinition());
     ADD_FAILURE() << "loaded";
   } catch (const std::logic_error& e) {
     EXPECT_NE(std::string(e.what()).find("of the stage fake lies beyond the value store"), std::string::npos) << e.what();
+    // Every fault is named, not only the first.
+    EXPECT_NE(std::string(e.what()).find("Text1(-2) of the stage fake has a negative index"), std::string::npos)
+        << e.what();
+  }
+}
+
+TEST_F(StageRowsTest, AControlWithANegativeIndexStopsTheLoadNamingItsStage) {
+  platform::ControlDesign button = kStageButton;
+  button.index = -2;
+  stage.controls = {kStageFrame, button};
+  app.stages = {&stage};
+  try {
+    h.platform.load(app.mainWindowDefinition());
+    ADD_FAILURE() << "loaded";
+  } catch (const std::logic_error& e) {
+    EXPECT_STREQ(e.what(), "the stage fake: frmVarno: control Command21(-2) has a negative index");
   }
 }
 

@@ -64,6 +64,11 @@ TEST_F(ModelTest, TypingRaisesKeyPressInsertionAndChangePerCharacter) {
   std::vector<std::string> expected = {"key 4", "change 4", "key 2", "change 42", "key 0", "change 420", "key 5"};
   EXPECT_EQ(log, expected);
   EXPECT_EQ(p.focused(), &t);
+  // A character beyond ASCII is one key with its code (é is 233), and goes in whole or not at all.
+  t.setText("4");
+  p.typeText(t, "\xc3\xa9\xc3\xa9\xc3\xa9");
+  EXPECT_EQ(t.text(), "4\xc3\xa9\xc3\xa9");
+  EXPECT_EQ(log.back(), "key \xe9");
 }
 
 TEST_F(ModelTest, TypingIntoALockedBoxInsertsNothingButStillRaisesTheKey) {

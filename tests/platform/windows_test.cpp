@@ -43,6 +43,7 @@ TEST_F(ModelTest, WindowsLoadInDesignStateShowHideAndUnload) {
   EXPECT_EQ(w.state(), WindowState::Loaded);
   EXPECT_EQ(&p.load(r.definition()), &w);  // loading again returns the loaded window
   EXPECT_EQ(r.loads, 1);
+  EXPECT_THROW(w.create({.kind = Kind::Label, .name = "Label1", .index = -2}), std::logic_error);
   p.show(w);
   EXPECT_TRUE(w.shown());
   p.hide(w);

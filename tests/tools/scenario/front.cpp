@@ -58,6 +58,9 @@ std::string Front::Focus(Control& c) {
 }
 
 std::string Front::Hover(Control& c) {
+  // A person rests the pointer on what is on the screen, enabled or not, as
+  // the widgets let the pointer enter a disabled control too.
+  if (!c.isShown()) return "it is not shown";
   platform_->mouseMove(c);
   return "";
 }
