@@ -140,9 +140,7 @@ class Audit final : public platform::Tracer, public platform::Observer {
   ProgramCopier copier_;
   std::size_t action_ = 0;
   std::size_t begun_ = 0;
-  // What the copies told: the box a read decides ("" none), a hold needed
-  // ("" not); and the faults told already.
-  std::map<std::string, std::string> tried_;
+  // The faults of holds told already.
   std::set<std::string> told_;
 };
 

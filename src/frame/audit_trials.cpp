@@ -41,6 +41,15 @@ class Quiet {
   platform::Tracer* tracer_;
 };
 
+// What the copies told, for every audit of the process: the box a read
+// decides ("" none), a hold needed ("" not). A step tried once with the same
+// reads and writes, or a button held for the same box in the same mode,
+// tells alike; a run of the walk sets out afresh many times.
+std::map<std::string, std::string>& Tried() {
+  static std::map<std::string, std::string> tried;
+  return tried;
+}
+
 bool Same(const Control& c, const Control& other) {
   return c.index() == other.index() && c.name() == other.name() && c.window().name() == other.window().name();
 }
@@ -178,7 +187,7 @@ const Control* Audit::Decides(const Frame& f, const Control& read, const std::ve
       if (box->displayName() == name) return box;
     return nullptr;
   };
-  if (const auto known = tried_.find(key); known != tried_.end()) return byName(known->second);
+  if (const auto known = Tried().find(key); known != Tried().end()) return byName(known->second);
 
   // Another value than the one read: twice and half a number, a number for
   // a text that is none, the other choice of an option.
@@ -208,12 +217,12 @@ const Control* Audit::Decides(const Frame& f, const Control& read, const std::ve
       if (tried == nullptr || tried->empty() || box->text().empty()) continue;
       conclusive = true;
       if (*tried != box->text()) {
-        tried_[key] = box->displayName();
+        Tried()[key] = box->displayName();
         return box;
       }
     }
   }
-  if (conclusive) tried_[key] = "";
+  if (conclusive) Tried()[key] = "";
   return nullptr;
 }
 
@@ -245,7 +254,7 @@ bool Audit::Needs(const Control& button, const Control& box) {
   for (std::size_t i = 0; i < rows.size(); ++i)
     for (const ControlRef& p : rows[i].publishers)
       if (Names(p, button)) key += app_.dependencies.Chosen(i) ? '1' : '0';
-  if (const auto known = tried_.find(key); known != tried_.end()) return !known->second.empty();
+  if (const auto known = Tried().find(key); known != Tried().end()) return !known->second.empty();
 
   std::unique_ptr<ProgramCopy> copy = CopyOfProgram(true);
   platform::Platform& p = copy->Headless().platform;
@@ -283,7 +292,7 @@ bool Audit::Needs(const Control& button, const Control& box) {
     }
     needed = movedOn && reached && computedFrom;
   }
-  tried_[key] = needed ? "needed" : "";
+  Tried()[key] = needed ? "needed" : "";
   return needed;
 }
 
