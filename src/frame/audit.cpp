@@ -31,7 +31,7 @@ Audit::Audit(App& app, ProgramCopier copier) : app_(app), platform_(app.platform
   for (std::size_t i = 0; i < rows.size(); ++i) {
     rowsOf_[Key{rows[i].result.name, rows[i].result.index}].push_back(i);
     for (const ControlRef& p : rows[i].publishers)
-      if (p.name[0] != '\0') publishers_.insert(Key{p.name, p.index});
+      if (Used(p)) publishers_.insert(Key{p.name, p.index});
   }
   platform_.setTracer(this);
   platform_.addWatcher(this);
@@ -154,7 +154,7 @@ void Audit::CopyWritten(const Frame& f, const Control& box, const Control& copie
   bool named = true;
   for (std::size_t row : RowsOf(box)) {
     const auto& from = rows[row].from;
-    if (from[0].name[0] == '\0') continue;
+    if (!Used(from[0])) continue;
     named = false;
     for (const ControlRef& source : from) named = named || Names(source, copied);
     if (named) break;

@@ -19,8 +19,6 @@ using platform::EventType;
 
 namespace {
 
-bool Used(const ControlRef& r) { return r.name[0] != '\0'; }
-
 // Where a row is declared, from the program's source folder on.
 std::string FileOf(const Dependency& d) {
   const std::string file = d.file;

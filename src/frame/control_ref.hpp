@@ -17,6 +17,9 @@ struct ControlRef {
 };
 using ControlRefs = std::span<const ControlRef>;
 
+// A place of a fixed-size list of controls that names one; the rest stay empty.
+constexpr bool Used(const ControlRef& r) { return r.name[0] != '\0'; }
+
 // The value-store box Text1(slot) and the option Option1(index), the two
 // arrays pages name most.
 constexpr ControlRef Box(int slot) { return {"Text1", slot}; }

@@ -11,8 +11,6 @@ namespace frame {
 
 namespace {
 
-bool Used(const ControlRef& r) { return r.name[0] != '\0'; }
-
 std::string Named(const ControlRef& r) {
   return r.index == platform::kNoIndex ? r.name : std::string(r.name) + "(" + std::to_string(r.index) + ")";
 }

@@ -9,6 +9,7 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "scenario/run.hpp"
 #include "widgets/widget_front.hpp"
@@ -38,25 +39,22 @@ TEST(ScenarioThroughWidgets, StepsTheWidgetsCannotExpressFailTheFile) {
             "the text\n");
 }
 
-// A person cannot rest the pointer on a control not shown, nor click it; the
-// headless front refuses it too, so that no help is checked that nobody sees.
-TEST(ScenarioThroughWidgets, AControlOfAPageNotShownCannotBeReached) {
-  const char* const steps = "hover lblRange\ntype txtUm 420\nclick cmdOKUm\nclick txtUm\n";
-  const std::string refused =
-      ":3: cannot hover over lblRange: it is not shown\n"
-      ":6: cannot click txtUm: it is not shown\n";
-  EXPECT_EQ(FailuresOnTheMainWindow(steps), refused);
-  EXPECT_EQ(FailuresOnTheMainWindow(steps, scenario::Front()), refused);
-}
-
-// Both fronts refuse alike what a person cannot do with a box.
-TEST(ScenarioThroughWidgets, ABoxNotShownAndAKeyThatTypesNoTextAreRefusedHeadlessToo) {
-  const char* const steps = "type txtUm \"\t\x01\"\ntype txtUm 420\nclick cmdOKUm\nset txtUm 1\n";
-  const std::string refused =
-      ":3: cannot type into txtUm: the text holds the control character 9, which no key types into a box\n"
-      ":6: cannot set txtUm: it is not shown\n";
-  EXPECT_EQ(FailuresOnTheMainWindow(steps), refused);
-  EXPECT_EQ(FailuresOnTheMainWindow(steps, scenario::Front()), refused);
+// Both fronts refuse alike what a person cannot do: rest the pointer on a
+// control not shown or click it (so that no help is checked that nobody
+// sees), type a key that types no text, or set a box not shown.
+TEST(ScenarioThroughWidgets, WhatAPersonCannotReachOrTypeIsRefusedHeadlessToo) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"hover lblRange\ntype txtUm 420\nclick cmdOKUm\nclick txtUm\n",
+       ":3: cannot hover over lblRange: it is not shown\n"
+       ":6: cannot click txtUm: it is not shown\n"},
+      {"type txtUm \"\t\x01\"\ntype txtUm 420\nclick cmdOKUm\nset txtUm 1\n",
+       ":3: cannot type into txtUm: the text holds the control character 9, which no key types into a box\n"
+       ":6: cannot set txtUm: it is not shown\n"},
+  };
+  for (const auto& [steps, refused] : cases) {
+    EXPECT_EQ(FailuresOnTheMainWindow(steps), refused);
+    EXPECT_EQ(FailuresOnTheMainWindow(steps, scenario::Front()), refused);
+  }
 }
 
 TEST(ScenarioThroughWidgets, PositionsAreReadInPixelsAtTheWindowsScale) {
