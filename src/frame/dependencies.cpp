@@ -48,6 +48,8 @@ void DependencyRule::Reset() {
   bound_.clear();
   publishers_.clear();
   recorded_.clear();
+  told_.clear();
+  copiedSource_.clear();
   writers_.clear();
   written_.clear();
   changedRows_.clear();
@@ -63,6 +65,29 @@ void DependencyRule::Reset() {
 void DependencyRule::Entered(const platform::Control& box) {
   if (auto found = byResult_.find(Key{box.name(), box.index()}); found != byResult_.end())
     for (std::size_t row : found->second) written_[row] = Writer::Person;
+}
+
+void DependencyRule::CopiedFrom(ControlRef result, ControlRef source) {
+  const auto found = byResult_.find(Key{result.name, result.index});
+  if (found == byResult_.end()) return;
+  // The place among the sources a row names, as Snapshot lists them.
+  for (std::size_t row : found->second) {
+    std::size_t place = 0;
+    for (const ControlRef& from : rows_[row].from) {
+      if (!Used(from)) continue;
+      if (std::string_view(from.name) == source.name && from.index == source.index) told_[row] = place;
+      ++place;
+    }
+  }
+}
+
+const ControlRef* DependencyRule::ToldSource(std::size_t row) const {
+  const auto found = told_.find(row);
+  if (found == told_.end()) return nullptr;
+  std::size_t place = 0;
+  for (const ControlRef& from : rows_[row].from)
+    if (Used(from) && place++ == found->second) return &from;
+  return nullptr;
 }
 
 void DependencyRule::Bind() {
@@ -163,12 +188,11 @@ void DependencyRule::Written(const platform::Control& c) {
 
 bool DependencyRule::Outdated(std::size_t row, const std::vector<std::string>& recorded) const {
   const std::vector<std::string> now = Snapshot(row);
-  if (!rows_[row].choice) return now != recorded;
-  const platform::Control* result = bound_[row].result;
-  const std::string copied = result != nullptr ? result->text() : std::string();
-  for (std::size_t i = 0; i < recorded.size(); ++i)
-    if (recorded[i] == copied && now[i] != recorded[i]) return true;
-  return false;
+  // A choice whose procedure did not say what it copied hangs on every source.
+  const auto copied = copiedSource_.find(row);
+  if (!rows_[row].choice || copied == copiedSource_.end()) return now != recorded;
+  const std::size_t i = copied->second;
+  return i < now.size() && i < recorded.size() && now[i] != recorded[i];
 }
 
 void DependencyRule::controlChanged(platform::Control& c, platform::Property p) {
@@ -242,8 +266,13 @@ void DependencyRule::eventsSettled() {
     for (const auto& [row, how] : written) {
       if (how == Writer::None) writers_.erase(row);
       else writers_[row] = how;
-      if (how == Writer::Program && Chosen(row)) recorded_[row] = Snapshot(row);
-      else recorded_.erase(row);
+      copiedSource_.erase(row);
+      if (how == Writer::Program && Chosen(row)) {
+        recorded_[row] = Snapshot(row);
+        if (const auto told = told_.find(row); told != told_.end()) copiedSource_[row] = told->second;
+      } else {
+        recorded_.erase(row);
+      }
     }
     for (std::size_t row : changed)
       if (recorded_.contains(row)) waiting_.insert(row);
@@ -263,6 +292,7 @@ void DependencyRule::eventsSettled() {
   } while (!written_.empty() || !changedRows_.empty());
   openBefore_ = open;
   changedSources_.clear();
+  told_.clear();
   HoldPublishers();
 }
 

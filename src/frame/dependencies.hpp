@@ -65,8 +65,10 @@ struct Dependency {
   // recorded by the row whose options are chosen when the program writes
   // it, and only that row's buttons wait for it. Empty: the only way.
   std::array<ControlRef, 2> when{};
-  // A choice among the sources: the result is a copy of the one that held its
-  // text when it was written, and only a change of that one withdraws it.
+  // A choice among the sources: the result is a copy of the one the procedure
+  // that wrote it says it copied (CopiedFrom), and only a change of that one
+  // withdraws it. Two sources may show the same text: the text never tells
+  // which of them was chosen.
   bool choice = false;
   // The word the result may hold instead of a number, because the later
   // stage has a way for it ("Ignored"); nullptr: a number only.
@@ -103,6 +105,12 @@ class DependencyRule final : public platform::Observer {
   void Reset();
   // The ENTER of a page wrote the person's own value into the box.
   void Entered(const platform::Control& box);
+  // The procedure now running copies `source` into `result`, a choice among
+  // its row's sources: said before the result is written.
+  void CopiedFrom(ControlRef result, ControlRef source);
+  // The source a choice row's procedure said it copies, in this action;
+  // nullptr where none said so.
+  const ControlRef* ToldSource(std::size_t row) const;
 
   // What the screen shows against the rule, empty whenever a person's action
   // has run to its end: a result that the program wrote and that is still
@@ -182,6 +190,10 @@ class DependencyRule final : public platform::Observer {
   bool allTouched_ = true;
   // What the sources held when each recorded result was written.
   std::map<std::size_t, std::vector<std::string>> recorded_;
+  // For a choice row, the place among its sources of the one copied: told
+  // in the action now running, and recorded with the result.
+  std::map<std::size_t, std::size_t> told_;
+  std::map<std::size_t, std::size_t> copiedSource_;
   // Who wrote each result that stands in this run: the program, or the
   // person who typed or ENTERed it. Neither: the box keeps its design text.
   std::map<std::size_t, Writer> writers_;

@@ -74,7 +74,9 @@ void ChooseUrpTab::OpenChooseUrpTab() {
 void ChooseUrpTab::Choose(int column) {
   const Column& c = kColumns[column];
   app_.control("Label41", 60).setCaption(c.chosen);
-  // The box is written last: its change handling decides "Next >>".
+  // The box is written last: its change handling decides "Next >>". The rule
+  // is told the column: two candidates may show the same text.
+  app_.dependencies.CopiedFrom(Box(UrpFfChosen), Box(c.candidate));
   app_.text1(UrpFfChosen).setText(app_.text1(c.candidate).text());
   frame::SetVisible(app_, kChosenRow, true);
 }
