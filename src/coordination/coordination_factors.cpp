@@ -22,7 +22,7 @@ constexpr PreviousUe2 kRange1Ue2{surge::Ue2PeRange1, 65, 64};
 }  // namespace
 
 void CoordinationFactors::Reset() {
-  mUe2PuCw.reset();
+  mUe2PuCw.Forget();
   mUp2KvCw = 0;
   mUe2EnteredCw.clear();
   mUe2PreviousEntry.clear();
@@ -81,6 +81,11 @@ void CoordinationFactors::NoticeDifferentUe2(const Ue2IntakeBoxes& boxes) {
                            "Value different than the one entered before");
 }
 
+std::optional<double> CoordinationFactors::Ue2PerUnit() const {
+  if (!mUe2PuCw.Held()) return std::nullopt;
+  return mUe2PuCw.Read(app_);
+}
+
 FactorOutcome CoordinationFactors::CalculateKcdPhaseToEarth(const Ue2IntakeBoxes& boxes) {
   // The notice only informs; it comes before any refusal of the same click.
   NoticeDifferentUe2(boxes);
@@ -109,11 +114,11 @@ FactorOutcome CoordinationFactors::CalculateKcdPhaseToEarth(const Ue2IntakeBoxes
   const double um = app_.Um();
   const double ue2Kv = kv ? *ue2 : factors::Ue2KvFromPu(*ue2, um);
   if (!std::isfinite(ue2Kv)) return Refuse(results);
-  const std::optional<double> ratio = WriteAndReadBack(boxes.ratio, app_.module1.gUps / ue2Kv);
+  const std::optional<double> ratio = WriteAndReadBack(boxes.ratio, app_.module1.gUps.Read(app_) / ue2Kv);
   if (!ratio) return Refuse(results);
   if (!WriteAndReadBack(boxes.factor, factors::CurveA(*ratio))) return Refuse(results);
   if (!WriteWithstand(boxes.urp, boxes.factor, boxes.ucw)) return Refuse(results);
-  mUe2PuCw = kv ? factors::Ue2PuFromKv(*ue2, um) : *ue2;
+  mUe2PuCw.Keep(kv ? factors::Ue2PuFromKv(*ue2, um) : *ue2, {boxes.ue2, boxes.kvOption, boxes.puOption, {"txtUm"}});
   return FactorOutcome::Written;
 }
 
@@ -123,10 +128,10 @@ FactorOutcome CoordinationFactors::CalculateKcdPhaseToPhase(SwitchingCase switch
   // for the case now chosen even where another case gave the same texts.
   frame::Clear(app_, results);
   // Without a phase-to-earth calculation of this run there is no Up2.
-  if (!mUe2PuCw) return Refuse(results);
-  mUp2KvCw = factors::Up2Kv(*mUe2PuCw, app_.Um(), switching);
+  if (!mUe2PuCw.Held()) return Refuse(results);
+  mUp2KvCw = factors::Up2Kv(mUe2PuCw.Read(app_), app_.Um(), switching);
   if (!(mUp2KvCw > 0) || !std::isfinite(mUp2KvCw)) return Refuse(results);
-  const std::optional<double> ratio = WriteAndReadBack(boxes.ratio, 2 * app_.module1.gUps / mUp2KvCw);
+  const std::optional<double> ratio = WriteAndReadBack(boxes.ratio, 2 * app_.module1.gUps.Read(app_) / mUp2KvCw);
   if (!ratio) return Refuse(results);
   if (!WriteAndReadBack(boxes.factor, factors::CurveB(*ratio))) return Refuse(results);
   if (!WriteWithstand(boxes.urp, boxes.factor, boxes.ucw)) return Refuse(results);

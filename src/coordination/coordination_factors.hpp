@@ -28,6 +28,7 @@
 #include <string>
 
 #include "frame/control_ref.hpp"
+#include "frame/kept.hpp"
 #include "surge/slow_front_fits.hpp"
 
 namespace frame {
@@ -117,7 +118,9 @@ class CoordinationFactors {
   FactorOutcome CalculateKcdPhaseToEarth(const Ue2IntakeBoxes& boxes);
   // Whether a phase-to-earth calculation of this run has left the per-unit Ue2
   // that curve b needs; without it curve b refuses.
-  bool HasUe2PerUnit() const { return mUe2PuCw.has_value(); }
+  bool HasUe2PerUnit() const { return mUe2PuCw.Held(); }
+  // That per-unit Ue2, as a step reads it; nullopt before the first.
+  std::optional<double> Ue2PerUnit() const;
   // Up2 from the per-unit Ue2, the ratio 2·Ups/Up2, curve b and Ucw.
   FactorOutcome CalculateKcdPhaseToPhase(SwitchingCase switching, const CurveBBoxes& boxes);
   // Kcs from the risk box, then Ucw.
@@ -129,7 +132,7 @@ class CoordinationFactors {
   // The run's values. The per-unit Ue2 of the last successful phase-to-earth
   // calculation; Up2 of the last curve-b calculation (kV); the Ue2 text as
   // typed at the last intake and the earlier entry it was compared with.
-  std::optional<double> mUe2PuCw;
+  frame::Kept<double> mUe2PuCw{"mUe2PuCw"};
   double mUp2KvCw = 0;
   std::string mUe2EnteredCw;
   std::string mUe2PreviousEntry;

@@ -139,7 +139,7 @@ void SlowFrontTabs::AcceptFactorPeExt() {
 }
 
 void SlowFrontTabs::CalculateKcdPeExt() {
-  const std::optional<double> before = factors_.mUe2PuCw;
+  const std::optional<double> before = factors_.Ue2PerUnit();
   switch (factors_.CalculateKcdPhaseToEarth(kIntake)) {
     case FactorOutcome::Written: {
       frame::SetVisible(app_, Labels<246, 256>(), true);

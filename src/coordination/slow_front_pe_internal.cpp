@@ -61,7 +61,7 @@ void SlowFrontTabs::ShowPeIntCalculation(bool shown) {
 }
 
 void SlowFrontTabs::CalculateKcdPeInt() {
-  const std::optional<double> before = factors_.mUe2PuCw;
+  const std::optional<double> before = factors_.Ue2PerUnit();
   switch (factors_.CalculateKcdPhaseToEarth(kIntake)) {
     case FactorOutcome::Written:
       ShowPeIntCalculation(true);

@@ -34,8 +34,8 @@ constexpr frame::CaptionOption kCaptionClicks[] = {
 // What each ratio, factor and Ucw of the tabs is computed from. Ups is the
 // arrester's, taken over when its page moves on. The factor boxes of the ways
 // not taken stay empty, so a Ucw lists the factor box of every way; curve b
-// also reads the run's per-unit Ue2, whose change the phase-to-earth "OK"
-// follows itself.
+// also reads the run's per-unit Ue2, which the last phase-to-earth "OK", of
+// either insulation, took from its Ue2 and unit.
 // The commit (the phase-to-phase tab's "Next >>") passes all four Ucw on into
 // the page's summary; the phase-to-earth tab's waits for its external one.
 constexpr ControlRef kUps = Box(surge::ArresterUps);
@@ -53,10 +53,14 @@ constexpr frame::Dependency kDependencies[] = {
     {Box(UcwSfPeExtCalc),
      {{Box(surge::UrpSfPeExt), Box(KcdPeExt), Box(KcsPe), Box(FactorPeExtEntered)}},
      {{kPeNext, kCommit}}},
-    {Box(UpsUp2RatioPp), {{Option(43), Option(42), kUps, kUm}}},
+    {Box(UpsUp2RatioPp),
+     {{Option(43), Option(42), kUps, kUm, Box(Ue2PeCwInt), Option(68), Option(69), Box(Ue2PeCwExt), Option(73),
+       Option(72)}}},
     {Box(KcdPp), {{Box(UpsUp2RatioPp)}}},
     {Box(UcwSfPpIntCalc), {{Box(surge::UrpSfPpInt), Box(KcdPp), Box(KcdPpEntered)}}, {{kCommit}}},
-    {Box(UpsUp2RatioPpExt), {{Option(80), Option(81), kUps, kUm}}},
+    {Box(UpsUp2RatioPpExt),
+     {{Option(80), Option(81), kUps, kUm, Box(Ue2PeCwInt), Option(68), Option(69), Box(Ue2PeCwExt), Option(73),
+       Option(72)}}},
     {Box(KcdPpExt), {{Box(UpsUp2RatioPpExt)}}},
     {Box(KcsPp), {{Box(RiskPp)}}},
     {Box(UcwSfPpExtCalc),
@@ -143,7 +147,7 @@ void SlowFrontTabs::RefuseTypedFactor(int slot, frame::ControlRefs ucwRow) {
 }
 
 void SlowFrontTabs::FollowNewUe2PerUnit(std::optional<double> before) {
-  if (before == factors_.mUe2PuCw) return;
+  if (before == factors_.Ue2PerUnit()) return;
   if (app_.control("Option1", 77).value()) WithdrawPpIntCase();
   if (app_.control("Option1", 82).value() && app_.control("Option1", 79).value()) WithdrawPpExtCase();
 }

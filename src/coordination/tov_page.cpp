@@ -64,8 +64,8 @@ void TovPage::FollowNext() {
 void TovPage::CalculateUcwTov() {
   platform::Control& pe = app_.text1(UcwTovPe);
   platform::Control& pp = app_.text1(UcwTovPp);
-  pe.setText(app_.mainVars.mUrpTovPe);
-  pp.setText(app_.mainVars.mUrpTovPp);
+  pe.setText(app_.mainVars.mUrpTovPe.Read(app_));
+  pp.setText(app_.mainVars.mUrpTovPp.Read(app_));
   const std::string& tovPe = app_.control(tov::kUrpTovPeBox).text();
   const std::string& tovPp = app_.control(tov::kUrpTovPpBox).text();
   // The page's own TOV value replaces the copied one only when it is higher.

@@ -119,6 +119,15 @@ std::optional<bool> Audit::valueRead(const Control& option) {
   return std::nullopt;
 }
 
+const std::string* Audit::keptRead(std::string_view name, const std::string& text,
+                                   std::span<const Control* const> from) {
+  if (frames_.empty()) return nullptr;
+  Frame& f = frames_.back();
+  if (f.kept.find(name) == f.kept.end())
+    f.kept.emplace(std::string(name), Frame::KeptRead{f.written.size(), text, {from.begin(), from.end()}});
+  return nullptr;
+}
+
 void Audit::textWritten(const Control& box) {
   if (frames_.empty() || !Watched(box)) return;
   Frame& f = frames_.back();
@@ -140,11 +149,27 @@ void Audit::ResultWritten(Frame& f, const Control& box) {
   copies_.erase(&box);
   const Control* last = f.reads.empty() ? nullptr : f.reads.back();
   const bool copy = last != nullptr && last->text() == box.text();
+  ChoiceWritten(f, box, copy ? last : nullptr);
   if (platform_.inputsShown() != f.inputs || (copy && f.entered.contains(last))) f.entered.insert(&box);
   else if (copy) CopyWritten(f, box, *last);
   if (!f.entered.contains(&box)) f.written.push_back(&box);
   f.reads.clear();
   f.inputs = platform_.inputsShown();
+}
+
+// A choice says which of its sources it copies; its text does not tell.
+void Audit::ChoiceWritten(const Frame& f, const Control& box, const Control* copied) {
+  const auto& rows = app_.dependencies.rows();
+  for (std::size_t row : RowsOf(box)) {
+    if (!rows[row].choice || !app_.dependencies.Chosen(row)) continue;
+    const ControlRef* told = app_.dependencies.ToldSource(row);
+    const std::string who = Procedure(*f.control, f.type);
+    if (told == nullptr)
+      Fault(who + " wrote " + box.displayName() + ", a choice among its row's sources, without telling which it copies");
+    else if (copied == nullptr || !Names(*told, *copied))
+      Fault(who + " wrote " + box.displayName() + " as a copy of " + NameOf(*told) + ", but copied " +
+            (copied == nullptr ? std::string("none of its sources") : copied->displayName()));
+  }
 }
 
 void Audit::CopyWritten(const Frame& f, const Control& box, const Control& copied) {

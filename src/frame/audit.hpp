@@ -12,12 +12,17 @@
 //   reach that holds something else since;
 // - a step that read an unfinished number ("-", "1,5E") and went on without
 //   a word, and an unfinished number refused while a person types it;
-// - a box or option a procedure read before it wrote its results, that the
-//   results depend on, and that no row of the boxes it wrote names: a change
-//   of it would leave them standing. Whether they depend on it the audit
-//   tries on a copy of the program: the same action done again, the read
-//   answered with another value; a read that only decided a message or
-//   whether to go on leaves the results as they were;
+// - a box or option a procedure read before it wrote a result, that the
+//   result depends on, and that the row of that result does not name (itself
+//   or through a box it names): a change of it would leave the result
+//   standing. A value a page kept for a later step (frame/kept.hpp) is read
+//   as the controls it was taken from. Whether the result depends on the
+//   read the audit tries on a copy of the program: the same action done
+//   again, the read answered with other values, beyond and below every value
+//   the procedure read; a read that only decided a message or whether to go
+//   on leaves the results as they were;
+// - a choice written without the rule told which source it copies, or told
+//   another one than the box the procedure copied;
 // - a button held for a value that its step neither reads nor passes on to
 //   a later page that computes from it: the step is tried on a copy of the
 //   program, where the button is pressed.
@@ -29,6 +34,7 @@
 #include <set>
 #include <span>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -64,6 +70,8 @@ class Audit final : public platform::Tracer, public platform::Observer {
   const std::string* textRead(const platform::Control& box) override;
   std::optional<bool> valueRead(const platform::Control& option) override;
   void textWritten(const platform::Control& box) override;
+  const std::string* keptRead(std::string_view name, const std::string& text,
+                              std::span<const platform::Control* const> from) override;
   void eventsSettled() override;
 
  private:
@@ -91,6 +99,21 @@ class Audit final : public platform::Tracer, public platform::Observer {
     // it read, how many of them it had written when it first read it.
     std::vector<const platform::Control*> written;
     std::map<const platform::Control*, std::size_t> firstRead;
+    // The kept values it read, by name: how many boxes it had written when it
+    // first read one, its text then and the controls it was taken from.
+    struct KeptRead {
+      std::size_t before;
+      std::string text;
+      std::vector<const platform::Control*> from;
+    };
+    std::map<std::string, KeptRead, std::less<>> kept;
+  };
+  // What a trial answers otherwise: a box or option, or a kept value by name.
+  struct Trial {
+    const platform::Control* control = nullptr;
+    std::string kept;
+    std::string text;  // what the procedure read
+    std::string name() const;
   };
   // A copy as the program wrote it, and the box it copies.
   struct Copy {
@@ -105,17 +128,28 @@ class Audit final : public platform::Tracer, public platform::Observer {
   void Fault(std::string what);
   void ResultWritten(Frame& f, const platform::Control& box);
   void CopyWritten(const Frame& f, const platform::Control& box, const platform::Control& copied);
+  void ChoiceWritten(const Frame& f, const platform::Control& box, const platform::Control* copied);
   // The rows that declare a box; empty when none does.
   std::span<const std::size_t> RowsOf(const platform::Control& box) const;
   void NewWindow();
   void Read(const platform::Control& c);
 
-  // The results a procedure wrote after a read that no row of theirs names.
+  // The results a procedure wrote after a read that their own rows do not name.
   void MissingSources(const Frame& f);
+  // Of the boxes written after a read, those whose rows name none of `read`.
+  std::vector<const platform::Control*> NotNaming(const Frame& f, std::size_t before,
+                                                  std::span<const platform::Control* const> read) const;
+  // Whether the rows chosen now of a box name the control, or name a box whose rows do.
+  bool RowsName(const platform::Control& box, const platform::Control& read) const;
   // The box of those it wrote whose text depends on the read, tried on a
   // copy; nullptr where none does.
-  const platform::Control* Decides(const Frame& f, const platform::Control& read,
+  const platform::Control* Decides(const Frame& f, const Trial& read,
                                    const std::vector<const platform::Control*>& written);
+  // Other values for a read: twice and half of it, and beyond and below
+  // every number the procedure read; for an option, its other value.
+  static std::vector<std::pair<std::string, bool>> Answers(const Frame& f, const Trial& read);
+  // What the procedure read, as it stood: the state its trials tell of.
+  static std::string ReadsOf(const Frame& f);
   // The buttons held for a value their step does not need.
   void UnneededHolds();
   bool Needs(const platform::Control& button, const platform::Control& box);

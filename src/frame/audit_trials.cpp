@@ -2,6 +2,8 @@
 // procedure depend on a value it read that no row of theirs names, and
 // whether the step of a held button needs the value it is held for.
 
+#include <algorithm>
+#include <cmath>
 #include <set>
 
 #include "frame/app.hpp"
@@ -53,12 +55,13 @@ bool Same(const Control& c, const Control& other) {
 }
 
 // On a copy: the procedure-th procedure of the action answers its first read
-// of one box or option with another value, from then on until it ends or the
-// box is written; what it writes itself is kept as it stands at its end.
+// of one box, option or kept value with another value, from then on until it
+// ends or the box is written; what it writes itself is kept as it stands at
+// its end.
 class ReadTrial final : public platform::Tracer {
  public:
-  ReadTrial(std::size_t procedure, const Control& read, std::string text, bool value)
-      : procedure_(procedure), read_(read), text_(std::move(text)), value_(value) {}
+  ReadTrial(std::size_t procedure, const Control* read, std::string kept, std::string text, bool value)
+      : procedure_(procedure), read_(read), kept_(std::move(kept)), text_(std::move(text)), value_(value) {}
 
   void procedureBegan(Control&, EventType) override { open_.push_back(begun_++); }
   void procedureEnded() override {
@@ -69,15 +72,19 @@ class ReadTrial final : public platform::Tracer {
     }
     open_.pop_back();
   }
-  const std::string* textRead(const Control& box) override { return Answers(box) ? &text_ : nullptr; }
+  const std::string* textRead(const Control& box) override { return Answers(&box, {}) ? &text_ : nullptr; }
   std::optional<bool> valueRead(const Control& option) override {
-    if (Answers(option)) return value_;
+    if (Answers(&option, {})) return value_;
     return std::nullopt;
   }
-  void textWritten(const Control& box) override {
-    if (Same(box, read_)) answering_ = false;
-    if (InProcedure() && box.window().name() == read_.window().name()) wrote_.insert(&box);
+  const std::string* keptRead(std::string_view name, const std::string&, std::span<const Control* const>) override {
+    return Answers(nullptr, name) ? &text_ : nullptr;
   }
+  void textWritten(const Control& box) override {
+    if (read_ != nullptr && Same(box, *read_)) answering_ = false;
+    if (InProcedure() && &box.window() == main_) wrote_.insert(&box);
+  }
+  void setMain(const platform::Window* main) { main_ = main; }
 
   // The text the procedure left in a box it wrote; nullptr where it wrote none.
   const std::string* Wrote(const Control& box) const {
@@ -87,16 +94,20 @@ class ReadTrial final : public platform::Tracer {
 
  private:
   bool InProcedure() const { return !ended_ && !open_.empty() && open_.back() == procedure_; }
-  bool Answers(const Control& c) {
-    if (ended_ || !Same(c, read_)) return false;
+  bool Answers(const Control* c, std::string_view kept) {
+    if (ended_) return false;
+    const bool asked = read_ != nullptr ? c != nullptr && Same(*c, *read_) : c == nullptr && kept == kept_;
+    if (!asked) return false;
     if (InProcedure()) answering_ = true;
     return answering_;
   }
 
   std::size_t procedure_;
-  const Control& read_;
+  const Control* read_;
+  std::string kept_;
   std::string text_;
   bool value_;
+  const platform::Window* main_ = nullptr;
   std::size_t begun_ = 0;
   std::vector<std::size_t> open_;
   bool answering_ = false, ended_ = false;
@@ -148,37 +159,125 @@ std::unique_ptr<ProgramCopy> Audit::CopyOfProgram(bool through) {
   return copy;
 }
 
+std::string Audit::Trial::name() const { return control != nullptr ? control->displayName() : kept; }
+
 void Audit::MissingSources(const Frame& f) {
   if (f.written.empty() || !copier_ || action_ == 0) return;
   Quiet quiet(platform_);
-  const auto& rows = app_.dependencies.rows();
+  const auto fault = [&](const Control& fed, const std::string& read) {
+    std::string file;
+    for (std::size_t row : RowsOf(fed))
+      if (app_.dependencies.Chosen(row)) file = FileOf(app_.dependencies.rows()[row]);
+    Fault(Procedure(*f.control, f.type) + " wrote " + fed.displayName() + " from " + read + ", which the row of " +
+          fed.displayName() + " does not name (in " + file + ")");
+  };
   for (const auto& [read, before] : f.firstRead) {
-    const std::vector<const Control*> after(f.written.begin() + static_cast<std::ptrdiff_t>(before), f.written.end());
-    bool result = false, recorded = false, named = false;
-    for (const Control* box : after) {
-      named = named || box == read;  // its own result, read before it is written again
-      result = result || !box->text().empty();
-      for (std::size_t row : RowsOf(*box)) {
-        const Dependency& d = rows[row];
-        if (d.standing || !app_.dependencies.Chosen(row)) continue;
-        recorded = true;
-        for (const ControlRef& source : d.from) named = named || Names(source, *read);
-        for (const ControlRef& option : d.when) named = named || Names(option, *read);
-      }
-    }
-    if (!result || !recorded || named) continue;
-    if (const Control* fed = Decides(f, *read, after)) {
-      std::string file;
-      for (std::size_t row : RowsOf(*fed))
-        if (app_.dependencies.Chosen(row)) file = FileOf(rows[row]);
-      Fault(Procedure(*f.control, f.type) + " wrote " + fed->displayName() + " from " + read->displayName() +
-            ", which no row of the boxes it wrote names (the row of " + fed->displayName() + " in " + file + ")");
-    }
+    const Control* const one[] = {read};
+    const std::vector<const Control*> judged = NotNaming(f, before, one);
+    if (judged.empty()) continue;
+    const Trial trial{read, {}, read->kind() == platform::Kind::OptionButton ? (read->value() ? "1" : "0") : read->text()};
+    if (const Control* fed = Decides(f, trial, judged)) fault(*fed, read->displayName());
+  }
+  for (const auto& [name, kept] : f.kept) {
+    const std::vector<const Control*> judged = NotNaming(f, kept.before, kept.from);
+    if (judged.empty()) continue;
+    std::string from;
+    for (const Control* c : kept.from) from += (from.empty() ? "" : ", ") + c->displayName();
+    if (const Control* fed = Decides(f, Trial{nullptr, name, kept.text}, judged))
+      fault(*fed, name + ", kept from " + from);
   }
 }
 
-const Control* Audit::Decides(const Frame& f, const Control& read, const std::vector<const Control*>& written) {
-  std::string key = Procedure(*f.control, f.type) + " " + read.displayName();
+std::vector<const Control*> Audit::NotNaming(const Frame& f, std::size_t before,
+                                             std::span<const Control* const> read) const {
+  const auto& rows = app_.dependencies.rows();
+  std::vector<const Control*> judged;
+  for (std::size_t i = before; i < f.written.size(); ++i) {
+    const Control* box = f.written[i];
+    // Its own result, read before it is written again; an emptied box and a
+    // box without a row that is held to its sources say nothing.
+    if (box->text().empty() || std::find(judged.begin(), judged.end(), box) != judged.end()) continue;
+    bool recorded = false;
+    for (std::size_t row : RowsOf(*box)) recorded = recorded || (!rows[row].standing && app_.dependencies.Chosen(row));
+    if (!recorded) continue;
+    for (const Control* c : read)
+      if (c != box && !RowsName(*box, *c)) {
+        judged.push_back(box);
+        break;
+      }
+  }
+  return judged;
+}
+
+bool Audit::RowsName(const Control& box, const Control& read) const {
+  const auto& rows = app_.dependencies.rows();
+  std::vector<const Control*> open{&box};
+  std::set<const Control*> seen{&box};
+  while (!open.empty()) {
+    const Control* c = open.back();
+    open.pop_back();
+    for (std::size_t row : RowsOf(*c)) {
+      const Dependency& d = rows[row];
+      if (d.standing || !app_.dependencies.Chosen(row)) continue;
+      for (const ControlRef& option : d.when)
+        if (Used(option) && Names(option, read)) return true;
+      for (const ControlRef& source : d.from) {
+        if (!Used(source)) continue;
+        if (Names(source, read)) return true;
+        const Control* named = main_->find(source.name, source.index);
+        if (named != nullptr && seen.insert(named).second) open.push_back(named);
+      }
+    }
+  }
+  return false;
+}
+
+std::string Audit::ReadsOf(const Frame& f) {
+  std::string state;
+  for (const auto& [c, before] : f.firstRead)
+    state += " " + c->displayName() + "=" + (c->kind() == platform::Kind::OptionButton ? (c->value() ? "1" : "0") : c->text());
+  for (const auto& [name, kept] : f.kept) state += " " + name + "=" + kept.text;
+  return state;
+}
+
+std::vector<std::pair<std::string, bool>> Audit::Answers(const Frame& f, const Trial& read) {
+  if (read.control != nullptr && read.control->kind() == platform::Kind::OptionButton)
+    return {{"", !read.control->value()}};
+  // Every number the procedure read: an answer beyond them all and one below
+  // them all can change which one wins where it takes the largest or smallest.
+  double high = 0, low = 0;
+  const auto seen = [&](const std::string& text) {
+    const std::optional<double> v = platform::TextToNumber(text);
+    if (!v || *v == 0) return;
+    const double size = std::fabs(*v);
+    high = std::max(high, size);
+    low = low == 0 ? size : std::min(low, size);
+  };
+  for (const auto& [c, before] : f.firstRead)
+    if (c->kind() == platform::Kind::TextBox) seen(c->text());
+  for (const auto& [name, kept] : f.kept) seen(kept.text);
+  std::vector<std::string> texts;
+  if (high > 0) texts = {platform::NumberToText(high * 4), platform::NumberToText(low / 4)};
+  if (const std::optional<double> v = platform::TextToNumber(read.text); v && *v != 0) {
+    texts.push_back(platform::NumberToText(*v * 2));
+    texts.push_back(platform::NumberToText(*v / 2));
+  } else {
+    texts.push_back("1");
+    texts.push_back("-1");
+  }
+  std::vector<std::pair<std::string, bool>> answers;
+  for (const std::string& t : texts)
+    if (t != read.text && std::find_if(answers.begin(), answers.end(), [&](const auto& a) { return a.first == t; }) ==
+                              answers.end())
+      answers.emplace_back(t, false);
+  return answers;
+}
+
+const Control* Audit::Decides(const Frame& f, const Trial& read, const std::vector<const Control*>& written) {
+  // A verdict holds for the same procedure reading the same values, and for
+  // no other state: where another value read wins, the read may decide.
+  std::string key = Procedure(*f.control, f.type) + " " + read.name() + " |" + ReadsOf(f) + " |";
+  key += app_.IsRange1() ? " I" : " II";
   for (const Control* box : written) key += " " + box->displayName();
   const auto byName = [&](const std::string& name) -> const Control* {
     for (const Control* box : written)
@@ -187,24 +286,19 @@ const Control* Audit::Decides(const Frame& f, const Control& read, const std::ve
   };
   if (const auto known = Tried().find(key); known != Tried().end()) return byName(known->second);
 
-  // Another value than the one read: twice and half a number, a number for
-  // a text that is none, the other choice of an option.
-  std::vector<std::pair<std::string, bool>> answers;
-  if (read.kind() == platform::Kind::OptionButton) {
-    answers = {{"", !read.value()}};
-  } else if (const std::optional<double> v = platform::TextToNumber(read.text()); v && *v != 0) {
-    answers = {{platform::NumberToText(*v * 2), false}, {platform::NumberToText(*v / 2), false}};
-  } else {
-    answers = {{"1", false}, {"-1", false}};
-  }
-  bool conclusive = false;
-  for (const auto& [text, value] : answers) {
+  // Two answers that tell are enough; the others stand in for those refused.
+  int told = 0;
+  for (const auto& [text, value] : Answers(f, read)) {
+    if (told == 2) break;
     std::unique_ptr<ProgramCopy> copy = CopyOfProgram(false);
     platform::Platform& p = copy->Headless().platform;
     const platform::Window* main = p.window(main_->name());
-    const Control* readThere = main == nullptr ? nullptr : main->find(read.name(), read.index());
-    if (readThere == nullptr) continue;
-    ReadTrial trial(f.ordinal, *readThere, text, value);
+    if (main == nullptr) continue;
+    const Control* readThere = read.control == nullptr ? nullptr : main->find(read.control->name(), read.control->index());
+    if (read.control != nullptr && readThere == nullptr) continue;
+    ReadTrial trial(f.ordinal, readThere, read.kept, text, value);
+    bool conclusive = false;
+    trial.setMain(main);
     p.setTracer(&trial);
     DoAgain(*copy, log_[action_ - 1]);
     p.setTracer(nullptr);
@@ -219,8 +313,9 @@ const Control* Audit::Decides(const Frame& f, const Control& read, const std::ve
         return box;
       }
     }
+    told += conclusive ? 1 : 0;
   }
-  if (conclusive) Tried()[key] = "";
+  Tried()[key] = "";
   return nullptr;
 }
 

@@ -3,6 +3,7 @@
 // pages list the controls they show, clear or read together.
 
 #include <span>
+#include <string>
 
 #include "platform/design.hpp"
 
@@ -19,6 +20,11 @@ using ControlRefs = std::span<const ControlRef>;
 
 // A place of a fixed-size list of controls that names one; the rest stay empty.
 constexpr bool Used(const ControlRef& r) { return r.name[0] != '\0'; }
+
+// A control as a message names it: Text1(98), txtUm.
+inline std::string NameOf(const ControlRef& r) {
+  return r.index == platform::kNoIndex ? r.name : std::string(r.name) + "(" + std::to_string(r.index) + ")";
+}
 
 // The value-store box Text1(slot) and the option Option1(index), the two
 // arrays pages name most.

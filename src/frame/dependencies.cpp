@@ -11,10 +11,6 @@ namespace frame {
 
 namespace {
 
-std::string Named(const ControlRef& r) {
-  return r.index == platform::kNoIndex ? r.name : std::string(r.name) + "(" + std::to_string(r.index) + ")";
-}
-
 // What a source shows: a box its text, an option whether it is chosen.
 std::string State(const platform::Control& c) {
   switch (c.kind()) {
@@ -302,9 +298,9 @@ std::vector<std::string> DependencyRule::Stale() const {
     const Dependency& d = rows_[row];
     if (writer != Writer::Program || !Chosen(row) || bound_[row].result->text().empty()) continue;
     const auto r = recorded_.find(row);
-    if (r == recorded_.end()) stale.push_back(Named(d.result) + " shows a value that was withdrawn or never recorded");
+    if (r == recorded_.end()) stale.push_back(NameOf(d.result) + " shows a value that was withdrawn or never recorded");
     else if (Outdated(row, r->second) && Reachable(row))
-      stale.push_back(Named(d.result) + " outlived a change of its sources");
+      stale.push_back(NameOf(d.result) + " outlived a change of its sources");
   }
   return stale;
 }
@@ -315,7 +311,7 @@ std::vector<std::string> DependencyRule::PassedOnEmpty() const {
     if (button->enabled())
       for (std::size_t row : *rows)
         if (Chosen(row) && !Passable(row))
-          found.push_back(button->displayName() + " is enabled while " + Named(rows_[row].result) + " holds no number");
+          found.push_back(button->displayName() + " is enabled while " + NameOf(rows_[row].result) + " holds no number");
   return found;
 }
 
@@ -324,18 +320,18 @@ std::vector<std::string> DependencyRule::Faults() const {
   const platform::Window& w = app_.main();
   std::map<std::string, int> results;
   for (const Dependency& d : rows_) {
-    if (++results[Named(d.result) + " " + Named(d.when[0]) + " " + Named(d.when[1])] == 2)
-      faults.push_back(Named(d.result) + " is declared twice");
+    if (++results[NameOf(d.result) + " " + NameOf(d.when[0]) + " " + NameOf(d.when[1])] == 2)
+      faults.push_back(NameOf(d.result) + " is declared twice");
     for (const ControlRef& r : d.from)
       if (Used(r) && r.name == std::string(d.result.name) && r.index == d.result.index)
-        faults.push_back(Named(d.result) + " is computed from itself");
+        faults.push_back(NameOf(d.result) + " is computed from itself");
     std::vector<ControlRef> named{d.result};
     named.insert(named.end(), d.from.begin(), d.from.end());
     named.insert(named.end(), d.publishers.begin(), d.publishers.end());
     named.insert(named.end(), d.when.begin(), d.when.end());
     for (const ControlRef& r : named)
       if (Used(r) && w.find(r.name, r.index) == nullptr)
-        faults.push_back(Named(d.result) + " names " + Named(r) + ", which does not exist");
+        faults.push_back(NameOf(d.result) + " names " + NameOf(r) + ", which does not exist");
   }
   return faults;
 }

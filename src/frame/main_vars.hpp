@@ -5,12 +5,16 @@
 
 #include <string>
 
+#include "frame/kept.hpp"
+
 namespace frame {
 
 struct MainVars {
   double mPuPerKv = 0;    // per unit of Um*sqrt(2)/sqrt(3), in kV
-  std::string mUrpTovPe;  // the temporary-overvoltage page's Urp phase to earth, as its box shows it (kV)
-  std::string mUrpTovPp;  // the same, phase to phase
+  // The temporary-overvoltage page's Urp phase to earth, as its box showed it
+  // when the surge stage took it over (kV); the same phase to phase.
+  Kept<std::string> mUrpTovPe{"mUrpTovPe"};
+  Kept<std::string> mUrpTovPp{"mUrpTovPp"};
 };
 
 }  // namespace frame

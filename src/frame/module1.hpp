@@ -5,6 +5,8 @@
 #include <array>
 #include <string>
 
+#include "frame/kept.hpp"
+
 namespace frame {
 
 struct Module1 {
@@ -18,7 +20,7 @@ struct Module1 {
   std::array<std::string, 51> gNumChars;
 
   // The arrester's switching impulse protective level, written by the surge-arrester page.
-  double gUps = 0;
+  Kept<double> gUps{"gUps"};
 };
 
 }  // namespace frame

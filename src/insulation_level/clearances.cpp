@@ -92,8 +92,8 @@ void Clearances::CalculateRange1ConductorClearances() { CalculateRange1Clearance
 void Clearances::CalculateRange1Clearances(const ClearanceColumn<kA1Rows>& column) {
   SetRunVisible("Label4", 274, 277, true);
   frame::SetVisible(app_, {Box(ClearancePpTableA1), Box(ClearancePeTableA1)}, true);
-  const ClearanceFound pp = SearchTableA1(vars_.mRequiredLiwPpExt, column);
-  const ClearanceFound pe = SearchTableA1(vars_.mRequiredLiwPeExt, column);
+  const ClearanceFound pp = SearchTableA1(vars_.mRequiredLiwPpExt.Read(app_), column);
+  const ClearanceFound pe = SearchTableA1(vars_.mRequiredLiwPeExt.Read(app_), column);
   app_.WriteNumber(app_.text1(ClearancePpTableA1), pp.mm);
   app_.WriteNumber(app_.text1(ClearancePeTableA1), pe.mm);
   app_.control("Label4", kRange1SpecialTest).setVisible(pp.specialTest || pe.specialTest);

@@ -8,6 +8,7 @@
 #include <initializer_list>
 #include <optional>
 
+#include "frame/kept.hpp"
 #include "frame/page.hpp"
 
 namespace frame {
@@ -22,8 +23,8 @@ struct IecFits;
 // window: the level selection of that layout writes them, and its clearances
 // read them.
 struct LevelVars {
-  double mRequiredLiwPpExt = 0;
-  double mRequiredLiwPeExt = 0;
+  frame::Kept<double> mRequiredLiwPpExt{"mRequiredLiwPpExt"};
+  frame::Kept<double> mRequiredLiwPeExt{"mRequiredLiwPeExt"};
 };
 
 class LevelPage : public frame::Page {

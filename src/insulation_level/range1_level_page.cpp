@@ -98,7 +98,7 @@ bool Range1LevelPage::SelectRange1StandardLevel() {
   WriteLevel(app_, SdwIntSelected, LiwIntSelected, SearchRange1Level(*liwInt, *sdwInt, fits_), kIntSpecialTest);
   WriteMinimum(app_, LiwIntMinPe, *liwPeInt);
   WriteMinimum(app_, LiwIntMinPp, *liwInt);
-  vars_.mRequiredLiwPpExt = *liwPpExt;
+  vars_.mRequiredLiwPpExt.Keep(*liwPpExt, {Box(required::UrwFfPpExt), Box(required::LiwPpExt)});
   WriteLevel(app_, SdwExtSelected, LiwExtSelected, SearchRange1Level(*liwPpExt, *sdwExt, fits_), kExtSpecialTest);
   return true;
 }
@@ -119,9 +119,9 @@ void Range1LevelPage::SelectRange1LevelWithClearances() {
   app_.control("Label4", kClearanceSpecialTest).setVisible(false);
   frame::SetVisible(app_, {Box(ClearancePpTableA1), Box(ClearancePeTableA1)}, false);
   frame::Clear(app_, {Box(ClearancePpTableA1), Box(ClearancePeTableA1)});
-  vars_.mRequiredLiwPeExt = *liwPeExt;
+  vars_.mRequiredLiwPeExt.Keep(*liwPeExt, {Box(required::LiwPeExt), Box(required::UrwFfPeExt)});
   app_.control("Option1", 87)
-      .setEnabled(vars_.mRequiredLiwPpExt > kConductorStructureFrom && vars_.mRequiredLiwPeExt > kConductorStructureFrom);
+      .setEnabled(vars_.mRequiredLiwPpExt.Read(app_) > kConductorStructureFrom && *liwPeExt > kConductorStructureFrom);
 }
 
 void Range1LevelPage::OpenResultsRange1() { results_.OpenResultsTableRange1(); }

@@ -47,6 +47,10 @@ class Platform {
   // A test's witness of what every procedure reads and writes; nullptr: none.
   void setTracer(Tracer* tracer) { tracer_ = tracer; }
   Tracer* const* tracerSlot() const { return &tracer_; }
+  // Tells the tracer that a procedure reads a kept value (Tracer::keptRead),
+  // outside every read of its own; its answer, or nullptr.
+  const std::string* traceKeptRead(std::string_view name, const std::string& text,
+                                   std::span<const Control* const> from);
   // Where a test keeps what a person does from now on; nullptr: nowhere.
   void setActionLog(ActionLog* log) { log_ = log; }
 

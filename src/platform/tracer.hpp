@@ -5,7 +5,9 @@
 // declare of them. Nothing is told while an observer looks at a change.
 
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -27,6 +29,13 @@ class Tracer {
   // A box's text was written, changed or rewritten as it stood, before its
   // change procedure runs.
   virtual void textWritten(const Control& box) = 0;
+  // A value a page kept for a later step is read: `name` tells it apart,
+  // `text` is the value as text, `from` the boxes and options it was taken
+  // from. A tracer may answer with another text, as for a box.
+  virtual const std::string* keptRead(std::string_view /*name*/, const std::string& /*text*/,
+                                      std::span<const Control* const> /*from*/) {
+    return nullptr;
+  }
 };
 
 }  // namespace platform

@@ -72,8 +72,8 @@ void ArresterPage::OpenSurgeArresterPage() {
   const std::string& tovPe = app_.control(tov::kUrpTovPeBox).text();
   app_.text1(ArresterUrMin).setText(tovPe);
   app_.platform.focus(app_.text1(ArresterUc));
-  app_.mainVars.mUrpTovPe = tovPe;
-  app_.mainVars.mUrpTovPp = app_.control(tov::kUrpTovPpBox).text();
+  app_.mainVars.mUrpTovPe.Keep(tovPe, {tov::kUrpTovPeBox});
+  app_.mainVars.mUrpTovPp.Keep(app_.control(tov::kUrpTovPpBox).text(), {tov::kUrpTovPpBox});
 }
 
 void ArresterPage::ValidateArresterRequired(int slot) {
@@ -139,8 +139,8 @@ void ArresterPage::cmdNextSurge() {
     return;
   }
 
-  app_.module1.gUps = ups;
-  for (const frame::ControlRef& copy : kUpsCopies) app_.WriteNumber(app_.text1(copy.index), app_.module1.gUps);
+  app_.module1.gUps.Keep(ups, {Box(ArresterUps)});
+  for (const frame::ControlRef& copy : kUpsCopies) app_.WriteNumber(app_.text1(copy.index), ups);
   frame::OpenPage(app_.control("tabSubGeneral1"), kSlowFrontPage);
 }
 

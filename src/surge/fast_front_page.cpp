@@ -57,8 +57,8 @@ void FastFrontPage::SkipFastFront() {
   app_.text1(UrpFfPp).setText(kIgnored);
   ShowSummary(true);
   OpenCoordinationWithstandPage();
-  app_.mainVars.mUrpTovPe = app_.control(tov::kUrpTovPeBox).text();
-  app_.mainVars.mUrpTovPp = app_.control(tov::kUrpTovPpBox).text();
+  app_.mainVars.mUrpTovPe.Keep(app_.control(tov::kUrpTovPeBox).text(), {tov::kUrpTovPeBox});
+  app_.mainVars.mUrpTovPp.Keep(app_.control(tov::kUrpTovPpBox).text(), {tov::kUrpTovPpBox});
   // With no fast-front Urp the deterministic method of the co-ordination
   // fast-front tabs has nothing to work on, for the rest of the run.
   for (int option : {44, 84})

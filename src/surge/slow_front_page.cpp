@@ -89,7 +89,7 @@ void SlowFrontPage::ShowCalculatedSummary() {
 }
 
 void SlowFrontPage::OpenSlowFrontCalculation() {
-  const double ups = app_.module1.gUps;
+  const double ups = app_.module1.gUps.Read(app_);
   frame::WriteAll(app_, {{&app_.text1(UpsCopySfPpRange1), ups},
                          {&app_.text1(UpsCopySfPpRange2), ups},
                          {&app_.text1(UpsCopySfPeRange1), ups},

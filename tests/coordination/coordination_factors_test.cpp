@@ -67,7 +67,7 @@ class FactorsTest : public ::testing::Test, protected support::Driver {
     text1(slot).setText(text);
   }
   FactorOutcome PhaseToEarth(const char* ue2, Unit unit, double ups, const char* urp) {
-    app().module1.gUps = ups;
+    app().module1.gUps.Keep(ups, {});
     SetUnit(unit);
     c("Ue2").setText(ue2);
     c("Urp").setText(urp);
@@ -106,8 +106,8 @@ TEST_F(FactorsTest, CurveAReadsTheRatioAsItsBoxHoldsItAndUcwTheFactor) {
     EXPECT_EQ(PhaseToEarth(k.ue2, k.unit, k.ups, "650"), FactorOutcome::Written);
     EXPECT_EQ(Text("Ratio") + " " + Text("Factor") + " " + Text("Ucw"),
               std::string(k.ratio) + " " + k.kcd + " " + k.ucw);
-    ASSERT_TRUE(factors.mUe2PuCw.has_value());
-    EXPECT_NEAR(*factors.mUe2PuCw, k.x, 0.0000001);
+    ASSERT_TRUE(factors.mUe2PuCw.Held());
+    EXPECT_NEAR(factors.mUe2PuCw.Value(), k.x, 0.0000001);
   }
   EXPECT_EQ(factors.mUe2EnteredCw, "1000");
   EXPECT_TRUE(NoMoreMessages());
@@ -136,7 +136,7 @@ TEST_F(FactorsTest, CurveBMeetsItsConstantsOnTheLine) {
   c("Urp").setText("1200");
   for (const CurveBCase& k : kCurveBCases) {
     SCOPED_TRACE(std::to_string(k.ups));
-    app().module1.gUps = k.ups;
+    app().module1.gUps.Keep(k.ups, {});
     EXPECT_EQ(factors.CalculateKcdPhaseToPhase(k.switching, kCurveB), FactorOutcome::Written);
     EXPECT_EQ(Text("Ratio") + " " + Text("Factor") + " " + Text("Ucw"),
               std::string(k.ratio) + " " + k.kcd + " " + k.ucw);
@@ -173,7 +173,7 @@ TEST_F(FactorsTest, AUe2OfZeroOrBelowIsRefusedByItsBoxsOwnCheck) {
     EXPECT_EQ(Text("Ue2"), "");
     EXPECT_EQ(Text("Ratio") + Text("Factor") + Text("Ucw"), "");
   }
-  EXPECT_EQ(factors.mUe2PuCw, 2.0);
+  EXPECT_EQ(factors.mUe2PuCw.Value(), 2.0);
   EXPECT_TRUE(NoMoreMessages());
 }
 
@@ -196,7 +196,7 @@ TEST_F(FactorsTest, WhatCannotBeShownIsRefusedAndClearsTheResults) {
     EXPECT_EQ(Text("Ue2"), k.ue2After);
     EXPECT_EQ(Text("Ratio") + Text("Factor") + Text("Ucw"), "") << k.ue2;
   }
-  EXPECT_EQ(factors.mUe2PuCw, 2.0);
+  EXPECT_EQ(factors.mUe2PuCw.Value(), 2.0);
 
   c("Urp").setText("740");
   for (const char* risk : {"0", "-1", "1E-300"}) {  // 1E-300 gives a Kcs of 4,2E+14
@@ -230,7 +230,7 @@ TEST_F(FactorsTest, NothingIsComputedForAnEmptyBoxOrWithoutAUnit) {
 TEST_F(FactorsTest, CurveBWithoutAPerUnitUe2OfThisRunIsRefused) {
   // The stage's factors: a phase-to-earth calculation, then a restart.
   CoordinationFactors& shared = program().stage<coordination::Stage>().page<coordination::SlowFrontTabs>().factors();
-  app().module1.gUps = 600;
+  app().module1.gUps.Keep(600, {});
   SetUnit(Unit::Pu);
   c("Ue2").setText("2");
   c("Urp").setText("650");

@@ -40,8 +40,8 @@ class CoordinationPagesTest : public ::testing::Test, protected support::Driver 
   }
   void StandInForSkip() {
     platform::Platform::DispatchScope event(platform);  // what it does settles as a click's would
-    app().mainVars.mUrpTovPe = c("txtTOVpe").text();
-    app().mainVars.mUrpTovPp = c("txtTOVpp").text();
+    app().mainVars.mUrpTovPe.Keep(c("txtTOVpe").text(), {});
+    app().mainVars.mUrpTovPp.Keep(c("txtTOVpp").text(), {});
     frame::OpenPage(c("tabGeneral"), 1);
     frame::OpenPage(c("SSTab1", 3), 0);
   }

@@ -110,9 +110,9 @@ TEST_F(FrameTest, RestartBringsBackTheDesignStateAndKeepsOnlyTheProcessData) {
   c("Text1", 300).setText("851 kV");
   c("SSTab1", 13).setVisible(false);
   app.mainVars.mPuPerKv = 342.9;
-  app.mainVars.mUrpTovPe = "300";
-  app.mainVars.mUrpTovPp = "500";
-  app.module1.gUps = 810;
+  app.mainVars.mUrpTovPe.Keep("300", {});
+  app.mainVars.mUrpTovPp.Keep("500", {});
+  app.module1.gUps.Keep(810, {});
   const platform::Window* before = &main();
 
   // As "Restart Program" does it: from inside a click of the main window.
@@ -136,9 +136,9 @@ TEST_F(FrameTest, RestartBringsBackTheDesignStateAndKeepsOnlyTheProcessData) {
   EXPECT_TRUE(c("SSTab1", 13).visible());
   // A new run computes its own main-window values; the shared module's stay.
   EXPECT_EQ(app.mainVars.mPuPerKv, 0);
-  EXPECT_EQ(app.mainVars.mUrpTovPe, "");
-  EXPECT_EQ(app.mainVars.mUrpTovPp, "");
-  EXPECT_EQ(app.module1.gUps, 810);
+  EXPECT_EQ(app.mainVars.mUrpTovPe.Value(), "");
+  EXPECT_EQ(app.mainVars.mUrpTovPp.Value(), "");
+  EXPECT_EQ(app.module1.gUps.Value(), 810);
 
   // A second run takes another Um as the first run would.
   EnterUm("110");

@@ -43,8 +43,8 @@ TEST_F(FastFrontTest, SkipIgnoresUrpAndOpensTheCoordinationStage) {
   EXPECT_EQ(c("tabGeneral").tab(), 1);
   EXPECT_EQ(pages("tabGeneral"), OnlyPage(c("tabGeneral"), 1));
   EXPECT_EQ(InnerPages(3), OnlyPage(c("SSTab1", 3), 0));
-  EXPECT_EQ(app().mainVars.mUrpTovPe, "363,73");
-  EXPECT_EQ(app().mainVars.mUrpTovPp, "630");
+  EXPECT_EQ(app().mainVars.mUrpTovPe.Value(), "363,73");
+  EXPECT_EQ(app().mainVars.mUrpTovPp.Value(), "630");
   EXPECT_FALSE(c("Option1", 44).enabled());
   EXPECT_FALSE(c("Option1", 84).enabled());
   EXPECT_EQ(c("Command25", 3).caption(), "ENTER");
@@ -62,14 +62,14 @@ TEST_F(FastFrontTest, NextOpensTheCoordinationStageWithoutCopyingAndARestartForg
   click("Command21", 18);
   EXPECT_EQ(pages("tabGeneral"), OnlyPage(c("tabGeneral"), 1));
   EXPECT_EQ(c("SSTab1", 3).tab(), 0);
-  EXPECT_EQ(app().mainVars.mUrpTovPe, "");
+  EXPECT_EQ(app().mainVars.mUrpTovPe.Value(), "");
 
   frame::OpenPage(c("tabGeneral"), 0);
   click("Command25", 4);
-  ASSERT_EQ(app().mainVars.mUrpTovPp, "630");
+  ASSERT_EQ(app().mainVars.mUrpTovPp.Value(), "630");
   app().RestartProgram();
-  EXPECT_EQ(app().mainVars.mUrpTovPe, "");
-  EXPECT_EQ(app().mainVars.mUrpTovPp, "");
+  EXPECT_EQ(app().mainVars.mUrpTovPe.Value(), "");
+  EXPECT_EQ(app().mainVars.mUrpTovPp.Value(), "");
 }
 
 TEST_F(FastFrontTest, BackOpensTheSlowFrontPage) {

@@ -74,27 +74,27 @@ class SurgePagesTest : public ::testing::Test, protected support::Driver {
 TEST_F(SurgePagesTest, OpeningPutsTheFocusOnUcAndKeepsTheTovTextsAsTheyStand) {
   OpenArresterPage("420", "363.73", "630");
   EXPECT_EQ(platform.focused(), &text1(ArresterUc));
-  EXPECT_EQ(app.mainVars.mUrpTovPe, "363,73");
-  EXPECT_EQ(app.mainVars.mUrpTovPp, "630");
+  EXPECT_EQ(app.mainVars.mUrpTovPe.Value(), "363,73");
+  EXPECT_EQ(app.mainVars.mUrpTovPp.Value(), "630");
   // Every opening copies them again.
   click("Command21", 2);
   EnterTov("", "700.5");
   click("Command21", 1);
-  EXPECT_EQ(app.mainVars.mUrpTovPp, "700,5");
+  EXPECT_EQ(app.mainVars.mUrpTovPp.Value(), "700,5");
   EXPECT_EQ(NoMoreMessages(), true);
 }
 
 TEST_F(SurgePagesTest, OnlyAnAcceptedArresterPublishesUps) {
-  app.module1.gUps = 810;  // from an earlier run: the shared module keeps it
+  app.module1.gUps.Keep(810, {});  // from an earlier run: the shared module keeps it
   OpenArresterPage("420", "363,73", "630");
   TypeArrester("254,6", "372", "740.5");
   click("Command21", 3);
   EXPECT_EQ(TakeMessage(), "Enter a valid value... | " + support::Padded("Invalid Uc", 32));
-  EXPECT_EQ(app.module1.gUps, 810);
+  EXPECT_EQ(app.module1.gUps.Value(), 810);
   EXPECT_EQ(text1(UpsCopySfPeRange1).text(), "Text5");
   type(ArresterUc, "254,61");
   click("Command21", 3);
-  EXPECT_EQ(app.module1.gUps, 740.5);
+  EXPECT_EQ(app.module1.gUps.Value(), 740.5);
   EXPECT_EQ(text1(UpsCopySfPpRange2).text(), "740,5");
   EXPECT_TRUE(NoMoreMessages());
 }
@@ -144,7 +144,7 @@ TEST_F(SurgePagesTest, AnotherUpsWithdrawsTheCalculatedSlowFrontResultsAndTheSam
   click("Command21", 9);
   type(ArresterUps, "1");  // 740 becomes 7401
   click("Command21", 3);
-  EXPECT_EQ(app.module1.gUps, 7401);
+  EXPECT_EQ(app.module1.gUps.Value(), 7401);
   EXPECT_TRUE(SlowFrontResultsCleared());
 }
 
