@@ -7,6 +7,7 @@
 #include <cmath>
 #include <optional>
 
+#include "platform/characters.hpp"
 #include "platform/numbers.hpp"
 
 namespace frame {
@@ -19,25 +20,15 @@ constexpr int kFixedPointWidth = 8;
 // The cut keeps four characters; from this value on the integer part alone is longer.
 constexpr double kWholeFrom = 10000;
 
-// Splits a text into its characters; a character of several UTF-8 bytes
-// stays whole, so a cut never leaves half of one.
-std::size_t CharacterEnd(const std::string& text, std::size_t start) {
-  std::size_t end = start + 1;
-  while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0u) == 0x80u) ++end;
-  return end;
-}
-
 // The shared loop: at most `limit` characters of gNumText (0: all), dots
 // turned into commas, into gNumResult. A comma in the dropped position is left out.
 void ConvertScratch(Module1& g, int limit, int dropCommaAt) {
   g.gNumLength = 0;
   g.gNumResult.clear();
-  std::size_t pos = 0;
-  for (int i = 1; pos < g.gNumText.size(); ++i) {
-    const std::size_t end = CharacterEnd(g.gNumText, pos);
-    g.gNumChar = g.gNumText.substr(pos, end - pos);
-    pos = end;
-    ++g.gNumLength;
+  // A character of several UTF-8 bytes stays whole, so a cut never leaves half of one.
+  for (const std::string_view character : platform::Characters(g.gNumText)) {
+    g.gNumChar = character;
+    const int i = ++g.gNumLength;
     if (limit > 0 && i > limit) continue;  // counted, not taken
     if (g.gNumChar.size() == 1 && g.gNumChar[0] == kDot) g.gNumChar = kComma;
     if (i == dropCommaAt && g.gNumChar == kComma) continue;

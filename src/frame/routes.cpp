@@ -75,6 +75,7 @@ const char* EventName(EventType type) {
     case EventType::LostFocus: return "LostFocus";
     case EventType::KeyPress: return "KeyPress";
     case EventType::MouseMove: return "MouseMove";
+    case EventType::Count: break;
   }
   return "?";
 }

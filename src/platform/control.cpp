@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "platform/characters.hpp"
 #include "platform/platform.hpp"
 #include "platform/window.hpp"
 
@@ -139,12 +140,10 @@ void Control::setBackColor(std::uint32_t c) {
 
 std::string Control::cutToMaxLength(const std::string& t) const {
   if (maxLength_ <= 0) return t;
-  // MaxLength counts characters: the text is UTF-8, and a character begins at
-  // every byte but a continuation byte (10xxxxxx), so the cut keeps it whole.
-  int characters = 0;
-  for (std::size_t at = 0; at < t.size(); ++at)
-    if ((static_cast<unsigned char>(t[at]) & 0xC0) != 0x80 && characters++ == maxLength_) return t.substr(0, at);
-  return t;
+  // MaxLength counts characters, not bytes: the cut keeps each one whole.
+  const std::vector<std::string_view> characters = Characters(t);
+  if (characters.size() <= static_cast<std::size_t>(maxLength_)) return t;
+  return t.substr(0, static_cast<std::size_t>(characters[maxLength_].data() - t.data()));
 }
 
 void Control::setText(const std::string& t) {

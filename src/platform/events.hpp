@@ -7,10 +7,11 @@ namespace platform {
 
 class Control;
 
-// The events a control answers. A new one goes at the end and Last names it:
-// kEventTypes, the size of each name's table of procedures, counts up to Last.
-enum class EventType { Click, Change, LostFocus, KeyPress, MouseMove, Last = MouseMove };
-inline constexpr std::size_t kEventTypes = static_cast<std::size_t>(EventType::Last) + 1;
+// The events a control answers. A new one goes before Count, which is no
+// event: it counts them, and kEventTypes, the size of each name's table of
+// procedures, is Count, so the table grows with every event added.
+enum class EventType { Click, Change, LostFocus, KeyPress, MouseMove, Count };
+inline constexpr std::size_t kEventTypes = static_cast<std::size_t>(EventType::Count);
 
 struct Event {
   EventType type;

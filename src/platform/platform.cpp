@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/characters.hpp"
+
 namespace platform {
 
 Platform::Platform(Services services) : services_(services) {}
@@ -46,30 +48,6 @@ class UserEdit {
   const Control*& slot_;
   const Control* old_;
 };
-
-// A box's text is UTF-8: a character is a lead byte and the continuation
-// bytes (10xxxxxx) after it.
-bool IsContinuationByte(char ch) { return (static_cast<unsigned char>(ch) & 0xC0) == 0x80; }
-
-// The code of one character, as its key press reports it: "\xc3\xa9" (é) is 233.
-int CharacterCode(std::string_view character) {
-  const auto lead = static_cast<unsigned char>(character.front());
-  if (lead < 0x80 || character.size() == 1) return lead;
-  int code = lead & (0x3F >> (character.size() - 1));
-  for (const char ch : character.substr(1)) code = code << 6 | (static_cast<unsigned char>(ch) & 0x3F);
-  return code;
-}
-
-// The character of a code that a key press procedure put in place of the key typed.
-std::string CharacterOfCode(int code) {
-  const auto c = static_cast<unsigned>(code);
-  if (c < 0x80) return std::string(1, static_cast<char>(c));
-  static constexpr unsigned kLead[] = {0, 0xC0, 0xE0, 0xF0};  // by the continuation bytes that follow
-  const int continuations = c < 0x800 ? 1 : c < 0x10000 ? 2 : 3;
-  std::string out(1, static_cast<char>(kLead[continuations] | c >> (6 * continuations)));
-  for (int i = continuations - 1; i >= 0; --i) out += static_cast<char>(0x80 | (c >> (6 * i) & 0x3F));
-  return out;
-}
 
 }  // namespace
 
@@ -231,26 +209,25 @@ void Platform::typeText(Control& box, std::string_view text) {
   if (alive(box)) logAction(PersonAction::Kind::Type, box, std::string(text));
   DispatchScope scope(*this);
   // One key per character: the bytes of a character beyond ASCII go in together.
-  for (std::size_t at = 0; at < text.size();) {
-    std::size_t end = at + 1;
-    while (end < text.size() && IsContinuationByte(text[end])) ++end;
+  for (const std::string_view character : Characters(text)) {
     if (!alive(box)) return;
-    typeChar(box, text.substr(at, end - at));
-    at = end;
+    typeChar(box, character);
   }
 }
 
 void Platform::typeChar(Control& box, char ch) { typeChar(box, std::string_view(&ch, 1)); }
 
 void Platform::typeChar(Control& box, std::string_view character) {
-  if (character.empty() || !alive(box)) return;
+  // Bytes that are no character are no key either: nothing is pressed.
+  const std::optional<int> code = CharacterCode(character);
+  if (!code || !alive(box)) return;
   logAction(PersonAction::Kind::Type, box, std::string(character));
   DispatchScope scope(*this);
   focus(box);
-  const int code = CharacterCode(character);
-  const int key = raiseKeyPress(box, code);
+  const int key = raiseKeyPress(box, *code);
   if (!alive(box) || key == 0 || box.locked()) return;
-  const std::string typed = key == code ? std::string(character) : CharacterOfCode(key);
+  const std::string typed = key == *code ? std::string(character) : CharacterOfCode(key);
+  if (typed.empty()) return;
   // At MaxLength the whole character is refused, never a part of it.
   const std::string& before = box.text();
   if (box.cutToMaxLength(before + typed).size() < before.size() + typed.size()) return;
@@ -265,7 +242,7 @@ void Platform::setTextByUser(Control& box, const std::string& text) {
   focus(box);
   if (!alive(box) || box.locked()) return;
   UserEdit edit(userEditing_, box);
-  box.setText(text);
+  box.setText(WellFormedCharacters(text));
 }
 
 void Platform::keyPress(Control& box, int keyAscii) {

@@ -153,10 +153,7 @@ void ShowProperty(QWidget& widget, const Control& c, Property p, const Twips& tw
     case Property::FontSize: widget.setFont(ControlFont(c, twips)); break;
     case Property::ForeColor: ShowForeColor(widget, c); break;
     case Property::BackColor: ShowBackColor(widget, c); break;
-    case Property::MaxLength:
-      if (c.kind() == Kind::TextBox)
-        static_cast<QLineEdit&>(widget).setMaxLength(c.maxLength() > 0 ? c.maxLength() : 32767);
-      break;
+    case Property::MaxLength: break;  // the model cuts the text (see TextBoxWidget)
     case Property::Value:
       if (c.kind() == Kind::OptionButton) {
         auto& option = static_cast<QAbstractButton&>(widget);
@@ -179,9 +176,9 @@ void ShowProperty(QWidget& widget, const Control& c, Property p, const Twips& tw
 
 void ShowAllProperties(QWidget& widget, const Control& c, const Twips& twips) {
   // Fonts and colours are set on every widget, so none inherits them from its container.
-  for (Property p : {Property::Bold, Property::ForeColor, Property::BackColor, Property::Geometry,
-                     Property::Caption, Property::MaxLength, Property::Text, Property::Locked,
-                     Property::Value, Property::Tab, Property::Enabled, Property::Visible})
+  for (Property p : {Property::Bold, Property::ForeColor, Property::BackColor, Property::Geometry, Property::Caption,
+                     Property::Text, Property::Locked, Property::Value, Property::Tab, Property::Enabled,
+                     Property::Visible})
     ShowProperty(widget, c, p, twips);
 }
 

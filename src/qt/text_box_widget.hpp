@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLineEdit>
+#include <optional>
 
 #include "qt/user_actions.hpp"
 
@@ -19,5 +20,10 @@ class TextBoxWidget : public QLineEdit {
  private:
   UserActions& actions_;
 };
+
+// The one character that an edit from BEFORE to TYPED added at the end, the
+// cursor after it, as a key typed there adds it; none for any other edit. A
+// character beyond the Basic Multilingual Plane is one, though two UTF-16 units.
+std::optional<QString> CharacterTypedAtEnd(const QString& before, const QString& typed, int cursor);
 
 }  // namespace qt

@@ -251,10 +251,8 @@ void WindowRenderer::textEdited(TextBoxWidget* box, const QString& typed) {
   // One character typed at the end is typing: the key press, the insertion and
   // Change happen as the model types. Anything else (a paste, a deletion, an
   // insertion in the middle) hands the model the whole new text.
-  const bool typedAtEnd = typed.size() == before.size() + 1 && typed.startsWith(before) &&
-                          cursor == typed.size() && typed.back().unicode() < 128;
-  if (typedAtEnd) {
-    platform_->typeChar(*control, static_cast<char>(typed.back().unicode()));
+  if (const std::optional<QString> character = CharacterTypedAtEnd(before, typed, cursor)) {
+    platform_->typeChar(*control, character->toStdString());
   } else {
     platform_->setTextByUser(*control, typed.toStdString());
   }

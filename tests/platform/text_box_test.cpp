@@ -71,6 +71,21 @@ TEST_F(ModelTest, TypingRaisesKeyPressInsertionAndChangePerCharacter) {
   EXPECT_EQ(log.back(), "key \xe9");
 }
 
+// Bytes that are no character (a stray continuation byte, a lead byte with 32
+// continuation bytes after it, an overlong é, a surrogate, a code beyond
+// U+10FFFF, a lead byte cut short, a byte no character begins with) are each
+// one character refused: no key, nothing inserted, typed or pasted.
+TEST_F(ModelTest, AMalformedCharacterIsRefusedWhole) {
+  Window& w = loadWindow({box("txtUm", kNoIndex, 0)}, [this](Window& w) { w.on("txtUm", EventType::KeyPress, recorder("key")); });
+  const std::string malformed =
+      "\x80" "1\xc3" + std::string(32, '\x80') + "2\xc1\xa9\xed\xa0\x80\xf4\x90\x80\x80\xe2\x82" "3\xff";
+  p.typeText(w("txtUm"), malformed);
+  EXPECT_EQ(w("txtUm").text(), "123");
+  EXPECT_EQ(log.size(), 3u);
+  p.setTextByUser(w("txtUm"), malformed + "4");
+  EXPECT_EQ(w("txtUm").text(), "1234");
+}
+
 TEST_F(ModelTest, TypingIntoALockedBoxInsertsNothingButStillRaisesTheKey) {
   ControlDesign d = box("txtUm", kNoIndex, 0);
   d.flags = Locked;

@@ -15,6 +15,7 @@
 #include <cmath>
 #include <sstream>
 
+#include "platform/characters.hpp"
 #include "platform/window.hpp"
 #include "qt/tab_strip_widget.hpp"
 #include "qt/window_renderer.hpp"
@@ -151,17 +152,23 @@ std::string WidgetFront::FocusBox(QLineEdit* box) {
 
 std::string WidgetFront::Type(Control& c, const std::string& text) {
   if (std::string why = WhyNotTypable(text); !why.empty()) return why;
-  // Qt Test reads a byte beyond ASCII as a Latin-1 key, or as no key at all and
-  // stops the whole run; a character beyond ASCII is two or more such bytes.
-  for (const char ch : text)
-    if (const auto code = static_cast<unsigned char>(ch); code > 0x7e)
-      NotExpressible("a key click types ASCII characters only, not the byte " + std::to_string(code) + " of the text");
+  const std::vector<std::string_view> characters = platform::Characters(text);
+  for (const std::string_view character : characters)
+    if (!platform::CharacterCode(character)) NotExpressible("no key types bytes that are no character");
   QPointer<QLineEdit> box = WidgetAs<QLineEdit>(c, "text box");
   if (std::string why = FocusBox(box); !why.empty()) return why;
   QTest::keyClick(box, Qt::Key_End);
-  for (char ch : text) {
+  for (const std::string_view character : characters) {
     if (box == nullptr) break;  // a procedure unloaded the window
-    QTest::keyClick(box, ch);
+    // A key beyond ASCII is one event with its character as the text (a
+    // surrogate pair for one beyond the Basic Multilingual Plane), as a
+    // keyboard layout or an input method sends it.
+    if (character.size() == 1) {
+      QTest::keyClick(box, character.front());
+    } else {
+      const QString key = QString::fromUtf8(character.data(), static_cast<qsizetype>(character.size()));
+      QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, key, Qt::NoModifier);
+    }
   }
   return "";
 }
