@@ -13,7 +13,8 @@
 //       passing over), focus, type (TEXT typed into the box), write (TEXT written
 //       into the box from code, as a stage before writes its results), answer (TEXT
 //       queued for the next input box; the probe then answers input boxes
-//       itself instead of showing them); while steps run, messages are printed to the
+//       itself instead of showing them); each step acts on the main window as it stands
+//       then, the new one after a restart; while steps run, messages are printed to the
 //       error stream instead of shown
 //   startup-probe --start ... --time-steps --step ...
 //       also print, for each step, the time from the action to the main
@@ -82,7 +83,10 @@ platform::Control* Named(platform::Window& window, const std::string& word) {
   return window.find(word.substr(0, colon), index);
 }
 
-void RunStep(platform::Platform& platform, platform::Window& window, ProbeDialogs& dialogs, const std::string& step) {
+// The main window as it stands now: a restart replaces it, "Exit Program" unloads it.
+platform::Window* MainWindow(platform::Platform& platform) { return platform.window("frmVarno"); }
+
+void RunStep(platform::Platform& platform, ProbeDialogs& dialogs, const std::string& step) {
   std::istringstream in(step);
   std::string verb, name, text;
   in >> verb >> name;
@@ -91,7 +95,12 @@ void RunStep(platform::Platform& platform, platform::Window& window, ProbeDialog
     dialogs.answers.push_back(name + (text.empty() ? "" : " " + text));
     return;
   }
-  platform::Control* c = Named(window, name);
+  platform::Window* window = MainWindow(platform);
+  if (window == nullptr) {
+    std::fprintf(stderr, "no main window for %s\n", step.c_str());
+    return;
+  }
+  platform::Control* c = Named(*window, name);
   if (c == nullptr) {
     std::fprintf(stderr, "no control %s\n", name.c_str());
     return;
@@ -152,19 +161,20 @@ int main(int argc, char** argv) {
     }
     const long long clicked = Now();
     platform.click(startWindow->get("Command1"));
-    platform::Window* main = platform.window("frmVarno");
-    if (main == nullptr) {
-      QApplication::quit();
-      return;
-    }
-    if (!um.empty()) {
+    if (platform::Window* main = MainWindow(platform); main != nullptr && !um.empty()) {
       platform.typeText(main->get("txtUm"), um);
       platform.click(main->get("cmdOKUm"));
     }
     for (const std::string& click : clicks) {
-      if (platform::Control* c = Named(*main, click)) platform.click(*c);
+      platform::Window* main = MainWindow(platform);
+      if (platform::Control* c = main != nullptr ? Named(*main, click) : nullptr) platform.click(*c);
     }
-    mainPainted = std::make_unique<FirstPaint>(renderer.windowWidget(*main), [&, main, clicked] {
+    platform::Window* main = MainWindow(platform);
+    if (main == nullptr) {
+      QApplication::quit();
+      return;
+    }
+    mainPainted = std::make_unique<FirstPaint>(renderer.windowWidget(*main), [&, clicked] {
       std::printf("START to first painted main window: %.1f ms\n", (Now() - clicked) / 1e6);
       std::fflush(stdout);
       // The steps run once the window stands, with the pointer in the
@@ -175,9 +185,10 @@ int main(int argc, char** argv) {
       std::vector<double> waits;
       for (const std::string& step : steps) {
         const long long before = Now();
-        RunStep(platform, *main, dialogs, step);
+        RunStep(platform, dialogs, step);
         if (!timeSteps) continue;
-        renderer.windowWidget(*main)->repaint();
+        if (platform::Window* now = MainWindow(platform))
+          if (QWidget* view = renderer.windowWidget(*now)) view->repaint();
         waits.push_back((Now() - before) / 1e6);
         std::printf("%8.2f ms  %s\n", waits.back(), step.c_str());
       }

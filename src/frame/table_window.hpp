@@ -15,8 +15,9 @@ struct TableReading {
 
 // Loads the one Table window unless it is loaded, shows it without making it
 // modal beside the main window and brings it in front of the other windows,
-// leaving the reading's controls in sight; the focus goes to the reading's
-// box. A restart of the main window leaves it as it is; its close box unloads it.
+// leaving the reading's controls and the boxes of its tab in sight; the focus
+// goes to the reading's box. A restart of the main window leaves it as it is;
+// its close box unloads it.
 void ShowTableWindow(App& app, const TableReading& reading = {});
 
 }  // namespace frame

@@ -30,11 +30,11 @@ long Overlap(const QRect& a, const QRect& b) {
   return both.isEmpty() ? 0 : static_cast<long>(both.width()) * both.height();
 }
 
-}  // namespace
-
-BesidePlace PlaceBeside(QSize client, QMargins frame, QRect owner, const std::vector<QRect>& controls, QRect area,
-                        double logicalDpi) {
-  const double whole = FittingScale(client, frame, area.size(), logicalDpi);
+// The place beside `owner` at `fixed` scale, or where none is given, at the
+// largest scale that leaves the controls in sight.
+BesidePlace Search(QSize client, QMargins frame, QRect owner, const std::vector<QRect>& controls, QRect area,
+                   double logicalDpi, std::optional<double> fixed) {
+  const double whole = fixed.value_or(FittingScale(client, frame, area.size(), logicalDpi));
   const QSize outer = OuterSize(client, frame, whole);
   const int top = Within(owner.top(), area.top(), area.bottom() + 1 - outer.height());
   if (owner.right() + outer.width() <= area.right()) return {{owner.right() + 1, top}, whole};
@@ -71,7 +71,7 @@ BesidePlace PlaceBeside(QSize client, QMargins frame, QRect owner, const std::ve
           if (room.width() <= frame.left() + frame.right() || room.height() <= frame.top() + frame.bottom() ||
               covered(room) > 0)
             continue;
-          const double scale = std::min(whole, FittingScale(client, frame, room.size(), logicalDpi));
+          const double scale = fixed.value_or(std::min(whole, FittingScale(client, frame, room.size(), logicalDpi)));
           const QSize size = OuterSize(client, frame, scale);
           // Against the room's sides, the screen's edges among them, or level with the owner.
           for (int x : {room.left(), room.right() + 1 - size.width()})
@@ -87,6 +87,27 @@ BesidePlace PlaceBeside(QSize client, QMargins frame, QRect owner, const std::ve
             }
         }
   return best.value_or(BesidePlace{{Within(owner.left(), area.left(), area.right() + 1 - outer.width()), top}, whole});
+}
+
+}  // namespace
+
+QPoint CentredCorner(QSize outer, QRect area) {
+  QRect centred(QPoint(), outer);
+  centred.moveCenter(area.center());
+  return {std::max(centred.left(), area.left()), std::max(centred.top(), area.top())};
+}
+
+BesidePlace PlaceBeside(QSize client, QMargins frame, QRect owner, const std::vector<QRect>& controls, QRect area,
+                        double logicalDpi) {
+  // The size is the one the window takes beside the owner standing where it
+  // opened, so that wherever the person has moved the owner since, the window
+  // opens at that size and only its place follows the owner.
+  const QPoint toOpening = CentredCorner(owner.size(), area) - owner.topLeft();
+  std::vector<QRect> atOpening;
+  for (const QRect& r : controls) atOpening.push_back(r.translated(toOpening));
+  const double scale =
+      Search(client, frame, owner.translated(toOpening), atOpening, area, logicalDpi, std::nullopt).scale;
+  return Search(client, frame, owner, controls, area, logicalDpi, scale);
 }
 
 }  // namespace qt

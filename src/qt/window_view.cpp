@@ -10,6 +10,7 @@
 
 #include "qt/reading_order.hpp"
 #include "qt/screen_fit.hpp"
+#include "qt/window_place.hpp"
 
 namespace qt {
 
@@ -55,14 +56,8 @@ void WindowView::showWindow() {
     return;
   }
   placed_ = true;
-  if (QScreen* screen = this->screen()) {
-    // The position is the title bar's corner: the whole window, frame and
-    // all, is centred and never starts above or left of the area.
-    const QRect area = screen->availableGeometry();
-    QRect outer(QPoint(), size().grownBy(frame_));
-    outer.moveCenter(area.center());
-    move(std::max(outer.left(), area.left()), std::max(outer.top(), area.top()));
-  }
+  // The position is the title bar's corner: the whole window, frame and all, is centred.
+  if (QScreen* screen = this->screen()) move(CentredCorner(size().grownBy(frame_), screen->availableGeometry()));
   // The window opens with the focus on its first control.
   if (QWidget* first = FirstToFocus(ReadingOrder(this))) first->setFocus(Qt::OtherFocusReason);
   show();
