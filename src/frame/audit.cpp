@@ -77,7 +77,7 @@ void Audit::procedureBegan(Control& control, EventType type) {
     begun_ = 0;
   }
   Frame& f = frames_.emplace_back(Frame{&control, type, platform_.messagesShown(), messagesBefore_,
-                                        platform_.inputsShown(), {}, {}, {}, {}, begun_++, {}, {}});
+                                        platform_.inputsShown(), {}, {}, {}, {}, begun_++, {}, {}, {}});
   if (type == EventType::Change && &control == platform_.userEditing() && platform::IsUnfinishedNumber(control.text()))
     f.typedUnfinished = control.text();
 }

@@ -108,12 +108,21 @@ class Audit final : public platform::Tracer, public platform::Observer {
     };
     std::map<std::string, KeptRead, std::less<>> kept;
   };
-  // What a trial answers otherwise: a box or option, or a kept value by name.
-  struct Trial {
+  // A value a procedure read, which a trial may answer otherwise: a box or
+  // option, or a value a page kept (by its name, standing for `from`).
+  struct ValueRead {
     const platform::Control* control = nullptr;
     std::string kept;
-    std::string text;  // what the procedure read
+    std::string text;        // as it was read; "1" or "0" for an option
+    std::size_t before = 0;  // how many boxes the procedure had written when it first read it
+    std::vector<const platform::Control*> from;
     std::string name() const;
+  };
+  // What a trial answers to one of those reads instead.
+  struct Answer {
+    const ValueRead* read;
+    std::string text;
+    bool value;
   };
   // A copy as the program wrote it, and the box it copies.
   struct Copy {
@@ -134,22 +143,15 @@ class Audit final : public platform::Tracer, public platform::Observer {
   void NewWindow();
   void Read(const platform::Control& c);
 
-  // The results a procedure wrote after a read that their own rows do not name.
+  // The results a procedure wrote after a read that their own rows do not
+  // name (audit_sources.cpp).
   void MissingSources(const Frame& f);
-  // Of the boxes written after a read, those whose rows name none of `read`.
-  std::vector<const platform::Control*> NotNaming(const Frame& f, std::size_t before,
-                                                  std::span<const platform::Control* const> read) const;
   // Whether the rows chosen now of a box name the control, or name a box whose rows do.
   bool RowsName(const platform::Control& box, const platform::Control& read) const;
-  // The box of those it wrote whose text depends on the read, tried on a
-  // copy; nullptr where none does.
-  const platform::Control* Decides(const Frame& f, const Trial& read,
-                                   const std::vector<const platform::Control*>& written);
-  // Other values for a read: twice and half of it, and beyond and below
-  // every number the procedure read; for an option, its other value.
-  static std::vector<std::pair<std::string, bool>> Answers(const Frame& f, const Trial& read);
-  // What the procedure read, as it stood: the state its trials tell of.
-  static std::string ReadsOf(const Frame& f);
+  // The texts the procedure leaves in `boxes` on a copy where its reads are
+  // answered so; nullopt for a box it left empty or did not write.
+  std::vector<std::optional<std::string>> TryAnswers(const Frame& f, std::span<const Answer> answers,
+                                                     std::span<const platform::Control* const> boxes);
   // The buttons held for a value their step does not need.
   void UnneededHolds();
   bool Needs(const platform::Control& button, const platform::Control& box);

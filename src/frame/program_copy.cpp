@@ -1,5 +1,6 @@
 #include "frame/program_copy.hpp"
 
+#include "frame/app.hpp"
 #include "platform/scripted_services.hpp"
 
 namespace frame {
@@ -13,7 +14,7 @@ void StartCopy(ProgramCopy& copy, const platform::ActionLog& log) {
 }
 
 void DoAgain(ProgramCopy& copy, const platform::PersonAction& a) {
-  platform::Platform& p = copy.Headless().platform;
+  platform::Platform& p = copy.Program().platform;
   platform::Window* w = p.window(a.window);
   if (a.kind == Kind::Answer || w == nullptr) return;
   if (a.kind == Kind::Close) return p.close(*w);
