@@ -5,6 +5,7 @@
 #include <QPrinterInfo>
 #include <algorithm>
 
+#include "qt/print_queue.hpp"
 #include "qt/window_drawing.hpp"
 #include "qt/window_renderer.hpp"
 
@@ -106,8 +107,13 @@ bool QtPrinter::printWindow(const platform::Window& window) {
 
 bool QtPrinter::endDoc() {
   if (painter_ == nullptr) return available();
-  const bool ended = painter_->end();
-  lastJob_ = printer_->pageLayout().orientation();
+  // Qt's CUPS engine hands the job to the queue in QPainter::end(), whatever the queue, and drops
+  // the queue's answer: the queue is asked just before whether it accepts jobs, and libcups just
+  // after for the answer to the job. A PDF file asks no queue.
+  const bool toQueue = pdfFile_.isEmpty();
+  const bool accepting = !toQueue || QueueAcceptsJobs(printer_->printerName());
+  const bool ended = painter_->end() && accepting && (!toQueue || LastRequestGranted());
+  if (ended) lastJob_ = printer_->pageLayout().orientation();
   painter_.reset();
   printer_.reset();
   return ended;

@@ -20,8 +20,10 @@ class WindowRenderer;
 // proportions kept, and centred on the sheet with even margins of at least
 // 10 mm, drawn at the printer's resolution with its text as text. A job bears
 // the caption of the window it begins with. No default
-// printer, or a page that cannot be painted, is a printer failure for the
-// caller to handle.
+// printer, a page that cannot be painted, or a job that the print queue does
+// not take (a queue that refuses jobs, or holds as many as it may) is a
+// printer failure for the caller to handle; a stopped queue that holds the
+// job for later has taken it.
 class QtPrinter : public platform::Printer {
  public:
   explicit QtPrinter(const WindowRenderer& windows);

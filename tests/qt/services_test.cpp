@@ -1,16 +1,25 @@
-// The desktop services: printing a window into a PDF file, the printer
-// failures, the clock and the wait cursor.
+// The desktop services: printing a window into a PDF file and to a print
+// queue, the printer failures, the clock and the wait cursor.
+
+#include <cups/cups.h>
+#include <sys/prctl.h>
 
 #include <QApplication>
+#include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QFontMetrics>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QPrinterInfo>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QStringEncoder>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
+#include <csignal>
 
 #include "front_end_fixture.hpp"
 #include "qt/qt_clock.hpp"
@@ -104,6 +113,95 @@ TEST_F(ServicesTest, NoDefaultPrinterIsAFailure) {
   EXPECT_FALSE(system.setOrientation(Orientation::Landscape));
   EXPECT_FALSE(system.printWindow(*window));
   EXPECT_FALSE(system.endDoc());
+}
+
+// A cupsd of the test's own in a temporary folder, run as the user who runs the test, which the
+// program reaches through CUPS_SERVER while it lives. Its queues keep what they print in a file;
+// each holds one job at most.
+class OwnCupsd {
+ public:
+  static QString Program() { return QStandardPaths::findExecutable("cupsd", {"/usr/sbin"}); }
+
+  // Empty once cupsd answers on its socket; otherwise what went wrong.
+  QString Start() {
+    const QString root = dir_.path(), socket = root + "/cups.sock";
+    for (const char* folder : {"spool", "var", "bin/backend"}) QDir(root).mkpath(folder);
+    QFile::link("/usr/lib/cups/daemon", root + "/bin/daemon");  // cups-exec, which starts a backend
+    // A backend that only its owner may run is run as its owner, so root's too writes into the folder.
+    Write("bin/backend/keep", "#!/bin/sh\n[ $# -eq 0 ] || cat ${6:+\"$6\"} > \"${DEVICE_URI#keep:}\"\n",
+          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    Write("cupsd.conf", "Listen " + socket +
+                            "\nBrowsing No\nMaxJobsPerPrinter 1\n"
+                            "<Policy default>\n<Limit All>\nOrder deny,allow\n</Limit>\n</Policy>\n");
+    Write("cups-files.conf", QString("ServerRoot %1\nServerBin %1/bin\nRequestRoot %1/spool\nCacheDir %1/var\n"
+                                     "StateDir %1/var\nServerKeychain %1/var\nErrorLog %1/log\nAccessLog %1/log\n"
+                                     "PageLog %1/log\nPrintcap %1/printcap\n")
+                                 .arg(root));
+    // A queue that refuses jobs and one that is stopped but accepts, as cupsreject and cupsdisable leave them.
+    Write("printers.conf", QString("<Printer open>\nDeviceURI keep:%1/open.out\n</Printer>\n"
+                                   "<Printer refusing>\nDeviceURI keep:%1/refusing.out\nAccepting No\n</Printer>\n"
+                                   "<Printer stopped>\nDeviceURI keep:%1/stopped.out\nState Stopped\n</Printer>\n")
+                               .arg(root));
+    cupsd_.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });  // gone with the test, whatever
+    cupsd_.start(Program(), {"-f", "-c", root + "/cupsd.conf", "-s", root + "/cups-files.conf"});
+    qputenv("CUPS_SERVER", socket.toLocal8Bit());
+    cupsSetServer(nullptr);  // libcups forgets the server it knew: its next request reads CUPS_SERVER
+    for (QDeadlineTimer deadline(10000); !deadline.hasExpired() && cupsd_.state() != QProcess::NotRunning;
+         QThread::msleep(20))
+      if (http_t* http =
+              httpConnect2(socket.toLocal8Bit(), 0, nullptr, AF_UNSPEC, HTTP_ENCRYPTION_NEVER, 1, 200, nullptr)) {
+        httpClose(http);
+        return {};
+      }
+    return "cupsd does not answer: " + Read("log");
+  }
+
+  ~OwnCupsd() {
+    qunsetenv("CUPS_SERVER");
+    qunsetenv("LPDEST");
+    cupsSetServer(nullptr);
+    cupsd_.terminate();
+    cupsd_.waitForFinished(3000);
+  }
+
+  QString Read(const QString& file) const {
+    QFile in(dir_.filePath(file));
+    return in.open(QIODevice::ReadOnly) ? QString::fromLatin1(in.readAll()) : QString();
+  }
+
+ private:
+  void Write(const QString& file, const QString& text,
+             QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner) {
+    QFile out(dir_.filePath(file));
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly) && out.write(text.toUtf8()) > 0 && out.setPermissions(permissions))
+        << file.toStdString();
+  }
+
+  QTemporaryDir dir_;
+  QProcess cupsd_;
+};
+
+TEST_F(ServicesTest, AJobThePrintQueueDoesNotTakeIsAFailure) {
+  if (OwnCupsd::Program().isEmpty()) GTEST_SKIP() << "no cupsd on this machine (Debian package cups-daemon)";
+  OwnCupsd cupsd;
+  const QString failure = cupsd.Start();
+  ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
+  // The window printed on `queue` as the desktop's default printer: whether the job went out.
+  const auto printOn = [&](const char* queue) {
+    qputenv("LPDEST", queue);
+    EXPECT_EQ(QPrinterInfo::defaultPrinter().printerName().toStdString(), queue);
+    qt::QtPrinter printer(renderer);
+    return printer.setOrientation(Orientation::Landscape) && printer.printWindow(*window) && printer.endDoc();
+  };
+  EXPECT_TRUE(printOn("open"));
+  QString printed;
+  for (QDeadlineTimer deadline(5000); !deadline.hasExpired() && !printed.contains("%%EOF"); QThread::msleep(20))
+    printed = cupsd.Read("open.out");
+  EXPECT_TRUE(printed.startsWith("%PDF")) << cupsd.Read("log").toStdString();
+  EXPECT_FALSE(printOn("refusing"));
+  EXPECT_TRUE(printOn("stopped"));   // held for later
+  EXPECT_FALSE(printOn("stopped"));  // accepting, but holding as many jobs as it may
+  EXPECT_TRUE(cupsd.Read("stopped.out").isEmpty());
 }
 
 // A real message box, answered from the event loop it runs: its width.
