@@ -94,13 +94,14 @@ struct RangeSummaries {
 // Each summary value depends on the strip result its accept copies, and is
 // passed on by the page's "Next >>"; the accept's flag stands until the next
 // accept. Rows is the number of copies in all the summaries together, and
-// one more for a flag.
+// one more for a flag. The rows are the page's that calls it: they name its file.
 template <std::size_t Rows>
-constexpr std::array<frame::Dependency, Rows> AcceptedDependencies(std::initializer_list<RangeSummaries> summaries,
-                                                                   int pageNext, int flag = platform::kNoIndex) {
+constexpr std::array<frame::Dependency, Rows> AcceptedDependencies(
+    std::initializer_list<RangeSummaries> summaries, int pageNext, int flag = platform::kNoIndex,
+    std::source_location where = std::source_location::current()) {
   std::array<frame::Dependency, Rows> rows{};
   std::size_t row = 0;
-  if (flag != platform::kNoIndex) rows.at(row++) = frame::Standing(frame::Box(flag));
+  if (flag != platform::kNoIndex) rows.at(row++) = frame::Standing(frame::Box(flag), {}, where);
   for (const RangeSummaries& summary : summaries)
     for (const SummaryGroup& group : summary.groups)
       for (const SummaryCopy& copy : group.copies)
@@ -108,7 +109,8 @@ constexpr std::array<frame::Dependency, Rows> AcceptedDependencies(std::initiali
                           .from = {frame::Box(copy.result)},
                           .publishers = {frame::ControlRef{"Command21", pageNext}},
                           .word = copy.word,
-                          .range = summary.range};
+                          .range = summary.range,
+                          .file = where.file_name()};
   if (row != Rows) throw "each copy of the summaries and the flag have one row";
   return rows;
 }

@@ -156,6 +156,9 @@ TEST_F(FrameTest, EveryDeclaredResultNamesControlsThatExist) {
   const std::vector<std::string> faults = app.dependencies.Faults();
   EXPECT_TRUE(faults.empty()) << faults.front();
   EXPECT_FALSE(app.dependencies.rows().empty());
+  // A fault of the audit names the row's file: the page that declares it, never a shared header.
+  for (const frame::Dependency& d : app.dependencies.rows())
+    EXPECT_TRUE(std::string_view(d.file).ends_with(".cpp")) << d.file << " declares a row of " << frame::NameOf(d.result);
 }
 
 // The frame with one stand-in stage that owns a frame and a box.
