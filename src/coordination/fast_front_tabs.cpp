@@ -85,10 +85,13 @@ constexpr frame::HelpText kHelp[] = {
 
 // Kcd = 1 takes the fast-front Urp over; the statistical method computes from
 // the arrester's Upl and the tab's inputs, so a new Urp leaves its result
-// standing. "Ignored" is computed from nothing. Each tab's "Next >>" passes
-// its Ucw on; the external one commits both.
+// standing. "Ignored" is computed from nothing and stands until the tab's
+// result is written again. Each tab's "Next >>" passes its Ucw on; the
+// external one commits both.
+constexpr std::size_t kIgnoringTabs = std::count_if(std::begin(kTabs), std::end(kTabs),
+                                                    [](const FastFrontTab& tab) { return tab.ignore != platform::kNoIndex; });
 constexpr auto kDependencies = [] {
-  std::array<frame::Dependency, 2 * std::size(kTabs)> rows{};
+  std::array<frame::Dependency, 2 * std::size(kTabs) + kIgnoringTabs> rows{};
   std::size_t row = 0;
   const ControlRef commit{"Command29", kTabs[1].next};
   for (const FastFrontTab& tab : kTabs) {
@@ -100,6 +103,9 @@ constexpr auto kDependencies = [] {
     frame::Dependency& statistical = rows[row++];
     statistical = {result, {{Box(surge::ArresterUpl)}}, publishers, {{frame::Option(tab.statistical)}}, false, word};
     std::copy(tab.inputs.begin(), tab.inputs.end(), statistical.from.begin() + 1);
+    if (tab.ignore != platform::kNoIndex)
+      rows[row++] = {.result = result, .publishers = publishers, .when = {{frame::Option(tab.ignore)}}, .word = word,
+                     .standing = true};
   }
   return rows;
 }();

@@ -1,5 +1,7 @@
 #include "frame/audit.hpp"
 
+#include <algorithm>
+
 #include "frame/app.hpp"
 #include "frame/audit_names.hpp"
 #include "frame/page_rule.hpp"
@@ -146,6 +148,8 @@ void Audit::textWritten(const Control& box) {
 void Audit::ResultWritten(Frame& f, const Control& box) {
   if (RowsOf(box).empty())
     Fault(Procedure(*f.control, f.type) + " wrote " + box.displayName() + ", which no row declares");
+  else if (std::none_of(RowsOf(box).begin(), RowsOf(box).end(), [&](std::size_t row) { return app_.dependencies.Chosen(row); }))
+    Fault(Procedure(*f.control, f.type) + " wrote " + box.displayName() + ", which no row declares for the way chosen now");
   copies_.erase(&box);
   const Control* last = f.reads.empty() ? nullptr : f.reads.back();
   const bool copy = last != nullptr && last->text() == box.text();
