@@ -67,6 +67,7 @@ void Audit::NewWindow() {
   main_ = main;
   copies_.clear();
   enabledBefore_.clear();
+  FindHolds();
 }
 
 void Audit::procedureBegan(Control& control, EventType type) {

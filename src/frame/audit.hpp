@@ -154,6 +154,13 @@ class Audit final : public platform::Tracer, public platform::Observer {
                                                      std::span<const platform::Control* const> boxes);
   // The buttons held for a value their step does not need.
   void UnneededHolds();
+  // A button that passes a row's result on, found once per main window.
+  struct Hold {
+    std::size_t row;
+    const platform::Control* box;
+    const platform::Control* button;
+  };
+  void FindHolds();
   bool Needs(const platform::Control& button, const platform::Control& box);
   // A copy of the program brought to where this one stood before the
   // action now running (`through` false) or after it.
@@ -178,6 +185,7 @@ class Audit final : public platform::Tracer, public platform::Observer {
   std::size_t begun_ = 0;
   // The faults of holds told already.
   std::set<std::string> told_;
+  std::vector<Hold> holds_;
 };
 
 }  // namespace frame

@@ -63,24 +63,31 @@ std::unique_ptr<ProgramCopy> Audit::CopyOfProgram(bool through) {
   return copy;
 }
 
+void Audit::FindHolds() {
+  holds_.clear();
+  if (main_ == nullptr) return;
+  const auto& rows = app_.dependencies.rows();
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const Control* box = main_->find(rows[i].result.name, rows[i].result.index);
+    for (const ControlRef& p : rows[i].publishers)
+      if (const Control* button = Used(p) ? main_->find(p.name, p.index) : nullptr; button != nullptr && box != nullptr)
+        holds_.push_back({i, box, button});
+  }
+}
+
 void Audit::UnneededHolds() {
   if (!copier_ || main_ == nullptr) return;
   Quiet quiet(platform_);
   const auto& rows = app_.dependencies.rows();
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    if (!app_.dependencies.Chosen(i) || app_.dependencies.Passable(i)) continue;
-    const Control* box = main_->find(rows[i].result.name, rows[i].result.index);
-    for (const ControlRef& p : rows[i].publishers) {
-      const Control* button = Used(p) ? main_->find(p.name, p.index) : nullptr;
-      if (button == nullptr || box == nullptr || !button->held() || !button->ownEnabled() || !WithinReach(*button))
-        continue;
-      if (Needs(*button, *box)) continue;
-      const std::string fault = button->displayName() + " is held for " + box->displayName() +
-                                ", which its step neither reads nor passes on to a later page that computes "
-                                "from it (the row of " +
-                                box->displayName() + " in " + FileOf(rows[i]) + ")";
-      if (told_.insert(fault).second) Fault(fault);
-    }
+  for (const Hold& h : holds_) {
+    if (!h.button->held() || !h.button->ownEnabled() || !app_.dependencies.Chosen(h.row) ||
+        app_.dependencies.Passable(h.row) || !WithinReach(*h.button) || Needs(*h.button, *h.box))
+      continue;
+    const std::string fault = h.button->displayName() + " is held for " + h.box->displayName() +
+                              ", which its step neither reads nor passes on to a later page that computes "
+                              "from it (the row of " +
+                              h.box->displayName() + " in " + FileOf(rows[h.row]) + ")";
+    if (told_.insert(fault).second) Fault(fault);
   }
 }
 
@@ -88,9 +95,8 @@ bool Audit::Needs(const Control& button, const Control& box) {
   // The rows of the button chosen now: the mode its step runs in.
   const auto& rows = app_.dependencies.rows();
   std::string key = "hold " + button.displayName() + " " + box.displayName() + " ";
-  for (std::size_t i = 0; i < rows.size(); ++i)
-    for (const ControlRef& p : rows[i].publishers)
-      if (Names(p, button)) key += app_.dependencies.Chosen(i) ? '1' : '0';
+  for (const Hold& h : holds_)
+    if (h.button == &button) key += app_.dependencies.Chosen(h.row) ? '1' : '0';
   if (const auto known = Tried().find(key); known != Tried().end()) return !known->second.empty();
 
   std::unique_ptr<ProgramCopy> copy = CopyOfProgram(true);
