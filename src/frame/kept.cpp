@@ -6,9 +6,10 @@
 
 namespace frame {
 
+bool Traced(const App& app) { return *app.platform.tracerSlot() != nullptr; }
+
 const std::string* TraceKeptRead(const App& app, const char* name, const std::string& text,
                                  std::span<const ControlRef> from) {
-  if (*app.platform.tracerSlot() == nullptr) return nullptr;
   const platform::Window* main = app.platform.window(app.mainWindowDefinition().name);
   std::vector<const platform::Control*> controls;
   for (const ControlRef& r : from)

@@ -21,8 +21,9 @@ class App;
 
 inline constexpr std::size_t kKeptFrom = 4;
 
-// Tells the tracer of `platform`, if a test has set one, of the read; its
-// answer, or nullptr.
+// Whether a test has set a tracer on the program's platform; then
+// TraceKeptRead tells it of a read and gives its answer, or nullptr.
+bool Traced(const App& app);
 const std::string* TraceKeptRead(const App& app, const char* name, const std::string& text,
                                  std::span<const ControlRef> from);
 
@@ -54,6 +55,7 @@ class Kept {
 
   // The value as a procedure reads it.
   T Read(const App& app) const {
+    if (!Traced(app)) return value_;
     if constexpr (std::is_same_v<T, double>) {
       const std::string* answered = Tell(app, platform::NumberToText(value_));
       if (answered == nullptr) return value_;

@@ -24,10 +24,16 @@ constexpr unsigned kLowest[] = {0, 0x80, 0x800, 0x10000};
 
 }  // namespace
 
+std::size_t CharacterEnd(std::string_view text, std::size_t at) {
+  std::size_t end = at + 1;
+  while (end < text.size() && IsContinuationByte(text[end])) ++end;
+  return end;
+}
+
 std::vector<std::string_view> Characters(std::string_view text) {
   std::vector<std::string_view> out;
   for (std::size_t at = 0, end = 0; at < text.size(); at = end) {
-    for (end = at + 1; end < text.size() && IsContinuationByte(text[end]);) ++end;
+    end = CharacterEnd(text, at);
     out.push_back(text.substr(at, end - at));
   }
   return out;

@@ -17,6 +17,8 @@ namespace platform {
 
 // The characters of TEXT, each a view of its bytes.
 std::vector<std::string_view> Characters(std::string_view text);
+// Where the character that begins at `at` ends.
+std::size_t CharacterEnd(std::string_view text, std::size_t at);
 
 // The code of one character, as its key press reports it ("\xc3\xa9", é, is
 // 233); none for a malformed one.

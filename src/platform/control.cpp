@@ -140,10 +140,11 @@ void Control::setBackColor(std::uint32_t c) {
 
 std::string Control::cutToMaxLength(const std::string& t) const {
   if (maxLength_ <= 0) return t;
-  // MaxLength counts characters, not bytes: the cut keeps each one whole.
-  const std::vector<std::string_view> characters = Characters(t);
-  if (characters.size() <= static_cast<std::size_t>(maxLength_)) return t;
-  return t.substr(0, static_cast<std::size_t>(characters[maxLength_].data() - t.data()));
+  // MaxLength counts characters, not bytes: the cut keeps each one whole. A
+  // box's every write is cut, so the count builds no list of them.
+  std::size_t at = 0;
+  for (int kept = 0; at < t.size() && kept < maxLength_; ++kept) at = CharacterEnd(t, at);
+  return at < t.size() ? t.substr(0, at) : t;
 }
 
 void Control::setText(const std::string& t) {
