@@ -2,7 +2,8 @@
 // What the program does, held against what its pages say of it. The platform
 // tells the audit which boxes every procedure reads and writes; the audit
 // does not take the pages' declarations for granted, it finds:
-// - a box the program wrote that no row declares;
+// - a box the program wrote that no row declares, or none for the way chosen
+//   now (the range, the options of its rows' `when`);
 // - a copy of a box whose row does not name the box it copies, or that a
 //   button of the copied box's page makes without being declared the box's
 //   publisher (a copy: the box written holds the very text the procedure
