@@ -19,13 +19,6 @@ namespace {
 
 std::string Quoted(const std::string& t) { return "\"" + t + "\""; }
 
-// The innermost tab page a control lies on; {nullptr, -1} outside every strip.
-std::pair<const Control*, int> PageOf(const Control& c) {
-  for (const Control* k = &c; k->container() != nullptr; k = k->container())
-    if (k->container()->kind() == Kind::TabStrip) return {k->container(), k->containerPage()};
-  return {nullptr, -1};
-}
-
 }  // namespace
 
 Audit::Audit(App& app, ProgramCopier copier) : app_(app), platform_(app.platform), copier_(std::move(copier)) {
@@ -193,7 +186,7 @@ void Audit::CopyWritten(const Frame& f, const Control& box, const Control& copie
     Fault(who + " copies " + copied.displayName() + " into " + box.displayName() + ", whose row does not name it");
   // The way on of a page passes on what it copies of that page.
   const bool wayOn = f.type == EventType::Click && publishers_.contains(Key{f.control->name(), f.control->index()});
-  if (wayOn && PageOf(copied) == PageOf(*f.control)) {
+  if (wayOn && TabPageOf(copied) == TabPageOf(*f.control)) {
     bool declared = false;
     for (std::size_t row : RowsOf(copied))
       for (const ControlRef& p : rows[row].publishers) declared = declared || Names(p, *f.control);

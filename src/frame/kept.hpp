@@ -6,11 +6,11 @@
 // those controls, so that what the pages declare is held against it as
 // against a box read.
 
-#include <array>
 #include <initializer_list>
 #include <span>
 #include <string>
 #include <type_traits>
+#include <vector>
 
 #include "frame/control_ref.hpp"
 #include "platform/numbers.hpp"
@@ -18,8 +18,6 @@
 namespace frame {
 
 class App;
-
-inline constexpr std::size_t kKeptFrom = 4;
 
 // Whether a test has set a tracer on the program's platform; then
 // TraceKeptRead tells it of a read and gives its answer, or nullptr.
@@ -33,21 +31,18 @@ class Kept {
   static_assert(std::is_same_v<T, double> || std::is_same_v<T, std::string>);
 
  public:
-  explicit Kept(const char* name, T start = T{}) : name_(name), start_(start), value_(start) {}
+  explicit Kept(const char* name) : name_(name) {}
 
   void Keep(T value, std::initializer_list<ControlRef> from) {
     value_ = std::move(value);
     held_ = true;
-    from_ = {};
-    std::size_t i = 0;
-    for (const ControlRef& r : from)
-      if (i < from_.size()) from_[i++] = r;
+    from_.assign(from);
   }
   // Back to the start of a run: nothing kept.
   void Forget() {
-    value_ = start_;
+    value_ = T{};
     held_ = false;
-    from_ = {};
+    from_.clear();
   }
   bool Held() const { return held_; }
   // What is kept, untold: for a test's look, never for a step (it reads with Read).
@@ -68,16 +63,13 @@ class Kept {
 
  private:
   const std::string* Tell(const App& app, const std::string& text) const {
-    std::size_t used = 0;
-    while (used < from_.size() && Used(from_[used])) ++used;
-    return TraceKeptRead(app, name_, text, std::span<const ControlRef>(from_.data(), used));
+    return TraceKeptRead(app, name_, text, from_);
   }
 
   const char* name_;
-  T start_;
-  T value_;
+  T value_{};
   bool held_ = false;
-  std::array<ControlRef, kKeptFrom> from_{};
+  std::vector<ControlRef> from_;
 };
 
 }  // namespace frame

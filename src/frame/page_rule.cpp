@@ -9,6 +9,12 @@ void OpenPage(platform::Control& strip, int n) {
   strip.setTab(n);
 }
 
+std::pair<const platform::Control*, int> TabPageOf(const platform::Control& c) {
+  for (const platform::Control* k = &c; k->container() != nullptr; k = k->container())
+    if (k->container()->kind() == platform::Kind::TabStrip) return {k->container(), k->containerPage()};
+  return {nullptr, -1};
+}
+
 StepPage StepPageOf(const platform::Control& c) {
   for (const platform::Control* k = &c; k->container() != nullptr; k = k->container())
     if (k->container()->kind() == platform::Kind::TabStrip && IsStepStrip(*k->container()))

@@ -33,6 +33,8 @@ inline bool OnEnabledPages(const platform::Control& c) {
 using StepPage = std::pair<const platform::Control*, int>;
 // The innermost step page a control lies on; {nullptr, -1} outside every step strip.
 StepPage StepPageOf(const platform::Control& c);
+// The innermost page of any tab strip a control lies on; {nullptr, -1} outside every strip.
+std::pair<const platform::Control*, int> TabPageOf(const platform::Control& c);
 // A page further on in the procedure than another: a later page of the
 // first strip on which the ways to the two pages part.
 bool Later(const StepPage& page, const StepPage& than);

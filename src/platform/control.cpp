@@ -66,21 +66,15 @@ void Control::changed(Property p) { window_.platform().notify(*this, p); }
 
 // What the tracer itself reads is no procedure's.
 const std::string* Control::tracedText() const {
-  Tracer& tracer = **tracer_;
-  Platform::Untraced untraced(window_.platform());
-  return tracer.textRead(*this);
+  return window_.platform().tellTracer([this](Tracer& t) { return t.textRead(*this); });
 }
 
 std::optional<bool> Control::tracedValue() const {
-  Tracer& tracer = **tracer_;
-  Platform::Untraced untraced(window_.platform());
-  return tracer.valueRead(*this);
+  return window_.platform().tellTracer([this](Tracer& t) { return t.valueRead(*this); });
 }
 
 void Control::tracedWrite() const {
-  Tracer& tracer = **tracer_;
-  Platform::Untraced untraced(window_.platform());
-  tracer.textWritten(*this);
+  window_.platform().tellTracer([this](Tracer& t) { t.textWritten(*this); });
 }
 
 void Control::setVisible(bool v) {

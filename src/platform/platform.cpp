@@ -155,26 +155,17 @@ void Platform::raise(Control& c, EventType type, int keyAscii) {
 const std::string* Platform::traceKeptRead(std::string_view name, const std::string& text,
                                            std::span<const Control* const> from) {
   if (tracer_ == nullptr) return nullptr;
-  Tracer& tracer = *tracer_;
-  Untraced untraced(*this);
-  return tracer.keptRead(name, text, from);
+  return tellTracer([&](Tracer& t) { return t.keptRead(name, text, from); });
 }
 
 void Platform::run(const Handler& handler, Event& e) {
   if (tracer_ == nullptr) return handler(e);
   // What the tracer reads as it is told is no procedure's.
-  {
-    Tracer& tracer = *tracer_;
-    Untraced untraced(*this);
-    tracer.procedureBegan(e.control, e.type);
-  }
+  tellTracer([&](Tracer& t) { t.procedureBegan(e.control, e.type); });
   struct Ended {
     Platform& p;
     ~Ended() {
-      if (p.tracer_ == nullptr) return;
-      Tracer& tracer = *p.tracer_;
-      Untraced untraced(p);
-      tracer.procedureEnded();
+      if (p.tracer_ != nullptr) p.tellTracer([](Tracer& t) { t.procedureEnded(); });
     }
   } ended{*this};
   handler(e);

@@ -137,6 +137,13 @@ class Platform {
     Platform& p_;
     Tracer* tracer_;
   };
+  // Tells the tracer that is set what `call` says, outside every read of its own.
+  template <class Call>
+  auto tellTracer(Call call) {
+    Tracer& tracer = *tracer_;
+    Untraced untraced(*this);
+    return call(tracer);
+  }
   bool alive(const Control& control) const;
   // A person's action, logged when it comes from outside every dispatch.
   void logAction(PersonAction::Kind kind, const Control& c, std::string text = {}, int number = 0);

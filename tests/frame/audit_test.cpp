@@ -46,7 +46,7 @@ class Page final : public frame::Page {
       boxes_[static_cast<std::size_t>(i)] = frame::design::Box({}, i, {0, 300 * i, 900, 285});
   }
   void Build(platform::Window& w) override {
-    w.createAll(kButtons);
+    for (int i = 1; i <= 5; ++i) w.create(frame::design::Button({}, "Command28", i, {1000, 300 * i, 900, 285}, "OK"));
     kept_.Forget();
   }
   void DeclareRoutes(frame::Routes& routes) override {
@@ -65,13 +65,6 @@ class Page final : public frame::Page {
   std::span<const Dependency> Dependencies() const override { return rows_; }
 
  private:
-  static constexpr std::array<platform::ControlDesign, 5> kButtons{
-      frame::design::Button({}, "Command28", 1, {1000, 0, 900, 285}, "OK"),
-      frame::design::Button({}, "Command28", 2, {1000, 300, 900, 285}, "OK"),
-      frame::design::Button({}, "Command28", 3, {1000, 600, 900, 285}, "OK"),
-      frame::design::Button({}, "Command28", 4, {1000, 900, 900, 285}, "OK"),
-      frame::design::Button({}, "Command28", 5, {1000, 1200, 900, 285}, "Next >>"),
-  };
   frame::App& app_;
   frame::Kept<double> kept_{"kept"};
   std::vector<Dependency> rows_;
@@ -120,29 +113,28 @@ std::vector<std::string> Faults(Plant plant) {
   return audit.TakeFaults();
 }
 
-bool Found(const std::vector<std::string>& faults, const std::string& fault) {
+// Whether the audit named the fault when the plant was put in.
+bool Found(Plant plant, const std::string& fault) {
+  const std::vector<std::string> faults = Faults(plant);
   return std::find(faults.begin(), faults.end(), fault) != faults.end();
 }
 
 TEST(Audit, FindsNothingWhereTheRowsSayWhatTheProgramDoes) { EXPECT_EQ(Faults(Plant::None), std::vector<std::string>{}); }
 
 TEST(Audit, NamesEachFaultPlantedInTheRows) {
-  const std::string file = " (in " + std::string(__FILE__) + ")";
+  const auto unnamed = [](const char* procedure, const char* box, const char* from) {
+    return procedure + std::string("_Click wrote ") + box + " from " + from + ", which the row of " + box +
+           " does not name (in " __FILE__ ")";
+  };
   // B wins over A; only an answer beyond B shows that A decides the larger.
-  EXPECT_TRUE(Found(Faults(Plant::DroppedSource),
-                    "Command28(1)_Click wrote Text1(3) from Text1(1), which the row of Text1(3) does not name" + file));
+  EXPECT_TRUE(Found(Plant::DroppedSource, unnamed("Command28(1)", "Text1(3)", "Text1(1)")));
   // The row of Text1(3) names A: that of Text1(5) must too.
-  EXPECT_TRUE(Found(Faults(Plant::SiblingRow),
-                    "Command28(1)_Click wrote Text1(5) from Text1(1), which the row of Text1(5) does not name" + file));
-  EXPECT_TRUE(Found(Faults(Plant::KeptValue), "Command28(3)_Click wrote Text1(6) from kept, kept from Text1(1), "
-                                              "which the row of Text1(6) does not name" +
-                                                  file));
-  EXPECT_TRUE(Found(Faults(Plant::WrongCopy),
-                    "Command28(4)_Click copies Text1(1) into Text1(7), whose row does not name it"));
-  EXPECT_TRUE(Found(Faults(Plant::NeedlessHold),
-                    "Command28(4) is held for Text1(8), which its step neither reads nor passes on to a later page "
-                    "that computes from it (the row of Text1(8) in " +
-                        std::string(__FILE__) + ")"));
+  EXPECT_TRUE(Found(Plant::SiblingRow, unnamed("Command28(1)", "Text1(5)", "Text1(1)")));
+  EXPECT_TRUE(Found(Plant::KeptValue, unnamed("Command28(3)", "Text1(6)", "kept, kept from Text1(1)")));
+  EXPECT_TRUE(Found(Plant::WrongCopy, "Command28(4)_Click copies Text1(1) into Text1(7), whose row does not name it"));
+  EXPECT_TRUE(Found(Plant::NeedlessHold, "Command28(4) is held for Text1(8), which its step neither reads nor passes "
+                                         "on to a later page that computes from it (the row of Text1(8) in " __FILE__
+                                         ")"));
 }
 
 }  // namespace
