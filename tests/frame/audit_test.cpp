@@ -1,7 +1,5 @@
-// The audit itself, on a small program made for it: one page whose rows say
-// what its results are computed from, and the same page with one fault of
-// its rows planted. The audit must name each plant with its message, and
-// find nothing where nothing is planted.
+// The audit on a one-page program made for it: each fault planted in the page's
+// rows is named with its message, and the sound page shows none.
 
 #include <gtest/gtest.h>
 
@@ -71,8 +69,7 @@ class Page final : public frame::Page {
   std::array<platform::ControlDesign, frame::kValueStoreSize> boxes_{};
 };
 
-class OnePage final : public frame::Stage {
- public:
+struct OnePage final : frame::Stage {
   OnePage(frame::App& app, Plant plant) : frame::Stage("test") { AddPage<Page>(app, plant); }
 };
 

@@ -71,10 +71,8 @@ TEST_F(ModelTest, TypingRaisesKeyPressInsertionAndChangePerCharacter) {
   EXPECT_EQ(log.back(), "key \xe9");
 }
 
-// Bytes that are no character (a stray continuation byte, a lead byte with 32
-// continuation bytes after it, an overlong é, a surrogate, a code beyond
-// U+10FFFF, a lead byte cut short, a byte no character begins with) are each
-// one character refused: no key, nothing inserted, typed or pasted.
+// Bytes that are no character (stray, 32 continuation bytes, overlong, surrogate, beyond U+10FFFF,
+// cut short, no lead byte) are each one character refused: no key, nothing typed or pasted.
 TEST_F(ModelTest, AMalformedCharacterIsRefusedWhole) {
   Window& w = loadWindow({box("txtUm", kNoIndex, 0)}, [this](Window& w) { w.on("txtUm", EventType::KeyPress, recorder("key")); });
   const std::string malformed =

@@ -143,12 +143,11 @@ TEST(TableOnQt, OneSizeAndTheBoxesFreeWhereverTheMainWindowWasMoved) {
     checked = true;
     QWidget* main = ShownWindow("frmVarno");
     const QSize size = ShownWindow("Table")->frameGeometry().size();
-    main->move(main->pos() - QPoint(120, 0));
-    s.front().Settle();
+    const auto drag = [&](int dx) { main->move(main->pos() + QPoint(dx, 0)); s.front().Settle(); };
+    drag(-120);
     s.front().Close(*s.platform().window("Table"));
     s.front().Click(s.platform().window("frmVarno")->get("Command30"));
-    main->move(main->pos() + QPoint(120, 0));
-    s.front().Settle();
+    drag(120);
     const QWidget* table = ShownWindow("Table");
     ASSERT_NE(table, nullptr);
     EXPECT_EQ(table->frameGeometry().size(), size);

@@ -115,9 +115,8 @@ TEST_F(ServicesTest, NoDefaultPrinterIsAFailure) {
   EXPECT_FALSE(system.endDoc());
 }
 
-// A cupsd of the test's own in a temporary folder, run as the user who runs the test, which the
-// program reaches through CUPS_SERVER while it lives. Its queues keep what they print in a file;
-// each holds one job at most.
+// A cupsd of the test's own in a temporary folder, reached through CUPS_SERVER while it lives; its
+// queues keep what they print in a file, and each holds one job at most.
 class OwnCupsd {
  public:
   static QString Program() { return QStandardPaths::findExecutable("cupsd", {"/usr/sbin"}); }
